@@ -1,0 +1,40 @@
+# A library made of every source of one folder (its subfolders included when they
+# are not targets of their own), so that adding a file needs no edit here.
+function(dj_library name dir)
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  # platform/* are separate targets; keep each folder to itself.
+  if(name STREQUAL "platform_ado" OR name MATCHES "^platform_")
+    file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  endif()
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# One test executable per folder under tests/ that holds *_test.cpp files.
+function(dj_tests)
+  file(GLOB_RECURSE all CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
+  set(dirs "")
+  foreach(f ${all})
+    get_filename_component(d ${f} DIRECTORY)
+    list(APPEND dirs ${d})
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  foreach(d ${dirs})
+    file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/tests ${d})
+    string(REPLACE "/" "_" tname "test_${rel}")
+    file(GLOB srcs CONFIGURE_DEPENDS ${d}/*.cpp)
+    add_executable(${tname} ${srcs})
+    target_link_libraries(${tname} PRIVATE testsupport)
+    add_test(NAME ${tname} COMMAND ${tname})
+    set_tests_properties(${tname} PROPERTIES
+      ENVIRONMENT "LANG=es_AR.UTF-8;LC_ALL=es_AR.UTF-8;QT_QPA_PLATFORM=offscreen;DJ_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots;ASAN_OPTIONS=detect_leaks=0"
+      TIMEOUT 600)
+  endforeach()
+endfunction()

@@ -1,0 +1,44 @@
+#pragma once
+// The stand-in for an ADO connection over SQLCipher: one encrypted SQLite
+// file, opened from a Jet-style connection string.
+
+#include "platform/ado/AdoError.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace ado {
+
+enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
+
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Reads "Data Source" and "Jet OLEDB:Database Password" from the string;
+    // never creates the file.
+    void Open(const QString& connectionString, const QString& userId = {},
+              const QString& password = {}, long options = -1);
+    void Close();
+    int State() const { return m_db ? adStateOpen : adStateClosed; }
+    QString ConnectionString() const { return m_connectionString; }
+
+    // Runs one statement; recordsAffected (when given) gets the count of
+    // rows it changed, and is left alone when the statement fails.
+    void Execute(const QString& sql, long* recordsAffected = nullptr, long options = -1);
+
+    sqlite3* handle() const { return m_db; }
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_connectionString;
+};
+
+// Parsed keywords of a connection string (keys compared without case).
+QString ConnectionStringValue(const QString& connectionString, const QString& key);
+
+}  // namespace ado

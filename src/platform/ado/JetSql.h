@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+namespace ado {
+
+// Rewrites the Jet forms that the program's statements use into SQLite,
+// outside quoted strings only: #mm/dd/yyyy# dates, "delete * from", and a
+// derived table written "[select ...]. AS A".
+QString JetToSqlite(const QString& sql);
+
+}  // namespace ado
