@@ -1,0 +1,68 @@
+#pragma once
+// Locale-following conversions between values and text, as the windows
+// expect of the platform: separators come from QLocale::system() (group and
+// decimal characters only; grouping always by three); dates show dd/MM/yyyy.
+// A conversion that cannot be done throws platform::Error (13 type mismatch,
+// 6 overflow).
+
+#include "platform/ado/Error.h"
+#include "platform/ado/Variant.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+namespace text {
+
+QChar DecimalSeparator();    // of QLocale::system()
+QChar ThousandsSeparator();  // of QLocale::system()
+
+// Text of a value as shown on screen: numbers with the locale's decimal
+// separator and no grouping, dates as dd/MM/yyyy, Null and Empty as "".
+QString CStr(const ado::Variant& v);
+QString CStr(double v);
+QString CStr(std::int64_t v);
+inline QString CStr(int v) { return CStr(std::int64_t(v)); }
+inline QString CStr(long v) { return CStr(std::int64_t(v)); }
+QString CStr(QDate d);
+
+// True for digits with one optional leading sign, locale separators and
+// blanks around; nothing else (no exponent, no hexadecimal).
+bool IsNumeric(const QString& s);
+bool IsNumeric(const ado::Variant& v);
+
+double CDbl(const QString& s);            // 13 when not IsNumeric
+double CDbl(const ado::Variant& v);       // numbers as they are; text through CDbl(QString)
+std::int16_t CInt(const QString& s);      // rounds half to even; 6 outside 16 bits
+std::int16_t CInt(const ado::Variant& v);
+std::int32_t CLng(const QString& s);      // rounds half to even; 6 outside 32 bits
+std::int32_t CLng(const ado::Variant& v);
+std::int16_t CInt(double v);
+std::int32_t CLng(double v);
+
+// Format(value, pattern) for the patterns the program uses: "0.00",
+// "00000000000", "000#", "0#", "###,###,##0.00", "###,###,##0", "mm/dd/yyyy",
+// "dd/MM/yyyy", "yyyy", "mm", "dd". In number patterns "," and "." stand
+// for the locale's group and decimal characters.
+QString Format(double value, const QString& pattern);
+QString Format(const ado::Variant& value, const QString& pattern);
+QString Format(QDate date, const QString& pattern);
+
+double Round(double value, int decimals = 0);  // halves to even, on the double
+double Int(double value);                       // towards minus infinity
+
+QString Trim(const QString& s);   // blanks at both ends (spaces only)
+QString LTrim(const QString& s);
+QString RTrim(const QString& s);
+QString UCase(const QString& s);
+QString LCase(const QString& s);
+QString Left(const QString& s, int n);
+QString Right(const QString& s, int n);
+QString Mid(const QString& s, int start1, int length = -1);  // 1-based
+QString PadLeft(const QString& s, int width, QChar fill);    // never cuts
+
+// "Today" for the windows; tests fix it with SetToday.
+QDate Today();
+void SetToday(QDate fixed);   // an invalid date goes back to the clock
+
+}  // namespace text
