@@ -51,3 +51,7 @@ void Screenshot(QWidget* w, const QString& name);
 void Settle(int rounds = 3);
 
 }  // namespace testsupport
+
+#include <ostream>
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
