@@ -1,5 +1,6 @@
 #include "ui/MDIPrincipal.h"
 
+#include "declarations/frmDDJJ.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
 
@@ -92,4 +93,9 @@ void MDIPrincipal::closeEvent(QCloseEvent* e)
 void MDIPrincipal::op_empresas_Click() {}
 void MDIPrincipal::op_Embarcaciones_Click() {}
 void MDIPrincipal::op_Precios_Click() {}
-void MDIPrincipal::op_DDJJ_Click() {}
+
+void MDIPrincipal::op_DDJJ_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmDDJJ>().Show();
+}

@@ -89,9 +89,13 @@ void Form::Show()
     Load();
     if (QMdiArea* area = mdiArea()) {
         if (!m_sub) {
+            // A place given by Move in Form_Load, before there was a subwindow to move.
+            const bool placed = testAttribute(Qt::WA_Moved);
+            const QPoint at = pos();
             m_sub = area->addSubWindow(this);
             m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
             m_sub->setWindowIcon(QIcon());
+            if (placed) m_sub->move(at);
         }
         m_sub->show();
         if (area->activeSubWindow() == m_sub)

@@ -1,0 +1,163 @@
+// The export of one large declaration (1 000 sales lines, 100 guides of 20
+// lines each) as "Imprimir DJ" and "Generar disco" run it, beside the part
+// of it that is the three database queries and the part that is the MD5.
+#include "core/CMD5.h"
+#include "core/General.h"
+#include "core/de1.h"
+#include "core/schema/Database.h"
+#include "declarations/ExportRecords.h"
+#include "declarations/frmDDJJ.h"
+#include "platform/ado/Recordset.h"
+#include "platform/forms/CommonDialog.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Toolbar.h"
+#include "ui/MDIPrincipal.h"
+#include "Ratios.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString kNro = QStringLiteral("30708123451012320060501");
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QTemporaryDir& outFolder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+frmDDJJ& list()
+{
+    static frmDDJJ* f = nullptr;
+    if (f) return *f;
+    schema::CreateDatabase(folder().path(), true);
+    de1::conn().Open(General::BuildConnectionString(folder().path()));
+    de1::conn().Execute(QStringLiteral(
+        "INSERT INTO LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
+        "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
+        "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) VALUES "
+        "('%1', 2006, 5, 12, 1, '123', 'DON JUAN CARLOS', 1, 30708123451, 'PESQUERA PUNTA NINFAS S.A.', 4, 12.5, 0, "
+        "86.63, 'N', 1, 'JUAN PEREZ', 'DNI', 20123456, 1, 1853.28, 74.13);"
+        "INSERT INTO LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+        "SELECT '%1', i, i % 20, 100.5 + i, 1.235, round((100.5 + i) * 1.235, 2) FROM n;"
+        "INSERT INTO LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
+        "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+        "SELECT '%1', printf('G %05d', i), printf('2006-05-%02d', 1 + i % 28), 12, 44, 26, 'PLANTA NRO ' || i, "
+        "20 * i, 400.25 * i, 1200.75 * i, 4, 48.03 * i FROM n;"
+        "INSERT INTO LNV_PES_TB_GUIAS_DET (PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) "
+        "WITH RECURSIVE g(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM g WHERE i < 100), "
+        "l(j) AS (SELECT 1 UNION ALL SELECT j + 1 FROM l WHERE j < 20) "
+        "SELECT printf('G %05d', i), j, j % 20, 1, 20.0125 * i, 2.675, round(20.0125 * i * 2.675, 2) FROM g, l;")
+                            .arg(kNro));
+    MDIPrincipal::Instance().Show();
+    MDIPrincipal::Instance().op_DDJJ->trigger();
+    QApplication::processEvents();
+    f = forms::Form::Existing<frmDDJJ>();
+    if (!f || f->grillaDJ->Text(0) != kNro) std::abort();
+    return *f;
+}
+
+void click(frmDDJJ& f, const char* key) { f.tlbMonedas->Buttons(QString::fromLatin1(key)).widget()->click(); }
+
+// "Imprimir DJ": the whole export in a private folder, only for its checksum.
+void BM_PrintRun(benchmark::State& state)
+{
+    frmDDJJ& f = list();
+    for (auto _ : state) {
+        click(f, "imprimir");
+        if (f.MD5Archivos.size() != 32) state.SkipWithError("no checksum");
+    }
+}
+BENCHMARK(BM_PrintRun)->Unit(benchmark::kMillisecond);
+
+// "Generar disco" into a folder of its own, replacing the files of the last run.
+void BM_ExportToDisk(benchmark::State& state)
+{
+    frmDDJJ& f = list();
+    forms::SetCommonDialogHook([](const forms::CommonDialog& d) -> std::optional<QString> {
+        return QDir(outFolder().path()).filePath(d.FileName);
+    });
+    forms::SetMsgBoxHook([](const QString&, int, const QString&) { return int(forms::vbYes); });
+    for (auto _ : state) {
+        click(f, "disco");
+        if (f.MD5Archivos.size() != 32) state.SkipWithError("no checksum");
+    }
+    forms::SetCommonDialogHook({});
+    forms::SetMsgBoxHook({});
+}
+BENCHMARK(BM_ExportToDisk)->Unit(benchmark::kMillisecond);
+
+// The three queries of the export, every column read by name as the records read them.
+void BM_ExportQueries(benchmark::State& state)
+{
+    list();
+    struct Query { QString sql; QStringList columns; };
+    const Query queries[] = {
+        {ExportRecords::SalesLinesSql(kNro), {"PDDJ_NRO", "PTES_ID", "PDDJ_KG", "PDDJ_PRECIO", "PDDJ_TOTAL"}},
+        {ExportRecords::GuidesSql(kNro),
+         {"PCDJ_NRO", "PGTR_NRO", "PGTR_FECHA", "PPTO_ID", "GLOC_ID", "GPRO_ID", "PGTR_PLANTAPROCESADORA",
+          "PGTR_CAJONES", "PGTR_KGS", "PGTR_TOTAL", "PGTR_VALOR", "PGTR_ALICUOTA"}},
+        {ExportRecords::GuideLinesSql(kNro),
+         {"PGTR_NRO", "PDGT_NRO", "PTES_ID", "PDGT_CAJONES", "PDGT_KGS", "PDGT_PRECIO", "PDGT_TOTAL"}},
+    };
+    for (auto _ : state) {
+        long rows = 0;
+        for (const Query& q : queries) {
+            ado::Recordset rs;
+            rs.Open(q.sql, de1::conn());
+            for (; !rs.Eof(); rs.MoveNext(), ++rows)
+                for (const QString& c : q.columns) benchmark::DoNotOptimize(&rs(c));
+        }
+        state.counters["rows"] = double(rows);
+    }
+}
+BENCHMARK(BM_ExportQueries)->Unit(benchmark::kMillisecond);
+
+// The checksum alone, over the records of one run.
+void BM_ChecksumOfTheRecords(benchmark::State& state)
+{
+    frmDDJJ& f = list();
+    forms::SetCommonDialogHook([](const forms::CommonDialog& d) -> std::optional<QString> {
+        return QDir(outFolder().path()).filePath(d.FileName);
+    });
+    forms::SetMsgBoxHook([](const QString&, int, const QString&) { return int(forms::vbYes); });
+    click(f, "disco");
+    forms::SetCommonDialogHook({});
+    forms::SetMsgBoxHook({});
+    QByteArray bytes;
+    for (const QString& name : {QStringLiteral("DJ20060500123.txt"), QStringLiteral("Gui20060500123.txt")}) {
+        QFile file(QDir(outFolder().path()).filePath(name));
+        file.open(QIODevice::ReadOnly);
+        bytes += file.readAll();
+    }
+    bytes.replace("\r\n", "");
+    const QString records = QString::fromLatin1(bytes);
+    state.counters["chars"] = double(records.size());
+    for (auto _ : state) benchmark::DoNotOptimize(CMD5().MD5(records));
+}
+BENCHMARK(BM_ChecksumOfTheRecords)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::RunWithRatios(argc, argv,
+                                {{"BM_ExportQueries", "BM_PrintRun", "the share of the queries"},
+                                 {"BM_ChecksumOfTheRecords", "BM_PrintRun", "the share of the MD5"},
+                                 {"BM_ExportToDisk", "BM_PrintRun", "about 1"}});
+}

@@ -1,0 +1,268 @@
+#include "declarations/frmDDJJ.h"
+
+#include "core/General.h"
+#include "core/de1.h"
+#include "platform/ado/Recordset.h"
+#include "platform/forms/CommonDialog.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
+#include "ui/MDIPrincipal.h"
+
+#include <QMdiArea>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTituloBorrar = QStringLiteral("Borrar declaración jurada");
+
+// The view's 26 columns by position; a width of 0 hides the column.
+struct Columna {
+    const char* caption;
+    int width;  // twips
+    bool right;
+};
+constexpr Columna kColumnas[] = {
+    {"Nro. DDJJ", 1400, false},
+    {"Año", 500, false},
+    {"Mes", 500, false},
+    {"", 0, false},  // declaration type id
+    {"Tipo DDJJ", 2100, false},
+    {"Nro. Embarcación", 500, false},
+    {"Matrícula", 500, false},
+    {"Nombre", 2000, false},
+    {"", 0, false},  // vessel state id
+    {"Estado Emb.", 1000, false},
+    {"", 0, false},  // port id
+    {"Puerto Desembarco", 1500, false},
+    {"Nro. Empresa", 700, false},
+    {"Cuit", 1000, false},
+    {"Razón Social", 2000, false},
+    {"Total General de Ventas", 1100, true},
+    {"Alícuota", 700, true},
+    {"Importe", 900, true},
+    {"Intereses", 900, true},
+    {"Multa", 900, true},
+    {"Total Adeudado", 900, true},
+    {"Responsable", 2000, false},
+    {"Tipo Doc.", 700, false},
+    {"Nro. Doc.", 1000, false},
+    {"", 0, false},  // capacity id
+    {"Carácter", 1500, false},
+};
+constexpr int kCantColumnas = int(std::size(kColumnas));
+
+// Event handlers trap what they do not expect, as every window does.
+template <class F> void atrapar(F&& f)
+{
+    try {
+        f();
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+}  // namespace
+
+frmDDJJ::frmDDJJ()
+{
+    setObjectName(QStringLiteral("frmDDJJ"));
+    setCaption(QStringLiteral("Declaraciones Juradas Ley 7351"));
+
+    tlbMonedas = new forms::Toolbar(this);
+    tlbMonedas->setObjectName(QStringLiteral("tlbMonedas"));
+    tlbMonedas->AddButton(QStringLiteral("salir"), QStringLiteral("Salir"));
+    tlbMonedas->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
+    tlbMonedas->AddSeparator();
+    tlbMonedas->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
+    tlbMonedas->AddButton(QStringLiteral("borrar"), QStringLiteral("Eliminar"));
+    tlbMonedas->AddSeparator();
+    tlbMonedas->AddButton(QStringLiteral("imprimir"), QStringLiteral("Imprimir DJ"));
+    tlbMonedas->AddButton(QStringLiteral("disco"), QStringLiteral("Generar disco"));
+    connect(tlbMonedas, &forms::Toolbar::ButtonClick, this, &frmDDJJ::tlbMonedas_ButtonClick);
+
+    adoDDJJ = new forms::DataControl(this);
+    adoDDJJ->setObjectName(QStringLiteral("adoDDJJ"));
+    grillaDJ = new forms::DataGrid(this);
+    grillaDJ->setObjectName(QStringLiteral("grillaDJ"));
+    grillaDJ->setAccessibleName(Caption());
+    grillaDJ->setDataSource(adoDDJJ);
+    ComD = new forms::CommonDialog(this);
+    ComD->setObjectName(QStringLiteral("ComD"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(tlbMonedas);
+    layout->addWidget(grillaDJ, 1);
+}
+
+QSize frmDDJJ::sizeHint() const
+{
+    QSize want(1000, 480);
+    if (QMdiArea* area = MdiArea()) want = want.boundedTo(area->viewport()->size() - QSize(16, 40));
+    return want;
+}
+
+void frmDDJJ::Form_Load() { Move(0, 0); }
+
+void frmDDJJ::Form_Activate()
+{
+    atrapar([this] {
+        CargarGrilla();
+        const auto& rs = adoDDJJ->Recordset;
+        if (rs && rs->State() == 1 && rs->RecordCount() >= 1) {
+            rs->MoveFirst();
+            grillaDJ->setRow(0);
+            grillaDJ->SelBookmarks().Add(rs->Bookmark());
+        }
+        HabilitarBotones();
+        // The arrow keys move through the list as soon as it shows.
+        grillaDJ->setFocus(Qt::ActiveWindowFocusReason);
+    });
+}
+
+void frmDDJJ::Form_Unload(int& cancel)
+{
+    (void)cancel;
+    if (MDIPrincipal* main = MDIPrincipal::Existing()) main->HabDeshabMenu(true);
+}
+
+void frmDDJJ::tlbMonedas_ButtonClick(const QString& key)
+{
+    atrapar([&] {
+        if (key == QLatin1String("salir")) {
+            Unload();
+        } else if (key == QLatin1String("nuevo")) {
+            AbrirEditor(1, nullptr);
+        } else if (key == QLatin1String("modificar")) {
+            CargarDJSeleccionada();
+            AbrirEditor(2, mCabDDJJ);
+        } else if (key == QLatin1String("borrar")) {
+            using namespace forms;
+            if (MsgBox(QStringLiteral("¿Está seguro que desea borrar la declaración jurada seleccionada?"),
+                       vbYesNo + vbQuestion, kTituloBorrar)
+                != vbYes)
+                return;
+            if (MsgBox(QStringLiteral("Al borrar la declaración jurada, se borrará el detalle de la misma "
+                                      "¿Desea eliminarla de todos modos?"),
+                       vbYesNo + vbQuestion, kTituloBorrar)
+                != vbYes)
+                return;
+            BorrarDJ();
+            HabilitarBotones();
+        } else if (key == QLatin1String("imprimir")) {
+            bool enDisco = false;
+            GenerarDisco(enDisco);
+            // The viewer opens whatever the export did.
+            AbrirVisor(NroDJSeleccionada(), MD5Archivos);
+        } else if (key == QLatin1String("disco")) {
+            bool enDisco = true;
+            GenerarDisco(enDisco);
+        }
+    });
+}
+
+void frmDDJJ::HabilitarBotones()
+{
+    const auto& rs = adoDDJJ->Recordset;
+    const bool hayFilas = rs && rs->State() == 1 && rs->RecordCount() >= 1;
+    for (int i : {4, 5, 7, 8}) tlbMonedas->Buttons(i).setEnabled(hayFilas);
+}
+
+void frmDDJJ::CargarGrilla()
+{
+    auto rs = std::make_shared<ado::Recordset>();
+    try {
+        rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenStatic,
+                 ado::adLockOptimistic);
+    } catch (const platform::Error& e) {
+        // The grid keeps what it showed.
+        forms::MsgBox(QStringLiteral("Error ") + QString::number(e.Number) + QStringLiteral(": ") + e.Description,
+                      forms::vbOKOnly);
+        return;
+    }
+    adoDDJJ->Recordset = std::move(rs);
+    adoDDJJ->Refresh();
+    FormatearGrilla();
+}
+
+void frmDDJJ::FormatearGrilla()
+{
+    const int n = std::min(kCantColumnas, grillaDJ->ColumnCount());
+    for (int i = 0; i < n; ++i) {
+        forms::Column c = grillaDJ->Columns(i);
+        c.setCaption(QString::fromUtf8(kColumnas[i].caption));
+        c.setWidth(kColumnas[i].width);
+        if (kColumnas[i].right) c.setAlignment(forms::dbgRight);
+    }
+}
+
+QString frmDDJJ::NroDJSeleccionada() { return text::PadLeft(grillaDJ->Text(0), 23, QChar('0')); }
+
+QStringList frmDDJJ::TextosFilaActual()
+{
+    QStringList fila;
+    for (int i = 0; i < grillaDJ->ColumnCount(); ++i) fila << grillaDJ->Text(i);
+    return fila;
+}
+
+void frmDDJJ::CargarDJSeleccionada()
+{
+    if (!mCabDDJJ) mCabDDJJ = std::make_shared<clsCabDDJJ>();
+    clsCabDDJJ& c = *mCabDDJJ;
+    auto t = [this](int i) { return grillaDJ->Text(i); };
+    c.NroDJ = NroDJSeleccionada();
+    c.Anio = text::CInt(t(1));
+    c.Mes = text::CInt(t(2));
+    c.TipoDJ = t(4);
+    c.NroEmb = text::CLng(t(5));
+    c.Matricula = t(6);
+    c.Nombre = t(7);
+    c.Estado = t(9);
+    c.Puerto = t(11);
+    c.NroEmp = text::CLng(t(12));
+    c.CUIT = text::CDbl(t(13));
+    c.RSocial = t(14);
+    c.MtoVtas = text::CDbl(t(15));
+    c.Alicuota = text::CDbl(t(16));
+    c.Importe = text::CDbl(t(17));
+    c.Intereses = text::CDbl(t(18));
+    c.Multa = text::CDbl(t(19));
+    c.Total = text::CDbl(t(20));
+    c.Responsable = t(21);
+    c.TipoDoc = t(22);
+    c.NroDoc = text::Trim(t(23)).isEmpty() ? 0 : text::CDbl(t(23));
+    c.CaracterResp = t(25);
+}
+
+void frmDDJJ::BorrarDJ()
+{
+    const QString sql = QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='")
+                      + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'");
+    long borradas = 0;
+    try {
+        de1::conn().Execute(sql, &borradas);
+    } catch (const platform::Error&) {
+        // The database's refusal (guides or payments still there) ends in the message below.
+    }
+    if (borradas == 0)
+        forms::MsgBox(QStringLiteral("No se puede borrar la declaración jurada seleccionada"), forms::vbInformation,
+                      kTituloBorrar);
+    CargarGrilla();
+}
+
+// The declaration editor and the printed declaration's viewer are opened
+// from here once they are part of the program; until then these do nothing.
+void frmDDJJ::AbrirEditor(int op, std::shared_ptr<clsCabDDJJ> cab)
+{
+    (void)op;
+    (void)cab;
+}
+
+void frmDDJJ::AbrirVisor(const QString& DJNro, const QString& MD5Files)
+{
+    (void)DJNro;
+    (void)MD5Files;
+}
