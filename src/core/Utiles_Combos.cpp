@@ -1,4 +1,4 @@
-#include "core/Utiles_Combos.h"
+#include "core/Utiles.h"
 
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"

@@ -1,6 +1,6 @@
 // Filling combos from queries on a fresh database and selecting by text
 // and by id.
-#include "core/Utiles_Combos.h"
+#include "core/Utiles.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
