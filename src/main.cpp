@@ -1,6 +1,7 @@
 #include "core/General.h"
+#include "ui/MDIPrincipal.h"
 
 int main(int argc, char** argv)
 {
-    return General::Run(argc, argv);
+    return General::Run(argc, argv, [] { MDIPrincipal::Instance().Show(); });
 }

@@ -24,6 +24,9 @@ public:
     void Open(const QString& connectionString, const QString& userId = {},
               const QString& password = {}, long options = -1);
     void Close();
+    // Makes a new encrypted database file with the given key and opens it;
+    // refuses a path that already exists.
+    void Create(const QString& path, const QString& password);
     int State() const { return m_db ? adStateOpen : adStateClosed; }
     QString ConnectionString() const { return m_connectionString; }
 

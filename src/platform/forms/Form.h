@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <typeindex>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;

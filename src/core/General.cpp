@@ -1,0 +1,89 @@
+#include "core/General.h"
+
+#include "core/de1.h"
+#include "platform/ado/Error.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/MsgBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace General {
+namespace {
+
+QString& connectionString()
+{
+    static QString s;
+    return s;
+}
+
+QString& appPathOverride()
+{
+    static QString s;
+    return s;
+}
+
+}  // namespace
+
+QString DatabasePassword() { return QStringLiteral("kRw461bT"); }
+QString DatabaseFileName() { return QStringLiteral("dj7351.mdb"); }
+
+QString BuildConnectionString(const QString& folder)
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=") + DatabasePassword()
+         + QStringLiteral(";Data Source=") + folder + QStringLiteral("\\") + DatabaseFileName()
+         + QStringLiteral(";Persist Security Info=false");
+}
+
+QString ConnectionString() { return connectionString(); }
+
+QString AppPath()
+{
+    if (!appPathOverride().isEmpty()) return appPathOverride();
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+void SetAppPath(const QString& folder) { appPathOverride() = folder; }
+
+void Main(const std::function<void()>& showMainWindow)
+{
+    connectionString() = BuildConnectionString(AppPath());
+    ado::Connection& conn = de1::conn();
+    if (conn.State() == ado::adStateClosed) conn.Open(connectionString(), QString(), QString(), -1);
+    if (showMainWindow) showMainWindow();
+}
+
+int Start(const std::function<void()>& showMainWindow)
+{
+    try {
+        Main(showMainWindow);
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+        return 1;
+    }
+    return 0;
+}
+
+int Run(int argc, char** argv, const std::function<void()>& showMainWindow)
+{
+    forms::Application app(argc, argv);
+    if (const int status = Start(showMainWindow)) return status;
+    return app.exec();
+}
+
+QString DuplicarComillas(const QString& s)
+{
+    QString out;
+    out.reserve(s.size() + 2);
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == u'\'') {
+            out += QLatin1String("''");
+            while (i + 1 < s.size() && s[i + 1] == u'\'') ++i;
+            continue;
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+}  // namespace General

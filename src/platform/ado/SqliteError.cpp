@@ -1,0 +1,82 @@
+#include "platform/ado/SqliteError.h"
+
+#include <sqlcipher/sqlite3.h>
+
+namespace ado::detail {
+namespace {
+
+// The name after "no such table: " and the like in SQLite's message.
+QString nameAfter(const QString& msg, const QString& prefix)
+{
+    const qsizetype at = msg.indexOf(prefix);
+    return at < 0 ? QString() : msg.mid(at + prefix.size()).trimmed();
+}
+
+}  // namespace
+
+AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
+{
+    const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+    const bool isDelete = sql.trimmed().startsWith(QLatin1String("delete"), Qt::CaseInsensitive);
+    switch (rc) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+        return AdoError(adErrGeneric,
+                        QStringLiteral("Los cambios solicitados en la tabla no se realizaron correctamente porque "
+                                       "crearían valores duplicados en el índice, clave principal o relación."),
+                        sql);
+    case SQLITE_CONSTRAINT_FOREIGNKEY:
+        return AdoError(adErrGeneric,
+                        isDelete ? QStringLiteral("No se puede eliminar o modificar el registro porque hay registros "
+                                                  "relacionados en otra tabla.")
+                                 : QStringLiteral("No se puede agregar o modificar el registro porque se necesita un "
+                                                  "registro relacionado en otra tabla."),
+                        sql);
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return AdoError(adErrGeneric,
+                        QStringLiteral("No se puede dejar vacío el campo %1: es obligatorio.")
+                            .arg(nameAfter(msg, QStringLiteral("failed: "))),
+                        sql);
+    case SQLITE_CONSTRAINT_CHECK:
+        return AdoError(adErrGeneric, QStringLiteral("Un valor no cumple la regla de validación de la tabla."), sql);
+    case SQLITE_MISMATCH:
+        return AdoError(-2147217913, QStringLiteral("No coinciden los tipos de datos en la expresión."), sql);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return AdoError(adErrGeneric, QStringLiteral("La base de datos está bloqueada por otro proceso."), sql);
+    case SQLITE_READONLY:
+        return AdoError(adErrGeneric, QStringLiteral("No se puede actualizar: la base de datos es de sólo lectura."), sql);
+    case SQLITE_FULL:
+        return AdoError(adErrGeneric, QStringLiteral("El disco está lleno."), sql);
+    case SQLITE_NOTADB:
+        return AdoError(-2147217843,
+                        QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."),
+                        sql);
+    case SQLITE_CORRUPT:
+        return AdoError(adErrGeneric, QStringLiteral("La base de datos está dañada."), sql);
+    case SQLITE_CANTOPEN:
+        return AdoError(adErrGeneric, QStringLiteral("No se puede abrir el archivo de la base de datos."), sql);
+    case SQLITE_NOMEM:
+        return AdoError(-2147024882, QStringLiteral("No hay memoria suficiente."), sql);
+    default:
+        break;
+    }
+    if ((rc & 0xff) == SQLITE_CONSTRAINT)
+        return AdoError(adErrGeneric, QStringLiteral("La operación viola una regla de la base de datos."), sql);
+    if ((rc & 0xff) == SQLITE_IOERR)
+        return AdoError(adErrGeneric, QStringLiteral("Error de lectura o escritura en el disco."), sql);
+    if (msg.startsWith(QLatin1String("no such table: ")))
+        return AdoError(-2147217865,
+                        QStringLiteral("No se encuentra la tabla o consulta de entrada '%1'.")
+                            .arg(nameAfter(msg, QStringLiteral("no such table: "))),
+                        sql);
+    if (msg.startsWith(QLatin1String("no such column: ")))
+        return AdoError(-2147217904,
+                        QStringLiteral("No se reconoce el campo '%1'.").arg(nameAfter(msg, QStringLiteral("no such column: "))),
+                        sql);
+    if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input")))
+        return AdoError(-2147217900, QStringLiteral("Error de sintaxis en la instrucción SQL."), sql);
+    return AdoError(adErrGeneric, QStringLiteral("Error no especificado de la base de datos."), sql);
+}
+
+}  // namespace ado::detail

@@ -1,0 +1,191 @@
+#include "platform/forms/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+namespace forms {
+namespace {
+
+QPointer<QMdiArea>& mdiArea()
+{
+    static QPointer<QMdiArea> area;
+    return area;
+}
+
+// The form that last received Form_Activate: switching away from the
+// program and back is no activation of a child window.
+Form*& lastActive()
+{
+    static Form* f = nullptr;
+    return f;
+}
+
+bool isInside(QObject* o, QWidget* w)
+{
+    for (QObject* p = o; p; p = p->parent())
+        if (p == w) return true;
+    return false;
+}
+
+}  // namespace
+
+// Routes the MDI area's activation to the forms.
+class FormActivation : public QObject {
+public:
+    static void attach(QMdiArea* area)
+    {
+        QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* sub) {
+            if (!sub) return;
+            if (auto* f = qobject_cast<Form*>(sub->widget())) f->activated();
+        });
+    }
+};
+
+std::map<std::type_index, Form*>& Form::registry()
+{
+    static std::map<std::type_index, Form*> r;
+    return r;
+}
+
+Form::Form(QWidget* parent) : QWidget(parent) {}
+
+Form::~Form()
+{
+    if (m_slot && *m_slot == this) *m_slot = nullptr;
+    if (lastActive() == this) lastActive() = nullptr;
+    qApp->removeEventFilter(this);
+}
+
+std::vector<Form*> Form::Forms()
+{
+    std::vector<Form*> all;
+    for (auto& [type, f] : registry())
+        if (f) all.push_back(f);
+    return all;
+}
+
+void Form::SetMdiArea(QMdiArea* area)
+{
+    mdiArea() = area;
+    if (area) FormActivation::attach(area);
+}
+
+QMdiArea* Form::MdiArea() { return mdiArea(); }
+
+void Form::Load()
+{
+    if (m_loaded) return;
+    m_loaded = true;
+    Form_Load();
+    qApp->installEventFilter(this);
+}
+
+void Form::Show()
+{
+    Load();
+    if (QMdiArea* area = mdiArea()) {
+        if (!m_sub) {
+            m_sub = area->addSubWindow(this);
+            m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            m_sub->setWindowIcon(QIcon());
+        }
+        m_sub->show();
+        if (area->activeSubWindow() == m_sub)
+            activated();
+        else
+            area->setActiveSubWindow(m_sub);
+    } else {
+        show();
+        raise();
+        activateWindow();
+        activated();
+    }
+}
+
+void Form::Move(int left, int top)
+{
+    if (m_sub) m_sub->move(left, top);
+    else move(left, top);
+}
+
+void Form::activated()
+{
+    if (lastActive() == this || m_unloading) return;
+    lastActive() = this;
+    Form_Activate();
+}
+
+bool Form::runUnload(int mode)
+{
+    if (m_unloading) return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel, mode);
+    if (cancel && mode != vbFormMDIForm) return false;
+    cancel = 0;
+    Form_Unload(cancel);
+    if (cancel && mode != vbFormMDIForm) return false;
+    m_unloading = true;
+    if (m_slot && *m_slot == this) *m_slot = nullptr;
+    m_slot = nullptr;
+    if (lastActive() == this) lastActive() = nullptr;
+    qApp->removeEventFilter(this);
+    // Destroyed later: the unload may come from one of the window's own handlers.
+    if (m_sub) {
+        m_sub->hide();
+        m_sub->deleteLater();
+        // Give the next window its activation, as closing a child does.
+        if (QMdiArea* area = mdiArea()) area->activatePreviousSubWindow();
+    } else {
+        hide();
+        deleteLater();
+    }
+    return true;
+}
+
+void Form::Unload(int mode) { runUnload(mode); }
+
+void Form::UnloadAll()
+{
+    for (Form* f : Forms()) f->runUnload(vbFormMDIForm);
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    if (m_unloading || runUnload(vbFormControlMenu))
+        e->accept();
+    else
+        e->ignore();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!KeyPreview || event->type() != QEvent::KeyPress || m_unloading) return false;
+    if (watched != QApplication::focusWidget() || !isInside(watched, this)) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    int code = key->key();
+    Form_KeyDown(code, int(key->modifiers()));
+    if (code == 0) return true;
+    const QString text = key->text();
+    if (text.size() != 1 || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+    int ascii = text[0].unicode();
+    Form_KeyPress(ascii);
+    if (ascii == 0) return true;
+    if (ascii == text[0].unicode()) return false;
+    // The window changed the character: the control gets the new one instead.
+    const QChar c(ascii);
+    int newKey = key->key();
+    // Qt's key codes for Latin-1 letters are their capital's code.
+    if (c.isLetter() && c.toUpper().unicode() < 256) newKey = c.toUpper().unicode();
+    QKeyEvent changed(QEvent::KeyPress, newKey, key->modifiers(), QString(c), key->isAutoRepeat(), key->count());
+    const bool keep = KeyPreview;
+    KeyPreview = false;  // the re-sent key is not previewed again
+    QApplication::sendEvent(watched, &changed);
+    KeyPreview = keep;
+    return true;
+}
+
+}  // namespace forms

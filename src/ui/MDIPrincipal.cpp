@@ -1,0 +1,95 @@
+#include "ui/MDIPrincipal.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/MsgBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+
+namespace {
+MDIPrincipal* g_main = nullptr;
+}
+
+MDIPrincipal& MDIPrincipal::Instance()
+{
+    if (!g_main) g_main = new MDIPrincipal();
+    return *g_main;
+}
+
+MDIPrincipal* MDIPrincipal::Existing() { return g_main; }
+
+MDIPrincipal::MDIPrincipal()
+{
+    setObjectName(QStringLiteral("MDIPrincipal"));
+    setWindowTitle(QStringLiteral("Ley 7351"));
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(m_area);
+    forms::Form::SetMdiArea(m_area);
+
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MDIPrincipal::*slot)()) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    op_archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    op_archivo->setObjectName(QStringLiteral("op_archivo"));
+    op_salir = item(op_archivo, "op_salir", QStringLiteral("Salir"), &MDIPrincipal::op_salir_Click);
+    op_Tablas = menuBar()->addMenu(QStringLiteral("Tablas"));
+    op_Tablas->setObjectName(QStringLiteral("op_Tablas"));
+    op_empresas = item(op_Tablas, "op_empresas", QStringLiteral("Empresas"), &MDIPrincipal::op_empresas_Click);
+    op_Embarcaciones =
+        item(op_Tablas, "op_Embarcaciones", QStringLiteral("Embarcaciones"), &MDIPrincipal::op_Embarcaciones_Click);
+    op_Precios = item(op_Tablas, "op_Precios", QStringLiteral("Valores Banquina"), &MDIPrincipal::op_Precios_Click);
+    op_DJ = menuBar()->addMenu(QStringLiteral("Declaraciones Juradas"));
+    op_DJ->setObjectName(QStringLiteral("op_DJ"));
+    op_DDJJ = item(op_DJ, "op_DDJJ", QStringLiteral("Declaraciones Juradas"), &MDIPrincipal::op_DDJJ_Click);
+}
+
+MDIPrincipal::~MDIPrincipal()
+{
+    forms::Form::SetMdiArea(nullptr);
+    if (g_main == this) g_main = nullptr;
+}
+
+void MDIPrincipal::Show() { showMaximized(); }
+
+void MDIPrincipal::HabDeshabMenu(bool Habilitar)
+{
+    for (QMenu* m : {op_archivo, op_Tablas, op_DJ}) m->menuAction()->setEnabled(Habilitar);
+}
+
+void MDIPrincipal::op_salir_Click()
+{
+    if (forms::MsgBox(QStringLiteral("¿Está seguro que desea salir del sistema?"), forms::vbYesNo | forms::vbQuestion,
+                      windowTitle())
+        == forms::vbYes)
+        endProgram();
+}
+
+void MDIPrincipal::endProgram()
+{
+    forms::Form::UnloadAll();
+    hide();
+    deleteLater();
+    QApplication::quit();
+}
+
+void MDIPrincipal::closeEvent(QCloseEvent* e)
+{
+    // The close box ends the program without a question.
+    e->accept();
+    forms::Form::UnloadAll();
+    deleteLater();
+    QApplication::quit();
+}
+
+// The list windows open here as they are built; until then the item does nothing.
+void MDIPrincipal::op_empresas_Click() {}
+void MDIPrincipal::op_Embarcaciones_Click() {}
+void MDIPrincipal::op_Precios_Click() {}
+void MDIPrincipal::op_DDJJ_Click() {}

@@ -1,0 +1,114 @@
+#include "ui/MDIPrincipal.h"
+
+#include "support/Support.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        win = &MDIPrincipal::Instance();
+        win->Show();
+        testsupport::Settle();
+    }
+    void TearDown() override
+    {
+        if (MDIPrincipal* w = MDIPrincipal::Existing()) delete w;
+    }
+    QStringList menuTexts() const
+    {
+        QStringList all;
+        for (QAction* top : win->menuBar()->actions()) {
+            all << top->menu()->objectName() + QStringLiteral("=") + top->text();
+            for (QAction* item : top->menu()->actions()) all << QStringLiteral("  ") + item->objectName() + QStringLiteral("=") + item->text();
+        }
+        return all;
+    }
+    bool menusEnabled() const
+    {
+        return win->op_archivo->menuAction()->isEnabled() && win->op_Tablas->menuAction()->isEnabled()
+            && win->op_DJ->menuAction()->isEnabled();
+    }
+    bool menusDisabled() const
+    {
+        return !win->op_archivo->menuAction()->isEnabled() && !win->op_Tablas->menuAction()->isEnabled()
+            && !win->op_DJ->menuAction()->isEnabled();
+    }
+
+    testsupport::TempDb db;
+    MDIPrincipal* win = nullptr;
+};
+
+TEST_F(MainWindowTest, ShowsMaximizedWithItsMenus)
+{
+    EXPECT_EQ(win->windowTitle(), QStringLiteral("Ley 7351"));
+    EXPECT_TRUE(win->isMaximized());
+    EXPECT_EQ(menuTexts(), (QStringList{
+                               QStringLiteral("op_archivo=Archivo"),
+                               QStringLiteral("  op_salir=Salir"),
+                               QStringLiteral("op_Tablas=Tablas"),
+                               QStringLiteral("  op_empresas=Empresas"),
+                               QStringLiteral("  op_Embarcaciones=Embarcaciones"),
+                               QStringLiteral("  op_Precios=Valores Banquina"),
+                               QStringLiteral("op_DJ=Declaraciones Juradas"),
+                               QStringLiteral("  op_DDJJ=Declaraciones Juradas"),
+                           }));
+    EXPECT_TRUE(menusEnabled());
+    testsupport::Screenshot(win, QStringLiteral("main-window"));
+}
+
+TEST_F(MainWindowTest, HabDeshabMenuSwitchesTheThreeTopMenus)
+{
+    win->HabDeshabMenu(false);
+    EXPECT_TRUE(menusDisabled());
+    EXPECT_TRUE(win->op_salir->isEnabled()) << "the items themselves are not touched";
+    win->HabDeshabMenu(true);
+    EXPECT_TRUE(menusEnabled());
+}
+
+TEST_F(MainWindowTest, SalirAnsweredNoKeepsTheProgramRunning)
+{
+    testsupport::MsgBoxRecorder boxes({7});
+    win->op_salir->trigger();
+    testsupport::Settle();
+    ASSERT_EQ(boxes.messages().size(), 1u);
+    EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("¿Está seguro que desea salir del sistema?"));
+    EXPECT_EQ(boxes.messages()[0].style, 36);
+    EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Ley 7351"));
+    EXPECT_EQ(MDIPrincipal::Existing(), win);
+    EXPECT_TRUE(win->isVisible());
+}
+
+// Both ways out end the event loop; only "Salir" asks first.
+TEST_F(MainWindowTest, SalirAnsweredYesAndTheCloseBoxEndTheProgram)
+{
+    for (bool viaMenu : {true, false}) {
+        if (!MDIPrincipal::Existing()) {
+            win = &MDIPrincipal::Instance();
+            win->Show();
+        }
+        testsupport::MsgBoxRecorder boxes({6});
+        QTimer::singleShot(0, win, [this, viaMenu] {
+            if (viaMenu) win->op_salir->trigger();
+            else win->close();
+        });
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(5000);
+        EXPECT_EQ(QApplication::exec(), 0) << (viaMenu ? "Salir" : "close box");
+        guard.stop();
+        EXPECT_EQ(boxes.messages().size(), viaMenu ? 1u : 0u);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(MDIPrincipal::Existing(), nullptr);
+    }
+}
+
+}  // namespace
