@@ -18,7 +18,7 @@ namespace {
 std::shared_ptr<ado::Recordset> query(const QString& sql)
 {
     auto rs = std::make_shared<ado::Recordset>();
-    rs->Open(sql, de1.conn, ado::adOpenStatic, ado::adLockOptimistic);
+    rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     return rs;
 }
 
@@ -38,8 +38,8 @@ struct Grid : ::testing::Test {
         grid->setObjectName("grilla");
         (new QVBoxLayout(&window))->addWidget(grid);
         window.resize(760, 260);
-        de1.conn.Execute("CREATE TABLE PRUEBA_GRILLA (ID INTEGER, NOMBRE TEXT, MONTO REAL, FECHA DATE, OCULTO TEXT)");
-        de1.conn.Execute("INSERT INTO PRUEBA_GRILLA VALUES "
+        de1::conn().Execute("CREATE TABLE PRUEBA_GRILLA (ID INTEGER, NOMBRE TEXT, MONTO REAL, FECHA DATE, OCULTO TEXT)");
+        de1::conn().Execute("INSERT INTO PRUEBA_GRILLA VALUES "
                          "(1, 'PÉREZ HNOS', 1234.5, '2006-05-01', 'a'), (2, 'GÓMEZ', 0.5, NULL, 'b'), "
                          "(3, NULL, -7, '2007-12-31', 'c'), (4, 'ÑANDÚ', 1000000, '2008-01-15', 'd')");
         QObject::connect(grid, &DataGrid::RowColChange,
@@ -268,17 +268,24 @@ TEST_F(Grid, DisabledGridIgnoresTheUser)
 
 TEST_F(Grid, ReferenceTableAsAList)
 {
-    load("SELECT * FROM LNV_GLB_TB_PROVINCIAS");
-    const int name = rs->FieldNames().indexOf("GPRO_DESCRIPCION");
-    ASSERT_GE(name, 0);
-    grid->Columns(name).setWidth(3000);
-    testsupport::Settle();
+    load("SELECT GPRO_ID, GPRO_DESCRIPCION, GPRO_JURISDICCION, GPRO_LETRA_PAT FROM LNV_GLB_TB_PROVINCIAS "
+         "ORDER BY GPRO_DESCRIPCION");
+    const char* captions[] = {"Id", "Provincia", "Jurisdicción", "Letra"};
+    for (int c = 0; c < 4; ++c) {
+        grid->Columns(c).setCaption(captions[c]);
+        grid->Columns(c).setNumberFormat("");
+    }
+    grid->Columns(1).setWidth(3000);
+    grid->Columns(2).setWidth(1300);
     EXPECT_GT(grid->model()->rowCount(), 0);
     EXPECT_EQ(grid->model()->rowCount(), rs->RecordCount());
-    for (long b = 1; b <= rs->RecordCount(); ++b) {
+    for (long b = rs->RecordCount(); b >= 1; --b) {
         rs->setBookmark(b);
-        EXPECT_EQ(grid->Text(name), rs->Fields("GPRO_DESCRIPCION").Value().text());
+        EXPECT_EQ(grid->Text(1), rs->Fields("GPRO_DESCRIPCION").Value().text());
+        EXPECT_EQ(grid->Text(0), QString::number(rs->Fields("GPRO_ID").Value().integer()));
     }
+    testsupport::Settle();
+    EXPECT_EQ(shownRow(), 0);
     testsupport::Screenshot(&window, "datagrid_provincias");
 }
 
