@@ -1,5 +1,6 @@
 // Filling combos from queries on a fresh database and selecting by text
 // and by id.
+#include "support/ErrorNumber.h"
 #include "core/Utiles.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
@@ -11,16 +12,6 @@
 #include <functional>
 
 namespace {
-
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 const char* const kPuertos =
     "SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS "
@@ -106,7 +97,7 @@ TEST_F(Combos, BadRowsRaiseErrorsAndAddNothingOfTheirOwn)
     };
     for (const auto& c : cases) {
         combo.Clear();
-        EXPECT_EQ(errorOf([&] { Utiles::CargarCombo(c.sql, combo); }), c.error) << c.sql;
+        EXPECT_EQ(errorNumber([&] { Utiles::CargarCombo(c.sql, combo); }), c.error) << c.sql;
         EXPECT_EQ(items(), c.kept) << c.sql;
     }
     // The extremes of 32 bits are fine.

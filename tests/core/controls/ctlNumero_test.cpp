@@ -1,5 +1,6 @@
 // The numeric field driven through its real inner box, shown off screen:
 // keys typed with QTest, focus moved between it and a neighbour.
+#include "support/ErrorNumber.h"
 #include "core/controls/ctlNumero.h"
 #include "platform/ado/Error.h"
 #include "platform/forms/Form.h"
@@ -74,16 +75,6 @@ protected:
     }
     std::unique_ptr<NumeroWindow> w;
 };
-
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -250,7 +241,7 @@ TEST_F(NumeroAR, EmptyAndLoneSeparator)
 
     // Not reachable from the keyboard, but the callers see the error.
     w->txt()->setText(QStringLiteral("12a"));
-    EXPECT_EQ(errorOf([&] { w->field->Value(); }), 13);
+    EXPECT_EQ(errorNumber([&] { w->field->Value(); }), 13);
 }
 
 TEST_F(NumeroAR, CountOfDecimalsDoesNotReformatUntilLeaving)
@@ -262,7 +253,7 @@ TEST_F(NumeroAR, CountOfDecimalsDoesNotReformatUntilLeaving)
     w->enter();
     w->leave();
     EXPECT_EQ(w->field->toString(), "1,500");
-    EXPECT_EQ(errorOf([&] { w->field->setCantidadDecimales(-1); }), 5);
+    EXPECT_EQ(errorNumber([&] { w->field->setCantidadDecimales(-1); }), 5);
     EXPECT_EQ(w->field->CantidadDecimales(), 3);
 }
 
@@ -304,7 +295,7 @@ TEST_F(NumeroAR, MaxLengthLimitsTypingOnly)
     w->field->setValue(1234567.89);
     EXPECT_EQ(w->field->toString(), "1.234.567,89");  // text set by code is never cut
 
-    EXPECT_EQ(errorOf([&] { w->field->setMaxLength(40000); }), 6);
+    EXPECT_EQ(errorNumber([&] { w->field->setMaxLength(40000); }), 6);
     EXPECT_EQ(w->field->MaxLength(), 4);
     w->field->setMaxLength(0);  // no limit
     w->enter();

@@ -1,5 +1,6 @@
 // The combo box stand-in: selection numbers, item data and the Click rules,
 // driven from code and from the keyboard on a combo shown off screen.
+#include "support/ErrorNumber.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/ado/Error.h"
 #include "support/Support.h"
@@ -14,16 +15,6 @@
 #include <functional>
 
 namespace {
-
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 // A shown window with one combo holding "A"=1, "B"=2, "C"=3; counts Clicks.
 class ComboFixture : public ::testing::Test {
@@ -96,8 +87,8 @@ TEST_F(ComboFixture, SettingListIndexRaisesClickOnlyWhenItChanges)
         EXPECT_EQ(combo->Text(), QString::fromLatin1(s.text));
     }
     EXPECT_EQ(textAtClick, "A");  // the handler already sees the new selection
-    EXPECT_EQ(errorOf([&] { combo->setListIndex(3); }), 380);
-    EXPECT_EQ(errorOf([&] { combo->setListIndex(-2); }), 380);
+    EXPECT_EQ(errorNumber([&] { combo->setListIndex(3); }), 380);
+    EXPECT_EQ(errorNumber([&] { combo->setListIndex(-2); }), 380);
     EXPECT_EQ(combo->ListIndex(), 0);
 }
 
@@ -126,9 +117,9 @@ TEST_F(ComboFixture, ItemDataIsCheckedAgainstTheList)
 {
     combo->setItemData(1, -2147483647 - 1);
     EXPECT_EQ(combo->ItemData(1), -2147483647 - 1);
-    EXPECT_EQ(errorOf([&] { combo->ItemData(3); }), 381);
-    EXPECT_EQ(errorOf([&] { combo->ItemData(-1); }), 381);
-    EXPECT_EQ(errorOf([&] { combo->setItemData(5, 1); }), 381);
+    EXPECT_EQ(errorNumber([&] { combo->ItemData(3); }), 381);
+    EXPECT_EQ(errorNumber([&] { combo->ItemData(-1); }), 381);
+    EXPECT_EQ(errorNumber([&] { combo->setItemData(5, 1); }), 381);
 }
 
 TEST_F(ComboFixture, RemovingTheSelectedItemLeavesNothingSelected)
@@ -143,7 +134,7 @@ TEST_F(ComboFixture, RemovingTheSelectedItemLeavesNothingSelected)
     EXPECT_EQ(combo->Text(), "");
     EXPECT_EQ(combo->ListCount(), 1);
     EXPECT_EQ(clicks, 1);              // only the setListIndex above
-    EXPECT_EQ(errorOf([&] { combo->RemoveItem(1); }), 5);
+    EXPECT_EQ(errorNumber([&] { combo->RemoveItem(1); }), 5);
 
     combo->Clear();
     EXPECT_EQ(combo->ListCount(), 0);

@@ -3,7 +3,7 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "support/Support.h"
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include <QHeaderView>
 #include <QTest>

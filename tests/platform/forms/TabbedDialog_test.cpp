@@ -1,6 +1,6 @@
 #include "platform/forms/TabbedDialog.h"
 #include "support/Support.h"
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include <QLabel>
 #include <QSignalSpy>

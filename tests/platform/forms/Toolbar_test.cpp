@@ -1,6 +1,6 @@
 #include "platform/forms/Toolbar.h"
 #include "support/Support.h"
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
