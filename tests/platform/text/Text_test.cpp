@@ -1,16 +1,15 @@
 // Locale-following conversions. The main cases run under es_AR (point for
 // thousands, comma for decimals); the CLocale_ cases run again in a child
 // process under LC_ALL=C.
+#include "support/ErrorNumber.h"
 #include "platform/text/Text.h"
 #include "support/LocaleRun.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using namespace text;
 
@@ -25,16 +24,6 @@ protected:
         ASSERT_EQ(ThousandsSeparator(), QChar('.')) << "run under LANG=es_AR.UTF-8";
     }
 };
-
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -163,7 +152,7 @@ TEST_F(TextAR, ConversionErrors)
         {"CLng text 2^31", [] { CLng(QStringLiteral("2147483648")); }, 6},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(errorOf(c.f), c.error) << c.what;
+        EXPECT_EQ(errorNumber(c.f), c.error) << c.what;
 }
 
 TEST_F(TextAR, CIntAndCLngRoundHalfToEven)
@@ -291,10 +280,10 @@ TEST_F(TextAR, FormatDates)
 
 TEST_F(TextAR, FormatRefusesPatternsItDoesNotKnow)
 {
-    EXPECT_EQ(errorOf([] { Format(1.0, "0.00%"); }), 5);
-    EXPECT_EQ(errorOf([] { Format(1.0, "dd/MM/yyyy"); }), 13);
-    EXPECT_EQ(errorOf([] { Format(QDate(2006, 1, 1), "0.00"); }), 13);
-    EXPECT_EQ(errorOf([] { Format(QDate(2006, 1, 1), "mmm"); }), 5);
+    EXPECT_EQ(errorNumber([] { Format(1.0, "0.00%"); }), 5);
+    EXPECT_EQ(errorNumber([] { Format(1.0, "dd/MM/yyyy"); }), 13);
+    EXPECT_EQ(errorNumber([] { Format(QDate(2006, 1, 1), "0.00"); }), 13);
+    EXPECT_EQ(errorNumber([] { Format(QDate(2006, 1, 1), "mmm"); }), 5);
 }
 
 TEST_F(TextAR, RoundHalvesToEvenOnTheDouble)
@@ -345,8 +334,8 @@ TEST_F(TextAR, StringHelpers)
     EXPECT_EQ(Right("abc", 2), "bc");
     EXPECT_EQ(PadLeft("123", 5, QChar('0')), "00123");
     EXPECT_EQ(PadLeft("123456", 5, QChar('0')), "123456");
-    EXPECT_EQ(errorOf([] { Mid("abc", 0); }), 5);
-    EXPECT_EQ(errorOf([] { Left("abc", -1); }), 5);
+    EXPECT_EQ(errorNumber([] { Mid("abc", 0); }), 5);
+    EXPECT_EQ(errorNumber([] { Left("abc", -1); }), 5);
 }
 
 TEST_F(TextAR, TodayCanBeFixedAndReleased)
