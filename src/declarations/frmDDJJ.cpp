@@ -100,9 +100,10 @@ frmDDJJ::frmDDJJ()
 
 QSize frmDDJJ::sizeHint() const
 {
-    QSize want(1000, 480);
-    if (QMdiArea* area = MdiArea()) want = want.boundedTo(area->viewport()->size() - QSize(16, 40));
-    return want;
+    const QSize want(1000, 480);
+    QMdiArea* area = MdiArea();
+    if (!area || area->viewport()->width() < 400 || area->viewport()->height() < 300) return want;
+    return want.boundedTo(area->viewport()->size() - QSize(16, 40));
 }
 
 void frmDDJJ::Form_Load() { Move(0, 0); }
