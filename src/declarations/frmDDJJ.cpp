@@ -9,7 +9,7 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
-#include "ui/MDIPrincipal.h"
+#include "core/MenuPrincipal.h"
 
 #include <QMdiArea>
 #include <QVBoxLayout>
@@ -127,7 +127,7 @@ void frmDDJJ::Form_Activate()
 void frmDDJJ::Form_Unload(int& cancel)
 {
     (void)cancel;
-    if (MDIPrincipal* main = MDIPrincipal::Existing()) main->HabDeshabMenu(true);
+    MenuPrincipal::HabDeshabMenu(true);
 }
 
 void frmDDJJ::tlbMonedas_ButtonClick(const QString& key)

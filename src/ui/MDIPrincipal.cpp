@@ -1,6 +1,7 @@
 #include "ui/MDIPrincipal.h"
 
 #include "declarations/frmDDJJ.h"
+#include "core/MenuPrincipal.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
 
@@ -30,6 +31,7 @@ MDIPrincipal::MDIPrincipal()
     m_area->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_area);
     forms::Form::SetMdiArea(m_area);
+    MenuPrincipal::SetHabDeshabMenu([this](bool on) { HabDeshabMenu(on); });
 
     auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MDIPrincipal::*slot)()) {
         QAction* a = menu->addAction(caption);
@@ -54,6 +56,7 @@ MDIPrincipal::MDIPrincipal()
 MDIPrincipal::~MDIPrincipal()
 {
     forms::Form::SetMdiArea(nullptr);
+    MenuPrincipal::SetHabDeshabMenu({});
     if (g_main == this) g_main = nullptr;
 }
 
