@@ -16,6 +16,9 @@ namespace forms {
 
 namespace {
 constexpr int TwipsPerPixel = 15;
+// The widths were laid out for a face whose digits are 5 pixels wide; ours
+// are wider, and the columns grow with them so a year still fits.
+constexpr double DesignDigitWidth = 5.0;
 constexpr int DefaultWidthTwips = 1500;
 
 Qt::Alignment qtAlignment(int a)
@@ -133,8 +136,18 @@ private:
 
 // --- DataGrid
 
+double DataGrid::pixelScale() const
+{
+    return std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) / DesignDigitWidth);
+}
+
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetModel(this))
 {
+    // Widths come in twips laid out for an 8-point face; a larger one cuts
+    // years and amounts short.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
     setSelectionBehavior(SelectRows);
@@ -150,7 +163,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetM
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int size) {
         // A width the user drags; hiding a column reports 0 and must not count.
         if (!m_applying && size > 0 && size_t(col) < m_model->cols.size() && !isColumnHidden(col))
-            m_model->cols[size_t(col)].widthTwips = size * TwipsPerPixel;
+            m_model->cols[size_t(col)].widthTwips = int(std::lround(size * TwipsPerPixel / pixelScale()));
     });
     // The recordset tells nobody when code moves it; once the handler that
     // moved it is done and the event loop comes round, the grid catches up.
@@ -212,7 +225,8 @@ void DataGrid::applyColumn(int col)
     m_applying = true;
     setColumnHidden(col, hidden);
     if (!hidden)
-        horizontalHeader()->resizeSection(col, std::max(1, int(std::lround(s.widthTwips / double(TwipsPerPixel)))));
+        horizontalHeader()->resizeSection(
+            col, std::max(1, int(std::lround(s.widthTwips / double(TwipsPerPixel) * pixelScale()))));
     m_applying = false;
     // The current cell must not sit in a column the user cannot see.
     QModelIndex cur = currentIndex();

@@ -97,6 +97,7 @@ protected:
     bool viewportEvent(QEvent* e) override;
 
 private:
+    double pixelScale() const;  // pixels per design pixel
     friend class Column;
     friend class SelBookmarksList;
     void rebind();
