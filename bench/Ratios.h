@@ -23,7 +23,7 @@ public:
     {
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                times[r.benchmark_name()] = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
+                times[r.run_name.function_name] = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;  // nanoseconds

@@ -79,7 +79,7 @@ void BM_PlainSqliteLoop(benchmark::State& state)
         state.counters["rows"] = double(rows);
     }
 }
-BENCHMARK(BM_PlainSqliteLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainSqliteLoop)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 void BM_RecordsetOpen(benchmark::State& state)
 {
@@ -91,7 +91,7 @@ void BM_RecordsetOpen(benchmark::State& state)
         benchmark::DoNotOptimize(rs.at(rs.RecordCount() - 1, 0));
     }
 }
-BENCHMARK(BM_RecordsetOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecordsetOpen)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 // Opening the database (key derivation included) and showing the main window.
 void BM_StartUpToMainWindow(benchmark::State& state)
