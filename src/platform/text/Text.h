@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <type_traits>
 
 namespace text {
 
@@ -22,8 +23,10 @@ QChar ThousandsSeparator();  // of QLocale::system()
 QString CStr(const ado::Variant& v);
 QString CStr(double v);
 QString CStr(std::int64_t v);
-inline QString CStr(int v) { return CStr(std::int64_t(v)); }
-inline QString CStr(long v) { return CStr(std::int64_t(v)); }
+// Every other whole type (int, long, long long: one of them is int64_t).
+template <class T>
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, std::int64_t>)
+inline QString CStr(T v) { return CStr(std::int64_t(v)); }
 QString CStr(QDate d);
 
 // True for digits with one optional leading sign, locale separators and
