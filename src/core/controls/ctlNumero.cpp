@@ -1,0 +1,304 @@
+#include "core/controls/ctlNumero.h"
+
+#include "platform/ado/Error.h"
+#include "platform/text/Text.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+
+// The inner box: every key reaches the field's filter before the box sees
+// it, after any key preview of the window (which works on the events before
+// they are delivered here).
+class ctlNumeroTextBox : public QLineEdit {
+public:
+    explicit ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void deliver(int keyAscii, QKeyEvent* original);
+    ctlNumero* m_owner;
+    bool m_inside = false;  // entered and not yet left
+};
+
+namespace {
+
+// The character code a key types, as the field's filter sees it, or -1 for
+// keys that type nothing (arrows, Delete, Home...), which go to the box as
+// they are.
+int keyAsciiOf(const QKeyEvent* e)
+{
+    // Clipboard keys arrive as their control codes, whichever binding
+    // (Ctrl+V, Shift+Insert) the user pressed, so that the filter stops
+    // pasted text that no key could type.
+    if (e->matches(QKeySequence::Paste))
+        return 22;
+    if (e->matches(QKeySequence::Copy))
+        return 3;
+    if (e->matches(QKeySequence::Cut))
+        return 24;
+    switch (e->key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Delete: return -1;
+    default: break;
+    }
+    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (mods == Qt::ControlModifier) {
+        if (e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+            return e->key() - Qt::Key_A + 1;
+        return -1;
+    }
+    if (mods == Qt::AltModifier)
+        return -1;
+    const QString t = e->text();
+    if (t.isEmpty() || t.at(0).unicode() == 127)
+        return -1;
+    return t.at(0).unicode();
+}
+
+Qt::Key keyOf(int keyAscii)
+{
+    switch (keyAscii) {
+    case 8: return Qt::Key_Backspace;
+    case 13: return Qt::Key_Return;
+    case 27: return Qt::Key_Escape;
+    default: break;
+    }
+    const QChar c(keyAscii);
+    if (keyAscii < 128 && c.isLetter())
+        return Qt::Key(c.toUpper().unicode());
+    return Qt::Key(keyAscii);
+}
+
+bool passiveFocusChange(const QFocusEvent* e)
+{
+    return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier) {
+        e->ignore();  // mnemonics belong to the window
+        return;
+    }
+    const int original = keyAsciiOf(e);
+    if (original < 0) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    int k = original;
+    m_owner->filterKey(k);
+    if (k == 0) {
+        e->accept();
+        return;
+    }
+    deliver(k, k == original ? e : nullptr);
+}
+
+void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* original)
+{
+    // The box takes MaxLength characters from the keyboard; text given by
+    // code is never cut.
+    const int limit = m_owner->MaxLength();
+    if (keyAscii >= 32 && limit > 0 && !isReadOnly() && text().size() - selectedText().size() >= limit)
+        return;
+    if (original) {
+        QLineEdit::keyPressEvent(original);
+        return;
+    }
+    QKeyEvent ev(QEvent::KeyPress, keyOf(keyAscii), Qt::NoModifier,
+                 keyAscii == 8 || keyAscii == 13 || keyAscii == 27 ? QString() : QString(QChar(keyAscii)));
+    QLineEdit::keyPressEvent(&ev);
+}
+
+void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    if (!m_inside) {
+        m_inside = true;
+        m_owner->txtGotFocus();
+    }
+}
+
+void ctlNumeroTextBox::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    // A message box or another window taking the focus for a while does not
+    // leave the field: its handlers must not run (and show messages) then.
+    if (m_inside && !passiveFocusChange(e)) {
+        m_inside = false;
+        m_owner->txtLostFocus();
+    }
+}
+
+// ---------------------------------------------------------------- ctlNumero
+
+ctlNumero::ctlNumero(QWidget* parent)
+    : QWidget(parent), txt(new ctlNumeroTextBox(this))
+{
+    txt->setObjectName(QStringLiteral("txt"));
+    txt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Nothing but the keyboard filter puts text in: no paste from the
+    // context menu, no drops, no input-method commits.
+    txt->setContextMenuPolicy(Qt::NoContextMenu);
+    txt->setAcceptDrops(false);
+    txt->setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusProxy(txt);
+    setFocusPolicy(txt->focusPolicy());
+
+    m_thousands = m_locale.Thousands();
+    m_decimal = m_locale.sDecimal();
+    const QPalette system = QApplication::palette();
+    m_enabledColour = system.color(QPalette::Base);     // window background
+    m_disabledColour = system.color(QPalette::Button);  // button face
+    m_zeros = QStringLiteral("00");
+}
+
+void ctlNumero::setMaxLength(std::int32_t length)
+{
+    if (length > 32767 || length < -32768)
+        throw platform::RuntimeError(platform::ErrOverflow);
+    if (length < 0)
+        throw platform::Error(380, QStringLiteral("El valor de la propiedad no es válido"));
+    m_maxLength = std::int16_t(length);
+    emit PropertyChanged(QStringLiteral("MaxLength"));
+}
+
+void ctlNumero::setCantidadDecimales(std::int16_t count)
+{
+    if (count < 0)
+        throw platform::RuntimeError(platform::ErrInvalidCall);
+    m_decimals = count;
+    emit PropertyChanged(QStringLiteral("CantDecimales"));
+    m_zeros = QString(count, QChar('0'));
+}
+
+void ctlNumero::ClearText() { txt->clear(); }
+
+bool ctlNumero::Enabled() const { return !txt->isReadOnly(); }
+
+void ctlNumero::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    txt->setReadOnly(!enabled);
+    QPalette p = txt->palette();
+    p.setColor(QPalette::Base, enabled ? m_enabledColour : m_disabledColour);
+    txt->setPalette(p);
+    emit PropertyChanged(QStringLiteral("Habilitado"));
+}
+
+double ctlNumero::Value() const
+{
+    QString s = txt->text();
+    if (s.isEmpty())
+        return 0;
+    if (!m_thousands.isEmpty())
+        s.remove(m_thousands);
+    if (s == m_decimal)
+        s.prepend(QChar('0'));
+    return text::CDbl(s);
+}
+
+void ctlNumero::setValue(double value)
+{
+    m_value = value;
+    emit PropertyChanged(QStringLiteral("Valor"));
+    txt->setText(text::CStr(value));
+    txtLostFocusFormat();
+}
+
+QString ctlNumero::toString() const { return txt->text(); }
+
+QString ctlNumero::toSQL() const
+{
+    QString s = txt->text();
+    if (!m_thousands.isEmpty())
+        s.remove(m_thousands);
+    if (!m_decimal.isEmpty())
+        s.replace(m_decimal, QStringLiteral("."));
+    return s;
+}
+
+void ctlNumero::filterKey(int& k)
+{
+    const int point = '.';
+    const int decimal = m_decimal.isEmpty() ? point : m_decimal.at(0).unicode();
+    if (k == 13 || k == 8 || k == 27) {
+        // passes as it is
+    } else if ((k == point || k == decimal) && m_decimals >= 1) {
+        // The point key always types the locale's separator, once. The
+        // locale's own separator key is taken the same way, so that a comma
+        // typed under es_AR is a decimal comma and not a lost key.
+        k = txt->text().contains(m_decimal) ? 0 : decimal;
+    } else if (!(k >= '0' && k <= '9')) {
+        k = 0;
+    }
+    emit KeyPress(k);
+}
+
+void ctlNumero::txtGotFocus()
+{
+    if (!m_thousands.isEmpty() && txt->text().contains(m_thousands))
+        txt->setText(txt->text().remove(m_thousands));
+    txt->selectAll();
+}
+
+void ctlNumero::txtLostFocus()
+{
+    txtLostFocusFormat();
+    emit LostFocus();
+}
+
+void ctlNumero::txtLostFocusFormat()
+{
+    const QString mask = m_decimals != 0 ? QStringLiteral("###,###,##0.") + m_zeros : QStringLiteral("###,###,##0");
+    // Empty text and text that is no number (a lone separator) stay as they are.
+    const QString shown = text::Format(ado::Variant(txt->text()), mask);
+    if (shown != txt->text())
+        txt->setText(shown);
+}
+
+void ctlNumero::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    // 15 twips less each way: one pixel.
+    txt->setGeometry(0, 0, qMax(0, width() - 1), qMax(0, height() - 1));
+}
+
+QSize ctlNumero::sizeHint() const { return txt->sizeHint() + QSize(1, 1); }
+QSize ctlNumero::minimumSizeHint() const { return txt->minimumSizeHint() + QSize(1, 1); }
+
+void ctlNumero::ReadProperties(const QVariantMap& bag)
+{
+    resize(width(), bag.value(QStringLiteral("Alto"), height()).toInt());
+    resize(bag.value(QStringLiteral("Ancho"), width()).toInt(), height());
+    setMaxLength(bag.value(QStringLiteral("MaxLength"), 0).toInt());
+    setEnabled(bag.value(QStringLiteral("Habilitado"), true).toBool());
+    setValue(bag.value(QStringLiteral("Value"), 0.0).toDouble());
+    setCantidadDecimales(std::int16_t(bag.value(QStringLiteral("CantDecimales"), 2).toInt()));
+}
+
+void ctlNumero::WriteProperties(QVariantMap& bag) const
+{
+    auto write = [&bag](const char* key, const QVariant& value, const QVariant& byDefault) {
+        if (value != byDefault)
+            bag.insert(QString::fromLatin1(key), value);
+    };
+    write("Ancho", width(), width());
+    write("Alto", height(), height());
+    write("Habilitado", m_enabled, true);
+    write("CantDecimales", int(m_decimals), 2);
+    bag.insert(QStringLiteral("Value"), m_value);
+    write("MaxLength", int(m_maxLength), 0);
+}

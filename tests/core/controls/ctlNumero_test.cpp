@@ -1,0 +1,400 @@
+// The numeric field driven through its real inner box, shown off screen:
+// keys typed with QTest, focus moved between it and a neighbour.
+#include "core/controls/ctlNumero.h"
+#include "platform/ado/Error.h"
+#include "support/LocaleRun.h"
+#include "support/Support.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// A window with the field and a neighbour to hand the focus to.
+class NumeroWindow {
+public:
+    NumeroWindow()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        field = new ctlNumero(&window);
+        field->setObjectName(QStringLiteral("txt_kg"));
+        other = new QLineEdit(&window);
+        layout->addWidget(field);
+        layout->addWidget(other);
+        window.resize(240, 90);
+        window.show();
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        QObject::connect(field, &ctlNumero::KeyPress, [this](int& k) { seen.push_back(k); });
+        QObject::connect(field, &ctlNumero::PropertyChanged, [this](const QString& n) { changed << n; });
+    }
+
+    QLineEdit* txt() const { return field->findChild<QLineEdit*>(QStringLiteral("txt")); }
+    void enter()
+    {
+        if (txt()->hasFocus())
+            leave();
+        field->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
+    void leave() { other->setFocus(Qt::TabFocusReason); QApplication::processEvents(); }
+    void type(const QString& keys) { QTest::keyClicks(txt(), keys); }
+    void typeAndLeave(int decimals, const QString& keys)
+    {
+        field->setCantidadDecimales(std::int16_t(decimals));
+        enter();
+        type(keys);
+        typed = field->toString();
+        leave();
+    }
+
+    QWidget window;
+    ctlNumero* field;
+    QLineEdit* other;
+    std::vector<int> seen;
+    QStringList changed;
+    QString typed;
+};
+
+class NumeroAR : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(QLocale::system().decimalPoint(), ",") << "run under LANG=es_AR.UTF-8";
+        w = std::make_unique<NumeroWindow>();
+    }
+    std::unique_ptr<NumeroWindow> w;
+};
+
+long errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const platform::Error& e) {
+        return e.Number;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST_F(NumeroAR, TypedKeysLeavingAndReading)
+{
+    struct Case { int decimals; const char* keys; const char* typed; const char* shown; double value; const char* sql; };
+    const Case cases[] = {
+        {2, "12.5", "12,5", "12,50", 12.5, "12.50"},
+        {2, "1.2.3", "1,23", "1,23", 1.23, "1.23"},          // a second point is dropped
+        {0, "12.5", "125", "125", 125, "125"},               // no decimals: the point is dropped
+        {2, "12,5", "12,5", "12,50", 12.5, "12.50"},         // the locale's own comma is the decimal key
+        {2, "1,2.3", "1,23", "1,23", 1.23, "1.23"},
+        {2, "a-+ 1x2e", "12", "12,00", 12, "12.00"},         // letters, signs and blanks are dropped
+        {2, "1234567.891", "1234567,891", "1.234.567,89", 1234567.89, "1234567.89"},
+        {3, "0.0005", "0,0005", "0,001", 0.001, "0.001"},    // rounded half away from zero on leaving
+        {2, ".5", ",5", "0,50", 0.5, "0.50"},
+        {2, "", "", "", 0, ""},
+    };
+    for (const auto& c : cases) {
+        w->field->ClearText();
+        w->typeAndLeave(c.decimals, QString::fromUtf8(c.keys));
+        EXPECT_EQ(w->typed, QString::fromUtf8(c.typed)) << c.keys;
+        EXPECT_EQ(w->field->toString(), QString::fromUtf8(c.shown)) << c.keys;
+        EXPECT_EQ(w->field->Value(), c.value) << c.keys;
+        EXPECT_EQ(w->field->toSQL(), QString::fromUtf8(c.sql)) << c.keys;
+    }
+    testsupport::Screenshot(&w->window, QStringLiteral("ctlNumero"));
+}
+
+TEST_F(NumeroAR, PointIsDroppedWhenTheTextHoldsTheSeparatorEvenIfSelected)
+{
+    w->field->setCantidadDecimales(2);
+    w->enter();
+    w->type("1.5");
+    w->txt()->selectAll();
+    w->type(".");
+    EXPECT_EQ(w->field->toString(), "1,5");
+    w->type("7");  // a digit replaces the selection as usual
+    EXPECT_EQ(w->field->toString(), "7");
+}
+
+TEST_F(NumeroAR, KeyPressSeesEveryTypedKeyAfterTheFilter)
+{
+    w->field->setCantidadDecimales(2);
+    w->enter();
+    w->type("a1.");
+    EXPECT_EQ(w->seen, (std::vector<int>{0, '1', ','}));
+
+    w->seen.clear();
+    QTest::keyClick(w->txt(), Qt::Key_Backspace);
+    QTest::keyClick(w->txt(), Qt::Key_Escape);
+    QTest::keyClick(w->txt(), Qt::Key_Return);
+    EXPECT_EQ(w->seen, (std::vector<int>{8, 27, 13}));
+    EXPECT_EQ(w->field->toString(), "1");  // Backspace took the comma
+
+    // Keys that type nothing go to the box without a KeyPress.
+    w->seen.clear();
+    QTest::keyClick(w->txt(), Qt::Key_Left);
+    QTest::keyClick(w->txt(), Qt::Key_Delete);
+    EXPECT_TRUE(w->seen.empty());
+    EXPECT_EQ(w->field->toString(), "");
+}
+
+TEST_F(NumeroAR, ClipboardKeysAreDroppedAndPasteNeverReachesTheBox)
+{
+    QApplication::clipboard()->setText(QStringLiteral("1;DROP"));
+    w->enter();
+    w->type("5");
+    w->seen.clear();
+    QTest::keyClick(w->txt(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(w->txt(), Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(w->txt(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(w->txt(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(w->seen, (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(w->field->toString(), "5");
+}
+
+TEST_F(NumeroAR, HandlerMayChangeOrDropTheKey)
+{
+    QObject::connect(w->field, &ctlNumero::KeyPress, [](int& k) {
+        if (k == '1')
+            k = '7';
+        else if (k == '2')
+            k = 0;
+        else if (k == '9')
+            k = 8;  // a Backspace of its own
+    });
+    w->enter();
+    w->type("1234");
+    EXPECT_EQ(w->field->toString(), "734");
+    w->type("9");
+    EXPECT_EQ(w->field->toString(), "73");
+}
+
+TEST_F(NumeroAR, EnteringRemovesGroupingAndSelectsAllLeavingRegroups)
+{
+    w->field->setCantidadDecimales(2);
+    w->field->setValue(1234.5);
+    EXPECT_EQ(w->field->toString(), "1.234,50");
+    w->enter();
+    EXPECT_EQ(w->field->toString(), "1234,50");
+    EXPECT_EQ(w->txt()->selectedText(), "1234,50");
+    QString atLostFocus;
+    QObject::connect(w->field, &ctlNumero::LostFocus, [&] { atLostFocus = w->field->toString(); });
+    w->leave();
+    EXPECT_EQ(w->field->toString(), "1.234,50");
+    EXPECT_EQ(atLostFocus, "1.234,50");  // the window's handler reads the formatted text
+}
+
+TEST_F(NumeroAR, AnotherWindowTakingTheFocusDoesNotLeaveTheField)
+{
+    w->field->setCantidadDecimales(2);
+    w->enter();
+    w->type("1234.5");
+    int lostFocus = 0;
+    QObject::connect(w->field, &ctlNumero::LostFocus, [&] { ++lostFocus; });
+
+    QWidget popup;  // as a message box would
+    auto* box = new QLineEdit(&popup);
+    popup.show();
+    QApplication::setActiveWindow(&popup);
+    box->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(lostFocus, 0);
+    EXPECT_EQ(w->field->toString(), "1234,5");
+
+    popup.hide();
+    QApplication::setActiveWindow(&w->window);
+    w->field->setFocus();
+    QApplication::processEvents();
+    w->leave();
+    EXPECT_EQ(lostFocus, 1);
+    EXPECT_EQ(w->field->toString(), "1.234,50");
+}
+
+TEST_F(NumeroAR, ValueSetFormatsWithTheCountOfDecimals)
+{
+    struct Case { int decimals; double v; const char* shown; double back; const char* sql; };
+    const Case cases[] = {
+        {2, 1234.567, "1.234,57", 1234.57, "1234.57"},
+        {2, 0, "0,00", 0, "0.00"},
+        {0, 1234.5, "1.235", 1235, "1235"},
+        {3, 20123456.7, "20.123.456,700", 20123456.7, "20123456.700"},
+        {2, -1234.5, "-1.234,50", -1234.5, "-1234.50"},
+    };
+    for (const auto& c : cases) {
+        w->field->setCantidadDecimales(std::int16_t(c.decimals));
+        w->field->setValue(c.v);
+        EXPECT_EQ(w->field->toString(), QString::fromUtf8(c.shown)) << c.v;
+        EXPECT_EQ(w->field->Value(), c.back) << c.v;
+        EXPECT_EQ(w->field->toSQL(), QString::fromUtf8(c.sql)) << c.v;
+    }
+}
+
+TEST_F(NumeroAR, EmptyAndLoneSeparator)
+{
+    EXPECT_EQ(w->field->Value(), 0);
+    EXPECT_EQ(w->field->toString(), "");
+    EXPECT_EQ(w->field->toSQL(), "");
+
+    w->typeAndLeave(2, ".");
+    EXPECT_EQ(w->field->toString(), ",");  // no number: left as it is
+    EXPECT_EQ(w->field->Value(), 0);
+
+    // Not reachable from the keyboard, but the callers see the error.
+    w->txt()->setText(QStringLiteral("12a"));
+    EXPECT_EQ(errorOf([&] { w->field->Value(); }), 13);
+}
+
+TEST_F(NumeroAR, CountOfDecimalsDoesNotReformatUntilLeaving)
+{
+    w->field->setCantidadDecimales(2);
+    w->field->setValue(1.5);
+    w->field->setCantidadDecimales(3);
+    EXPECT_EQ(w->field->toString(), "1,50");
+    w->enter();
+    w->leave();
+    EXPECT_EQ(w->field->toString(), "1,500");
+    EXPECT_EQ(errorOf([&] { w->field->setCantidadDecimales(-1); }), 5);
+    EXPECT_EQ(w->field->CantidadDecimales(), 3);
+}
+
+TEST_F(NumeroAR, LockedFieldTakesFocusButNoText)
+{
+    const QPalette app = QApplication::palette();
+    w->field->setValue(5);
+    w->field->setEnabled(false);
+    EXPECT_FALSE(w->field->Enabled());
+    EXPECT_EQ(w->txt()->palette().color(QPalette::Base), app.color(QPalette::Button));
+    w->enter();
+    EXPECT_TRUE(w->txt()->hasFocus());
+    w->type("7");
+    EXPECT_EQ(w->field->toString(), "5");
+    EXPECT_EQ(w->seen, (std::vector<int>{'7'}));  // KeyPress is still raised
+    w->leave();
+
+    w->field->setEnabled(true);
+    EXPECT_TRUE(w->field->Enabled());
+    EXPECT_EQ(w->txt()->palette().color(QPalette::Base), app.color(QPalette::Base));
+    w->enter();
+    w->type("7");
+    EXPECT_EQ(w->field->toString(), "7");
+}
+
+TEST_F(NumeroAR, MaxLengthLimitsTypingOnly)
+{
+    w->field->setMaxLength(4);
+    EXPECT_EQ(w->field->MaxLength(), 4);
+    w->enter();
+    w->type("123456");
+    EXPECT_EQ(w->field->toString(), "1234");
+    w->txt()->selectAll();
+    w->type("9");  // replacing the selection is within the limit
+    EXPECT_EQ(w->field->toString(), "9");
+    w->leave();
+
+    w->field->setCantidadDecimales(2);
+    w->field->setValue(1234567.89);
+    EXPECT_EQ(w->field->toString(), "1.234.567,89");  // text set by code is never cut
+
+    EXPECT_EQ(errorOf([&] { w->field->setMaxLength(40000); }), 6);
+    EXPECT_EQ(w->field->MaxLength(), 4);
+    w->field->setMaxLength(0);  // no limit
+    w->enter();
+    w->type("1234567890");
+    EXPECT_EQ(w->field->toString(), "1234567890");
+}
+
+TEST_F(NumeroAR, ChangeNotifications)
+{
+    w->field->setMaxLength(5);
+    w->field->setCantidadDecimales(2);
+    w->field->setEnabled(false);
+    w->field->setValue(1);
+    EXPECT_EQ(w->changed, (QStringList{"MaxLength", "CantDecimales", "Habilitado", "Valor"}));
+}
+
+TEST_F(NumeroAR, SavedProperties)
+{
+    // A fresh field has no decimals until a window sets them; the saved
+    // default is 2, so the 0 is written.
+    QVariantMap fresh;
+    w->field->WriteProperties(fresh);
+    EXPECT_EQ(fresh.keys(), (QStringList{"CantDecimales", "Value"}));
+    EXPECT_EQ(fresh.value("CantDecimales").toInt(), 0);
+
+    // The value is applied before the count of decimals, so it shows with
+    // the count in force before (none on a fresh field).
+    w->field->ReadProperties({{"Value", 12.5}, {"CantDecimales", 3}, {"Habilitado", false}, {"MaxLength", 7}});
+    EXPECT_EQ(w->field->toString(), "13");
+    EXPECT_EQ(w->field->CantidadDecimales(), 3);
+    EXPECT_FALSE(w->field->Enabled());
+    EXPECT_EQ(w->field->MaxLength(), 7);
+    EXPECT_EQ(w->changed, (QStringList{"MaxLength", "Habilitado", "Valor", "CantDecimales"}));
+
+    QVariantMap bag;
+    w->field->WriteProperties(bag);
+    EXPECT_EQ(bag.value("Value").toDouble(), 12.5);
+    EXPECT_EQ(bag.value("CantDecimales").toInt(), 3);
+    EXPECT_EQ(bag.value("Habilitado").toBool(), false);
+    EXPECT_EQ(bag.value("MaxLength").toInt(), 7);
+
+    ctlNumero restored;
+    restored.ReadProperties(bag);
+    EXPECT_EQ(restored.CantidadDecimales(), 3);
+    EXPECT_FALSE(restored.Enabled());
+    EXPECT_EQ(restored.MaxLength(), 7);
+
+    ctlNumero defaults;
+    defaults.ReadProperties({});
+    EXPECT_EQ(defaults.CantidadDecimales(), 2);
+    EXPECT_TRUE(defaults.Enabled());
+    EXPECT_EQ(defaults.MaxLength(), 0);
+    EXPECT_EQ(defaults.toString(), "0");
+}
+
+TEST_F(NumeroAR, InnerBoxFillsTheFieldLessOnePixel)
+{
+    w->field->resize(120, 30);
+    EXPECT_EQ(w->txt()->geometry(), QRect(0, 0, 119, 29));
+    EXPECT_TRUE(w->txt()->alignment() & Qt::AlignRight);
+}
+
+// ---------------------------------------------------------------- C locale
+
+TEST(NumeroUnderC, PointLocaleCasesPass) { testsupport::ExpectPassesUnderC(QStringLiteral("CLocale_*")); }
+
+TEST(CLocale_Numero, PointDecimalsCommaGroups)
+{
+    SKIP_UNLESS_C_LOCALE();
+    NumeroWindow w;
+    struct Case { int decimals; const char* keys; const char* typed; const char* shown; double value; const char* sql; };
+    const Case cases[] = {
+        {2, "12.5", "12.5", "12.50", 12.5, "12.50"},
+        {2, "1,2", "12", "12.00", 12, "12.00"},   // the comma groups here: dropped
+        {2, "1234567.891", "1234567.891", "1,234,567.89", 1234567.89, "1234567.89"},
+        {0, "7.5", "75", "75", 75, "75"},
+    };
+    for (const auto& c : cases) {
+        w.field->ClearText();
+        w.typeAndLeave(c.decimals, QString::fromUtf8(c.keys));
+        EXPECT_EQ(w.typed, QString::fromUtf8(c.typed)) << c.keys;
+        EXPECT_EQ(w.field->toString(), QString::fromUtf8(c.shown)) << c.keys;
+        EXPECT_EQ(w.field->Value(), c.value) << c.keys;
+        EXPECT_EQ(w.field->toSQL(), QString::fromUtf8(c.sql)) << c.keys;
+    }
+    w.field->setCantidadDecimales(2);
+    w.field->setValue(1234.567);
+    EXPECT_EQ(w.field->toString(), "1,234.57");
+    w.enter();
+    EXPECT_EQ(w.field->toString(), "1234.57");
+}
