@@ -1,12 +1,10 @@
 // The locale reader answers from the system locale as the Windows queries did.
 #include "core/clsLocaleInfo.h"
 #include "support/LocaleRun.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 TEST(LocaleInfoAR, AnswersOfTheArgentineLocale)
 {

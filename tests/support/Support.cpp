@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -75,6 +76,19 @@ void Screenshot(QWidget* w, const QString& name)
     Settle();
     const QPixmap shot = w->grab();
     EXPECT_TRUE(shot.save(QDir(dir).filePath(name + QStringLiteral(".png")))) << name.toStdString();
+}
+
+void Type(QWidget* w, const QString& text)
+{
+    for (QChar c : text) {
+        int key = 0;
+        // Qt's key codes for Latin-1 characters are their capital's code.
+        if (c.unicode() < 256) key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
 }
 
 void Settle(int rounds)

@@ -47,6 +47,10 @@ private:
 // Saves a PNG of the widget under build/screenshots/<name>.png.
 void Screenshot(QWidget* w, const QString& name);
 
+// Types the text into the widget one key at a time, as the keyboard would
+// (any character, accented ones included; QTest's key clicks take ASCII only).
+void Type(QWidget* w, const QString& text);
+
 // Processes pending events a few times (layouts, activation).
 void Settle(int rounds = 3);
 

@@ -178,8 +178,8 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     // The window changed the character: the control gets the new one instead.
     const QChar c(ascii);
     int newKey = key->key();
-    if (c.isLetter() && c.toUpper().unicode() >= 'A' && c.toUpper().unicode() <= 'Z')
-        newKey = Qt::Key_A + (c.toUpper().unicode() - 'A');
+    // Qt's key codes for Latin-1 letters are their capital's code.
+    if (c.isLetter() && c.toUpper().unicode() < 256) newKey = c.toUpper().unicode();
     QKeyEvent changed(QEvent::KeyPress, newKey, key->modifiers(), QString(c), key->isAutoRepeat(), key->count());
     const bool keep = KeyPreview;
     KeyPreview = false;  // the re-sent key is not previewed again

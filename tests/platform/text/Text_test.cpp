@@ -3,14 +3,12 @@
 // process under LC_ALL=C.
 #include "platform/text/Text.h"
 #include "support/LocaleRun.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using namespace text;
 

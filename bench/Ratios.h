@@ -1,0 +1,61 @@
+#pragma once
+// Runs the benchmarks of one program and prints each figure as a ratio
+// against its baseline measured in the same run.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Ratio {
+    std::string name;      // the benchmark measured
+    std::string baseline;  // the benchmark it is compared with
+    const char* target;    // what we aim for, as text for the report
+};
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+                times[r.benchmark_name()] = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;  // nanoseconds
+
+private:
+    static double unitFactor(benchmark::TimeUnit u)
+    {
+        switch (u) {
+        case benchmark::kSecond: return 1e9;
+        case benchmark::kMillisecond: return 1e6;
+        case benchmark::kMicrosecond: return 1e3;
+        default: return 1.0;
+        }
+    }
+};
+
+inline int RunWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n");
+    for (const Ratio& r : ratios) {
+        const auto a = reporter.times.find(r.name), b = reporter.times.find(r.baseline);
+        if (a == reporter.times.end() || b == reporter.times.end() || b->second <= 0) continue;
+        std::printf("ratio %s / %s = %.2f (target %s)\n", r.name.c_str(), r.baseline.c_str(), a->second / b->second,
+                    r.target);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace bench

@@ -1,0 +1,135 @@
+#include "platform/forms/ComboBox.h"
+
+#include "platform/ado/Error.h"
+
+#include <QSignalBlocker>
+
+namespace forms {
+
+namespace {
+
+platform::Error badIndex() { return platform::Error(381, QStringLiteral("Índice de matriz de propiedades no válido")); }
+platform::Error badValue() { return platform::Error(380, QStringLiteral("El valor de la propiedad no es válido")); }
+
+}  // namespace
+
+ComboBox::ComboBox(QWidget* parent, Style style) : QComboBox(parent)
+{
+    if (style == vbComboDropdown) {
+        setEditable(true);
+        // Typed text never becomes an item of its own.
+        setInsertPolicy(QComboBox::NoInsert);
+        connect(this, &QComboBox::editTextChanged, this, [this] { emit Change(); });
+    }
+    // A choice by the user; choices made by code raise Click in setListIndex.
+    connect(this, &QComboBox::activated, this, [this] { emit Click(); });
+}
+
+int ComboBox::AddItem(const QString& text, int index)
+{
+    if (index < -1 || index > count())
+        throw platform::RuntimeError(platform::ErrInvalidCall);
+    const int before = currentIndex();
+    const QString typed = isEditable() ? currentText() : QString();
+    const int at = index < 0 ? count() : index;
+    // No Change for the text QComboBox shows for a moment.
+    const QSignalBlocker quiet(this);
+    insertItem(at, text, QVariant::fromValue<std::int32_t>(0));
+    // QComboBox selects the first item added to an empty list; the windows
+    // expect nothing selected until they choose.
+    if (before < 0 && currentIndex() >= 0) {
+        QComboBox::setCurrentIndex(-1);
+        if (isEditable())
+            setEditText(typed);
+    }
+    m_newIndex = at;
+    return at;
+}
+
+std::int32_t ComboBox::ItemData(int index) const
+{
+    if (index < 0 || index >= count())
+        throw badIndex();
+    return itemData(index).value<std::int32_t>();
+}
+
+void ComboBox::setItemData(int index, std::int32_t data)
+{
+    if (index < 0 || index >= count())
+        throw badIndex();
+    QComboBox::setItemData(index, QVariant::fromValue<std::int32_t>(data));
+}
+
+int ComboBox::ListIndex() const
+{
+    const int i = currentIndex();
+    if (i >= 0 && isEditable() && currentText() != itemText(i))
+        return -1;
+    return i;
+}
+
+void ComboBox::setListIndex(int index)
+{
+    if (index < -1 || index >= count())
+        throw badValue();
+    if (index == ListIndex())
+        return;
+    QComboBox::setCurrentIndex(index);
+    if (isEditable())
+        setEditText(index < 0 ? QString() : itemText(index));
+    emit Click();
+}
+
+QString ComboBox::Text() const
+{
+    if (isEditable())
+        return currentText();
+    return currentIndex() < 0 ? QString() : itemText(currentIndex());
+}
+
+void ComboBox::setText(const QString& text)
+{
+    int found = -1;
+    for (int i = 0; i < count() && found < 0; ++i)
+        if (itemText(i) == text)
+            found = i;
+    setListIndex(found);
+    if (isEditable() && currentText() != text)
+        setEditText(text);
+}
+
+QString ComboBox::List(int index) const
+{
+    if (index < 0 || index >= count())
+        return QString();
+    return itemText(index);
+}
+
+void ComboBox::RemoveItem(int index)
+{
+    if (index < 0 || index >= count())
+        throw platform::RuntimeError(platform::ErrInvalidCall);
+    const bool wasSelected = index == currentIndex();
+    const QString typed = isEditable() ? currentText() : QString();
+    const QSignalBlocker quiet(this);
+    removeItem(index);
+    // Removing the selected item leaves nothing selected (QComboBox would
+    // move to a neighbour); a drop-down combo keeps the typed text.
+    if (wasSelected) {
+        QComboBox::setCurrentIndex(-1);
+        if (isEditable())
+            setEditText(typed);
+    }
+    if (m_newIndex >= count())
+        m_newIndex = count() - 1;
+}
+
+void ComboBox::Clear()
+{
+    clear();
+    if (isEditable())
+        clearEditText();
+    m_newIndex = -1;
+}
+
+}  // namespace forms
