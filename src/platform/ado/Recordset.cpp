@@ -63,6 +63,21 @@ const Variant& Field::Value() const
     return m_rs->at(m_rs->m_pos, m_column);
 }
 
+namespace {
+
+// A column taken as "A.PTES_ID" is named "PTES_ID", as the provider names
+// it. SQLite keeps the qualifier in the columns of a UNION.
+QString jetColumnName(const QString& name)
+{
+    const qsizetype dot = name.indexOf(QChar('.'));
+    if (dot <= 0 || dot == name.size() - 1 || name.indexOf(QChar('.'), dot + 1) >= 0) return name;
+    for (QChar c : name)
+        if (c != QChar('.') && c != QChar('_') && !c.isLetterOrNumber()) return name;
+    return name.mid(dot + 1);
+}
+
+}  // namespace
+
 void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
 {
     if (m_open)
@@ -79,7 +94,7 @@ void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
     QHash<QString, int> byName;
     std::vector<bool> dateColumn(size_t(columns), false);
     for (int c = 0; c < columns; ++c) {
-        names << QString::fromUtf8(sqlite3_column_name(stmt.p, c));
+        names << jetColumnName(QString::fromUtf8(sqlite3_column_name(stmt.p, c)));
         dateColumn[size_t(c)] = isDateType(sqlite3_column_decltype(stmt.p, c));
     }
     // Keep the first column of a repeated name, as the provider does.
