@@ -66,6 +66,7 @@ void frmEditarDJ::crearDetalle(QWidget* page)
 
     frm_detalle = nombrado(new QGroupBox(page), "frm_detalle");
     auto* campos = new QFormLayout(frm_detalle);
+    campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     txt_renglon = nombrado(new QLineEdit(frm_detalle), "txt_renglon");
     // Numbered by the program, shown like the declaration number.
     txt_renglon->setReadOnly(true);
