@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -149,17 +150,13 @@ void frmEditarDJ::CargarEspecies()
         ado::Recordset rs;
         rs.Open(sql, de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
         cbo_Especies->Clear();
+        QSet<std::int32_t> vistas;
         for (; !rs.Eof(); rs.MoveNext()) {
             const std::int32_t id = text::CLng(rs(QStringLiteral("PTES_ID")));
-            const QString clave = QStringLiteral("e") + CStr(id);
             // Two prices of one species on the same latest date: the first one stands.
-            bool repetida = true;
-            try {
-                mEspecies->Item(clave);
-            } catch (const platform::Error&) {
-                repetida = false;
-            }
-            if (repetida) continue;
+            if (vistas.contains(id)) continue;
+            vistas.insert(id);
+            const QString clave = QStringLiteral("e") + CStr(id);
             const ado::Variant& valor = rs(QStringLiteral("PPRE_VALOR"));
             const QString descripcion = CStr(rs(QStringLiteral("PTES_DESCRIPCION")));
             mEspecies->Add(descripcion, valor.isNull() ? 0.0 : CDbl(valor), id, CStr(rs(QStringLiteral("PPRE_DISPOSICION"))), clave);
