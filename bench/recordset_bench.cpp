@@ -41,7 +41,7 @@ void fill()
             "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
             "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) "
             "with recursive n(i) as (select 1 union all select i + 1 from n where i < 100000) "
-            "select printf('%023d', i), 2000 + i % 20, 1 + i % 12, (select min(PPTO_ID) from LNV_PES_TB_PUERTOS), "
+            "select substr('00000000000000000000000' || i, -23), 2000 + i % 20, 1 + i % 12, (select min(PPTO_ID) from LNV_PES_TB_PUERTOS), "
             "%1, '%2', '%3', %4, %5, '%6', 3, 1.5, 0, 31.5 + i, "
             "(select min(PEDJ_ID) from LNV_PES_TB_ESTADOS_DJ7351), (select min(PTDJ_ID) from LNV_PES_TB_TIPOS_DDJJL7351), "
             "'JUAN PEREZ', (select min(GTDC_ID) from LNV_GLB_TB_TIPOS_DOCUMENTO), 20123456, "

@@ -44,6 +44,18 @@ bool isDateType(const char* decl)
     return decl && qstrnicmp(decl, "DATE", 4) == 0;
 }
 
+// The engine names an unaliased column by its written text ("A.PTES_ID");
+// the provider names it by the column alone, and the windows read it so.
+QString columnName(sqlite3_stmt* stmt, int c)
+{
+    QString name = QString::fromUtf8(sqlite3_column_name(stmt, c));
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0) return name;
+    for (QChar ch : name)
+        if (!(ch.isLetterOrNumber() || ch == u'_' || ch == u'.')) return name;  // an expression, left as written
+    return name.mid(dot + 1);
+}
+
 struct Statement {
     sqlite3_stmt* p = nullptr;
     ~Statement() { sqlite3_finalize(p); }
@@ -63,21 +75,6 @@ const Variant& Field::Value() const
     return m_rs->at(m_rs->m_pos, m_column);
 }
 
-namespace {
-
-// A column taken as "A.PTES_ID" is named "PTES_ID", as the provider names
-// it. SQLite keeps the qualifier in the columns of a UNION.
-QString jetColumnName(const QString& name)
-{
-    const qsizetype dot = name.indexOf(QChar('.'));
-    if (dot <= 0 || dot == name.size() - 1 || name.indexOf(QChar('.'), dot + 1) >= 0) return name;
-    for (QChar c : name)
-        if (c != QChar('.') && c != QChar('_') && !c.isLetterOrNumber()) return name;
-    return name.mid(dot + 1);
-}
-
-}  // namespace
-
 void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
 {
     if (m_open)
@@ -94,7 +91,7 @@ void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
     QHash<QString, int> byName;
     std::vector<bool> dateColumn(size_t(columns), false);
     for (int c = 0; c < columns; ++c) {
-        names << jetColumnName(QString::fromUtf8(sqlite3_column_name(stmt.p, c)));
+        names << columnName(stmt.p, c);
         dateColumn[size_t(c)] = isDateType(sqlite3_column_decltype(stmt.p, c));
     }
     // Keep the first column of a repeated name, as the provider does.

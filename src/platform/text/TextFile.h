@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace text {
 
@@ -13,13 +14,15 @@ class TextFile {
 public:
     // Creates (or truncates) the file; throws platform::Error on failure.
     explicit TextFile(const QString& path);
-    ~TextFile();
+    ~TextFile();  // without Close, the file is left as it was before
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
     void WriteLine(const QString& line);
-    void Close();
+    void Close();  // throws platform::Error when the file cannot be written
 
 private:
     struct Impl;
-    Impl* d;
+    std::unique_ptr<Impl> d;
 };
 
 }  // namespace text

@@ -239,6 +239,11 @@ TEST_F(AdoTest, RecordsetIsAStaticSnapshot)
     rs.Close();
     EXPECT_THROW(rs.MoveFirst(), AdoError);
 
+    // Qualified columns are read by their bare names, through a derived table too.
+    Recordset q;
+    q.Open(QStringLiteral("SELECT A.ID, P.NOMBRE, count(*) FROM P INNER JOIN [select ID from P]. AS A ON P.ID = A.ID"), conn);
+    EXPECT_EQ(q.FieldNames(), (QStringList{"ID", "NOMBRE", "count(*)"}));
+
     Recordset empty;
     empty.Open(QStringLiteral("select * from P"), conn);
     EXPECT_EQ(empty.RecordCount(), 0);

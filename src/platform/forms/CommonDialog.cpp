@@ -1,0 +1,187 @@
+#include "platform/forms/CommonDialog.h"
+
+#include "platform/ado/Error.h"
+#include "platform/forms/MsgBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace forms {
+
+namespace {
+
+CommonDialogHook& hook()
+{
+    static CommonDialogHook h;
+    return h;
+}
+
+// "c:\", "d:/datos", "\\servidor\...": folders of the Windows program that mean nothing here.
+bool isWindowsPath(const QString& dir)
+{
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:([\\\\/]|$)"));
+    return drive.match(dir).hasMatch() || dir.startsWith(QLatin1String("\\\\"));
+}
+
+QString defaultTitle(const QString& title)
+{
+    return title.isEmpty() ? QStringLiteral("Guardar como") : title;
+}
+
+}  // namespace
+
+void SetCommonDialogHook(CommonDialogHook h) { hook() = std::move(h); }
+
+QString CommonDialog::StartFolder() const
+{
+    const QString dir = InitDir.trimmed();
+    if (dir.isEmpty() || isWindowsPath(dir) || !QFileInfo(dir).isDir())
+        return QDir::homePath();
+    return QFileInfo(dir).absoluteFilePath();
+}
+
+QStringList CommonDialog::NameFilters() const
+{
+    QStringList result;
+    if (Filter.isEmpty())
+        return result;
+    const QStringList parts = Filter.split(QLatin1Char('|'));
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    for (int i = 0; i < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : description;
+        QStringList patterns;
+        for (const QString& p : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            // On Windows "*.*" matches every file; here a name without a dot would be missed.
+            patterns << (p.trimmed() == QLatin1String("*.*") ? QStringLiteral("*") : p.trimmed());
+        if (patterns.isEmpty())
+            continue;
+        description.remove(trailingPatterns);
+        if (description.isEmpty())
+            description = patterns.join(QLatin1Char(' '));
+        result << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return result;
+}
+
+namespace {
+
+// Spanish for the texts of Qt's file dialog that its properties cannot set,
+// installed only while the dialog is open: the program ships no Qt translations.
+class FileDialogTexts : public QTranslator {
+public:
+    FileDialogTexts() { QCoreApplication::installTranslator(this); }
+    ~FileDialogTexts() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
+    {
+        static const char* const contexts[] = {"QFileDialog", "QFileSystemModel", "QAbstractFileIconProvider", "QSidebar"};
+        static const QHash<QString, QString> es = {
+            {"Back", "Atrás"}, {"Go back", "Atrás"}, {"Forward", "Adelante"}, {"Go forward", "Adelante"},
+            {"Parent Directory", "Subir un nivel"}, {"Go to the parent directory", "Subir un nivel"},
+            {"Create New Folder", "Crear carpeta nueva"}, {"Create a New Folder", "Crear carpeta nueva"},
+            {"List View", "Lista"}, {"Change to list view mode", "Ver como lista"},
+            {"Detail View", "Detalles"}, {"Change to detail view mode", "Ver con detalles"},
+            {"Sidebar", "Lugares"}, {"List of places and bookmarks", "Lugares y marcadores"},
+            {"Files", "Archivos"}, {"Recent Places", "Lugares recientes"},
+            {"&Rename", "Cambiar &nombre"}, {"&Delete", "&Eliminar"}, {"Delete", "Eliminar"},
+            {"Show &hidden files", "Mostrar archivos &ocultos"}, {"&New Folder", "&Nueva carpeta"},
+            {"New Folder", "Nueva carpeta"}, {"Save As", "Guardar como"}, {"&Save", "&Guardar"},
+            {"All files (*)", "Todos los archivos (*)"},
+            {"Are you sure you want to delete '%1'?", "¿Está seguro que desea eliminar '%1'?"},
+            {"'%1' is write protected.\nDo you want to delete it anyway?",
+             "'%1' está protegido contra escritura.\n¿Desea eliminarlo de todos modos?"},
+            {"Could not delete directory.", "No se pudo eliminar la carpeta."},
+            {"%1\nDirectory not found.\nPlease verify the correct directory name was given.",
+             "%1\nNo se encontró la carpeta.\nVerifique que el nombre de la carpeta sea correcto."},
+            {"Name", "Nombre"}, {"Size", "Tamaño"}, {"Type", "Tipo"}, {"Date Modified", "Fecha de modificación"},
+            {"Computer", "Equipo"}, {"My Computer", "Mi PC"},
+            {"Folder", "Carpeta"}, {"File Folder", "Carpeta de archivos"}, {"File", "Archivo"},
+            {"%1 File", "Archivo %1"}, {"Drive", "Unidad"},
+        };
+        for (const char* c : contexts)
+            if (qstrcmp(context, c) == 0)
+                return es.value(QString::fromUtf8(source));
+        return {};
+    }
+};
+
+std::optional<QString> runSaveDialog(const CommonDialog& d, const QString& proposed)
+{
+    FileDialogTexts spanish;
+    QFileDialog dlg(QApplication::activeWindow(), defaultTitle(d.DialogTitle), d.StartFolder());
+    dlg.setObjectName(QStringLiteral("CommonDialog"));
+    // Qt's own widgets, the same on every desktop; the overwrite question is ours, in Spanish.
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = d.NameFilters();
+    if (!filters.isEmpty())
+        dlg.setNameFilters(filters);
+    dlg.setLabelText(QFileDialog::LookIn, QStringLiteral("Guardar en:"));
+    dlg.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
+    dlg.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dlg.setLabelText(QFileDialog::Accept, QStringLiteral("Guardar"));
+    dlg.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    if (!proposed.isEmpty())
+        dlg.selectFile(proposed);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void CommonDialog::ShowSave()
+{
+    QString proposed = FileName;
+    for (;;) {
+        std::optional<QString> answer;
+        if (hook()) {
+            CommonDialog shown;
+            shown.DialogTitle = defaultTitle(DialogTitle);
+            shown.Filter = Filter;
+            shown.DefaultExt = DefaultExt;
+            shown.InitDir = InitDir;
+            shown.FileName = proposed;
+            shown.CancelError = CancelError;
+            shown.Flags = Flags;
+            answer = hook()(shown);
+        } else {
+            answer = runSaveDialog(*this, proposed);
+        }
+        if (!answer || answer->trimmed().isEmpty()) {
+            if (CancelError)
+                throw platform::Error(platform::ErrCancel, QStringLiteral("Se seleccionó Cancelar"));
+            return;
+        }
+
+        QString path = QFileInfo(*answer).isRelative() ? QDir(StartFolder()).filePath(*answer) : *answer;
+        QString ext = DefaultExt.trimmed();
+        if (ext.startsWith(QLatin1Char('.')))
+            ext.remove(0, 1);
+        if (!ext.isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.')))
+            path += QLatin1Char('.') + ext;
+        path = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+
+        if ((Flags & cdlOFNOverwritePrompt) && QFileInfo::exists(path)) {
+            const int r = MsgBox(QFileInfo(path).fileName() + QStringLiteral(" ya existe.\r\n¿Desea reemplazarlo?"),
+                                 vbYesNo + vbExclamation, defaultTitle(DialogTitle));
+            if (r != vbYes) {
+                proposed = path;  // back to the dialog, as on Windows
+                continue;
+            }
+        }
+        FileName = path;
+        return;
+    }
+}
+
+}  // namespace forms

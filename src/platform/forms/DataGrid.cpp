@@ -1,0 +1,421 @@
+#include "platform/forms/DataGrid.h"
+
+#include "platform/ado/Recordset.h"
+#include "platform/forms/DataControl.h"
+#include "platform/text/Text.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractTableModel>
+#include <QEvent>
+#include <QHeaderView>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace forms {
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+constexpr int DefaultWidthTwips = 1500;
+
+Qt::Alignment qtAlignment(int a)
+{
+    switch (a) {
+    case dbgRight: return Qt::AlignRight | Qt::AlignVCenter;
+    case dbgCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+}  // namespace
+
+// The recordset seen as a table. Row and column counts are taken when the
+// grid binds; cells are formatted when the view asks for them.
+class RecordsetModel : public QAbstractTableModel {
+public:
+    struct ColumnState {
+        QString caption;
+        int widthTwips = DefaultWidthTwips;
+        int alignment = dbgLeft;
+        QString format;
+        bool visible = true;
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void bind(std::shared_ptr<ado::Recordset> rs)
+    {
+        beginResetModel();
+        m_rs = std::move(rs);
+        m_rows = liveRows();
+        cols.assign(size_t(liveColumns()), ColumnState{});
+        if (m_rs && m_rs->State() == 1) {
+            const QStringList names = m_rs->FieldNames();
+            for (size_t c = 0; c < cols.size(); ++c)
+                cols[c].caption = names.value(int(c));
+        }
+        endResetModel();
+    }
+
+    // True when the recordset was closed or reopened in place since the bind.
+    bool stale() const { return liveRows() != m_rows || liveColumns() != int(cols.size()); }
+
+    const std::shared_ptr<ado::Recordset>& recordset() const { return m_rs; }
+
+    QString displayText(int row, int col) const
+    {
+        if (!m_rs || m_rs->State() != 1 || row < 0 || row >= m_rs->RecordCount() || col < 0
+            || col >= m_rs->FieldCount() || size_t(col) >= cols.size())
+            return {};
+        const ado::Variant& v = m_rs->at(row, col);
+        if (v.isNull() || v.isEmpty())
+            return {};
+        const QString& pattern = cols[size_t(col)].format;
+        if (!pattern.isEmpty()) {
+            // A value the pattern cannot take (a text in a number column) shows as it is.
+            try {
+                return text::Format(v, pattern);
+            } catch (const platform::Error&) {
+            }
+        }
+        try {
+            return text::CStr(v);
+        } catch (const platform::Error&) {
+            return {};
+        }
+    }
+
+    void columnChanged(int col)
+    {
+        emit headerDataChanged(Qt::Horizontal, col, col);
+        if (m_rows > 0)
+            emit dataChanged(index(0, col), index(int(m_rows) - 1, col), {Qt::DisplayRole, Qt::TextAlignmentRole});
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_rows); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(cols.size()); }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return displayText(index.row(), index.column());
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(qtAlignment(cols[size_t(index.column())].alignment));
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || size_t(section) >= cols.size())
+            return {};
+        if (role == Qt::DisplayRole)
+            return cols[size_t(section)].caption;
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(qtAlignment(cols[size_t(section)].alignment));
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    std::vector<ColumnState> cols;
+
+private:
+    long liveRows() const { return m_rs && m_rs->State() == 1 ? m_rs->RecordCount() : 0; }
+    int liveColumns() const { return m_rs && m_rs->State() == 1 ? m_rs->FieldCount() : 0; }
+
+    std::shared_ptr<ado::Recordset> m_rs;
+    long m_rows = 0;
+};
+
+// --- DataGrid
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetModel(this))
+{
+    setModel(m_model);
+    setEditTriggers(NoEditTriggers);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setTabKeyNavigation(false);  // Tab leaves the grid, as in every other control
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int size) {
+        // A width the user drags; hiding a column reports 0 and must not count.
+        if (!m_applying && size > 0 && size_t(col) < m_model->cols.size() && !isColumnHidden(col))
+            m_model->cols[size_t(col)].widthTwips = size * TwipsPerPixel;
+    });
+    // The recordset tells nobody when code moves it; once the handler that
+    // moved it is done and the event loop comes round, the grid catches up.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        auto check = [this] {
+            if (!m_syncQueued && outOfSync()) {
+                m_syncQueued = true;
+                QMetaObject::invokeMethod(this, [this] {
+                    m_syncQueued = false;
+                    syncFromRecordset(true);
+                }, Qt::QueuedConnection);
+            }
+        };
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, check);
+        connect(dispatcher, &QAbstractEventDispatcher::awake, this, check);
+    }
+}
+
+DataGrid::~DataGrid() = default;
+
+void DataGrid::setDataSource(DataControl* source)
+{
+    if (m_source)
+        disconnect(m_source, nullptr, this, nullptr);
+    m_source = source;
+    if (source)
+        connect(source, &DataControl::refreshed, this, &DataGrid::rebind);
+    rebind();
+}
+
+void DataGrid::rebind()
+{
+    m_syncing = true;
+    m_model->bind(m_source ? m_source->Recordset : nullptr);
+    m_syncing = false;
+    for (int c = 0; c < ColumnCount(); ++c)
+        applyColumn(c);
+    syncFromRecordset(true);
+}
+
+int DataGrid::ColumnCount() const { return int(m_model->cols.size()); }
+
+void DataGrid::checkColumn(int col) const
+{
+    if (col < 0 || col >= ColumnCount())
+        throw platform::RuntimeError(platform::ErrSubscript);
+}
+
+Column DataGrid::Columns(int index)
+{
+    checkColumn(index);
+    return Column(this, index);
+}
+
+void DataGrid::applyColumn(int col)
+{
+    const auto& s = m_model->cols[size_t(col)];
+    const bool hidden = !s.visible || s.widthTwips <= 0;
+    m_applying = true;
+    setColumnHidden(col, hidden);
+    if (!hidden)
+        horizontalHeader()->resizeSection(col, std::max(1, int(std::lround(s.widthTwips / double(TwipsPerPixel)))));
+    m_applying = false;
+    // The current cell must not sit in a column the user cannot see.
+    QModelIndex cur = currentIndex();
+    if (hidden && cur.isValid() && cur.column() == col) {
+        m_syncing = true;
+        selectionModel()->setCurrentIndex(m_model->index(cur.row(), firstVisibleColumn()), QItemSelectionModel::NoUpdate);
+        m_syncing = false;
+    }
+}
+
+int DataGrid::firstVisibleColumn() const
+{
+    for (int c = 0; c < ColumnCount(); ++c)
+        if (!isColumnHidden(c))
+            return c;
+    return 0;
+}
+
+int DataGrid::currentRecordRow() const
+{
+    const auto& rs = m_model->recordset();
+    if (!rs || rs->State() != 1 || rs->Eof() || rs->Bof())
+        return -1;
+    const long row = rs->Bookmark() - 1;
+    return row >= 0 && row < m_model->rowCount() ? int(row) : -1;
+}
+
+void DataGrid::syncFromRecordset(bool scroll)
+{
+    if (m_model->stale()) {
+        // Reopened in place: same columns keep their layout.
+        auto saved = m_model->cols;
+        m_syncing = true;
+        m_model->bind(m_model->recordset());
+        if (saved.size() == m_model->cols.size())
+            m_model->cols = saved;
+        m_syncing = false;
+        for (int c = 0; c < ColumnCount(); ++c)
+            applyColumn(c);
+    }
+    const int row = currentRecordRow();
+    const QModelIndex cur = currentIndex();
+    if (row < 0) {
+        if (cur.isValid()) {
+            m_syncing = true;
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+            m_syncing = false;
+        }
+        return;
+    }
+    if (cur.isValid() && cur.row() == row)
+        return;
+    const QModelIndex idx = m_model->index(row, cur.isValid() ? cur.column() : firstVisibleColumn());
+    m_syncing = true;
+    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::NoUpdate);
+    m_syncing = false;
+    if (scroll)
+        scrollTo(idx);
+}
+
+void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_syncing || !current.isValid())
+        return;
+    const auto& rs = m_model->recordset();
+    if (rs && rs->State() == 1 && current.row() < rs->RecordCount())
+        rs->setBookmark(current.row() + 1);
+    const ado::Variant lastRow = previous.isValid() ? ado::Variant(long(previous.row() + 1)) : ado::Variant();
+    emit RowColChange(lastRow, previous.isValid() ? previous.column() : -1);
+}
+
+QModelIndex DataGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Home and End go to the first and last record, not the first and last column.
+    if ((action == MoveHome || action == MoveEnd) && m_model->rowCount() > 0) {
+        const QModelIndex cur = currentIndex();
+        const int col = cur.isValid() ? cur.column() : firstVisibleColumn();
+        return m_model->index(action == MoveHome ? 0 : m_model->rowCount() - 1, col);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+bool DataGrid::event(QEvent* e)
+{
+    // The recordset may have been moved in code since the grid last looked:
+    // catch up before the user's key acts on the current row.
+    switch (e->type()) {
+    case QEvent::KeyPress:
+    case QEvent::FocusIn:
+    case QEvent::Show:
+        syncFromRecordset(true);
+        break;
+    default:
+        break;
+    }
+    return QTableView::event(e);
+}
+
+bool DataGrid::viewportEvent(QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+        syncFromRecordset(false);
+    return QTableView::viewportEvent(e);
+}
+
+bool DataGrid::outOfSync() const
+{
+    const QModelIndex cur = currentIndex();
+    return m_model->stale() || currentRecordRow() != (cur.isValid() ? cur.row() : -1);
+}
+
+QString DataGrid::Text(int column)
+{
+    checkColumn(column);
+    return m_model->displayText(currentRecordRow(), column);
+}
+
+long DataGrid::Row() { return currentRecordRow(); }
+
+void DataGrid::setRow(long row)
+{
+    const auto& rs = m_model->recordset();
+    if (!rs || row < 0 || row >= m_model->rowCount())
+        throw platform::RuntimeError(platform::ErrInvalidCall);
+    rs->setBookmark(row + 1);
+    syncFromRecordset(true);
+}
+
+ado::Variant DataGrid::Bookmark()
+{
+    const int row = currentRecordRow();
+    return row < 0 ? ado::Variant() : ado::Variant(long(row + 1));
+}
+
+// --- Column
+
+QString Column::Caption() const { return m_grid->m_model->cols[size_t(m_col)].caption; }
+
+void Column::setCaption(const QString& caption)
+{
+    m_grid->m_model->cols[size_t(m_col)].caption = caption;
+    m_grid->m_model->columnChanged(m_col);
+}
+
+int Column::Width() const { return std::max(0, m_grid->m_model->cols[size_t(m_col)].widthTwips); }
+
+void Column::setWidth(int twips)
+{
+    m_grid->m_model->cols[size_t(m_col)].widthTwips = std::max(0, twips);
+    m_grid->applyColumn(m_col);
+}
+
+int Column::Alignment() const { return m_grid->m_model->cols[size_t(m_col)].alignment; }
+
+void Column::setAlignment(int alignment)
+{
+    m_grid->m_model->cols[size_t(m_col)].alignment = alignment;
+    m_grid->m_model->columnChanged(m_col);
+}
+
+QString Column::NumberFormat() const { return m_grid->m_model->cols[size_t(m_col)].format; }
+
+void Column::setNumberFormat(const QString& pattern)
+{
+    m_grid->m_model->cols[size_t(m_col)].format = pattern;
+    m_grid->m_model->columnChanged(m_col);
+}
+
+bool Column::Visible() const { return m_grid->m_model->cols[size_t(m_col)].visible; }
+
+void Column::setVisible(bool visible)
+{
+    m_grid->m_model->cols[size_t(m_col)].visible = visible;
+    m_grid->applyColumn(m_col);
+}
+
+QString Column::Text() const { return m_grid->Text(m_col); }
+
+// --- SelBookmarksList
+
+void SelBookmarksList::Add(long bookmark)
+{
+    if (bookmark < 1 || bookmark > m_grid->m_model->rowCount())
+        throw platform::RuntimeError(platform::ErrInvalidCall);
+    m_grid->selectionModel()->select(m_grid->m_model->index(int(bookmark - 1), 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+long SelBookmarksList::Count() const { return long(m_grid->selectionModel()->selectedRows().size()); }
+
+long SelBookmarksList::Item(int index) const
+{
+    QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+    if (index < 0 || index >= rows.size())
+        throw platform::RuntimeError(platform::ErrSubscript);
+    std::vector<int> sorted;
+    for (const QModelIndex& i : rows)
+        sorted.push_back(i.row());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[size_t(index)] + 1;
+}
+
+void SelBookmarksList::Clear() { m_grid->selectionModel()->clearSelection(); }
+
+}  // namespace forms

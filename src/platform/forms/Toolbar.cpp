@@ -1,0 +1,108 @@
+#include "platform/forms/Toolbar.h"
+
+#include "platform/ado/Error.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace forms {
+
+namespace {
+constexpr long ErrIndexOutOfBounds = 35600;
+constexpr long ErrElementNotFound = 35601;
+constexpr long ErrKeyNotUnique = 35602;
+}  // namespace
+
+Toolbar::Toolbar(QWidget* parent) : QToolBar(parent)
+{
+    setMovable(false);
+    setFloatable(false);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+}
+
+Button Toolbar::AddButton(const QString& key, const QString& caption, const QIcon& icon)
+{
+    for (const Item& it : m_items)
+        if (!key.isEmpty() && it.key == key)
+            throw platform::Error(ErrKeyNotUnique, QStringLiteral("La clave no es única en la colección"));
+
+    // Our own QToolButton rather than addAction(): the toolbar's own buttons
+    // take no focus, and the clerks must reach these with the keyboard.
+    auto* b = new QToolButton(this);
+    b->setObjectName(QStringLiteral("btn_") + key);
+    b->setText(caption);
+    b->setAccessibleName(caption);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoRaise(true);
+    if (icon.isNull()) {
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else {
+        b->setIcon(icon);
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
+    connect(b, &QToolButton::clicked, this, [this, key] { emit ButtonClick(key); });
+    QAction* a = addWidget(b);
+    m_items.push_back({key, a, b});
+    return Button(this, Count());
+}
+
+void Toolbar::AddSeparator()
+{
+    m_items.push_back({QString(), addSeparator(), nullptr});
+}
+
+Button Toolbar::Buttons(int index)
+{
+    if (index < 1 || index > Count())
+        throw platform::Error(ErrIndexOutOfBounds, QStringLiteral("Índice fuera de los límites"));
+    return Button(this, index);
+}
+
+Button Toolbar::Buttons(const QString& key)
+{
+    for (int i = 0; i < Count(); ++i)
+        if (!key.isEmpty() && m_items[size_t(i)].key == key)
+            return Button(this, i + 1);
+    throw platform::Error(ErrElementNotFound, QStringLiteral("No se encontró el elemento"));
+}
+
+// --- Button
+
+QToolButton* Button::widget() const { return m_toolbar->item(m_index).button; }
+bool Button::IsSeparator() const { return widget() == nullptr; }
+QString Button::Key() const { return m_toolbar->item(m_index).key; }
+
+QString Button::Caption() const
+{
+    QToolButton* b = widget();
+    return b ? b->text() : QString();
+}
+
+void Button::setCaption(const QString& caption)
+{
+    if (QToolButton* b = widget()) {
+        b->setText(caption);
+        b->setAccessibleName(caption);
+    }
+}
+
+bool Button::Enabled() const
+{
+    // The button's own setting, whatever the toolbar's or the window's state.
+    QToolButton* b = widget();
+    return b ? !b->testAttribute(Qt::WA_ForceDisabled) : m_toolbar->item(m_index).action->isEnabled();
+}
+
+void Button::setEnabled(bool enabled)
+{
+    if (QToolButton* b = widget())
+        b->setEnabled(enabled);
+    else
+        m_toolbar->item(m_index).action->setEnabled(enabled);
+}
+
+// The action, not the widget, decides whether the toolbar lays the item out.
+bool Button::Visible() const { return m_toolbar->item(m_index).action->isVisible(); }
+void Button::setVisible(bool visible) { m_toolbar->item(m_index).action->setVisible(visible); }
+
+}  // namespace forms

@@ -1,0 +1,102 @@
+#include "platform/text/TextFile.h"
+
+#include "platform/ado/Error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace text {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; 0 where the code page has no character.
+constexpr char16_t High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+char toByte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (int i = 0; i < 32; ++i)
+        if (High[i] != 0 && High[i] == c)
+            return char(0x80 + i);
+    return '?';
+}
+
+platform::Error fileError(long number)
+{
+    switch (number) {
+    case 52: return platform::Error(52, QStringLiteral("Nombre o número de archivo incorrecto"));
+    case 57: return platform::Error(57, QStringLiteral("Error de E/S en el dispositivo"));
+    case 76: return platform::Error(76, QStringLiteral("No se encontró la ruta de acceso"));
+    default: return platform::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo"));
+    }
+}
+
+}  // namespace
+
+QByteArray ToWindows1252(const QString& s)
+{
+    // One byte per UTF-16 unit, so a record keeps the width it was built
+    // with even when it holds a character outside the code page.
+    QByteArray out;
+    out.reserve(s.size());
+    for (QChar c : s)
+        out.append(toByte(c.unicode()));
+    return out;
+}
+
+// The file is written beside its final place and takes its name at Close:
+// a run that fails half-way leaves neither a cut file nor a lost old one.
+struct TextFile::Impl {
+    QSaveFile file;
+    bool open = false;
+};
+
+TextFile::TextFile(const QString& path) : d(std::make_unique<Impl>())
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.absoluteDir().exists())
+        throw fileError(76);
+    if (info.isDir())
+        throw fileError(75);
+    d->file.setFileName(info.absoluteFilePath());
+    d->file.setDirectWriteFallback(true);
+    if (!d->file.open(QIODevice::WriteOnly))
+        throw fileError(75);
+    d->open = true;
+}
+
+TextFile::~TextFile()
+{
+    if (d && d->open)
+        d->file.cancelWriting();
+}
+
+void TextFile::WriteLine(const QString& line)
+{
+    if (!d->open)
+        throw fileError(52);
+    QByteArray bytes = ToWindows1252(line);
+    bytes.append("\r\n", 2);
+    if (d->file.write(bytes) != bytes.size())
+        throw fileError(57);
+}
+
+void TextFile::Close()
+{
+    if (!d->open)
+        return;
+    d->open = false;
+    if (!d->file.commit()) {
+        const auto err = d->file.error();
+        throw fileError(err == QFileDevice::WriteError || err == QFileDevice::ResourceError ? 57 : 75);
+    }
+}
+
+}  // namespace text
