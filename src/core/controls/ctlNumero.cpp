@@ -156,6 +156,8 @@ ctlNumero::ctlNumero(QWidget* parent)
     txt->setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusProxy(txt);
     setFocusPolicy(txt->focusPolicy());
+    // Lays out like a text box: one line high.
+    setSizePolicy(txt->sizePolicy());
 
     m_thousands = m_locale.Thousands();
     m_decimal = m_locale.sDecimal();

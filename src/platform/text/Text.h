@@ -46,12 +46,21 @@ std::int32_t CLng(double v);
 // Format(value, pattern) for the patterns the program uses: "0.00",
 // "00000000000", "000#", "0#", "###,###,##0.00", "###,###,##0", "mm/dd/yyyy",
 // "dd/MM/yyyy", "yyyy", "mm", "dd". In number patterns "," and "." stand
-// for the locale's group and decimal characters.
+// for the locale's group and decimal characters; "0" is a digit always
+// shown, "#" one shown only when significant (so 0 with "000#" is "000").
+// Numbers round halves away from zero on the decimal value (a double read
+// to 15 significant digits, text read exactly): Format(2.675, "0.00") is
+// "2,68" and Format(1.005, "0.00") "1,01", where Round gives 2.68 and 1.
+// Text that does not read as a number (or a date, for date patterns) comes
+// back unchanged; Null and Empty give "". An unknown pattern character is
+// error 5; a date pattern for a number, or the reverse, error 13.
 QString Format(double value, const QString& pattern);
 QString Format(const ado::Variant& value, const QString& pattern);
 QString Format(QDate date, const QString& pattern);
 
-double Round(double value, int decimals = 0);  // halves to even, on the double
+// value x 10^decimals as a double, an exact half to the even neighbour,
+// divided back: Round(0.125, 2) = 0.12, Round(0.135, 2) = 0.14.
+double Round(double value, int decimals = 0);
 double Int(double value);                       // towards minus infinity
 
 QString Trim(const QString& s);   // blanks at both ends (spaces only)

@@ -2,6 +2,7 @@
 // keys typed with QTest, focus moved between it and a neighbour.
 #include "core/controls/ctlNumero.h"
 #include "platform/ado/Error.h"
+#include "platform/forms/Form.h"
 #include "support/LocaleRun.h"
 #include "support/Support.h"
 
@@ -109,7 +110,6 @@ TEST_F(NumeroAR, TypedKeysLeavingAndReading)
         EXPECT_EQ(w->field->Value(), c.value) << c.keys;
         EXPECT_EQ(w->field->toSQL(), QString::fromUtf8(c.sql)) << c.keys;
     }
-    testsupport::Screenshot(&w->window, QStringLiteral("ctlNumero"));
 }
 
 TEST_F(NumeroAR, PointIsDroppedWhenTheTextHoldsTheSeparatorEvenIfSelected)
@@ -190,6 +190,7 @@ TEST_F(NumeroAR, EnteringRemovesGroupingAndSelectsAllLeavingRegroups)
     w->leave();
     EXPECT_EQ(w->field->toString(), "1.234,50");
     EXPECT_EQ(atLostFocus, "1.234,50");  // the window's handler reads the formatted text
+    testsupport::Screenshot(&w->window, QStringLiteral("ctlNumero"));
 }
 
 TEST_F(NumeroAR, AnotherWindowTakingTheFocusDoesNotLeaveTheField)
@@ -364,6 +365,46 @@ TEST_F(NumeroAR, InnerBoxFillsTheFieldLessOnePixel)
     w->field->resize(120, 30);
     EXPECT_EQ(w->txt()->geometry(), QRect(0, 0, 119, 29));
     EXPECT_TRUE(w->txt()->alignment() & Qt::AlignRight);
+}
+
+namespace {
+
+// A window that sees the keys first, as the editors do.
+class PreviewForm : public forms::Form {
+public:
+    PreviewForm()
+    {
+        KeyPreview = true;
+        auto* layout = new QVBoxLayout(this);
+        field = new ctlNumero(this);
+        layout->addWidget(field);
+    }
+    ctlNumero* field;
+
+protected:
+    void Form_KeyPress(int& k) override
+    {
+        if (k == '1')
+            k = '2';
+        else if (k == '3')
+            k = 0;
+    }
+};
+
+}  // namespace
+
+TEST_F(NumeroAR, TheWindowSeesTheKeysBeforeTheField)
+{
+    PreviewForm& f = forms::Form::Instance<PreviewForm>();
+    f.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    std::vector<int> seen;
+    QObject::connect(f.field, &ctlNumero::KeyPress, [&](int& k) { seen.push_back(k); });
+    f.field->setFocus();
+    QTest::keyClicks(f.field->textBox(), "1345");
+    EXPECT_EQ(f.field->toString(), "245");
+    EXPECT_EQ(seen, (std::vector<int>{'2', '4', '5'}));
+    f.Unload();
 }
 
 // ---------------------------------------------------------------- C locale
