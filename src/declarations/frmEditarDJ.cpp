@@ -2,7 +2,7 @@
 // loading of the lists, Operacion, keys and closing.
 #include "declarations/frmEditarDJ.h"
 
-#include "core/Utiles_Combos.h"
+#include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"

@@ -4,7 +4,7 @@
 #include "declarations/frmEditarDJ.h"
 #include "declarations/frmEditarDJ_Comun.h"
 
-#include "core/Utiles_Combos.h"
+#include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
@@ -125,9 +125,10 @@ void frmEditarDJ::CargarEspecies()
     // The first day of the declared month; today while the period is not typed.
     QDate fecha = text::Today();
     if (!txt_mes->text().isEmpty() && !txt_anio->text().isEmpty()) {
-        const QDate d = QDate::fromString(QStringLiteral("01/") + txt_mes->text() + QStringLiteral("/") + txt_anio->text(),
-                                          QStringLiteral("dd/M/yyyy"));
-        if (d.isValid()) fecha = d;
+        bool anioOk = false, mesOk = false;
+        const int anio = txt_anio->text().toInt(&anioOk), mes = txt_mes->text().toInt(&mesOk);
+        const QDate d(anio, mes, 1);
+        if (anioOk && mesOk && d.isValid()) fecha = d;
     }
 
     const QString sql =

@@ -427,8 +427,9 @@ TEST_F(CabeceraTest, TheVesselAndCompanyAreFoundByNumberMatriculaCuitOrName)
                   QString::fromUtf8(c.vessel));
         EXPECT_EQ(QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()}).join(QLatin1Char(' ')),
                   QString::fromUtf8(c.company));
-        if (ed().cbo_barcos->ListIndex() >= 0)
+        if (ed().cbo_barcos->ListIndex() >= 0) {
             EXPECT_EQ(QString::number(ed().cbo_barcos->ItemData(ed().cbo_barcos->ListIndex())), ed().txt_NroEmb->text());
+        }
         click(ed().toolbar, QStringLiteral("salir"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

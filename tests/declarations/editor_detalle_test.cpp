@@ -136,7 +136,9 @@ TEST_F(DetalleTest, EachSpeciesIsOfferedWithTheDockPriceInForceOnTheFirstDayOfTh
         EXPECT_EQ(ed().lbl_Precio->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::ButtonText));
         EXPECT_EQ(priceOf(kViejoTxt), QString::fromLatin1(c.viejo));
         EXPECT_EQ(offered(kFuturo), c.futuro != nullptr);
-        if (c.futuro) EXPECT_EQ(priceOf(kFuturoTxt), QString::fromLatin1(c.futuro));
+        if (c.futuro) {
+            EXPECT_EQ(priceOf(kFuturoTxt), QString::fromLatin1(c.futuro));
+        }
         // No price row at all: offered at 0 with the warning in red.
         EXPECT_EQ(priceOf(kSinPrecioTxt), QStringLiteral("0,0000 No está cargado el Valor Banquina"));
         EXPECT_EQ(ed().lbl_Precio->palette().color(QPalette::WindowText), QColor(Qt::red));
