@@ -15,6 +15,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QVBoxLayout>
 
 using text::CStr;
@@ -47,6 +48,14 @@ frmEditarDJ::frmEditarDJ()
 }
 
 frmEditarDJ::~frmEditarDJ() = default;
+
+QSize frmEditarDJ::sizeHint() const
+{
+    const QSize want = Form::sizeHint();
+    QMdiArea* area = MdiArea();
+    if (!area) return want;
+    return want.boundedTo(area->viewport()->size() - QSize(16, 40)).expandedTo(minimumSizeHint());
+}
 
 QString frmEditarDJ::NroDJ23() const { return text::PadLeft(txt_NroDJ->text(), 23, QChar('0')); }
 

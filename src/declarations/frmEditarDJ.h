@@ -97,6 +97,8 @@ public:
     void CargarDetalle();
     void RecalcularTotales();
 
+    QSize sizeHint() const override;  // within the main window's area
+
 protected:
     void Form_Load() override;
     void Form_KeyPress(int& KeyAscii) override;

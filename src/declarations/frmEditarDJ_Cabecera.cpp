@@ -70,10 +70,18 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     txt_anio->setFixedWidth(digito * 6 + 12);
     txt_mes->setFixedWidth(digito * 4 + 12);
     cbo_TipoDJ = nombrado(new forms::ComboBox(frm_cab), "cbo_TipoDJ");
+    editor::Angosto(cbo_TipoDJ, 10);
     cbo_Puertos = nombrado(new forms::ComboBox(frm_cab), "cbo_Puertos");
+    editor::Angosto(cbo_Puertos, 14);
     cbo_EstadosDJ = nombrado(new forms::ComboBox(frm_cab), "cbo_EstadosDJ");
+    editor::Angosto(cbo_EstadosDJ, 14);
+    // Two columns: number, type and state on the left; period and port on the right.
     periodo->addWidget(Etiqueta(QStringLiteral("Nro. DDJJ:"), txt_NroDJ, frm_cab), 0, 0);
     periodo->addWidget(txt_NroDJ, 0, 1);
+    periodo->addWidget(Etiqueta(QStringLiteral("Tipo DDJJ:"), cbo_TipoDJ, frm_cab), 1, 0);
+    periodo->addWidget(cbo_TipoDJ, 1, 1);
+    periodo->addWidget(Etiqueta(QStringLiteral("Estado:"), cbo_EstadosDJ, frm_cab), 2, 0);
+    periodo->addWidget(cbo_EstadosDJ, 2, 1);
     auto* anioMes = new QHBoxLayout;
     anioMes->addWidget(txt_anio);
     anioMes->addSpacing(12);
@@ -81,16 +89,11 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     anioMes->addWidget(txt_mes);
     anioMes->addStretch(1);
     periodo->addWidget(Etiqueta(QStringLiteral("Año:"), txt_anio, frm_cab), 0, 2);
-    periodo->addLayout(anioMes, 0, 3, 1, 3);
-    periodo->addWidget(Etiqueta(QStringLiteral("Tipo DDJJ:"), cbo_TipoDJ, frm_cab), 1, 0);
-    periodo->addWidget(cbo_TipoDJ, 1, 1);
+    periodo->addLayout(anioMes, 0, 3);
     periodo->addWidget(Etiqueta(QStringLiteral("Puerto Desembarco:"), cbo_Puertos, frm_cab), 1, 2);
     periodo->addWidget(cbo_Puertos, 1, 3);
-    periodo->addWidget(Etiqueta(QStringLiteral("Estado:"), cbo_EstadosDJ, frm_cab), 1, 4);
-    periodo->addWidget(cbo_EstadosDJ, 1, 5);
-    periodo->setColumnStretch(1, 2);
-    periodo->setColumnStretch(3, 2);
-    periodo->setColumnStretch(5, 2);
+    periodo->setColumnStretch(1, 1);
+    periodo->setColumnStretch(3, 1);
     cab->addLayout(periodo);
 
     // Vessel and company, side by side.
@@ -100,6 +103,7 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     txt_NroEmb = nombrado(new QLineEdit(frm_Embarcacion), "txt_NroEmb");
     txt_Matricula = nombrado(new QLineEdit(frm_Embarcacion), "txt_Matricula");
     cbo_barcos = nombrado(new forms::ComboBox(frm_Embarcacion), "cbo_barcos");
+    editor::Angosto(cbo_barcos, 16);
     emb->addRow(Etiqueta(QStringLiteral("Nro.:"), txt_NroEmb, frm_Embarcacion), txt_NroEmb);
     emb->addRow(Etiqueta(QStringLiteral("Matrícula:"), txt_Matricula, frm_Embarcacion), txt_Matricula);
     emb->addRow(Etiqueta(QStringLiteral("Nombre:"), cbo_barcos, frm_Embarcacion), cbo_barcos);
@@ -111,6 +115,7 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     txt_CUIT = nombrado(new QLineEdit(frm_Empresa), "txt_CUIT");
     txt_CUIT->setMaxLength(11);
     cbo_empresas = nombrado(new forms::ComboBox(frm_Empresa), "cbo_empresas");
+    editor::Angosto(cbo_empresas, 16);
     emp->addRow(Etiqueta(QStringLiteral("Nro.:"), txt_NroEmp, frm_Empresa), txt_NroEmp);
     emp->addRow(Etiqueta(QStringLiteral("Cuit:"), txt_CUIT, frm_Empresa), txt_CUIT);
     emp->addRow(Etiqueta(QStringLiteral("R.Social:"), cbo_empresas, frm_Empresa), cbo_empresas);
@@ -127,6 +132,7 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     txt_NroDoc = nombrado(new QLineEdit(frm_responsable), "txt_NroDoc");
     txt_NroDoc->setAccessibleName(QStringLiteral("Tipo y Nro doc.:"));
     cbo_CaracteresResp = nombrado(new forms::ComboBox(frm_responsable), "cbo_CaracteresResp");
+    editor::Angosto(cbo_CaracteresResp, 14);
     auto* documento = new QHBoxLayout;
     documento->addWidget(cbo_TipoDoc);
     documento->addWidget(txt_NroDoc, 1);

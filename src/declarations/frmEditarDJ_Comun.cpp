@@ -1,6 +1,7 @@
 #include "declarations/frmEditarDJ_Comun.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -12,6 +13,12 @@ QLabel* Etiqueta(const QString& caption, QWidget* buddy, QWidget* parent)
     l->setBuddy(buddy);
     if (buddy->accessibleName().isEmpty()) buddy->setAccessibleName(caption);
     return l;
+}
+
+void Angosto(QComboBox* cbo, int chars)
+{
+    cbo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbo->setMinimumContentsLength(chars);
 }
 
 bool EsEnteroSimple(const QString& s, int maxDigits)

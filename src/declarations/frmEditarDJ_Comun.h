@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QWidget;
 
@@ -11,6 +12,10 @@ namespace editor {
 
 // A label for a field, set as its buddy so that the field is known by it.
 QLabel* Etiqueta(const QString& caption, QWidget* buddy, QWidget* parent);
+
+// A combo as wide as about `chars` characters, whatever its longest item,
+// so that the window fits a small main window.
+void Angosto(QComboBox* cbo, int chars);
 
 // Digits only, 1 to maxDigits of them: the only numbers the header writes
 // into SQL unquoted.

@@ -78,7 +78,7 @@ void frmEditarDJ::crearDetalle(QWidget* page)
         txt_renglon->setPalette(p);
     }
     cbo_Especies = nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
-    cbo_Especies->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    editor::Angosto(cbo_Especies, 20);
     lbl_Precio = nombrado(new QLabel(frm_detalle), "lbl_Precio");
     txt_kg = nombrado(new ctlNumero(frm_detalle), "txt_kg");
     txt_precio = nombrado(new ctlNumero(frm_detalle), "txt_precio");
