@@ -1,0 +1,224 @@
+// The declaration editor's two heavy moments: the species list with the
+// dock price in force (200 species, 50 prices each), and the save of one
+// sales line in a declaration of 500 (insert, totals, reload of species and
+// grid), each against the same statements run plainly through ado.
+#include "core/General.h"
+#include "core/controls/ctlNumero.h"
+#include "core/de1.h"
+#include "core/records/clsCabDDJJ.h"
+#include "core/schema/Database.h"
+#include "declarations/frmEditarDJ.h"
+#include "platform/ado/Recordset.h"
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
+#include "Ratios.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString kNro = QStringLiteral("20123456786012320060500");
+constexpr int kSpecies = 200;
+constexpr int kPricesEach = 50;
+constexpr int kLines = 500;
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// The statement the editor runs for 1 May 2006, through the same dialect rewrite.
+QString dockPriceSql()
+{
+    return QStringLiteral(
+        " SELECT A.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, A.PPRE_VALOR, A.PPRE_DISPOSICION"
+        " FROM LNV_PES_TB_ESPECIES INNER JOIN [select  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID,  P.UltFecha,  "
+        " LNV_PES_TB_PRECIOS_LEY7351.PPRE_VALOR, LNV_PES_TB_PRECIOS_LEY7351.PPRE_DISPOSICION"
+        " from LNV_PES_TB_PRECIOS_LEY7351 inner join (select PTES_ID,  max(PPRE_FVIGENCIA) as UltFecha"
+        " From LNV_PES_TB_PRECIOS_LEY7351 Where LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA <= #05/01/2006#"
+        " and  PTES_ID<>99 GROUP BY PTES_ID ORDER BY PTES_ID ) as P"
+        " on  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID=P.PTES_ID AND  LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA=p.UltFecha"
+        " ]. AS A ON LNV_PES_TB_ESPECIES.PTES_ID = A.PTES_ID Union"
+        " SELECT LNV_PES_TB_ESPECIES.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, null, NULL"
+        " FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID"
+        " Where (((LNV_PES_TB_PRECIOS_LEY7351.PTES_ID) Is Null))");
+}
+
+// 200 species with 50 prices each over 2000-2010, a declaration of May
+// 2006 with 500 lines over those species; the reference species stay free
+// for the line being saved.
+void fill()
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    schema::CreateDatabase(folder().path(), true);
+    de1::conn().Open(General::BuildConnectionString(folder().path()));
+    ado::Connection& c = de1::conn();
+    c.Execute(QStringLiteral("BEGIN"));
+    c.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                             "insert into LNV_PES_TB_ESPECIES (PTES_ID, PTES_DESCRIPCION) select 1000 + i, 'ESPECIE ' || i from n")
+                  .arg(kSpecies));
+    c.Execute(QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < %1) "
+                             "insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
+                             "select 1001 + i / %2, 1 + (i % 97) / 10.0, date('2000-01-01', '+' || ((i % %2) * 80) || ' days'), "
+                             "'DISPOSICIÓN ' || i from n")
+                  .arg(kSpecies * kPricesEach - 1)
+                  .arg(kPricesEach));
+    c.Execute(QStringLiteral(
+        "insert into LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, "
+        "PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, "
+        "PCDJ_NRODOC, PCAR_ID) select '%1', 2006, 5, B.PPTO_ID, B.PBAR_ID, B.PBAR_MATRICULA, B.PBAR_NOMBRE, E.PEMP_ID, E.PEMP_CUIT, "
+        "E.PEMP_RSOCIAL, 3, 0, 0, 0, 'N', 1, 'GOMEZ ANA', 'DNI', 22333444, 1 from LNV_PES_TB_EMBARCACIONES B, LNV_PES_TB_EMPRESAS E "
+        "where B.PBAR_MATRICULA = '123' and E.PEMP_CUIT = 20123456786")
+                  .arg(kNro));
+    c.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                             "insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+                             "select '%2', i, 1001 + i % %3, 10 + i, 1.5, (10 + i) * 1.5 from n")
+                  .arg(kLines)
+                  .arg(kNro)
+                  .arg(kSpecies));
+    c.Execute(QStringLiteral("COMMIT"));
+    // Nothing in these runs may ask the user.
+    forms::SetMsgBoxHook([](const QString& prompt, int, const QString&) -> int {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(prompt));
+        std::abort();
+    });
+}
+
+std::shared_ptr<clsCabDDJJ> record()
+{
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("select * from PES_VW_CAB_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro), de1::conn());
+    auto c = std::make_shared<clsCabDDJJ>();
+    using text::CStr;
+    c->NroDJ = CStr(rs(0));
+    c->Anio = text::CInt(rs(1));
+    c->Mes = text::CInt(rs(2));
+    c->TipoDJ = CStr(rs(4));
+    c->NroEmb = text::CLng(rs(5));
+    c->Matricula = CStr(rs(6));
+    c->Nombre = CStr(rs(7));
+    c->Estado = CStr(rs(9));
+    c->Puerto = CStr(rs(11));
+    c->NroEmp = text::CLng(rs(12));
+    c->CUIT = text::CDbl(rs(13));
+    c->RSocial = CStr(rs(14));
+    c->Alicuota = text::CDbl(rs(16));
+    c->Responsable = CStr(rs(21));
+    c->TipoDoc = CStr(rs(22));
+    c->NroDoc = text::CDbl(rs(23));
+    c->CaracterResp = CStr(rs(25));
+    return c;
+}
+
+frmEditarDJ& editor()
+{
+    fill();
+    frmEditarDJ* ed = forms::Form::Existing<frmEditarDJ>();
+    if (!ed) {
+        ed = &forms::Form::Instance<frmEditarDJ>();
+        ed->Operacion(2, record());
+    }
+    return *ed;
+}
+
+void press(forms::Toolbar* tb, const char* key) { tb->Buttons(QString::fromLatin1(key)).widget()->click(); }
+
+// ---------------------------------------------------------------- species
+
+void BM_DockPriceQueryViaAdo(benchmark::State& state)
+{
+    fill();
+    const QString sql = dockPriceSql();
+    for (auto _ : state) {
+        ado::Recordset rs;
+        rs.Open(sql, de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
+        state.counters["rows"] = double(rs.RecordCount());
+    }
+}
+BENCHMARK(BM_DockPriceQueryViaAdo)->Unit(benchmark::kMillisecond);
+
+void BM_CargarEspecies(benchmark::State& state)
+{
+    frmEditarDJ& ed = editor();
+    for (auto _ : state) {
+        ed.CargarEspecies();
+        state.counters["species"] = double(ed.cbo_Especies->ListCount());
+    }
+}
+BENCHMARK(BM_CargarEspecies)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------- one line
+
+void removeNewLine() { de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1' and PDDJ_NRO > %2").arg(kNro).arg(kLines)); }
+
+// What the save runs, one statement after another: line number, insert,
+// totals and their update, the species and the lines read again.
+void BM_SaveLineStatementsViaAdo(benchmark::State& state)
+{
+    fill();
+    const QString species = dockPriceSql();
+    for (auto _ : state) {
+        ado::Recordset max;
+        max.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO From LNV_PES_TB_DET_DDJJ7351 "
+                                "WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '%1'))").arg(kNro),
+                 de1::conn());
+        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+                                           "VALUES ('%1', %2, 1, 10.00, 1.5000, 15.00)").arg(kNro).arg(max(0).integer() + 1));
+        ado::Recordset total;
+        total.Open(QStringLiteral("SELECT TOTAL From PES_VW_TOTALES_DJ7351 WHERE PCDJ_NRO = '%1'").arg(kNro), de1::conn());
+        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET PCDJ_MTOVTAS = %1, PCDJ_IMPORTE = 1,  PCDJ_TOTAL = 1 "
+                                           "WHERE PCDJ_NRO ='%2'").arg(total(0).toDouble(), 0, 'g', 15).arg(kNro));
+        ado::Recordset esp;
+        esp.Open(species, de1::conn());
+        ado::Recordset lines;
+        lines.Open(QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 WHERE PCDJ_NRO = '%1'").arg(kNro), de1::conn());
+        state.counters["lines"] = double(lines.RecordCount());
+        state.PauseTiming();
+        removeNewLine();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveLineStatementsViaAdo)->Unit(benchmark::kMillisecond);
+
+// "nuevo", a species, kilograms, price and amount, then the timed "aceptar".
+void BM_GuardarRenglon(benchmark::State& state)
+{
+    frmEditarDJ& ed = editor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        press(ed.tlb_detalle, "nuevo");
+        ed.cbo_Especies->setListIndex(ed.cbo_Especies->findText(QStringLiteral("MERLUZA HUBBSI")));
+        ed.txt_kg->setValue(10);
+        ed.txt_precio->setValue(1.5);
+        ed.txt_MtoTotal->setValue(15);
+        state.ResumeTiming();
+        press(ed.tlb_detalle, "aceptar");
+        state.PauseTiming();
+        state.counters["lines"] = double(ed.adoDetalleDJ->Recordset->RecordCount());
+        removeNewLine();
+        ed.CargarDetalle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_GuardarRenglon)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::RunWithRatios(argc, argv,
+                                {{"BM_CargarEspecies", "BM_DockPriceQueryViaAdo", "under 20 ms; near 1"},
+                                 {"BM_GuardarRenglon", "BM_SaveLineStatementsViaAdo", "under 20 ms; near 1"}});
+}

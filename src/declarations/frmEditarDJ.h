@@ -1,0 +1,170 @@
+#pragma once
+// The editor of one monthly sworn declaration: its header (period, vessel,
+// company, responsible person, rate and amounts) on the first tab, its
+// sales lines priced from the dock price in force on the "Detalle" tab,
+// and the guides and payment slips on the last two. One window for the
+// whole program: the list calls Operacion again on the open editor.
+//
+// The code is split by section: frmEditarDJ.cpp (frame, tabs, keys),
+// frmEditarDJ_Cabecera.cpp (header layout, its toolbar, amounts, state
+// rule), frmEditarDJ_Validacion.cpp (header checks, numbering, insert,
+// update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines).
+
+#include "core/records/clsCabDDJJ.h"
+#include "core/records/clsDetDDJJ.h"
+#include "core/records/colEspecies.h"
+#include "platform/forms/Form.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class ctlNumero;
+namespace ado { class Variant; }
+namespace forms {
+class ComboBox;
+class DataControl;
+class DataGrid;
+class TabbedDialog;
+class Toolbar;
+}
+
+class frmEditarDJ : public forms::Form {
+    Q_OBJECT
+public:
+    frmEditarDJ();
+    ~frmEditarDJ() override;
+
+    // 1 prepares a new declaration (cab is not read); any other code the
+    // existing declaration that cab describes.
+    void Operacion(std::int32_t operacion, const std::shared_ptr<clsCabDDJJ>& cab);
+
+    // ---- Frame
+    forms::TabbedDialog* SSTab1;
+    forms::Toolbar* toolbar;
+
+    // ---- Header tab
+    forms::Toolbar* tlb_cabecera;
+    QGroupBox* frm_cab;
+    QLineEdit* txt_NroDJ;
+    QLineEdit* txt_anio;
+    QLineEdit* txt_mes;
+    forms::ComboBox* cbo_TipoDJ;
+    forms::ComboBox* cbo_Puertos;
+    forms::ComboBox* cbo_EstadosDJ;
+    QGroupBox* frm_Embarcacion;
+    QLineEdit* txt_NroEmb;
+    QLineEdit* txt_Matricula;
+    forms::ComboBox* cbo_barcos;
+    QGroupBox* frm_Empresa;
+    QLineEdit* txt_NroEmp;
+    QLineEdit* txt_CUIT;
+    forms::ComboBox* cbo_empresas;
+    QGroupBox* frm_responsable;
+    QLineEdit* txt_responsable;
+    forms::ComboBox* cbo_TipoDoc;
+    QLineEdit* txt_NroDoc;
+    forms::ComboBox* cbo_CaracteresResp;
+    QGroupBox* frm_Datos;
+    ctlNumero* txt_TotalGralVtas;
+    forms::ComboBox* cbo_Alicuota;
+    ctlNumero* txt_alicuota;
+    ctlNumero* txt_Importe;
+    ctlNumero* txt_Interes;
+    ctlNumero* txt_Multa;
+    ctlNumero* txt_TotalAdeudado;
+
+    // ---- "Detalle" tab
+    forms::Toolbar* tlb_detalle;
+    QGroupBox* frm_detalle;
+    QLineEdit* txt_renglon;
+    forms::ComboBox* cbo_Especies;
+    QLabel* lbl_Precio;
+    ctlNumero* txt_kg;
+    ctlNumero* txt_precio;
+    ctlNumero* txt_MtoTotal;
+    forms::DataControl* adoDetalleDJ;
+    forms::DataGrid* grilla_detalle;
+    QGroupBox* frm_totalGralVtas;
+    ctlNumero* txt_MtoGralVtas;
+
+    // ---- Procedures of the sections. The window's own handlers call them;
+    // they are public so that the benchmark can time them one by one.
+    void CargarEspecies();
+    void CargarDetalle();
+    void RecalcularTotales();
+
+    QSize sizeHint() const override;  // within the main window's area
+
+protected:
+    void Form_Load() override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
+
+private:
+    // Layout, one builder per tab.
+    void crearCabecera(QWidget* page);
+    void crearDetalle(QWidget* page);
+
+    // Frame (frmEditarDJ.cpp)
+    void SSTab1_Click(int previousTab);
+    void toolbar_ButtonClick(const QString& key);
+    QString NroDJ23() const;  // txt_NroDJ as 23 digits
+
+    // Header (frmEditarDJ_Cabecera.cpp)
+    void tlb_cabecera_ButtonClick(const QString& key);
+    void HabilitarCabecera(bool Habilitar);
+    void CalcularTotalAdeudado();
+    void cbo_EstadosDJ_Click();
+    void cbo_Alicuota_Change();
+    void txt_NroDoc_KeyPress(int& KeyAscii);
+    void txt_responsable_KeyPress(int& KeyAscii);
+    bool EstadoSinMovimiento() const;
+    void SeleccionarTextoSinClick(forms::ComboBox* cbo, const QString& texto);
+
+    // Header validation, numbering and lookups (frmEditarDJ_Validacion.cpp)
+    bool ValidarCabecera();
+    QString GenerarNroDJ();
+    bool InsertarCabecera();
+    bool ActualizarCabecera();
+    QString ObtenerIdEstado();
+    void BuscarEmpresa(const QString& modo);
+    void BuscarEmbarcacion(const QString& modo);
+    void txt_NroEmb_LostFocus();
+    void txt_Matricula_LostFocus();
+    void cbo_barcos_Click();
+    void txt_NroEmp_LostFocus();
+    void txt_CUIT_LostFocus();
+    void cbo_empresas_Click();
+    void TasaSeleccionada();
+
+    // Sales lines (frmEditarDJ_Detalle.cpp)
+    void cbo_Especies_Click();
+    void QuitarEspeciesCargadas();
+    bool ValidarDetalle();
+    void CalcularMontoRenglon();
+    QString SiguienteRenglon();
+    void InsertarDetalle();
+    void ActualizarDetalle();
+    void BorrarDetalle();
+    void CargarGrillaDetalle();
+    void FormatearGrillaDetalle();
+    void HabilitarDetalle(bool Habilitar);
+    void MostrarRenglon();
+    void LimpiarDetalle();
+    void GuardarDetalleActual();
+    void tlb_detalle_ButtonClick(const QString& key);
+    void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
+    bool TieneRenglones() const;
+
+    std::int32_t mOperacion = 0;
+    std::shared_ptr<clsCabDDJJ> mCab;
+    std::shared_ptr<colEspecies> mEspecies;
+    std::shared_ptr<clsDetDDJJ> mDet;
+    std::int32_t mModoDetalle = 0;
+    QString mEstadoMostrado;  // the state last accepted by the state rule
+};

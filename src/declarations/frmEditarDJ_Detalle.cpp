@@ -1,0 +1,514 @@
+// The "Detalle" tab of the declaration editor: the sales lines, one per
+// species, priced from the dock price in force on the first day of the
+// declared month, and the header totals that follow every change.
+#include "declarations/frmEditarDJ.h"
+#include "declarations/frmEditarDJ_Comun.h"
+
+#include "core/Utiles.h"
+#include "core/controls/ctlNumero.h"
+#include "core/de1.h"
+#include "platform/ado/Recordset.h"
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/TabbedDialog.h"
+#include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
+
+#include <QApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using editor::Etiqueta;
+using text::CDbl;
+using text::CStr;
+
+namespace {
+
+template <class T> T* nombrado(T* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A number in its plain text form for SQL: no thousands separator, up to
+// 15 significant digits, a point for the decimals.
+QString numeroSQL(double v)
+{
+    QString s = QString::number(v, 'g', 15);
+    if (s.contains(QChar('e'))) s = QString::number(v, 'f', 2);
+    return Utiles::ComaAPunto(s);
+}
+
+// Cut to four decimals, as the amount check compares: binary noise of the
+// product (0.57 read as 0.5699999...) does not count as a lower digit.
+double cuatroDecimales(double v) { return text::Int(text::Round(v * 10000, 6)) / 10000; }
+
+}  // namespace
+
+void frmEditarDJ::crearDetalle(QWidget* page)
+{
+    auto* pageLayout = new QVBoxLayout(page);
+
+    tlb_detalle = nombrado(new forms::Toolbar(page), "tlb_detalle");
+    tlb_detalle->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
+    tlb_detalle->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
+    tlb_detalle->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
+    tlb_detalle->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
+    tlb_detalle->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    pageLayout->addWidget(tlb_detalle);
+
+    frm_detalle = nombrado(new QGroupBox(page), "frm_detalle");
+    auto* campos = new QFormLayout(frm_detalle);
+    campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    txt_renglon = nombrado(new QLineEdit(frm_detalle), "txt_renglon");
+    // Numbered by the program, shown like the declaration number.
+    txt_renglon->setReadOnly(true);
+    txt_renglon->setFocusPolicy(Qt::ClickFocus);
+    {
+        QPalette p = txt_renglon->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
+        txt_renglon->setPalette(p);
+    }
+    cbo_Especies = nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
+    editor::Angosto(cbo_Especies, 20);
+    lbl_Precio = nombrado(new QLabel(frm_detalle), "lbl_Precio");
+    txt_kg = nombrado(new ctlNumero(frm_detalle), "txt_kg");
+    txt_precio = nombrado(new ctlNumero(frm_detalle), "txt_precio");
+    txt_MtoTotal = nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
+    auto* especie = new QHBoxLayout;
+    especie->addWidget(cbo_Especies);
+    especie->addWidget(lbl_Precio, 1);
+    campos->addRow(Etiqueta(QStringLiteral("Nro. Renglón:"), txt_renglon, frm_detalle), txt_renglon);
+    campos->addRow(Etiqueta(QStringLiteral("Especie:"), cbo_Especies, frm_detalle), especie);
+    campos->addRow(Etiqueta(QStringLiteral("Kg.Capturados:"), txt_kg, frm_detalle), txt_kg);
+    campos->addRow(Etiqueta(QStringLiteral("Precio por Kg.:"), txt_precio, frm_detalle), txt_precio);
+    campos->addRow(Etiqueta(QStringLiteral("Monto Total:"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
+    pageLayout->addWidget(frm_detalle);
+
+    adoDetalleDJ = new forms::DataControl(this);
+    adoDetalleDJ->setObjectName(QStringLiteral("adoDetalleDJ"));
+    grilla_detalle = nombrado(new forms::DataGrid(page), "grilla_detalle");
+    grilla_detalle->setDataSource(adoDetalleDJ);
+    pageLayout->addWidget(grilla_detalle, 1);
+
+    frm_totalGralVtas = nombrado(new QGroupBox(page), "frm_totalGralVtas");
+    auto* total = new QHBoxLayout(frm_totalGralVtas);
+    txt_MtoGralVtas = nombrado(new ctlNumero(frm_totalGralVtas), "txt_MtoGralVtas");
+    txt_MtoGralVtas->setEnabled(false);  // the sum of the lines, never typed
+    total->addStretch(1);
+    total->addWidget(Etiqueta(QStringLiteral("Total General de Ventas"), txt_MtoGralVtas, frm_totalGralVtas));
+    total->addWidget(txt_MtoGralVtas);
+    pageLayout->addWidget(frm_totalGralVtas);
+
+    connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_detalle_ButtonClick);
+    connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarDJ::cbo_Especies_Click);
+    connect(txt_kg, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularMontoRenglon);
+    connect(txt_precio, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularMontoRenglon);
+    connect(grilla_detalle, &forms::DataGrid::RowColChange, this, &frmEditarDJ::grilla_detalle_RowColChange);
+}
+
+// ---------------------------------------------------------------- species
+
+void frmEditarDJ::CargarEspecies()
+{
+    if (mEspecies) mEspecies->Clear();
+    mEspecies = std::make_shared<colEspecies>();
+
+    // The first day of the declared month; today while the period is not typed.
+    QDate fecha = text::Today();
+    if (!txt_mes->text().isEmpty() && !txt_anio->text().isEmpty()) {
+        bool anioOk = false, mesOk = false;
+        const int anio = txt_anio->text().toInt(&anioOk), mes = txt_mes->text().toInt(&mesOk);
+        const QDate d(anio, mes, 1);
+        if (anioOk && mesOk && d.isValid()) fecha = d;
+    }
+
+    const QString sql =
+        QStringLiteral(" SELECT A.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, A.PPRE_VALOR, A.PPRE_DISPOSICION")
+        + QStringLiteral(" FROM LNV_PES_TB_ESPECIES INNER JOIN [select  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID,  P.UltFecha,  ")
+        + QStringLiteral(" LNV_PES_TB_PRECIOS_LEY7351.PPRE_VALOR, LNV_PES_TB_PRECIOS_LEY7351.PPRE_DISPOSICION")
+        + QStringLiteral(" from LNV_PES_TB_PRECIOS_LEY7351 inner join")
+        + QStringLiteral(" (select PTES_ID,  max(PPRE_FVIGENCIA) as UltFecha")
+        + QStringLiteral(" From LNV_PES_TB_PRECIOS_LEY7351")
+        + QStringLiteral(" Where LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA <= #") + text::Format(fecha, QStringLiteral("mm/dd/yyyy"))
+        + QStringLiteral("#") + QStringLiteral(" and  PTES_ID<>99") + QStringLiteral(" GROUP BY PTES_ID")
+        + QStringLiteral(" ORDER BY PTES_ID") + QStringLiteral(" ) as P")
+        + QStringLiteral(" on  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID=P.PTES_ID AND  LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA=p.UltFecha")
+        + QStringLiteral(" ]. AS A ON LNV_PES_TB_ESPECIES.PTES_ID = A.PTES_ID") + QStringLiteral(" Union")
+        + QStringLiteral(" SELECT LNV_PES_TB_ESPECIES.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, null, NULL")
+        + QStringLiteral(" FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID")
+        + QStringLiteral(" Where (((LNV_PES_TB_PRECIOS_LEY7351.PTES_ID) Is Null))");
+
+    try {
+        ado::Recordset rs;
+        rs.Open(sql, de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
+        cbo_Especies->Clear();
+        QSet<std::int32_t> vistas;
+        for (; !rs.Eof(); rs.MoveNext()) {
+            const std::int32_t id = text::CLng(rs(QStringLiteral("PTES_ID")));
+            // Two prices of one species on the same latest date: the first one stands.
+            if (vistas.contains(id)) continue;
+            vistas.insert(id);
+            const QString clave = QStringLiteral("e") + CStr(id);
+            const ado::Variant& valor = rs(QStringLiteral("PPRE_VALOR"));
+            const QString descripcion = CStr(rs(QStringLiteral("PTES_DESCRIPCION")));
+            mEspecies->Add(descripcion, valor.isNull() ? 0.0 : CDbl(valor), id, CStr(rs(QStringLiteral("PPRE_DISPOSICION"))), clave);
+            cbo_Especies->AddItem(descripcion);
+            cbo_Especies->setItemData(cbo_Especies->NewIndex(), id);
+        }
+        rs.Close();
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+void frmEditarDJ::cbo_Especies_Click()
+{
+    QWidget* activo = QApplication::focusWidget();
+    if (activo != grilla_detalle && activo != cbo_Especies) return;
+    if (cbo_Especies->ListIndex() < 0 || !mEspecies) return;
+    const std::int32_t id = cbo_Especies->ItemData(cbo_Especies->ListIndex());
+    std::shared_ptr<clsPrecios> p;
+    try {
+        p = mEspecies->Item(QStringLiteral("e") + CStr(id));
+    } catch (const platform::Error&) {
+        return;
+    }
+    if (p->valor >= 0) txt_precio->setValue(p->valor);
+    if (p->IdEspecie != 0 && p->IdEspecie != 99) {
+        QPalette pal = lbl_Precio->palette();
+        if (p->valor != 0) {
+            lbl_Precio->setText(p->Disposicion);
+            pal.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+        } else {
+            lbl_Precio->setText(QStringLiteral("No está cargado el Valor Banquina"));
+            pal.setColor(QPalette::WindowText, QColor(Qt::red));
+        }
+        lbl_Precio->setPalette(pal);
+    } else {
+        lbl_Precio->clear();
+    }
+}
+
+void frmEditarDJ::QuitarEspeciesCargadas()
+{
+    const auto& rs = adoDetalleDJ->Recordset;
+    if (!rs || rs->State() != 1 || rs->RecordCount() == 0) return;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        const std::int32_t id = text::CLng(rs->Fields(QStringLiteral("PTES_ID")).Value());
+        for (int i = 0; i < cbo_Especies->ListCount(); ++i) {
+            if (cbo_Especies->ItemData(i) == id) {
+                cbo_Especies->RemoveItem(i);
+                break;
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------- one line
+
+bool frmEditarDJ::ValidarDetalle()
+{
+    auto falla = [this](const char* mensaje, QWidget* foco) {
+        forms::MsgBox(QString::fromUtf8(mensaje), forms::vbInformation, Caption());
+        foco->setFocus();
+        return false;
+    };
+    if (cbo_Especies->ListIndex() < 0) return falla("Seleccione la especie capturada", cbo_Especies);
+    if (txt_kg->Value() == 0) return falla("Ingrese los kilogramos capturados", txt_kg);
+    if (txt_precio->Value() == 0) return falla("Ingrese el precio por kilo", txt_precio);
+    const double a = cuatroDecimales(txt_MtoTotal->Value());
+    const double b = cuatroDecimales(txt_precio->Value() * txt_kg->Value());
+    if (a == b) return true;
+    const int r = forms::MsgBox(QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
+                                forms::vbYesNo + forms::vbInformation, Caption());
+    if (r == forms::vbYes) {
+        txt_MtoTotal->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmEditarDJ::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
+
+QString frmEditarDJ::SiguienteRenglon()
+{
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO ") + QStringLiteral("From LNV_PES_TB_DET_DDJJ7351 ")
+                + QStringLiteral("WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '") + NroDJ23() + QStringLiteral("'))"),
+            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+    QString siguiente = QStringLiteral("1");
+    if (!rs.Eof()) {
+        const ado::Variant& max = rs(QStringLiteral("PDDJ_NRO"));
+        if (!max.isNull() && CDbl(max) != 0) siguiente = CStr(text::CLng(max) + 1);
+    }
+    txt_renglon->setText(siguiente);
+    return siguiente;
+}
+
+void frmEditarDJ::InsertarDetalle()
+{
+    try {
+        const QString renglon = SiguienteRenglon();
+        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
+                            + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('") + NroDJ23()
+                            + QStringLiteral("', ") + renglon + QStringLiteral(", ")
+                            + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + txt_kg->toSQL()
+                            + QStringLiteral(", ") + txt_precio->toSQL() + QStringLiteral(", ") + txt_MtoTotal->toSQL()
+                            + QStringLiteral(")"));
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+void frmEditarDJ::ActualizarDetalle()
+{
+    // The line number is the program's own; anything else never reaches SQL.
+    if (!editor::EsEnteroSimple(txt_renglon->text(), 9)) return;
+    try {
+        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + txt_kg->toSQL()
+                            + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + txt_precio->toSQL() + QStringLiteral(", ")
+                            + QStringLiteral("PDDJ_TOTAL=") + txt_MtoTotal->toSQL() + QStringLiteral(" WHERE PCDJ_NRO = '")
+                            + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+void frmEditarDJ::BorrarDetalle()
+{
+    if (!editor::EsEnteroSimple(txt_renglon->text(), 9)) return;
+    try {
+        de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
+                            + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+void frmEditarDJ::RecalcularTotales()
+{
+    try {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
+                    + NroDJ23() + QStringLiteral("'"),
+                de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+        double total = 0;
+        if (!rs.Eof() && !rs(QStringLiteral("Total")).isNull()) total = CDbl(rs(QStringLiteral("Total")));
+
+        TasaSeleccionada();
+        const double tasa = txt_alicuota->Value();
+        const double importe = text::Round(tasa * total / 100, 2);
+        const double adeudado = text::Round((txt_Interes->Value() + importe) + txt_Multa->Value(), 2);
+
+        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ") + numeroSQL(total)
+                            + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ") + numeroSQL(importe) + QStringLiteral(", ")
+                            + QStringLiteral(" PCDJ_TOTAL = ") + numeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='")
+                            + NroDJ23() + QStringLiteral("'"));
+        txt_TotalGralVtas->setValue(total);
+        txt_Importe->setValue(importe);
+        txt_TotalAdeudado->setValue(adeudado);
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+// ---------------------------------------------------------------- the grid
+
+void frmEditarDJ::CargarDetalle()
+{
+    LimpiarDetalle();
+    CargarGrillaDetalle();
+    const auto& rs = adoDetalleDJ->Recordset;
+    double suma = 0;
+    if (rs && rs->State() == 1 && rs->RecordCount() > 0) {
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
+        rs->MoveFirst();
+        grilla_detalle->SelBookmarks().Add(rs->Bookmark());
+        GuardarDetalleActual();
+        MostrarRenglon();
+    } else {
+        mDet.reset();
+    }
+    txt_MtoGralVtas->setValue(suma);
+    HabilitarDetalle(true);
+}
+
+void frmEditarDJ::CargarGrillaDetalle()
+{
+    try {
+        auto rs = std::make_shared<ado::Recordset>();
+        rs->Open(QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
+                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+        adoDetalleDJ->Recordset = rs;
+        adoDetalleDJ->Refresh();
+        FormatearGrillaDetalle();
+    } catch (const platform::Error& e) {
+        forms::ShowError(e.Number, e.Description);
+    }
+}
+
+void frmEditarDJ::FormatearGrillaDetalle()
+{
+    struct Columna {
+        const char* titulo;
+        int ancho;
+        bool numero;
+    };
+    const Columna columnas[] = {
+        {"", 0, false},
+        {"Renglón", 700, false},
+        {"", 0, false},
+        {"Especie", 2000, false},
+        {"Kg.Capturados", 1100, true},
+        {"Precio por Kg.", 1100, true},
+        {"Monto Total", 2000, true},
+    };
+    for (int c = 0; c < 7 && c < grilla_detalle->ColumnCount(); ++c) {
+        forms::Column col = grilla_detalle->Columns(c);
+        if (*columnas[c].titulo) col.setCaption(QString::fromUtf8(columnas[c].titulo));
+        col.setWidth(columnas[c].ancho);
+        if (columnas[c].numero) {
+            col.setNumberFormat(QStringLiteral("0.00"));
+            col.setAlignment(forms::dbgRight);
+        }
+    }
+}
+
+bool frmEditarDJ::TieneRenglones() const
+{
+    const auto& rs = adoDetalleDJ->Recordset;
+    return rs && rs->State() == 1 && rs->RecordCount() > 0;
+}
+
+void frmEditarDJ::HabilitarDetalle(bool Habilitar)
+{
+    // States that allow no lines close the tab while the declaration has none.
+    if (EstadoSinMovimiento()) {
+        if (!TieneRenglones()) SSTab1->setTabEnabled(1, false);
+    } else {
+        SSTab1->setTabEnabled(1, true);
+    }
+    if (!SSTab1->TabEnabled(1)) return;
+
+    tlb_detalle->Buttons(1).setEnabled(Habilitar);
+    if (adoDetalleDJ->Recordset) {
+        tlb_detalle->Buttons(2).setEnabled(Habilitar && TieneRenglones());
+        tlb_detalle->Buttons(3).setEnabled(Habilitar && TieneRenglones());
+    }
+    tlb_detalle->Buttons(4).setEnabled(!Habilitar);
+    tlb_detalle->Buttons(5).setEnabled(!Habilitar);
+    frm_detalle->setEnabled(!Habilitar);
+    grilla_detalle->setEnabled(Habilitar);
+    cbo_Especies->setEnabled(mModoDetalle == 1 && !Habilitar);
+}
+
+void frmEditarDJ::MostrarRenglon()
+{
+    if (grilla_detalle->Row() < 0) return;
+    txt_renglon->setText(grilla_detalle->Text(1));
+    Utiles::SeleccionarTextoCombo(*cbo_Especies, grilla_detalle->Text(3));
+    auto valor = [](const QString& s) { return text::IsNumeric(s) ? CDbl(s) : 0.0; };
+    txt_kg->setValue(valor(grilla_detalle->Text(4)));
+    txt_precio->setValue(valor(grilla_detalle->Text(5)));
+    txt_MtoTotal->setValue(valor(grilla_detalle->Text(6)));
+}
+
+void frmEditarDJ::LimpiarDetalle()
+{
+    txt_renglon->clear();
+    cbo_Especies->setListIndex(-1);
+    txt_kg->ClearText();
+    txt_precio->ClearText();
+    txt_MtoTotal->ClearText();
+    lbl_Precio->clear();
+}
+
+void frmEditarDJ::GuardarDetalleActual()
+{
+    const auto& rs = adoDetalleDJ->Recordset;
+    if (!rs || rs->State() != 1 || rs->RecordCount() == 0) return;
+    if (!mDet) mDet = std::make_shared<clsDetDDJJ>();
+    if (rs->Bof() || rs->Eof()) rs->MoveFirst();
+    mDet->NroDJ = CStr(rs->Fields(QStringLiteral("PCDJ_NRO")).Value());
+    mDet->Renglon = text::CInt(rs->Fields(QStringLiteral("PDDJ_NRO")).Value());
+    mDet->Especie = CStr(rs->Fields(QStringLiteral("PTES_DESCRIPCION")).Value());
+    mDet->Kg = CDbl(rs->Fields(QStringLiteral("PDDJ_KG")).Value());
+    mDet->Precio = CDbl(rs->Fields(QStringLiteral("PDDJ_PRECIO")).Value());
+    mDet->MtoTotal = CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
+}
+
+void frmEditarDJ::tlb_detalle_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("nuevo")) {
+        QuitarEspeciesCargadas();
+        if (TieneRenglones()) {
+            GuardarDetalleActual();
+            LimpiarDetalle();
+        }
+        mModoDetalle = 1;
+        HabilitarDetalle(false);
+        cbo_Especies->setFocus();
+    } else if (key == QLatin1String("modificar")) {
+        MostrarRenglon();
+        GuardarDetalleActual();
+        mModoDetalle = 2;
+        HabilitarDetalle(false);
+        txt_kg->setFocus();
+    } else if (key == QLatin1String("eliminar")) {
+        MostrarRenglon();
+        mModoDetalle = 8;
+        HabilitarDetalle(false);
+    } else if (key == QLatin1String("aceptar")) {
+        if (mModoDetalle == 1) {
+            if (!ValidarDetalle()) return;
+            CalcularMontoRenglon();
+            InsertarDetalle();
+            RecalcularTotales();
+            CargarEspecies();
+            CargarDetalle();
+        } else if (mModoDetalle == 2) {
+            if (!ValidarDetalle()) return;
+            CalcularMontoRenglon();
+            ActualizarDetalle();
+            RecalcularTotales();
+            CargarDetalle();
+        } else if (mModoDetalle == 8) {
+            BorrarDetalle();
+            RecalcularTotales();
+            CargarDetalle();
+        }
+        HabilitarDetalle(true);
+    } else if (key == QLatin1String("cancelar")) {
+        if (mModoDetalle == 1) {
+            CargarEspecies();
+            CargarDetalle();
+        }
+        if (!mDet) {
+            LimpiarDetalle();
+        } else {
+            GuardarDetalleActual();
+            txt_NroDJ->setText(mDet->NroDJ);
+            txt_renglon->setText(CStr(mDet->Renglon));
+            SeleccionarTextoSinClick(cbo_Especies, mDet->Especie);
+            txt_kg->setValue(mDet->Kg);
+            txt_precio->setValue(mDet->Precio);
+            txt_MtoTotal->setValue(mDet->MtoTotal);
+        }
+        HabilitarDetalle(true);
+    }
+}
+
+void frmEditarDJ::grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol)
+{
+    (void)lastCol;
+    if (!(lastRow == grilla_detalle->Bookmark())) MostrarRenglon();
+}
