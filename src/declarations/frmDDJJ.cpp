@@ -1,6 +1,7 @@
 #include "declarations/frmDDJJ.h"
 
 #include "core/General.h"
+#include "declarations/frmEditarDJ.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/CommonDialog.h"
@@ -254,14 +255,16 @@ void frmDDJJ::BorrarDJ()
     CargarGrilla();
 }
 
-// The declaration editor and the printed declaration's viewer are opened
-// from here once they are part of the program; until then these do nothing.
+// One editor: an open one takes the new operation.
 void frmDDJJ::AbrirEditor(int op, std::shared_ptr<clsCabDDJJ> cab)
 {
-    (void)op;
-    (void)cab;
+    frmEditarDJ& editor = forms::Form::Instance<frmEditarDJ>();
+    editor.Operacion(op, cab);
+    editor.Show();
 }
 
+// The printed declaration's viewer takes the number and the checksum here
+// once it is part of the program; until then printing stops at the export.
 void frmDDJJ::AbrirVisor(const QString& DJNro, const QString& MD5Files)
 {
     (void)DJNro;
