@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include <charconv>
+
 // The inner box: every key reaches the field's filter before the box sees
 // it, after any key preview of the window (which works on the events before
 // they are delivered here).
@@ -77,6 +79,18 @@ Qt::Key keyOf(int keyAscii)
     if (keyAscii < 128 && c.isLetter())
         return Qt::Key(c.toUpper().unicode());
     return Qt::Key(keyAscii);
+}
+
+// A value as the field writes it before formatting: to 15 significant
+// digits, as Format reads a double, so that the noise of a product
+// (0.011 x 5 = 0.05499999999999999) shows the cent it stands for.
+QString plainText(double v)
+{
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    double rounded = v;
+    std::from_chars(buf, r.ptr, rounded);
+    return text::CStr(rounded);
 }
 
 bool passiveFocusChange(const QFocusEvent* e)
@@ -216,7 +230,7 @@ void ctlNumero::setValue(double value)
 {
     m_value = value;
     emit PropertyChanged(QStringLiteral("Valor"));
-    txt->setText(text::CStr(value));
+    txt->setText(plainText(value));
     txtLostFocusFormat();
 }
 

@@ -219,6 +219,11 @@ TEST_F(NumeroAR, ValueSetFormatsWithTheCountOfDecimals)
         {0, 1234.5, "1.235", 1235, "1235"},
         {3, 20123456.7, "20.123.456,700", 20123456.7, "20123456.700"},
         {2, -1234.5, "-1.234,50", -1234.5, "-1234.50"},
+        // Products of a price and a weight carry binary noise below the
+        // 15th digit: 0.011 x 5 is 0.05499999999999999, meant as 0.055.
+        {2, 0.011 * 5, "0,06", 0.06, "0.06"},
+        {2, 0.015 * 11, "0,17", 0.17, "0.17"},
+        {2, 0.103 * 1135, "116,91", 116.91, "116.91"},
     };
     for (const auto& c : cases) {
         w->field->setCantidadDecimales(std::int16_t(c.decimals));
