@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPalette>
 
 #include <charconv>
@@ -16,7 +17,7 @@
 // they are delivered here).
 class ctlNumeroTextBox : public QLineEdit {
 public:
-    explicit ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner) {}
+    explicit ctlNumeroTextBox(ctlNumero* owner);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -98,7 +99,29 @@ bool passiveFocusChange(const QFocusEvent* e)
     return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
 }
 
+// The window, or MDI child window, a widget sits in.
+const QWidget* frameOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (w->isWindow() || qobject_cast<const QMdiSubWindow*>(w))
+            return w;
+    return nullptr;
+}
+
 }  // namespace
+
+ctlNumeroTextBox::ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner)
+{
+    // Code may send the focus to another control of the window while a
+    // message box holds the activation; no focus-out reaches the box then,
+    // so the field is left when that control gets the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (m_inside && now && now != this && frameOf(now) == frameOf(this)) {
+            m_inside = false;
+            m_owner->txtLostFocus();
+        }
+    });
+}
 
 void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
 {

@@ -210,6 +210,35 @@ TEST_F(NumeroAR, AnotherWindowTakingTheFocusDoesNotLeaveTheField)
     EXPECT_EQ(w->field->toString(), "1.234,50");
 }
 
+// A window's check shows a message and then sends the focus to the field
+// at fault, before its own window is active again: the field is left all
+// the same, once its window has the focus back.
+TEST_F(NumeroAR, FocusSentElsewhereBehindAMessageLeavesTheField)
+{
+    w->field->setCantidadDecimales(2);
+    w->enter();
+    w->type("1234.5");
+    int lostFocus = 0;
+    QObject::connect(w->field, &ctlNumero::LostFocus, [&] { ++lostFocus; });
+
+    QWidget popup;
+    auto* box = new QLineEdit(&popup);
+    popup.show();
+    QApplication::setActiveWindow(&popup);
+    box->setFocus();
+    QApplication::processEvents();
+    w->other->setFocus(Qt::OtherFocusReason);
+    popup.hide();
+    QApplication::setActiveWindow(&w->window);
+    QApplication::processEvents();
+    ASSERT_TRUE(w->other->hasFocus());
+    EXPECT_EQ(lostFocus, 1);
+    EXPECT_EQ(w->field->toString(), "1.234,50");
+
+    w->enter();  // and entered again as usual
+    EXPECT_EQ(w->txt()->selectedText(), "1234,50");
+}
+
 TEST_F(NumeroAR, ValueSetFormatsWithTheCountOfDecimals)
 {
     struct Case { int decimals; double v; const char* shown; double back; const char* sql; };
