@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPalette>
 
 #include <charconv>
@@ -23,6 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void deliver(int keyAscii, QKeyEvent* original);
@@ -157,6 +159,16 @@ void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* original)
     QKeyEvent ev(QEvent::KeyPress, keyOf(keyAscii), Qt::NoModifier,
                  keyAscii == 8 || keyAscii == 13 || keyAscii == 27 ? QString() : QString(QChar(keyAscii)));
     QLineEdit::keyPressEvent(&ev);
+}
+
+void ctlNumeroTextBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    // The middle button would paste the selection clipboard past the filter.
+    if (e->button() == Qt::MiddleButton) {
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)

@@ -151,6 +151,19 @@ TEST_F(NumeroAR, ClipboardKeysAreDroppedAndPasteNeverReachesTheBox)
     EXPECT_EQ(w->field->toString(), "5");
 }
 
+// Where the desktop has a selection clipboard (X11), the middle button
+// pastes it into a line edit.
+TEST_F(NumeroAR, MiddleButtonPastesNothing)
+{
+    if (!QApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "this platform has no selection clipboard";
+    QApplication::clipboard()->setText(QStringLiteral("1;DROP"), QClipboard::Selection);
+    w->enter();
+    w->type("5");
+    QTest::mouseClick(w->txt(), Qt::MiddleButton);
+    EXPECT_EQ(w->field->toString(), "5");
+}
+
 TEST_F(NumeroAR, HandlerMayChangeOrDropTheKey)
 {
     QObject::connect(w->field, &ctlNumero::KeyPress, [](int& k) {
