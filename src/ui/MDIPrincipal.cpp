@@ -12,6 +12,9 @@
 
 namespace {
 MDIPrincipal* g_main = nullptr;
+// The frame's title also shows a maximized child's caption; the caption
+// itself stays this.
+const QString kCaption = QStringLiteral("Ley 7351");
 }
 
 MDIPrincipal& MDIPrincipal::Instance()
@@ -25,7 +28,7 @@ MDIPrincipal* MDIPrincipal::Existing() { return g_main; }
 MDIPrincipal::MDIPrincipal()
 {
     setObjectName(QStringLiteral("MDIPrincipal"));
-    setWindowTitle(QStringLiteral("Ley 7351"));
+    setWindowTitle(kCaption);
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
     m_area->setBackground(palette().brush(QPalette::Dark));
@@ -70,7 +73,7 @@ void MDIPrincipal::HabDeshabMenu(bool Habilitar)
 void MDIPrincipal::op_salir_Click()
 {
     if (forms::MsgBox(QStringLiteral("¿Está seguro que desea salir del sistema?"), forms::vbYesNo | forms::vbQuestion,
-                      windowTitle())
+                      kCaption)
         == forms::vbYes)
         endProgram();
 }

@@ -1,10 +1,12 @@
 #include "ui/MDIPrincipal.h"
 
+#include "platform/forms/Form.h"
 #include "support/Support.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -85,6 +87,24 @@ TEST_F(MainWindowTest, SalirAnsweredNoKeepsTheProgramRunning)
     EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Ley 7351"));
     EXPECT_EQ(MDIPrincipal::Existing(), win);
     EXPECT_TRUE(win->isVisible());
+}
+
+// A maximized child window puts its caption into the frame's title; the
+// question keeps the main window's own caption.
+TEST_F(MainWindowTest, SalirIsTitledWithTheCaptionWhileAChildIsMaximized)
+{
+    struct Hijo : forms::Form {
+        Hijo() { setCaption(QStringLiteral("Nueva Guía")); }
+    };
+    Hijo& hijo = forms::Form::Instance<Hijo>();
+    hijo.Show();
+    hijo.subWindow()->showMaximized();
+    testsupport::Settle();
+    testsupport::MsgBoxRecorder boxes({7});
+    win->op_salir->trigger();
+    ASSERT_EQ(boxes.messages().size(), 1u);
+    EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Ley 7351"));
+    hijo.Unload();
 }
 
 // Both ways out end the event loop; only "Salir" asks first.

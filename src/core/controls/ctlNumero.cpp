@@ -7,19 +7,24 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPalette>
+
+#include <charconv>
 
 // The inner box: every key reaches the field's filter before the box sees
 // it, after any key preview of the window (which works on the events before
 // they are delivered here).
 class ctlNumeroTextBox : public QLineEdit {
 public:
-    explicit ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner) {}
+    explicit ctlNumeroTextBox(ctlNumero* owner);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void deliver(int keyAscii, QKeyEvent* original);
@@ -79,12 +84,46 @@ Qt::Key keyOf(int keyAscii)
     return Qt::Key(keyAscii);
 }
 
+// A value as the field writes it before formatting: to 15 significant
+// digits, as Format reads a double, so that the noise of a product
+// (0.011 x 5 = 0.05499999999999999) shows the cent it stands for.
+QString plainText(double v)
+{
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    double rounded = v;
+    std::from_chars(buf, r.ptr, rounded);
+    return text::CStr(rounded);
+}
+
 bool passiveFocusChange(const QFocusEvent* e)
 {
     return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
 }
 
+// The window, or MDI child window, a widget sits in.
+const QWidget* frameOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (w->isWindow() || qobject_cast<const QMdiSubWindow*>(w))
+            return w;
+    return nullptr;
+}
+
 }  // namespace
+
+ctlNumeroTextBox::ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner)
+{
+    // Code may send the focus to another control of the window while a
+    // message box holds the activation; no focus-out reaches the box then,
+    // so the field is left when that control gets the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (m_inside && now && now != this && frameOf(now) == frameOf(this)) {
+            m_inside = false;
+            m_owner->txtLostFocus();
+        }
+    });
+}
 
 void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
 {
@@ -120,6 +159,16 @@ void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* original)
     QKeyEvent ev(QEvent::KeyPress, keyOf(keyAscii), Qt::NoModifier,
                  keyAscii == 8 || keyAscii == 13 || keyAscii == 27 ? QString() : QString(QChar(keyAscii)));
     QLineEdit::keyPressEvent(&ev);
+}
+
+void ctlNumeroTextBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    // The middle button would paste the selection clipboard past the filter.
+    if (e->button() == Qt::MiddleButton) {
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)
@@ -216,7 +265,7 @@ void ctlNumero::setValue(double value)
 {
     m_value = value;
     emit PropertyChanged(QStringLiteral("Valor"));
-    txt->setText(text::CStr(value));
+    txt->setText(plainText(value));
     txtLostFocusFormat();
 }
 

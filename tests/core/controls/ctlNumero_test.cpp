@@ -151,6 +151,19 @@ TEST_F(NumeroAR, ClipboardKeysAreDroppedAndPasteNeverReachesTheBox)
     EXPECT_EQ(w->field->toString(), "5");
 }
 
+// Where the desktop has a selection clipboard (X11), the middle button
+// pastes it into a line edit.
+TEST_F(NumeroAR, MiddleButtonPastesNothing)
+{
+    if (!QApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "this platform has no selection clipboard";
+    QApplication::clipboard()->setText(QStringLiteral("1;DROP"), QClipboard::Selection);
+    w->enter();
+    w->type("5");
+    QTest::mouseClick(w->txt(), Qt::MiddleButton);
+    EXPECT_EQ(w->field->toString(), "5");
+}
+
 TEST_F(NumeroAR, HandlerMayChangeOrDropTheKey)
 {
     QObject::connect(w->field, &ctlNumero::KeyPress, [](int& k) {
@@ -210,6 +223,35 @@ TEST_F(NumeroAR, AnotherWindowTakingTheFocusDoesNotLeaveTheField)
     EXPECT_EQ(w->field->toString(), "1.234,50");
 }
 
+// A window's check shows a message and then sends the focus to the field
+// at fault, before its own window is active again: the field is left all
+// the same, once its window has the focus back.
+TEST_F(NumeroAR, FocusSentElsewhereBehindAMessageLeavesTheField)
+{
+    w->field->setCantidadDecimales(2);
+    w->enter();
+    w->type("1234.5");
+    int lostFocus = 0;
+    QObject::connect(w->field, &ctlNumero::LostFocus, [&] { ++lostFocus; });
+
+    QWidget popup;
+    auto* box = new QLineEdit(&popup);
+    popup.show();
+    QApplication::setActiveWindow(&popup);
+    box->setFocus();
+    QApplication::processEvents();
+    w->other->setFocus(Qt::OtherFocusReason);
+    popup.hide();
+    QApplication::setActiveWindow(&w->window);
+    QApplication::processEvents();
+    ASSERT_TRUE(w->other->hasFocus());
+    EXPECT_EQ(lostFocus, 1);
+    EXPECT_EQ(w->field->toString(), "1.234,50");
+
+    w->enter();  // and entered again as usual
+    EXPECT_EQ(w->txt()->selectedText(), "1234,50");
+}
+
 TEST_F(NumeroAR, ValueSetFormatsWithTheCountOfDecimals)
 {
     struct Case { int decimals; double v; const char* shown; double back; const char* sql; };
@@ -219,6 +261,11 @@ TEST_F(NumeroAR, ValueSetFormatsWithTheCountOfDecimals)
         {0, 1234.5, "1.235", 1235, "1235"},
         {3, 20123456.7, "20.123.456,700", 20123456.7, "20123456.700"},
         {2, -1234.5, "-1.234,50", -1234.5, "-1234.50"},
+        // Products of a price and a weight carry binary noise below the
+        // 15th digit: 0.011 x 5 is 0.05499999999999999, meant as 0.055.
+        {2, 0.011 * 5, "0,06", 0.06, "0.06"},
+        {2, 0.015 * 11, "0,17", 0.17, "0.17"},
+        {2, 0.103 * 1135, "116,91", 116.91, "116.91"},
     };
     for (const auto& c : cases) {
         w->field->setCantidadDecimales(std::int16_t(c.decimals));
