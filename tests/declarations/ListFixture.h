@@ -75,6 +75,8 @@ inline long count(const QString& sqlCount)
 
 // Answers the Save dialogs: the proposed name inside `folder`, or a cancel
 // for the dialog numbered `cancelAt` (1-based); records what each showed.
+// A dialog that comes back with a full path (its replace question declined)
+// is cancelled, so a test that fails there ends instead of looping.
 class SaveDialogs {
 public:
     struct Shown {
@@ -86,6 +88,7 @@ public:
         forms::SetCommonDialogHook([this, folder, cancelAt](const forms::CommonDialog& d) -> std::optional<QString> {
             shown.push_back({d.DialogTitle, d.Filter, d.DefaultExt, d.StartFolder(), d.FileName, d.Flags});
             if (int(shown.size()) == cancelAt) return std::nullopt;
+            if (QFileInfo(d.FileName).isAbsolute()) return std::nullopt;
             return QDir(folder).filePath(QFileInfo(d.FileName).fileName());
         });
     }

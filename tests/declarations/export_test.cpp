@@ -79,16 +79,18 @@ protected:
         for (const GoldenCase& c : cases) {
             SCOPED_TRACE(c.name.toStdString());
             testsupport::TempDb own(true);
+            // A folder of its own: no case reads, or is asked to replace, another's files.
+            QTemporaryDir caseOut;
             frmDDJJ& f = openCase(c);
-            SaveDialogs dialogs(out.path());
+            SaveDialogs dialogs(caseOut.path());
             MsgBoxRecorder boxes;
             click(f, "disco");
 
             ASSERT_EQ(dialogs.shown.size(), 2u);
             EXPECT_EQ(dialogs.shown[0].proposed, c.djName);
             EXPECT_EQ(dialogs.shown[1].proposed, c.guiName);
-            EXPECT_EQ(readAll(QDir(out.path()).filePath(c.djName + QStringLiteral(".txt"))), c.dj);
-            EXPECT_EQ(readAll(QDir(out.path()).filePath(c.guiName + QStringLiteral(".txt"))), c.gui);
+            EXPECT_EQ(readAll(QDir(caseOut.path()).filePath(c.djName + QStringLiteral(".txt"))), c.dj);
+            EXPECT_EQ(readAll(QDir(caseOut.path()).filePath(c.guiName + QStringLiteral(".txt"))), c.gui);
             EXPECT_EQ(f.MD5Archivos, c.checksum());
             ASSERT_EQ(boxes.messages().size(), 1u);
             EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("La exportación se ha realizado con éxito"));
