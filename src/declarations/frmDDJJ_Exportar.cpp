@@ -60,9 +60,11 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
             enDialogo = false;
             return elegida;
         };
+        // The checksum is of what the files hold: each record's Windows-1252
+        // bytes, one character each, so a "’" or "€" counts as its file byte.
         auto escribir = [&](text::TextFile& f, const QString& registro) {
             f.WriteLine(registro);
-            registros += registro;
+            registros += QString::fromLatin1(text::ToWindows1252(registro));
         };
 
         const QString rutaDJ = ruta(QStringLiteral("DJ"), QDir::homePath());
