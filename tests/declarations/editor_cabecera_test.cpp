@@ -121,6 +121,26 @@ TEST_F(CabeceraTest, AnExistingDeclarationOpensWithItsRecordAndTheStateRuleOnThe
     }
 }
 
+// Boats and companies often share a name: the declaration's own comes back,
+// not the first of that name in the register.
+TEST_F(CabeceraTest, AnExistingDeclarationShowsItsOwnVesselAndCompanyWhenTheirNamesRepeat)
+{
+    insertVessel(8, QStringLiteral("456"), QStringLiteral("DON JUAN"));
+    insertCompany(4, 30708123451LL, QStringLiteral("PEREZ JUAN CARLOS"));
+    const QString nro = QStringLiteral("30708123451045620060500");
+    insertDeclaration(nro, 2006, 5, QStringLiteral("456"), 30708123451LL, QStringLiteral("N"));
+    open(2, recordOf(nro));
+    EXPECT_EQ(QStringList({ed().txt_NroEmb->text(), ed().txt_Matricula->text(), ed().cbo_barcos->Text()}).join(QLatin1Char(' ')),
+              QStringLiteral("8 456 DON JUAN"));
+    EXPECT_EQ(QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()}).join(QLatin1Char(' ')),
+              QStringLiteral("4 30708123451 PEREZ JUAN CARLOS"));
+    ASSERT_GE(ed().cbo_barcos->ListIndex(), 0);
+    ASSERT_GE(ed().cbo_empresas->ListIndex(), 0);
+    EXPECT_EQ(ed().cbo_barcos->ItemData(ed().cbo_barcos->ListIndex()), 8);
+    EXPECT_EQ(ed().cbo_empresas->ItemData(ed().cbo_empresas->ListIndex()), 4);
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+}
+
 // ---------------------------------------------------------------- checks
 
 struct Check {
