@@ -170,6 +170,7 @@ TEST_F(CabeceraTest, TheSixteenChecksStopAtTheFirstFailureWithItsMessageAndFocus
         {"vessel number empty", SET(txt_NroEmb, ""), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"vessel number with SQL", SET(txt_NroEmb, "7 OR 1=1"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"vessel number decimal", SET(txt_NroEmb, "7,5"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
+        {"vessel number beyond 32 bits", SET(txt_NroEmb, "2147483648"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"matrícula blank", SET(txt_Matricula, "   "), "Ingresar la Matrícula de la Embarcación", FOCUS(txt_Matricula)},
         {"no vessel name", NONE(cbo_barcos), "Ingresar el nombre de la Embarcación", FOCUS(cbo_barcos)},
         {"company number empty", SET(txt_NroEmp, ""), "Ingrese el Nº de la Empresa", FOCUS(txt_NroEmp)},
@@ -455,6 +456,21 @@ TEST_F(CabeceraTest, TheVesselAndCompanyAreFoundByNumberMatriculaCuitOrName)
     }
 }
 
+// The registers number vessels and companies with up to ten digits.
+TEST_F(CabeceraTest, TenDigitVesselAndCompanyNumbersAreFoundAndSaved)
+{
+    insertVessel(1234567890, QStringLiteral("456"), QStringLiteral("ANA MARIA"));
+    insertCompany(2147483647, 30708123451LL, QStringLiteral("O'HIGGINS S.A."));
+    fillValidHeader();
+    typeAndLeave(ed().txt_NroEmb, QStringLiteral("1234567890"));
+    typeAndLeave(ed().txt_NroEmp, QStringLiteral("2147483647"));
+    EXPECT_EQ(ed().txt_Matricula->text() + QLatin1Char(' ') + ed().txt_CUIT->text(), QStringLiteral("456 30708123451"));
+    click(ed().tlb_cabecera, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(cell(QStringLiteral("PBAR_ID || ' ' || PEMP_ID"), QStringLiteral("30708123451045620060500")),
+              QStringLiteral("1234567890 2147483647"));
+}
+
 TEST_F(CabeceraTest, ALookupThatFindsNothingSaysSoAndClearsItsFields)
 {
     struct Case {
@@ -468,6 +484,7 @@ TEST_F(CabeceraTest, ALookupThatFindsNothingSaysSoAndClearsItsFields)
         {"vessel number with a separator", &frmEditarDJ::txt_NroEmb, "1.234", true},
         {"unknown matrícula", &frmEditarDJ::txt_Matricula, "999", true},
         {"unknown company number", &frmEditarDJ::txt_NroEmp, "99", false},
+        {"company number beyond 32 bits", &frmEditarDJ::txt_NroEmp, "2147483648", false},
         {"unknown CUIT", &frmEditarDJ::txt_CUIT, "30708123451", false},
         {"CUIT with a decimal comma", &frmEditarDJ::txt_CUIT, "2012345678,6", false},
     };
