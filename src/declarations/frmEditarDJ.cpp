@@ -147,6 +147,11 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         txt_anio->setText(CStr(text::Today().year()));
         txt_mes->setText(CStr(text::Today().month()));
         for (int tab : {1, 2, 3}) SSTab1->setTabEnabled(tab, false);
+        // The open editor may still hold the lines of the declaration it
+        // showed: they are none of this one's and must not bar a state.
+        adoDetalleDJ->Recordset.reset();
+        adoDetalleDJ->Refresh();
+        mDet.reset();
     } else {
         setCaption(QStringLiteral("Modificar Declaración Jurada"));
         mCab = cab ? cab : std::make_shared<clsCabDDJJ>();

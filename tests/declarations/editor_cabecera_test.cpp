@@ -360,6 +360,24 @@ TEST_F(CabeceraTest, AStateWithoutLinesIsRefusedWhileTheDeclarationHasLines)
     EXPECT_EQ(cell(QStringLiteral("PEDJ_ID")), QStringLiteral("N"));
 }
 
+// The editor last showed a declaration with lines: a new one has none of them.
+TEST_F(CabeceraTest, ANewDeclarationInTheOpenEditorMayBeDeclaredWithoutSales)
+{
+    insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"));
+    insertLine(kNro, 1, 1, 10, 1.05, 10.5);
+    open(2, recordOf(kNro));
+    fillValidHeader();
+    typeAndLeave(ed().txt_mes, QStringLiteral("6"));
+    choose(ed().cbo_EstadosDJ, QStringLiteral("SIN MOVIMIENTO"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(ed().cbo_EstadosDJ->Text(), QStringLiteral("SIN MOVIMIENTO"));
+    click(ed().tlb_cabecera, QStringLiteral("aceptar"));
+    const QString nuevo = QStringLiteral("20123456786012320060600");
+    EXPECT_EQ(ed().txt_NroDJ->text(), nuevo);
+    EXPECT_EQ(cell(QStringLiteral("PEDJ_ID"), nuevo), QStringLiteral("S"));
+    EXPECT_EQ(enabledTabs(ed().SSTab1), QStringLiteral("1011"));
+}
+
 TEST_F(CabeceraTest, AStateWithoutLinesIsAcceptedWithoutLinesAndClosesTheLinesTabOnSave)
 {
     insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"));
