@@ -20,6 +20,24 @@
 
 using text::CStr;
 
+namespace {
+
+// Two vessels or companies may share a name: the one the declaration was
+// made for wins over the first of that name (a renumbered one falls back
+// to the name).
+void SeleccionarNombre(forms::ComboBox& cbo, const QString& nombre, std::int32_t id)
+{
+    for (int i = 0; i < cbo.ListCount(); ++i) {
+        if (cbo.List(i) == nombre && cbo.ItemData(i) == id) {
+            cbo.setListIndex(i);
+            return;
+        }
+    }
+    Utiles::SeleccionarTextoCombo(cbo, nombre);
+}
+
+}  // namespace
+
 frmEditarDJ::frmEditarDJ()
 {
     setObjectName(QStringLiteral("frmEditarDJ"));
@@ -129,6 +147,11 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         txt_anio->setText(CStr(text::Today().year()));
         txt_mes->setText(CStr(text::Today().month()));
         for (int tab : {1, 2, 3}) SSTab1->setTabEnabled(tab, false);
+        // The open editor may still hold the lines of the declaration it
+        // showed: they are none of this one's and must not bar a state.
+        adoDetalleDJ->Recordset.reset();
+        adoDetalleDJ->Refresh();
+        mDet.reset();
     } else {
         setCaption(QStringLiteral("Modificar Declaración Jurada"));
         mCab = cab ? cab : std::make_shared<clsCabDDJJ>();
@@ -143,10 +166,10 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         txt_NroEmb->setText(CStr(c.NroEmb));
         txt_Matricula->setText(c.Matricula);
         // Selecting the names refills number, matrícula and CUIT from the registers.
-        Utiles::SeleccionarTextoCombo(*cbo_barcos, c.Nombre);
+        SeleccionarNombre(*cbo_barcos, c.Nombre, c.NroEmb);
         txt_NroEmp->setText(CStr(c.NroEmp));
         txt_CUIT->setText(text::Format(c.CUIT, QStringLiteral("0")));
-        Utiles::SeleccionarTextoCombo(*cbo_empresas, c.RSocial);
+        SeleccionarNombre(*cbo_empresas, c.RSocial, c.NroEmp);
         txt_TotalGralVtas->setValue(c.MtoVtas);
         txt_alicuota->setValue(c.Alicuota);
         std::int32_t tasa = text::CLng(text::Int(c.Alicuota));

@@ -121,6 +121,26 @@ TEST_F(CabeceraTest, AnExistingDeclarationOpensWithItsRecordAndTheStateRuleOnThe
     }
 }
 
+// Boats and companies often share a name: the declaration's own comes back,
+// not the first of that name in the register.
+TEST_F(CabeceraTest, AnExistingDeclarationShowsItsOwnVesselAndCompanyWhenTheirNamesRepeat)
+{
+    insertVessel(8, QStringLiteral("456"), QStringLiteral("DON JUAN"));
+    insertCompany(4, 30708123451LL, QStringLiteral("PEREZ JUAN CARLOS"));
+    const QString nro = QStringLiteral("30708123451045620060500");
+    insertDeclaration(nro, 2006, 5, QStringLiteral("456"), 30708123451LL, QStringLiteral("N"));
+    open(2, recordOf(nro));
+    EXPECT_EQ(QStringList({ed().txt_NroEmb->text(), ed().txt_Matricula->text(), ed().cbo_barcos->Text()}).join(QLatin1Char(' ')),
+              QStringLiteral("8 456 DON JUAN"));
+    EXPECT_EQ(QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()}).join(QLatin1Char(' ')),
+              QStringLiteral("4 30708123451 PEREZ JUAN CARLOS"));
+    ASSERT_GE(ed().cbo_barcos->ListIndex(), 0);
+    ASSERT_GE(ed().cbo_empresas->ListIndex(), 0);
+    EXPECT_EQ(ed().cbo_barcos->ItemData(ed().cbo_barcos->ListIndex()), 8);
+    EXPECT_EQ(ed().cbo_empresas->ItemData(ed().cbo_empresas->ListIndex()), 4);
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+}
+
 // ---------------------------------------------------------------- checks
 
 struct Check {
@@ -150,6 +170,7 @@ TEST_F(CabeceraTest, TheSixteenChecksStopAtTheFirstFailureWithItsMessageAndFocus
         {"vessel number empty", SET(txt_NroEmb, ""), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"vessel number with SQL", SET(txt_NroEmb, "7 OR 1=1"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"vessel number decimal", SET(txt_NroEmb, "7,5"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
+        {"vessel number beyond 32 bits", SET(txt_NroEmb, "2147483648"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"matrícula blank", SET(txt_Matricula, "   "), "Ingresar la Matrícula de la Embarcación", FOCUS(txt_Matricula)},
         {"no vessel name", NONE(cbo_barcos), "Ingresar el nombre de la Embarcación", FOCUS(cbo_barcos)},
         {"company number empty", SET(txt_NroEmp, ""), "Ingrese el Nº de la Empresa", FOCUS(txt_NroEmp)},
@@ -339,6 +360,24 @@ TEST_F(CabeceraTest, AStateWithoutLinesIsRefusedWhileTheDeclarationHasLines)
     EXPECT_EQ(cell(QStringLiteral("PEDJ_ID")), QStringLiteral("N"));
 }
 
+// The editor last showed a declaration with lines: a new one has none of them.
+TEST_F(CabeceraTest, ANewDeclarationInTheOpenEditorMayBeDeclaredWithoutSales)
+{
+    insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"));
+    insertLine(kNro, 1, 1, 10, 1.05, 10.5);
+    open(2, recordOf(kNro));
+    fillValidHeader();
+    typeAndLeave(ed().txt_mes, QStringLiteral("6"));
+    choose(ed().cbo_EstadosDJ, QStringLiteral("SIN MOVIMIENTO"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(ed().cbo_EstadosDJ->Text(), QStringLiteral("SIN MOVIMIENTO"));
+    click(ed().tlb_cabecera, QStringLiteral("aceptar"));
+    const QString nuevo = QStringLiteral("20123456786012320060600");
+    EXPECT_EQ(ed().txt_NroDJ->text(), nuevo);
+    EXPECT_EQ(cell(QStringLiteral("PEDJ_ID"), nuevo), QStringLiteral("S"));
+    EXPECT_EQ(enabledTabs(ed().SSTab1), QStringLiteral("1011"));
+}
+
 TEST_F(CabeceraTest, AStateWithoutLinesIsAcceptedWithoutLinesAndClosesTheLinesTabOnSave)
 {
     insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"));
@@ -435,6 +474,21 @@ TEST_F(CabeceraTest, TheVesselAndCompanyAreFoundByNumberMatriculaCuitOrName)
     }
 }
 
+// The registers number vessels and companies with up to ten digits.
+TEST_F(CabeceraTest, TenDigitVesselAndCompanyNumbersAreFoundAndSaved)
+{
+    insertVessel(1234567890, QStringLiteral("456"), QStringLiteral("ANA MARIA"));
+    insertCompany(2147483647, 30708123451LL, QStringLiteral("O'HIGGINS S.A."));
+    fillValidHeader();
+    typeAndLeave(ed().txt_NroEmb, QStringLiteral("1234567890"));
+    typeAndLeave(ed().txt_NroEmp, QStringLiteral("2147483647"));
+    EXPECT_EQ(ed().txt_Matricula->text() + QLatin1Char(' ') + ed().txt_CUIT->text(), QStringLiteral("456 30708123451"));
+    click(ed().tlb_cabecera, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(cell(QStringLiteral("PBAR_ID || ' ' || PEMP_ID"), QStringLiteral("30708123451045620060500")),
+              QStringLiteral("1234567890 2147483647"));
+}
+
 TEST_F(CabeceraTest, ALookupThatFindsNothingSaysSoAndClearsItsFields)
 {
     struct Case {
@@ -448,6 +502,7 @@ TEST_F(CabeceraTest, ALookupThatFindsNothingSaysSoAndClearsItsFields)
         {"vessel number with a separator", &frmEditarDJ::txt_NroEmb, "1.234", true},
         {"unknown matrícula", &frmEditarDJ::txt_Matricula, "999", true},
         {"unknown company number", &frmEditarDJ::txt_NroEmp, "99", false},
+        {"company number beyond 32 bits", &frmEditarDJ::txt_NroEmp, "2147483648", false},
         {"unknown CUIT", &frmEditarDJ::txt_CUIT, "30708123451", false},
         {"CUIT with a decimal comma", &frmEditarDJ::txt_CUIT, "2012345678,6", false},
     };
