@@ -22,8 +22,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                times[r.run_name.function_name] = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
+                const double ns = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
+                times[r.run_name.function_name] = ns;
+                // A benchmark run at several sizes is named with its argument: "BM_List/1000".
+                if (!r.run_name.args.empty()) times[r.run_name.function_name + "/" + r.run_name.args] = ns;
+            }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;  // nanoseconds

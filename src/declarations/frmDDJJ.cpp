@@ -177,7 +177,7 @@ void frmDDJJ::CargarGrilla()
 {
     auto rs = std::make_shared<ado::Recordset>();
     try {
-        rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenStatic,
+        rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenKeyset,
                  ado::adLockOptimistic);
     } catch (const platform::Error& e) {
         // The grid keeps what it showed.
