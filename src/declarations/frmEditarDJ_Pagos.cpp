@@ -97,7 +97,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     detalle->addRow(Etiqueta(QStringLiteral("Intereses Art 28 CF"), txt_InteresPg, fra_detalle), txt_InteresPg);
     detalle->addRow(Etiqueta(QStringLiteral("Multa"), txt_MultaPg, fra_detalle), txt_MultaPg);
     detalle->addRow(Etiqueta(QStringLiteral("Total a Pagar"), txt_TotalPg, fra_detalle), txt_TotalPg);
-    abajo->addWidget(fra_detalle, 2);
+    abajo->addWidget(fra_detalle);
 
     fra_Pagos = nombrado(new QGroupBox(QStringLiteral("Formas de Pago"), page), "fra_Pagos");
     auto* pagos = new QGridLayout(fra_Pagos);
@@ -122,9 +122,12 @@ void frmEditarDJ::crearPagos(QWidget* page)
         const QString cual = QString::fromLatin1(c.cual);
         c.nro = nombrado(new QLineEdit(fra_Pagos), c.nombres[0]);
         c.nro->setMaxLength(15);
+        c.nro->setMinimumWidth(c.nro->fontMetrics().horizontalAdvance(QString(10, QChar('0'))));
+        c.nro->setMaximumWidth(c.nro->fontMetrics().horizontalAdvance(QString(13, QChar('0'))));
         c.nro->setAccessibleName(QStringLiteral("Nº del %1 cheque").arg(cual));
         c.banco = nombrado(new QLineEdit(fra_Pagos), c.nombres[1]);
         c.banco->setMaxLength(30);
+        c.banco->setMinimumWidth(c.banco->fontMetrics().horizontalAdvance(QString(16, QChar('N'))));
         c.banco->setAccessibleName(QStringLiteral("Banco del %1 cheque").arg(cual));
         c.monto = nombrado(new ctlNumero(fra_Pagos), c.nombres[2]);
         c.monto->setAccessibleName(QStringLiteral("Importe del %1 cheque").arg(cual));
@@ -143,7 +146,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     pagos->addWidget(Etiqueta(QStringLiteral("Total Pago"), nroTotalFormasPago, fra_Pagos), fila, 5);
     pagos->addWidget(nroTotalFormasPago, fila, 6);
     pagos->setColumnStretch(4, 1);
-    abajo->addWidget(fra_Pagos, 5);
+    abajo->addWidget(fra_Pagos, 1);
     pageLayout->addLayout(abajo);
 
     for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto,
@@ -153,6 +156,11 @@ void frmEditarDJ::crearPagos(QWidget* page)
     }
     for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroTotalFormasPago}) n->setValue(0);
     nroTotalFormasPago->setEnabled(false);  // the sum of the forms of payment
+    // Wide enough for the largest amount a slip takes.
+    const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("99.999.999,99")) + 16;
+    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto,
+                         nroCheque2_Monto, nroTotalFormasPago})
+        n->setMinimumWidth(ancho);
 
     connect(tlb_BoletadePago, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_BoletadePago_ButtonClick);
     connect(grilla_pagos, &forms::DataGrid::RowColChange, this, &frmEditarDJ::grilla_pagos_RowColChange);
