@@ -2,17 +2,21 @@
 // the declaration, each an amount with its interest and fine paid in cash
 // and up to two cheques that together cover "Total a Pagar".
 #include "declarations/frmEditarDJ.h"
-#include "declarations/frmEditarDJ_Comun.h"
 
 #include "core/General.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/DataGrid.h"
+#include "platform/forms/GridColumns.h"
+#include "platform/forms/KeyPress.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QFormLayout>
@@ -23,20 +27,15 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-using editor::Etiqueta;
+using forms::Etiqueta;
+using forms::Nombrado;
 using text::CDbl;
 using text::CStr;
 
 namespace {
 
-template <class T> T* nombrado(T* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 // An amount as the slip statements write it: "0" for nothing.
-QString montoSQL(const ctlNumero* n) { return n->Value() == 0 ? QStringLiteral("0") : n->toSQL(); }
+QString montoSQL(const ctlNumero* n) { return n->Value() == 0 ? QStringLiteral("0") : NumeroSQL(n); }
 
 // A text as the slip statements write it: null for nothing.
 QString textoSQL(const QLineEdit* t)
@@ -52,7 +51,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_BoletadePago = nombrado(new forms::Toolbar(page), "tlb_BoletadePago");
+    tlb_BoletadePago = Nombrado(new forms::Toolbar(page), "tlb_BoletadePago");
     tlb_BoletadePago->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
     tlb_BoletadePago->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
     tlb_BoletadePago->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
@@ -64,12 +63,12 @@ void frmEditarDJ::crearPagos(QWidget* page)
 
     adoPagosDJ = new forms::DataControl(this);
     adoPagosDJ->setObjectName(QStringLiteral("adoPagosDJ"));
-    grilla_pagos = nombrado(new forms::DataGrid(page), "grilla_pagos");
+    grilla_pagos = Nombrado(new forms::DataGrid(page), "grilla_pagos");
     grilla_pagos->setDataSource(adoPagosDJ);
     pageLayout->addWidget(grilla_pagos, 1);
 
     auto* total = new QHBoxLayout;
-    nroSumatoriaPagos = nombrado(new ctlNumero(page), "nroSumatoriaPagos");
+    nroSumatoriaPagos = Nombrado(new ctlNumero(page), "nroSumatoriaPagos");
     nroSumatoriaPagos->setEnabled(false);  // the sum of the slips, never typed
     total->addStretch(1);
     total->addWidget(Etiqueta(QStringLiteral("Total Boletas $"), nroSumatoriaPagos, page));
@@ -77,9 +76,9 @@ void frmEditarDJ::crearPagos(QWidget* page)
     pageLayout->addLayout(total);
 
     auto* abajo = new QHBoxLayout;
-    fra_detalle = nombrado(new QGroupBox(QStringLiteral("Detalle"), page), "fra_detalle");
+    fra_detalle = Nombrado(new QGroupBox(QStringLiteral("Detalle"), page), "fra_detalle");
     auto* detalle = new QFormLayout(fra_detalle);
-    txt_NroPago = nombrado(new QLineEdit(fra_detalle), "txt_NroPago");
+    txt_NroPago = Nombrado(new QLineEdit(fra_detalle), "txt_NroPago");
     // Numbered by the program, shown like the declaration number.
     txt_NroPago->setReadOnly(true);
     txt_NroPago->setFocusPolicy(Qt::ClickFocus);
@@ -88,10 +87,10 @@ void frmEditarDJ::crearPagos(QWidget* page)
         p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
         txt_NroPago->setPalette(p);
     }
-    txt_ImportePg = nombrado(new ctlNumero(fra_detalle), "txt_ImportePg");
-    txt_InteresPg = nombrado(new ctlNumero(fra_detalle), "txt_InteresPg");
-    txt_MultaPg = nombrado(new ctlNumero(fra_detalle), "txt_MultaPg");
-    txt_TotalPg = nombrado(new ctlNumero(fra_detalle), "txt_TotalPg");
+    txt_ImportePg = Nombrado(new ctlNumero(fra_detalle), "txt_ImportePg");
+    txt_InteresPg = Nombrado(new ctlNumero(fra_detalle), "txt_InteresPg");
+    txt_MultaPg = Nombrado(new ctlNumero(fra_detalle), "txt_MultaPg");
+    txt_TotalPg = Nombrado(new ctlNumero(fra_detalle), "txt_TotalPg");
     detalle->addRow(Etiqueta(QStringLiteral("Nro. Pago"), txt_NroPago, fra_detalle), txt_NroPago);
     detalle->addRow(Etiqueta(QStringLiteral("Importe"), txt_ImportePg, fra_detalle), txt_ImportePg);
     detalle->addRow(Etiqueta(QStringLiteral("Intereses Art 28 CF"), txt_InteresPg, fra_detalle), txt_InteresPg);
@@ -99,9 +98,9 @@ void frmEditarDJ::crearPagos(QWidget* page)
     detalle->addRow(Etiqueta(QStringLiteral("Total a Pagar"), txt_TotalPg, fra_detalle), txt_TotalPg);
     abajo->addWidget(fra_detalle);
 
-    fra_Pagos = nombrado(new QGroupBox(QStringLiteral("Formas de Pago"), page), "fra_Pagos");
+    fra_Pagos = Nombrado(new QGroupBox(QStringLiteral("Formas de Pago"), page), "fra_Pagos");
     auto* pagos = new QGridLayout(fra_Pagos);
-    nroEfectivo = nombrado(new ctlNumero(fra_Pagos), "nroEfectivo");
+    nroEfectivo = Nombrado(new ctlNumero(fra_Pagos), "nroEfectivo");
     pagos->addWidget(Etiqueta(QStringLiteral("Efectivo"), nroEfectivo, fra_Pagos), 0, 0);
     pagos->addWidget(nroEfectivo, 0, 2);
     // One row per cheque; each box says which cheque it belongs to, the
@@ -120,20 +119,20 @@ void frmEditarDJ::crearPagos(QWidget* page)
     int fila = 1;
     for (const Cheque& c : cheques) {
         const QString cual = QString::fromLatin1(c.cual);
-        c.nro = nombrado(new QLineEdit(fra_Pagos), c.nombres[0]);
+        c.nro = Nombrado(new QLineEdit(fra_Pagos), c.nombres[0]);
         c.nro->setMaxLength(15);
         c.nro->setMinimumWidth(c.nro->fontMetrics().horizontalAdvance(QString(10, QChar('0'))));
         c.nro->setMaximumWidth(c.nro->fontMetrics().horizontalAdvance(QString(13, QChar('0'))));
         c.nro->setAccessibleName(QStringLiteral("Nº del %1 cheque").arg(cual));
-        c.banco = nombrado(new QLineEdit(fra_Pagos), c.nombres[1]);
+        c.banco = Nombrado(new QLineEdit(fra_Pagos), c.nombres[1]);
         c.banco->setMaxLength(30);
         c.banco->setMinimumWidth(c.banco->fontMetrics().horizontalAdvance(QString(16, QChar('N'))));
         c.banco->setAccessibleName(QStringLiteral("Banco del %1 cheque").arg(cual));
-        c.monto = nombrado(new ctlNumero(fra_Pagos), c.nombres[2]);
+        c.monto = Nombrado(new ctlNumero(fra_Pagos), c.nombres[2]);
         c.monto->setAccessibleName(QStringLiteral("Importe del %1 cheque").arg(cual));
         pagos->addWidget(new QLabel(QStringLiteral("Cheque"), fra_Pagos), fila, 0);
         QLabel* nro = Etiqueta(QStringLiteral("Nº"), c.nro, fra_Pagos);
-        if (fila == 1) lbl_NroCheque = nombrado(nro, "lbl_NroCheque");
+        if (fila == 1) lbl_NroCheque = Nombrado(nro, "lbl_NroCheque");
         pagos->addWidget(nro, fila, 1);
         pagos->addWidget(c.nro, fila, 2);
         pagos->addWidget(Etiqueta(QStringLiteral("Banco"), c.banco, fra_Pagos), fila, 3);
@@ -142,7 +141,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
         pagos->addWidget(c.monto, fila, 6);
         ++fila;
     }
-    nroTotalFormasPago = nombrado(new ctlNumero(fra_Pagos), "nroTotalFormasPago");
+    nroTotalFormasPago = Nombrado(new ctlNumero(fra_Pagos), "nroTotalFormasPago");
     pagos->addWidget(Etiqueta(QStringLiteral("Total Pago"), nroTotalFormasPago, fra_Pagos), fila, 5);
     pagos->addWidget(nroTotalFormasPago, fila, 6);
     pagos->setColumnStretch(4, 1);
@@ -167,12 +166,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     for (ctlNumero* n : {txt_ImportePg, txt_InteresPg, txt_MultaPg}) connect(n, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalPago);
     for (ctlNumero* n : {nroEfectivo, nroCheque1_Monto, nroCheque2_Monto})
         connect(n, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalFormasPago);
-    for (QLineEdit* banco : {txtCheque1_Banco, txtCheque2_Banco}) {
-        editor::OnKeyPress(banco, [](int& KeyAscii) {
-            const QChar c(KeyAscii);
-            if (c.isLower()) KeyAscii = c.toUpper().unicode();
-        });
-    }
+    for (QLineEdit* banco : {txtCheque1_Banco, txtCheque2_Banco}) forms::OnKeyPress(banco, forms::Mayuscula);
 }
 
 // ---------------------------------------------------------------- toolbar
@@ -184,7 +178,7 @@ void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
             GuardarPagoActual();
             LimpiarPago();
         }
-        mModoPago = 1;
+        mModoPago = forms::ModoNuevo;
         HabilitarPagos(false);
         if (nroAfavorL7351->Value() < txt_Importe->Value()) txt_ImportePg->setValue(txt_Importe->Value() - nroAfavorL7351->Value());
         txt_InteresPg->setValue(txt_Interes->Value());
@@ -192,27 +186,27 @@ void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
         if (txt_ImportePg->Enabled()) txt_ImportePg->setFocus();
     } else if (key == QLatin1String("modificar")) {
         GuardarPagoActual();
-        mModoPago = 2;
+        mModoPago = forms::ModoModificar;
         HabilitarPagos(false);
         if (txt_ImportePg->Enabled()) txt_ImportePg->setFocus();
     } else if (key == QLatin1String("eliminar")) {
         GuardarPagoActual();
-        mModoPago = 8;
+        mModoPago = forms::ModoEliminar;
         HabilitarPagos(false);
     } else if (key == QLatin1String("aceptar")) {
-        if (mModoPago == 1 || mModoPago == 2) {
+        if (mModoPago == forms::ModoNuevo || mModoPago == forms::ModoModificar) {
             if (!ValidarPago()) return;
             // A slip the database refused stays on screen, as typed, to be
             // corrected or cancelled.
-            if (!(mModoPago == 1 ? InsertarPago() : ActualizarPago())) return;
+            if (!(mModoPago == forms::ModoNuevo ? InsertarPago() : ActualizarPago())) return;
             CargarPagos();
-        } else if (mModoPago == 8) {
+        } else if (mModoPago == forms::ModoEliminar) {
             BorrarPago();
             CargarPagos();
         }
         HabilitarPagos(true);
     } else if (key == QLatin1String("cancelar")) {
-        if (!mPago && mModoPago != 8) {
+        if (!mPago && mModoPago != forms::ModoEliminar) {
             LimpiarPago();
         } else if (mPago) {
             txt_NroPago->setText(CStr(std::int64_t(mPago->Nro_Pago)));
@@ -302,7 +296,7 @@ QString frmEditarDJ::SiguienteNroPago()
 bool frmEditarDJ::InsertarPago()
 {
     const QString sinNumero = txt_NroPago->text();
-    try {
+    const bool guardado = forms::Atrapar([this] {
         const QString nro = SiguienteNroPago();
         de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_PAGOS_DDJJ7351 (") + QStringLiteral(" PCDJ_NRO") + QStringLiteral(", PPDJ_NRO")
                             + QStringLiteral(", PPDJ_ANIO ") + QStringLiteral(", PPDJ_MES") + QStringLiteral(", PPDJ_IMPORTE ")
@@ -316,20 +310,17 @@ bool frmEditarDJ::InsertarPago()
                                           textoSQL(txt_NroCheque2), textoSQL(txtCheque2_Banco), montoSQL(nroCheque2_Monto)}
                                   .join(QStringLiteral(", "))
                             + QStringLiteral(")"));
-        return true;
-    } catch (const platform::Error& e) {
-        // Not stored: the slip has no number yet.
-        txt_NroPago->setText(sinNumero);
-        forms::ShowError(e.Number, e.Description);
-        return false;
-    }
+    });
+    // Not stored: the slip has no number yet.
+    if (!guardado) txt_NroPago->setText(sinNumero);
+    return guardado;
 }
 
 bool frmEditarDJ::ActualizarPago()
 {
     // The slip number is the program's own; anything else never reaches SQL.
-    if (!editor::EsEnteroSimple(txt_NroPago->text(), 9)) return false;
-    try {
+    if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return false;
+    return forms::Atrapar([this] {
         de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_PAGOS_DDJJ7351 SET ") + QStringLiteral("PPDJ_IMPORTE = ") + montoSQL(txt_ImportePg)
                             + QStringLiteral(", PPDJ_INTERESES = ") + montoSQL(txt_InteresPg) + QStringLiteral(", PPDJ_MULTA = ")
                             + montoSQL(txt_MultaPg) + QStringLiteral(", PPDJ_EFECTIVO=") + montoSQL(nroEfectivo)
@@ -339,22 +330,16 @@ bool frmEditarDJ::ActualizarPago()
                             + textoSQL(txtCheque2_Banco) + QStringLiteral(", PPDJ_CHEQUE2_MONTO=") + montoSQL(nroCheque2_Monto)
                             + QStringLiteral(" WHERE PCDJ_NRO='") + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PPDJ_NRO = ")
                             + txt_NroPago->text());
-        return true;
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-        return false;
-    }
+    });
 }
 
 void frmEditarDJ::BorrarPago()
 {
-    if (!editor::EsEnteroSimple(txt_NroPago->text(), 9)) return;
-    try {
+    if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return;
+    forms::Atrapar([this] {
         de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO='") + NroDJ23()
                             + QStringLiteral("'") + QStringLiteral(" AND PPDJ_NRO =") + txt_NroPago->text());
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 // ---------------------------------------------------------------- the grid
@@ -376,7 +361,7 @@ void frmEditarDJ::CargarPagos()
 
 void frmEditarDJ::CargarGrillaPagos()
 {
-    try {
+    forms::Atrapar([this] {
         ado::Recordset suma;
         suma.Open(QStringLiteral("SELECT Sum([PPDJ_EFECTIVO]+[PPDJ_CHEQUE1_MONTO]+[PPDJ_CHEQUE2_MONTO]) AS Total ")
                       + QStringLiteral(" from LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral(" where PCDJ_NRO = '") + NroDJ23()
@@ -396,42 +381,28 @@ void frmEditarDJ::CargarGrillaPagos()
         adoPagosDJ->Recordset = rs;
         adoPagosDJ->Refresh();
         FormatearGrillaPagos();
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::FormatearGrillaPagos()
 {
-    struct Columna {
-        const char* titulo;
-        int ancho;
-        const char* formato;
-        bool derecha;
-        bool visible;
+    using forms::dbgLeft;
+    using forms::dbgRight;
+    static constexpr forms::ColumnaGrilla columnas[] = {
+        {nullptr, 0, dbgLeft, nullptr, false},
+        {"Pago Nº", 700},
+        {"Importe", 1100, dbgRight, "0.00"},
+        {"Intereses", 1100, dbgRight, "0.00"},
+        {"Multa", 1100, dbgRight, "0.00", false},
+        {"Efectivo", 1100, dbgRight, "0.00"},
+        {"Cheque Nº", 1100, dbgLeft, "0"},
+        {"Cheque Banco", 1300},
+        {"Cheque Importe", 1200, dbgRight, "0.00"},
+        {"Cheque Nº", 1100},
+        {"Cheque Banco", 1300},
+        {"Cheque Importe", 1200, dbgRight, "0.00"},
     };
-    const Columna columnas[] = {
-        {"", 0, "", false, false},
-        {"Pago Nº", 700, "", false, true},
-        {"Importe", 1100, "0.00", true, true},
-        {"Intereses", 1100, "0.00", true, true},
-        {"Multa", 1100, "0.00", true, false},
-        {"Efectivo", 1100, "0.00", true, true},
-        {"Cheque Nº", 1100, "0", false, true},
-        {"Cheque Banco", 1300, "", false, true},
-        {"Cheque Importe", 1200, "0.00", true, true},
-        {"Cheque Nº", 1100, "", false, true},
-        {"Cheque Banco", 1300, "", false, true},
-        {"Cheque Importe", 1200, "0.00", true, true},
-    };
-    for (int c = 0; c < 12 && c < grilla_pagos->ColumnCount(); ++c) {
-        forms::Column col = grilla_pagos->Columns(c);
-        col.setCaption(QString::fromUtf8(columnas[c].titulo));
-        col.setWidth(columnas[c].ancho);
-        col.setNumberFormat(QString::fromLatin1(columnas[c].formato));
-        if (columnas[c].derecha) col.setAlignment(forms::dbgRight);
-        col.setVisible(columnas[c].visible);
-    }
+    forms::AplicarColumnas(*grilla_pagos, columnas);
 }
 
 bool frmEditarDJ::TienePagos() const
