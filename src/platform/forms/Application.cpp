@@ -3,11 +3,32 @@
 #include "platform/ado/Error.h"
 #include "platform/forms/MsgBox.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace forms {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(AppTitle());
+    LoadQtSpanish();
+}
+
+void LoadQtSpanish()
+{
+    static QTranslator* qtbase = nullptr;
+    if (qtbase) return;
+    auto* t = new QTranslator(qApp);
+    // qtbase_es_AR when there is one, else qtbase_es.
+    if (!t->load(QLocale(QLocale::Spanish, QLocale::Argentina), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qWarning("Qt's Spanish translation (qtbase_es.qm) is not installed: its dialogs will show in English");
+        delete t;
+        return;
+    }
+    QCoreApplication::installTranslator(t);
+    qtbase = t;
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
