@@ -1,6 +1,6 @@
 #include "platform/forms/Application.h"
 
-#include "platform/errors/Error.h"
+#include "platform/ado/AdoError.h"
 #include "platform/forms/MsgBox.h"
 
 #include <QLibraryInfo>
@@ -38,7 +38,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     } catch (const platform::Error& e) {
         ShowError(e.Number, e.Description);
     } catch (const std::exception& e) {
-        ShowError(-2147467259, QString::fromLocal8Bit(e.what()));
+        ShowError(ado::adErrGeneric, QString::fromLocal8Bit(e.what()));
     }
     return false;
 }
