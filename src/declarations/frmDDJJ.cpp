@@ -229,11 +229,8 @@ void frmDDJJ::BorrarDJ()
     const QString sql = QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='")
                       + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'");
     long borradas = 0;
-    try {
-        de1::conn().Execute(sql, &borradas);
-    } catch (const platform::Error&) {
-        // The database's refusal (guides or payments still there) ends in the message below.
-    }
+    // The database's refusal (guides or payments still there) ends in the message below.
+    forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });
     if (borradas == 0)
         forms::MsgBox(QStringLiteral("No se puede borrar la declaración jurada seleccionada"), forms::vbInformation,
                       kTituloBorrar);

@@ -163,9 +163,7 @@ void frmEditarDJ::cbo_Especies_Click()
     const std::int32_t id = cbo_Especies->ItemData(cbo_Especies->ListIndex());
     std::shared_ptr<clsPrecios> p;
     // A species without a price entry shows nothing.
-    if (!forms::Atrapar([&] { p = mEspecies->Item(QStringLiteral("e") + CStr(id)); },
-                        [](const platform::Error&) { return true; }))
-        return;
+    if (!forms::Ignorar([&] { p = mEspecies->Item(QStringLiteral("e") + CStr(id)); })) return;
     if (p->valor >= 0) txt_precio->setValue(p->valor);
     if (p->IdEspecie != 0 && p->IdEspecie != 99) {
         QPalette pal = lbl_Precio->palette();

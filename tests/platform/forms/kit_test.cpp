@@ -40,17 +40,6 @@ TEST(Trap, ShowsTheDocumentedMessageAndTheHandlerGoesOn)
     EXPECT_EQ(boxes.messages().size(), 1u);
 }
 
-TEST(Trap, AQuietedErrorEndsTheStepWithoutAMessage)
-{
-    MsgBoxRecorder boxes;
-    auto cancelQuiet = [](const platform::Error& e) { return e.Number == platform::ErrCancel; };
-    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrCancel); }, cancelQuiet));
-    EXPECT_TRUE(boxes.messages().empty());
-    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrPathFileAccess); }, cancelQuiet));
-    ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("Error 75: Error de acceso a la ruta o el archivo"));
-}
-
 class TransactionTrap : public ::testing::Test {
 protected:
     void SetUp() override
