@@ -17,41 +17,13 @@
 
 namespace empresastest {
 
-void insertCompany(int id, const QString& cuit, const QString& rsocial)
-{
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, "
-                                       "PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) values (%1, %2, '%3', 1, '2005-01-01', "
-                                       "'RIVADAVIA 100', 40, 26, '9103')")
-                            .arg(id)
-                            .arg(cuit, QString(rsocial).replace(QStringLiteral("'"), QStringLiteral("''"))));
-}
-
 void insertDeclarationFor(const QString& cuit)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, "
-                                       "PBAR_FALTA, PPTO_ID) values (7, '123', 'DON JUAN', "
-                                       "(select min(PTBA_ID) from LNV_PES_TB_TIPOS_EMBARCACION), '2005-01-01', "
-                                       "(select min(PPTO_ID) from LNV_PES_TB_PUERTOS))"));
-    de1::conn().Execute(
-        QStringLiteral("insert into LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
-                       "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
-                       "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID) "
-                       "select E.PEMP_CUIT || '012320060500', 2006, 5, (select min(PPTO_ID) from LNV_PES_TB_PUERTOS), 7, '123', "
-                       "'DON JUAN', E.PEMP_ID, E.PEMP_CUIT, E.PEMP_RSOCIAL, 3, 0, 0, 0, 'N', "
-                       "(select min(PTDJ_ID) from LNV_PES_TB_TIPOS_DDJJL7351), 'GOMEZ ANA', "
-                       "(select min(GTDC_ID) from LNV_GLB_TB_TIPOS_DOCUMENTO), 22333444, "
-                       "(select min(PCAR_ID) from LNV_PES_TB_CARACTERES_RESP) from LNV_PES_TB_EMPRESAS E where E.PEMP_CUIT = %1")
-            .arg(cuit));
+    testsupport::insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
+    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"), .matricula = QStringLiteral("123"),
+                                    .cuit = cuit.toLongLong(), .nroDoc = 22333444, .puerto = 1,
+                                    .responsable = QStringLiteral("GOMEZ ANA"), .tipoDoc = QStringLiteral("CI")});
 }
-
-ado::Variant scalar(const QString& sql)
-{
-    ado::Recordset rs;
-    rs.Open(sql, de1::conn());
-    return rs.Eof() ? ado::Variant::Null() : rs(0);
-}
-
-long count(const QString& sql) { return long(scalar(sql).toDouble()); }
 
 // ---------------------------------------------------------------- fixture
 

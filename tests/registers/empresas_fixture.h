@@ -7,6 +7,7 @@
 #include "platform/ado/Variant.h"
 #include "registers/frmEditarEmpresa.h"
 #include "registers/frmEmpresas.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
 
 #include <QString>
@@ -24,12 +25,15 @@ inline const QString kCuitC = QStringLiteral("30712345671");
 inline const QString kNroIB = QStringLiteral("9011234563");
 
 // A stored company with only its fiscal address (CHUBUT, RAWSON 9103).
-void insertCompany(int id, const QString& cuit, const QString& rsocial);
+inline void insertCompany(int id, const QString& cuit, const QString& rsocial)
+{
+    testsupport::insertCompany(id, cuit.toLongLong(), rsocial);
+}
 // A declaration naming the company of that CUIT.
 void insertDeclarationFor(const QString& cuit);
 
-ado::Variant scalar(const QString& sql);
-long count(const QString& sql);
+using testsupport::count;
+using testsupport::scalar;
 
 class EmpresasTest : public ::testing::Test {
 protected:
