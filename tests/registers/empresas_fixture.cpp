@@ -10,10 +10,8 @@
 #include "ui/MDIPrincipal.h"
 
 #include <QAbstractItemModel>
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QToolButton>
 
 namespace empresastest {
 
@@ -74,58 +72,6 @@ frmEditarEmpresa& EmpresasTest::modificar(const QString& cuit)
     selectRow(cuit);
     click(list().tlbMonedas, QStringLiteral("modificar"));
     return editor();
-}
-
-void EmpresasTest::click(forms::Toolbar* tb, const QString& key)
-{
-    QToolButton* b = tb->Buttons(key).widget();
-    if (!b->isEnabled()) throw std::runtime_error(key.toStdString() + " is disabled");
-    QTest::mouseClick(b, Qt::LeftButton);
-    testsupport::Settle();
-}
-
-void EmpresasTest::focusOn(QWidget* w)
-{
-    w->setFocus(Qt::TabFocusReason);
-    testsupport::Settle(1);
-    QWidget* f = QApplication::focusWidget();
-    if (f != w && !w->isAncestorOf(f)) throw std::runtime_error("no focus on " + w->objectName().toStdString());
-}
-
-QWidget* EmpresasTest::focused() const
-{
-    QWidget* f = QApplication::focusWidget();
-    // A compound control (a date picker) stands for the inner box it hands its focus to.
-    while (f && f->parentWidget() && f->parentWidget()->focusProxy() == f) f = f->parentWidget();
-    return f;
-}
-
-void EmpresasTest::type(QWidget* w, const QString& text)
-{
-    focusOn(w);
-    QWidget* target = QApplication::focusWidget();
-    if (auto* e = qobject_cast<QLineEdit*>(target)) e->selectAll();
-    // Delete types no character: it empties the selection.
-    if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
-    testsupport::Type(target, text);
-}
-
-void EmpresasTest::typeAndLeave(QWidget* w, const QString& text)
-{
-    type(w, text);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    testsupport::Settle(1);
-}
-
-void EmpresasTest::choose(forms::ComboBox* cbo, const QString& text)
-{
-    const int i = cbo->findText(text, Qt::MatchExactly);
-    if (i < 0) throw std::runtime_error(text.toStdString() + " not in " + cbo->objectName().toStdString());
-    focusOn(cbo);
-    // What the list's popup does when the user picks a row.
-    cbo->setCurrentIndex(i);
-    emit cbo->activated(i);
-    testsupport::Settle(1);
 }
 
 void EmpresasTest::selectRow(const QString& cuit)

@@ -9,6 +9,7 @@
 #include "registers/frmEmpresas.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
+#include "support/WindowTest.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ void insertDeclarationFor(const QString& cuit);
 using testsupport::count;
 using testsupport::scalar;
 
-class EmpresasTest : public ::testing::Test {
+class EmpresasTest : public testsupport::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -48,14 +49,7 @@ public:
     frmEditarEmpresa& nueva();
     frmEditarEmpresa& modificar(const QString& cuit);
 
-    // Driving the windows as the user does.
-    void click(forms::Toolbar* tb, const QString& key);     // a mouse click: the focus moves to the button
-    void focusOn(QWidget* w);
-    void type(QWidget* w, const QString& text);             // focus in, select all, type
-    void typeAndLeave(QWidget* w, const QString& text);     // ... then Tab out
-    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list (fails when absent)
-    void selectRow(const QString& cuit);                    // a click on the list's row of that CUIT
-    QWidget* focused() const;
+    void selectRow(const QString& cuit);  // a click on the list's row of that CUIT
 
     // A new company "PESQUERA DEL SUR S.A." number 10 with kCuitA and only
     // the fiscal address, every check passing.
@@ -64,10 +58,6 @@ public:
     QStringList rows();
 
 protected:
-    QStringList prompts() const { return boxes.prompts(); }
-
-    testsupport::TempDb db;
-    testsupport::MsgBoxRecorder boxes;
     MDIPrincipal* main = nullptr;
 };
 
