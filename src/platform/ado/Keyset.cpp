@@ -73,7 +73,7 @@ constexpr long kPageRows = 64;
 constexpr size_t kMaxPages = 48;             // about 3 000 rows held at most
 constexpr long kExactCountLimit = 20000;     // counted before showing: a few milliseconds
 constexpr long kCountSlice = 20000;          // rows counted per idle turn afterwards
-constexpr int kCountDelayMs = 150;           // the list paints first
+constexpr int kCountDelayMs = 100;           // the list paints first
 
 struct Stmt {
     sqlite3_stmt* p = nullptr;
@@ -324,24 +324,21 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
         QStringLiteral("^%1$").arg(QRegularExpression::escape(shape->keyOutput)), QRegularExpression::CaseInsensitiveOption)));
     if (ks->m_keyColumn < 0) return nullptr;
 
-    // Counting a million rows takes longer than showing them: above a few
-    // thousand the list shows at once with the span of the table's row ids,
-    // and the exact count follows in idle time.
-    const QString table = quoted(shape->table);
-    long long lowest = 0, highest = 0, counted = 0;
-    const bool spanKnown = scalar(db, QStringLiteral("SELECT min(rowid) FROM ") + table, &lowest)
-                        && scalar(db, QStringLiteral("SELECT max(rowid) FROM ") + table, &highest);
-    if (spanKnown && highest - lowest + 1 > kExactCountLimit) {
-        ks->m_count = long(highest - lowest + 1);
+    // Counting a million rows takes longer than showing them: past a few
+    // thousand the list shows at once with the rows counted so far, and the
+    // exact count follows in idle time.
+    long long counted = 0;
+    if (!scalar(db, QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 LIMIT %2)")
+                        .arg(quoted(shape->table)).arg(kExactCountLimit + 1),
+                &counted))
+        return nullptr;
+    ks->m_count = long(counted);
+    if (counted > kExactCountLimit) {
         ks->m_exact = false;
         std::weak_ptr<Keyset> weak = ks;
         QTimer::singleShot(kCountDelayMs, [weak] {
             if (auto k = weak.lock()) k->countInSlices();
         });
-    } else if (scalar(db, QStringLiteral("SELECT count(*) FROM ") + table, &counted)) {
-        ks->m_count = long(counted);
-    } else {
-        return nullptr;
     }
     openReaders()[registryKey] = ks;
     return ks;
@@ -385,8 +382,9 @@ bool Keyset::readPage(long page, Page& out)
     const long n = std::min(kPageRows, m_count - first);
     if (n <= 0 || m_conn->handle() != m_db) return false;
     // From whichever end is nearer: the last rows cost what the first do.
+    // Until the count is exact, only the start is a known place.
     const long fromEnd = m_count - (first + n);
-    const bool forward = first <= fromEnd;
+    const bool forward = !m_exact || first <= fromEnd;
     Stmt keysStmt;
     if (!prepare(m_db, QStringLiteral("SELECT %1 FROM %2%3 LIMIT %4 OFFSET %5")
                            .arg(quoted(m_shape->key), quoted(m_shape->table), forward ? m_shape->order : m_shape->reverse)

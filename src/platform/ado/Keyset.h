@@ -56,7 +56,7 @@ public:
     // Row r (0-based) of column c; Empty when the row cannot be read now.
     const Variant& at(long row, int column);
 
-    // Called when the exact count replaces the first estimate.
+    // Called when the exact count replaces the rows counted before showing.
     using Listener = std::function<void()>;
     int listen(Listener l);
     void unlisten(int id);
