@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <cmath>
@@ -274,6 +275,7 @@ void DataGrid::applyColumn(int col)
     if (!hidden)
         horizontalHeader()->resizeSection(col, neededWidth(col));
     m_applying = false;
+    updateGeometry();
     if (!hidden) queueFit();
     // The current cell must not sit in a column the user cannot see.
     QModelIndex cur = currentIndex();
@@ -340,8 +342,21 @@ void DataGrid::fitColumns()
             m_applying = true;
             horizontalHeader()->resizeSection(c, want);
             m_applying = false;
+            updateGeometry();
         }
     }
+}
+
+QSize DataGrid::sizeHint() const
+{
+    // A list of many columns scrolls sideways within its window rather than
+    // asking for more than a screen.
+    constexpr int kWidest = 960;
+    int columns = 0;
+    for (int c = 0; c < ColumnCount(); ++c)
+        if (!isColumnHidden(c)) columns += horizontalHeader()->sectionSize(c);
+    const int width = columns + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    return QSize(std::min(kWidest, std::max(width, QTableView::sizeHint().width())), QTableView::sizeHint().height());
 }
 
 void DataGrid::resizeEvent(QResizeEvent* e)

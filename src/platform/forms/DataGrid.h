@@ -87,6 +87,9 @@ public:
 
     SelBookmarksList SelBookmarks() { return SelBookmarksList(this); }
 
+    // Wide enough for every shown column, so a window laid out on it shows them whole.
+    QSize sizeHint() const override;
+
 signals:
     // The user moved to another cell (click or key). lastRow is the bookmark
     // of the row left (Empty when there was none), lastCol its column.
