@@ -56,8 +56,8 @@ frmEditarDJ::frmEditarDJ()
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     crearCabecera(SSTab1->AddTab(QStringLiteral("Liq. de la Deuda")));
     crearDetalle(SSTab1->AddTab(QStringLiteral("Detalle")));
-    // Their content comes with the guides and payments sections.
-    SSTab1->AddTab(QStringLiteral("Guías de Tránsito"));
+    crearGuias(SSTab1->AddTab(QStringLiteral("Guías de Tránsito")));
+    // Its content comes with the payments section.
     SSTab1->AddTab(QStringLiteral("Boletas de Pago"));
     root->addWidget(SSTab1, 1);
 
@@ -185,6 +185,7 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
 
         CargarEspecies();
         CargarDetalle();
+        CargarGuias();
         HabilitarDetalle(true);
         for (int tab : {2, 3}) SSTab1->setTabEnabled(tab, true);
     }
@@ -215,6 +216,16 @@ void frmEditarDJ::SSTab1_Click(int previousTab)
 {
     (void)previousTab;
     if (SSTab1->Tab() == 1) CargarDetalle();
+    if (SSTab1->Tab() == 2) CargarGuias();
+}
+
+void frmEditarDJ::Form_Activate()
+{
+    // Back from the guide editor: show what it saved.
+    if (SSTab1->Tab() == 2) {
+        CargarGuias();
+        HabilitarGuias(true);
+    }
 }
 
 void frmEditarDJ::Form_KeyPress(int& KeyAscii)

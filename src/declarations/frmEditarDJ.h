@@ -8,9 +8,11 @@
 // The code is split by section: frmEditarDJ.cpp (frame, tabs, keys),
 // frmEditarDJ_Cabecera.cpp (header layout, its toolbar, amounts, state
 // rule), frmEditarDJ_Validacion.cpp (header checks, numbering, insert,
-// update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines).
+// update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines),
+// frmEditarDJ_Guias.cpp (transit guides and the credit they give).
 
 #include "core/records/clsCabDDJJ.h"
+#include "core/records/clsCabGuia.h"
 #include "core/records/clsDetDDJJ.h"
 #include "core/records/colEspecies.h"
 #include "platform/forms/Form.h"
@@ -91,6 +93,15 @@ public:
     QGroupBox* frm_totalGralVtas;
     ctlNumero* txt_MtoGralVtas;
 
+    // ---- "Guías de Tránsito" tab
+    forms::Toolbar* tlb_guias;
+    forms::DataControl* adoGuiasDJ;
+    forms::DataGrid* grilla_guias;
+    QGroupBox* Frame1;
+    ctlNumero* nroTotalDepGuias;
+    // Half of the deposits of the guides: the credit a payment slip starts from.
+    ctlNumero* nroAfavorL7351;
+
     // ---- Procedures of the sections. The window's own handlers call them;
     // they are public so that the benchmark can time them one by one.
     void CargarEspecies();
@@ -101,6 +112,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_KeyPress(int& KeyAscii) override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
     void Form_Unload(int& cancel) override;
@@ -109,6 +121,7 @@ private:
     // Layout, one builder per tab.
     void crearCabecera(QWidget* page);
     void crearDetalle(QWidget* page);
+    void crearGuias(QWidget* page);
 
     // Frame (frmEditarDJ.cpp)
     void SSTab1_Click(int previousTab);
@@ -161,10 +174,20 @@ private:
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
 
+    // Transit guides (frmEditarDJ_Guias.cpp)
+    void CargarGuias();
+    void CargarGrillaGuias();
+    void FormatearGrillaGuias();
+    void HabilitarGuias(bool Habilitar);
+    void CargarGuiaSeleccionada();
+    void BorrarGuia();
+    void tlb_guias_ButtonClick(const QString& key);
+
     std::int32_t mOperacion = 0;
     std::shared_ptr<clsCabDDJJ> mCab;
     std::shared_ptr<colEspecies> mEspecies;
     std::shared_ptr<clsDetDDJJ> mDet;
     std::int32_t mModoDetalle = 0;
+    std::shared_ptr<clsCabGuia> mGuia;  // the guide last handed to the guide editor
     QString mEstadoMostrado;  // the state last accepted by the state rule
 };
