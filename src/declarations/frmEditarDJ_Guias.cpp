@@ -9,6 +9,7 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
@@ -20,7 +21,9 @@
 
 #include <QDate>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 using text::CDbl;
@@ -158,13 +161,13 @@ void frmEditarDJ::CargarGuiaSeleccionada()
 void frmEditarDJ::BorrarGuia()
 {
     long borradas = 0;
-    // Errors are not shown: a guide that could not be deleted is reported as such.
-    forms::Ignorar([&] {
+    // The database's refusal is not shown: a guide left in place is reported as such.
+    forms::Atrapar([&] {
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE  where PCDJ_NRO='")
                                 + text::PadLeft(grilla_guias->Text(0), 23, QChar('0')) + QStringLiteral("' and PGTR_NRO ='")
                                 + General::DuplicarComillas(grilla_guias->Text(1)) + QStringLiteral("'"),
                             &borradas);
-    });
+    }, [](const platform::Error&) { return true; });
     if (borradas == 0) forms::MsgBox(QStringLiteral("No se puede borrar la guía seleccionada"), forms::vbInformation, kTituloBorrar);
 }
 

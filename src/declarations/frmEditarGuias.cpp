@@ -7,6 +7,7 @@
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "platform/ado/AdoError.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/ComboBox.h"
@@ -23,6 +24,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QVBoxLayout>
@@ -31,6 +33,13 @@ using forms::Etiqueta;
 using forms::Nombrado;
 using text::CDbl;
 using text::CStr;
+
+namespace {
+
+// A locality whose province the lists do not hold has none to select.
+bool sinProvincia(const platform::Error&) { return true; }
+
+}  // namespace
 
 frmEditarGuias::frmEditarGuias()
 {
@@ -116,6 +125,7 @@ void frmEditarGuias::crearCabecera(QWidget* page)
 
     // The totals are the sums of the lines, never typed.
     for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->setEnabled(false);
+    nroDepositadoAux->setCantidadDecimales(2);
     nroDepositadoAux->setEnabled(false);
     nroDepositadoAux->setVisible(false);
 
@@ -177,6 +187,8 @@ void frmEditarGuias::Form_Load()
 void frmEditarGuias::Operacion(std::int32_t op, const std::shared_ptr<clsCabGuia>& cab, const QString& NroDJ)
 {
     mOperacion = op;
+    // The kept line of the last guide is none of this one's to put back.
+    mDet.reset();
     if (op != 1) {
         setCaption(QStringLiteral("Modificar Guía de Tránsito de Pescados y Mariscos"));
         mCab = cab ? cab : std::make_shared<clsCabGuia>();
@@ -268,7 +280,7 @@ bool frmEditarGuias::ValidarCabecera()
         return false;
     };
     if (txt_NroGuia->text().isEmpty()) return falla(QStringLiteral("Ingrese el Nro. de Guía"), txt_NroGuia);
-    if (!dtp_FechaG->Value().isValid()) return falla(QStringLiteral("Ingrese la fecha de la guía"), dtp_FechaG);
+    if (!dtp_FechaG->HasValue()) return falla(QStringLiteral("Ingrese la fecha de la guía"), dtp_FechaG);
     if (cbo_Puertos->ListIndex() < 0) return falla(QStringLiteral("Seleccione el puerto de procedencia"), cbo_Puertos);
     if (cbo_localidades->ListIndex() < 0) return falla(QStringLiteral("Seleccione la localidad destino"), cbo_localidades);
     if (cbo_provincias->ListIndex() < 0) return falla(QStringLiteral("Seleccione la provincia destino"), cbo_provincias);
@@ -285,32 +297,35 @@ bool frmEditarGuias::InsertarCabecera()
         QStringLiteral("insert into LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID , GLOC_ID, GPRO_ID, "
                        "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR ) VALUES (")
         + QStringLiteral("'") + NroDJ23() + QStringLiteral("'") + QStringLiteral(", '") + NroGuiaSQL() + QStringLiteral("'")
-        + QStringLiteral(", #") + text::Format(dtp_FechaG->Value(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
+        + QStringLiteral(", #") + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
         + QStringLiteral(", ") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", ")
         + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", ")
         + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", '")
         + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("'") + QStringLiteral(", ")
-        + txt_CajonesTotales->toSQL() + QStringLiteral(", ") + txt_KilosTotales->toSQL() + QStringLiteral(", ")
-        + txt_TotalGral->toSQL() + QStringLiteral(", ") + txt_alicuota->toSQL() + QStringLiteral(", ") + txt_Depositado->toSQL()
+        + NumeroSQL(txt_CajonesTotales) + QStringLiteral(", ") + NumeroSQL(txt_KilosTotales) + QStringLiteral(", ")
+        + NumeroSQL(txt_TotalGral) + QStringLiteral(", ") + NumeroSQL(txt_alicuota) + QStringLiteral(", ") + NumeroSQL(txt_Depositado)
         + QStringLiteral(")");
+    // The number is the table's key: a duplicate is one stored in any declaration.
     return forms::Atrapar([&] { de1::conn().Execute(sql); },
-                          {{platform::ErrDuplicate, [this] {
-                                forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"),
-                                              forms::vbExclamation, Caption());
-                            }}});
+                          [this](const platform::Error& e) {
+                              if (e.Number != ado::adErrGeneric) return false;
+                              forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"), forms::vbExclamation,
+                                            Caption());
+                              return true;
+                          });
 }
 
 void frmEditarGuias::ActualizarCabecera()
 {
     if (cbo_Alicuota->ListIndex() >= 0) txt_alicuota->setValue(cbo_Alicuota->ItemData(cbo_Alicuota->ListIndex()));
     const QString sql =
-        QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=#") + text::Format(dtp_FechaG->Value(), QStringLiteral("mm/dd/yyyy"))
+        QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=#") + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy"))
         + QStringLiteral("#, PPTO_ID=") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", GLOC_ID=")
         + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", GPRO_ID=")
         + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", PGTR_PLANTAPROCESADORA='")
-        + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("', PGTR_CAJONES=") + txt_CajonesTotales->toSQL()
-        + QStringLiteral(", PGTR_KGS=") + txt_KilosTotales->toSQL() + QStringLiteral(", PGTR_TOTAL=") + txt_TotalGral->toSQL()
-        + QStringLiteral(", PGTR_ALICUOTA=") + txt_alicuota->toSQL() + QStringLiteral(", PGTR_VALOR=") + txt_Depositado->toSQL()
+        + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("', PGTR_CAJONES=") + NumeroSQL(txt_CajonesTotales)
+        + QStringLiteral(", PGTR_KGS=") + NumeroSQL(txt_KilosTotales) + QStringLiteral(", PGTR_TOTAL=") + NumeroSQL(txt_TotalGral)
+        + QStringLiteral(", PGTR_ALICUOTA=") + NumeroSQL(txt_alicuota) + QStringLiteral(", PGTR_VALOR=") + NumeroSQL(txt_Depositado)
         + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("' AND PGTR_NRO= '") + NroGuiaSQL() + QStringLiteral("'");
     forms::Atrapar([&] { de1::conn().Execute(sql); });
 }
@@ -392,7 +407,7 @@ void frmEditarGuias::CargarLocalidades()
             const std::int32_t id = text::CLng(rs(QStringLiteral("GLOC_ID")));
             const QString descripcion = CStr(rs(QStringLiteral("GLOC_DESCRIPCION")));
             std::shared_ptr<clsProvincia> provincia;
-            forms::Ignorar([&] { provincia = mProvincias->Item(QStringLiteral("p") + CStr(rs(QStringLiteral("GPRO_ID")))); });
+            forms::Atrapar([&] { provincia = mProvincias->Item(QStringLiteral("p") + CStr(rs(QStringLiteral("GPRO_ID")))); }, sinProvincia);
             mLocalidades->Add(descripcion, provincia, id, QStringLiteral("l") + CStr(id));
             cbo_localidades->AddItem(descripcion);
             cbo_localidades->setItemData(cbo_localidades->NewIndex(), id);
@@ -419,7 +434,8 @@ void frmEditarGuias::cbo_localidades_Click()
     if (QApplication::focusWidget() != cbo_localidades || !mLocalidades) return;
     if (cbo_localidades->ListIndex() < 0) return;
     std::shared_ptr<clsLocalidad> l;
-    forms::Ignorar([&] { l = mLocalidades->Item(QStringLiteral("l") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex()))); });
+    forms::Atrapar([&] { l = mLocalidades->Item(QStringLiteral("l") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex()))); },
+                   sinProvincia);
     if (l && l->Provincia) Utiles::SeleccionarIdCombo(*cbo_provincias, l->Provincia->id);
 }
 

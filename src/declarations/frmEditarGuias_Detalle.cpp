@@ -111,7 +111,7 @@ void frmEditarGuias::SSTab1_Click(int previousTab)
 void frmEditarGuias::CargarEspecies()
 {
     // The guide's lines are priced at the guide's date, not at the declared month.
-    forms::Atrapar([this] { PrecioEnVigor::CargarEspecies(dtp_FechaG->Value(), mEspecies, *cbo_Especies); });
+    forms::Atrapar([this] { PrecioEnVigor::CargarEspecies(dtp_FechaG->Date(), mEspecies, *cbo_Especies); });
 }
 
 void frmEditarGuias::cbo_Especies_Click()
@@ -169,19 +169,19 @@ void frmEditarGuias::InsertarDetalle()
     de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET ") + QStringLiteral("(PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, ")
                         + QStringLiteral("PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('")
                         + NroGuiaSQL() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + txt_cajones->toSQL()
-                        + QStringLiteral(", ") + txt_kg->toSQL() + QStringLiteral(", ") + txt_precio->toSQL() + QStringLiteral(", ")
-                        + txt_MtoTotal->toSQL() + QStringLiteral(")"));
+                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + NumeroSQL(txt_cajones)
+                        + QStringLiteral(", ") + NumeroSQL(txt_kg) + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ")
+                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
 }
 
 void frmEditarGuias::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=") + txt_cajones->toSQL()
-                        + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=") + txt_kg->toSQL() + QStringLiteral(", ")
-                        + QStringLiteral("PDGT_PRECIO=") + txt_precio->toSQL() + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
-                        + txt_MtoTotal->toSQL() + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'")
+    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=") + NumeroSQL(txt_cajones)
+                        + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=") + NumeroSQL(txt_kg) + QStringLiteral(", ")
+                        + QStringLiteral("PDGT_PRECIO=") + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
+                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'")
                         + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
 }
 

@@ -5,12 +5,14 @@
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
 #include "ui/MDIPrincipal.h"
 
 #include <QGroupBox>
@@ -59,21 +61,21 @@ TEST_F(GuiaCabecera, ANewGuideReachesDetalleOnlyOnceItsHeaderIsStored)
     nuevaGuia();
     EXPECT_EQ(g().Caption(), kNueva);
     EXPECT_FALSE(g().SSTab1->TabEnabled(1));
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("nuevo"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("nuevo,eliminar"));
     EXPECT_FALSE(g().frm_cab->isEnabled());
-    EXPECT_EQ(g().dtp_FechaG->Value(), QDate(2006, 5, 15));
+    EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 15));
     EXPECT_EQ(g().cbo_Alicuota->Text(), QStringLiteral("4%"));
 
     fillHeader(QStringLiteral("g-1 b"));
     EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G-1 B")) << "typed in capitals";
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("aceptar,cancelar"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
     testsupport::Screenshot(g().subWindow(), QStringLiteral("guia-cabecera"));
     EXPECT_EQ(aceptar(), QString());
 
     EXPECT_EQ(storedGuide(QStringLiteral("G-1 B")),
               kNro + QStringLiteral("|G-1 B|15/05/2006|10|44|26|PLANTA DEL SUR|0|0|0|4|0"));
     EXPECT_TRUE(g().SSTab1->TabEnabled(1));
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("modificar"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("modificar,eliminar"));
     EXPECT_FALSE(g().frm_cab->isEnabled());
     // The number is now the key of the lines and totals.
     click(g().tlb_cabecera, QStringLiteral("modificar"));
@@ -120,7 +122,7 @@ TEST_F(GuiaCabecera, TheChecksRunInOrderAndKeepTheHeaderOpen)
         ASSERT_FALSE(boxes.messages().empty());
         EXPECT_EQ(boxes.messages().back().style, forms::vbInformation);
         EXPECT_EQ(boxes.messages().back().title, kNueva);
-        EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("aceptar,cancelar"));
+        EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
         EXPECT_EQ(count(QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE")), 0);
     }
     EXPECT_EQ(focused(), g().cbo_Alicuota);
@@ -181,7 +183,7 @@ TEST_F(GuiaCabecera, ANumberStoredInAnotherDeclarationIsRefusedAndTheHeaderStays
     EXPECT_EQ(aceptar(), QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"));
     EXPECT_EQ(boxes.messages().back().style, forms::vbExclamation);
     EXPECT_EQ(boxes.messages().back().title, kNueva);
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("aceptar,cancelar"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
     EXPECT_EQ(focused(), g().txt_NroGuia);
     EXPECT_FALSE(g().SSTab1->TabEnabled(1));
     EXPECT_EQ(storedGuide(QStringLiteral("G-7")).left(23), otra);
@@ -202,7 +204,7 @@ TEST_F(GuiaCabecera, AStoredGuideOpensWithItsValuesAndOnlyModificar)
     EXPECT_EQ(g().Caption(), kModificar);
     EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G5"));
     EXPECT_FALSE(g().txt_NroGuia->isEnabled());
-    EXPECT_EQ(g().dtp_FechaG->Value(), QDate(2006, 5, 3));
+    EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 3));
     EXPECT_EQ(g().cbo_Puertos->Text(), QStringLiteral("RAWSON"));
     EXPECT_EQ(g().cbo_localidades->Text(), QStringLiteral("MAR DEL PLATA"));
     EXPECT_EQ(g().cbo_provincias->Text(), QStringLiteral("BUENOS AIRES"));
@@ -213,7 +215,7 @@ TEST_F(GuiaCabecera, AStoredGuideOpensWithItsValuesAndOnlyModificar)
     EXPECT_EQ(shown(g().txt_Depositado), QStringLiteral("28,20")) << "the stored deposit, not one computed again";
     EXPECT_EQ(g().cbo_Alicuota->Text(), QStringLiteral("4%"));
     EXPECT_TRUE(g().SSTab1->TabEnabled(1));
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("modificar"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("modificar,eliminar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
 }
 
@@ -236,11 +238,11 @@ TEST_F(GuiaCabecera, AnotherOperationKeepsWhatItDoesNotSet)
     EXPECT_EQ(&g(), first) << "one guide editor";
     EXPECT_EQ(MDIPrincipal::Instance().mdiArea()->activeSubWindow(), g().subWindow());
     EXPECT_EQ(g().Caption(), kNueva);
-    EXPECT_TRUE(g().txt_NroGuia->isEnabled());
+    EXPECT_TRUE(g().txt_NroGuia->isEnabledTo(g().frm_cab));
     EXPECT_FALSE(g().SSTab1->TabEnabled(1));
     EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G5"));
     EXPECT_EQ(g().txt_PlantaProcesadora->text(), QStringLiteral("FRIGORIFICO"));
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("nuevo"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("nuevo,eliminar"));
 }
 
 TEST_F(GuiaCabecera, ALocalityOutsideTheListAnEarlierProvinceLeftIsStillShown)
@@ -266,7 +268,7 @@ TEST_F(GuiaCabecera, CancelarLeavesTheEditedValuesOnScreenUnsaved)
     type(g().txt_PlantaProcesadora, QStringLiteral("otra"));
     click(g().tlb_cabecera, QStringLiteral("cancelar"));
     EXPECT_EQ(g().txt_PlantaProcesadora->text(), QStringLiteral("OTRA"));
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("modificar"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("modificar,eliminar"));
     EXPECT_EQ(storedGuide(QStringLiteral("G5")).section(QLatin1Char('|'), 6, 6), QStringLiteral("FRIGORIFICO"));
 }
 
@@ -294,7 +296,7 @@ TEST_F(GuiaCabecera, OnlyTheNumberAndThePlantTakeCapitalsAndEnterChangesNothing)
     QTest::keyClick(g().txt_PlantaProcesadora, Qt::Key_Enter);
     testsupport::Settle();
     EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G-1"));
-    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("aceptar,cancelar"));
+    EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
     EXPECT_EQ(count(QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE")), 0);
     EXPECT_TRUE(prompts().isEmpty());
 }

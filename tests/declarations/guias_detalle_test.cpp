@@ -6,6 +6,7 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/MsgBox.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
 using namespace guiastest;
 
@@ -103,8 +105,9 @@ TEST_F(GuiaDetalle, ANewDateSavedInTheHeaderPricesNewLinesAndKeepsTheStoredOnes)
     g().SSTab1->setTab(1);
     testsupport::Settle();
     EXPECT_EQ(shown(g().txt_precio), QStringLiteral("1,7500")) << "the stored line keeps its price";
-    // A species without a line at the new date: the price of 01/05/2006 now.
-    de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_DET"));
+    // Without its line the species is offered again, at the price of 01/05/2006 now.
+    click(g().tlb_detalle, QStringLiteral("eliminar"));
+    click(g().tlb_detalle, QStringLiteral("aceptar"));
     click(g().tlb_detalle, QStringLiteral("nuevo"));
     EXPECT_EQ(priceOffered(kCambiaTxt), QStringLiteral("1,5000 DISP 2"));
 }
@@ -145,9 +148,6 @@ TEST_F(GuiaDetalle, ALineNeedsASpeciesCratesKilogramsAndAPrice)
         EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QString());
         click(g().tlb_detalle, QStringLiteral("cancelar"));
     }
-    // Negative crates are no zero.
-    addLine(kOtraTxt, QStringLiteral("-2"), QStringLiteral("10"), QString());
-    EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QStringLiteral("1:902 -2c 10x2=20"));
 }
 
 TEST_F(GuiaDetalle, EveryLineChangeMovesTheGuideTotalsAndTheDeposit)
@@ -196,6 +196,53 @@ TEST_F(GuiaDetalle, EveryLineChangeMovesTheGuideTotalsAndTheDeposit)
     EXPECT_EQ(ed().grilla_guias->Text(14), QStringLiteral("49,38"));
     EXPECT_EQ(shown(ed().nroTotalDepGuias), QStringLiteral("49,38"));
     EXPECT_EQ(shown(ed().nroAfavorL7351), QStringLiteral("24,69"));
+}
+
+TEST_F(GuiaDetalle, QuotesInTheNumberAndThePlantAreStoredAsTypedEverywhere)
+{
+    openGuias();
+    nuevaGuia();
+    fillHeader(QStringLiteral("o'brien 2"), QStringLiteral("la 'costa'"));
+    click(g().tlb_cabecera, QStringLiteral("aceptar"));
+    const QString nro = QStringLiteral("O'BRIEN 2");
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 1, 6), QStringLiteral("O'BRIEN 2|15/05/2006|10|44|26|LA 'COSTA'"));
+
+    g().SSTab1->setTab(1);
+    testsupport::Settle();
+    addLine(kOtraTxt, QStringLiteral("1"), QStringLiteral("10"), QString());
+    addLine(kCambiaTxt, QStringLiteral("2"), QStringLiteral("10"), QString());
+    EXPECT_EQ(storedGuideLines(nro), QStringLiteral("1:902 1c 10x2=20 2:901 2c 10x1.75=17.5"));
+    EXPECT_EQ(storedTotals(nro), QStringLiteral("3 20 37.5 1.5"));
+    click(g().tlb_detalle, QStringLiteral("modificar"));
+    typeAndLeave(g().txt_kg, QStringLiteral("20"));
+    click(g().tlb_detalle, QStringLiteral("aceptar"));
+    click(g().tlb_detalle, QStringLiteral("eliminar"));
+    click(g().tlb_detalle, QStringLiteral("aceptar"));
+    EXPECT_EQ(storedGuideLines(nro), QStringLiteral("2:901 2c 10x1.75=17.5"));
+    EXPECT_EQ(storedTotals(nro), QStringLiteral("2 10 17.5 0.7"));
+
+    g().SSTab1->setTab(0);
+    click(g().tlb_cabecera, QStringLiteral("modificar"));
+    type(g().txt_PlantaProcesadora, QStringLiteral("o'neill"));
+    click(g().tlb_cabecera, QStringLiteral("aceptar"));
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 6, 6), QStringLiteral("O'NEILL"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
+
+    // And the guides tab lists it, opens it and deletes it by that number.
+    click(g().toolbar, QStringLiteral("salir"));
+    EXPECT_EQ(ed().grilla_guias->Text(1), nro);
+    modificarGuia();
+    EXPECT_EQ(g().txt_NroGuia->text(), nro);
+    EXPECT_EQ(g().grilla_detalle->model()->rowCount(), 0) << "lines load when their tab is shown";
+    g().SSTab1->setTab(1);
+    testsupport::Settle();
+    EXPECT_EQ(g().grilla_detalle->model()->rowCount(), 1);
+    click(g().toolbar, QStringLiteral("salir"));
+    boxes.answer(forms::vbYes);
+    boxes.answer(forms::vbYes);
+    click(ed().tlb_guias, QStringLiteral("eliminar"));
+    EXPECT_EQ(storedGuide(nro), QString());
+    EXPECT_EQ(prompts().size(), 2);
 }
 
 TEST_F(GuiaDetalle, ALineWhoseTotalsCannotBeStoredIsNotStoredEither)

@@ -10,6 +10,7 @@
 #include "platform/text/Text.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QStringList>
 
 namespace guiastest {

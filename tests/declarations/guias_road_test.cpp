@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 
 using namespace listtest;
@@ -31,8 +32,7 @@ protected:
     }
     void TearDown() override
     {
-        for (forms::Form* f : forms::Form::Forms())
-            if (f != main) f->Unload();
+        for (forms::Form* f : forms::Form::Forms()) f->Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ListWindowTest::TearDown();
         text::SetToday(QDate());
@@ -67,7 +67,7 @@ protected:
 TEST_F(GuideRoad, AGuideEnteredThroughTheWindowsIsInTheExportWithItsLines)
 {
     insertDeclaration({.nro = kNro, .alicuota = 4});
-    MsgBoxRecorder boxes;
+    testsupport::MsgBoxRecorder boxes;
     frmDDJJ& list = openList();
     selectDeclaration(list, kNro);
     click(list, "modificar");

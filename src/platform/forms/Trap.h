@@ -11,12 +11,17 @@
 #include <functional>
 
 namespace ado { class Connection; }
+namespace platform { class Error; }
 
 namespace forms {
 
 // Runs step; on a platform::Error shows the documented message. True when
 // the step finished.
 bool Atrapar(const std::function<void()>& step);
+
+// As Atrapar, but an error for which callar(e) holds ends the step without
+// a message: a cancelled dialog, or a run whose failure shows in its result.
+bool Atrapar(const std::function<void()>& step, const std::function<bool(const platform::Error&)>& callar);
 
 // As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back
 // every statement the step ran.
