@@ -9,11 +9,13 @@
 // frmEditarDJ_Cabecera.cpp (header layout, its toolbar, amounts, state
 // rule), frmEditarDJ_Validacion.cpp (header checks, numbering, insert,
 // update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines),
-// frmEditarDJ_Guias.cpp (transit guides and the credit they give).
+// frmEditarDJ_Guias.cpp (transit guides and the credit they give),
+// frmEditarDJ_Pagos.cpp (payment slips).
 
 #include "core/records/clsCabDDJJ.h"
 #include "core/records/clsCabGuia.h"
 #include "core/records/clsDetDDJJ.h"
+#include "core/records/clsPagosDDJJ.h"
 #include "core/records/colEspecies.h"
 #include "platform/forms/Form.h"
 
@@ -102,6 +104,28 @@ public:
     // Half of the deposits of the guides: the credit a payment slip starts from.
     ctlNumero* nroAfavorL7351;
 
+    // ---- "Boletas de Pago" tab
+    forms::Toolbar* tlb_BoletadePago;
+    forms::DataControl* adoPagosDJ;
+    forms::DataGrid* grilla_pagos;
+    ctlNumero* nroSumatoriaPagos;
+    QGroupBox* fra_detalle;
+    QLineEdit* txt_NroPago;
+    ctlNumero* txt_ImportePg;
+    ctlNumero* txt_InteresPg;
+    ctlNumero* txt_MultaPg;
+    ctlNumero* txt_TotalPg;
+    QGroupBox* fra_Pagos;
+    ctlNumero* nroEfectivo;
+    QLabel* lbl_NroCheque;
+    QLineEdit* txt_NroCheque1;
+    QLineEdit* txtCheque1_Banco;
+    ctlNumero* nroCheque1_Monto;
+    QLineEdit* txt_NroCheque2;
+    QLineEdit* txtCheque2_Banco;
+    ctlNumero* nroCheque2_Monto;
+    ctlNumero* nroTotalFormasPago;
+
     // ---- Procedures of the sections. The window's own handlers call them;
     // they are public so that the benchmark can time them one by one.
     void CargarEspecies();
@@ -122,6 +146,7 @@ private:
     void crearCabecera(QWidget* page);
     void crearDetalle(QWidget* page);
     void crearGuias(QWidget* page);
+    void crearPagos(QWidget* page);
 
     // Frame (frmEditarDJ.cpp)
     void SSTab1_Click(int previousTab);
@@ -182,6 +207,24 @@ private:
     void CargarGuiaSeleccionada();
     void BorrarGuia();
     void tlb_guias_ButtonClick(const QString& key);
+    // Payment slips (frmEditarDJ_Pagos.cpp)
+    void tlb_BoletadePago_ButtonClick(const QString& key);
+    void grilla_pagos_RowColChange(const ado::Variant& lastRow, int lastCol);
+    void CargarPagos();
+    void CargarGrillaPagos();
+    void FormatearGrillaPagos();
+    void MostrarPago();
+    void HabilitarPagos(bool Habilitar);
+    void GuardarPagoActual();
+    void LimpiarPago();
+    void CalcularTotalPago();
+    void CalcularTotalFormasPago();
+    bool ValidarPago();
+    QString SiguienteNroPago();
+    bool InsertarPago();
+    bool ActualizarPago();
+    void BorrarPago();
+    bool TienePagos() const;
 
     std::int32_t mOperacion = 0;
     std::shared_ptr<clsCabDDJJ> mCab;
@@ -189,5 +232,7 @@ private:
     std::shared_ptr<clsDetDDJJ> mDet;
     std::int32_t mModoDetalle = 0;
     std::shared_ptr<clsCabGuia> mGuia;  // the guide last handed to the guide editor
+    std::shared_ptr<clsPagosDDJJ> mPago;
+    std::int32_t mModoPago = 0;
     QString mEstadoMostrado;  // the state last accepted by the state rule
 };

@@ -9,7 +9,6 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
-#include "platform/errors/Error.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
@@ -162,12 +161,12 @@ void frmEditarDJ::BorrarGuia()
 {
     long borradas = 0;
     // The database's refusal is not shown: a guide left in place is reported as such.
-    forms::Atrapar([&] {
+    forms::Ignorar([&] {
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE  where PCDJ_NRO='")
                                 + text::PadLeft(grilla_guias->Text(0), 23, QChar('0')) + QStringLiteral("' and PGTR_NRO ='")
                                 + General::DuplicarComillas(grilla_guias->Text(1)) + QStringLiteral("'"),
                             &borradas);
-    }, [](const platform::Error&) { return true; });
+    });
     if (borradas == 0) forms::MsgBox(QStringLiteral("No se puede borrar la guía seleccionada"), forms::vbInformation, kTituloBorrar);
 }
 

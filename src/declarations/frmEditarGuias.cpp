@@ -34,13 +34,6 @@ using forms::Nombrado;
 using text::CDbl;
 using text::CStr;
 
-namespace {
-
-// A locality whose province the lists do not hold has none to select.
-bool sinProvincia(const platform::Error&) { return true; }
-
-}  // namespace
-
 frmEditarGuias::frmEditarGuias()
 {
     setObjectName(QStringLiteral("frmEditarGuias"));
@@ -306,13 +299,9 @@ bool frmEditarGuias::InsertarCabecera()
         + NumeroSQL(txt_TotalGral) + QStringLiteral(", ") + NumeroSQL(txt_alicuota) + QStringLiteral(", ") + NumeroSQL(txt_Depositado)
         + QStringLiteral(")");
     // The number is the table's key: a duplicate is one stored in any declaration.
-    return forms::Atrapar([&] { de1::conn().Execute(sql); },
-                          [this](const platform::Error& e) {
-                              if (e.Number != ado::adErrGeneric) return false;
-                              forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"), forms::vbExclamation,
-                                            Caption());
-                              return true;
-                          });
+    return forms::Atrapar([&] { de1::conn().Execute(sql); }, ado::adErrGeneric, [this] {
+        forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"), forms::vbExclamation, Caption());
+    });
 }
 
 void frmEditarGuias::ActualizarCabecera()
@@ -407,7 +396,8 @@ void frmEditarGuias::CargarLocalidades()
             const std::int32_t id = text::CLng(rs(QStringLiteral("GLOC_ID")));
             const QString descripcion = CStr(rs(QStringLiteral("GLOC_DESCRIPCION")));
             std::shared_ptr<clsProvincia> provincia;
-            forms::Atrapar([&] { provincia = mProvincias->Item(QStringLiteral("p") + CStr(rs(QStringLiteral("GPRO_ID")))); }, sinProvincia);
+            // A locality whose province the list does not hold has none to select.
+            forms::Ignorar([&] { provincia = mProvincias->Item(QStringLiteral("p") + CStr(rs(QStringLiteral("GPRO_ID")))); });
             mLocalidades->Add(descripcion, provincia, id, QStringLiteral("l") + CStr(id));
             cbo_localidades->AddItem(descripcion);
             cbo_localidades->setItemData(cbo_localidades->NewIndex(), id);
@@ -434,8 +424,7 @@ void frmEditarGuias::cbo_localidades_Click()
     if (QApplication::focusWidget() != cbo_localidades || !mLocalidades) return;
     if (cbo_localidades->ListIndex() < 0) return;
     std::shared_ptr<clsLocalidad> l;
-    forms::Atrapar([&] { l = mLocalidades->Item(QStringLiteral("l") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex()))); },
-                   sinProvincia);
+    forms::Ignorar([&] { l = mLocalidades->Item(QStringLiteral("l") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex()))); });
     if (l && l->Provincia) Utiles::SeleccionarIdCombo(*cbo_provincias, l->Provincia->id);
 }
 
