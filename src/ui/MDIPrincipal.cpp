@@ -2,6 +2,8 @@
 
 #include "declarations/frmDDJJ.h"
 #include "core/MenuPrincipal.h"
+#include "registers/frmEmbarcaciones.h"
+#include "registers/frmPrecios.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
 
@@ -97,8 +99,18 @@ void MDIPrincipal::closeEvent(QCloseEvent* e)
 
 // The list windows open here as they are built; until then the item does nothing.
 void MDIPrincipal::op_empresas_Click() {}
-void MDIPrincipal::op_Embarcaciones_Click() {}
-void MDIPrincipal::op_Precios_Click() {}
+
+void MDIPrincipal::op_Embarcaciones_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmEmbarcaciones>().Show();
+}
+
+void MDIPrincipal::op_Precios_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmPrecios>().Show();
+}
 
 void MDIPrincipal::op_DDJJ_Click()
 {

@@ -1,0 +1,67 @@
+#pragma once
+// The vessel and dock-price registers opened as the clerk opens them: the
+// main window shown and its "Tablas" item chosen, on a fresh database with
+// the reference rows only. Today is fixed at 15/05/2006.
+
+#include "platform/ado/Variant.h"
+#include "platform/forms/Form.h"
+#include "support/Support.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+class MDIPrincipal;
+class QAction;
+class QWidget;
+namespace forms { class ComboBox; class DataGrid; class DatePicker; class Toolbar; }
+
+namespace vptest {
+
+void exec(const QString& sql);
+// One value of the database (the first column of the first row); Null when there is none.
+ado::Variant scalar(const QString& sql);
+long count(const QString& sql);
+// Every row of the query, its fields joined by "|" (Null as "null").
+QStringList rows(const QString& sql);
+// The texts the grid shows, row by row, fields joined by "|", hidden columns left out.
+QStringList shownRows(forms::DataGrid* grid);
+
+class RegisterTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Chooses the menu item and returns the list window it opened.
+    template <class List> List& openList(QAction* item)
+    {
+        triggerMenu(item);
+        List* f = forms::Form::Existing<List>();
+        if (!f) throw std::runtime_error("the list did not open");
+        return *f;
+    }
+    template <class Editor> Editor& editor()
+    {
+        Editor* f = forms::Form::Existing<Editor>();
+        if (!f) throw std::runtime_error("the editor is not open");
+        return *f;
+    }
+    void triggerMenu(QAction* item);
+
+    // Driving the windows as the clerk does.
+    void click(forms::Toolbar* tb, const char* key);        // a mouse click on an enabled button
+    void type(QWidget* w, const QString& text);             // focus in, select all, type
+    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list
+    void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // "" unchecks the box
+    void pressEnter(QWidget* w);
+    static QWidget* focused();
+    bool menusEnabled() const;
+
+    QStringList prompts() const { return boxes.prompts(); }
+
+    testsupport::TempDb db;
+    testsupport::MsgBoxRecorder boxes;
+    MDIPrincipal* main = nullptr;
+};
+
+}  // namespace vptest
