@@ -4,6 +4,7 @@
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "platform/ado/AdoError.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFormLayout>
+#include <QLabel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -33,8 +35,23 @@ QString TextoSQL(const QLineEdit* t) { return text::Trim(t->text()).isEmpty() ? 
 
 QString FechaSQL(const forms::DatePicker* d)
 {
-    const QDate f = d->Value();
-    return f.isValid() ? QStringLiteral("#") + text::Format(f, QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#") : QStringLiteral("null");
+    return d->HasValue() ? QStringLiteral("#") + text::Format(d->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
+                         : QStringLiteral("null");
+}
+
+// A date as the list shows it ("dd/MM/yyyy"), none when empty. A stored
+// date after today (typed before the clock was right) is shown as stored:
+// refusing it would leave the editor half filled with another vessel's data.
+void MostrarFecha(forms::DatePicker* d, const QString& texto)
+{
+    d->setMaxDate(text::Today());
+    const QDate f = QDate::fromString(texto, QStringLiteral("dd/MM/yyyy"));
+    if (!f.isValid()) {
+        d->setNoValue();
+        return;
+    }
+    if (f > d->MaxDate()) d->setMaxDate(f);
+    d->setValue(f);
 }
 
 }  // namespace
@@ -162,7 +179,7 @@ void frmEditarEmbarcacion::Form_Load()
     for (forms::DatePicker* d : {dtp_FAlta, dtp_FBaja, dtp_FBotadura, dtp_FInscL7351}) {
         d->setMaxDate(text::Today());
         // The optional dates start empty: the clerk checks the box to give one.
-        if (d != dtp_FAlta) d->setValue(QDate());
+        if (d != dtp_FAlta) d->setNoValue();
     }
 }
 
@@ -173,17 +190,16 @@ void frmEditarEmbarcacion::Operacion(std::int32_t op, const std::shared_ptr<clsE
         setCaption(QStringLiteral("Modificar Embarcación"));
         mEmbarcacion = rec ? rec : std::make_shared<clsEmbarcacion>();
         const clsEmbarcacion& e = *mEmbarcacion;
-        auto fecha = [](const QString& t) { return QDate::fromString(t, QStringLiteral("dd/MM/yyyy")); };
         txt_IdEmbarcacion->setText(CStr(e.IdEmbarcacion));
         txt_Matricula->setText(e.Matricula);
         txt_Matricula->setEnabled(false);
         txt_nombre->setText(e.Nombre);
         cbo_TipoEmb->setText(e.TipoEmb);
         cbo_Puertos->setText(e.Puerto);
-        dtp_FAlta->setValue(fecha(e.FAlta));
-        dtp_FBaja->setValue(e.FBaja.isEmpty() ? QDate() : fecha(e.FBaja));
-        dtp_FBotadura->setValue(e.FBotadura.isEmpty() ? QDate() : fecha(e.FBotadura));
-        dtp_FInscL7351->setValue(e.FInscL7351.isEmpty() ? QDate() : fecha(e.FInscL7351));
+        MostrarFecha(dtp_FAlta, e.FAlta);
+        MostrarFecha(dtp_FBaja, e.FBaja);
+        MostrarFecha(dtp_FBotadura, e.FBotadura);
+        MostrarFecha(dtp_FInscL7351, e.FInscL7351);
         txt_Eslora->setValue(e.Eslora);
         txt_Arboladura->setValue(e.Arboladura);
         txt_Bodega->setValue(e.Bodega);
@@ -202,8 +218,9 @@ void frmEditarEmbarcacion::Operacion(std::int32_t op, const std::shared_ptr<clsE
     } else {
         setCaption(QStringLiteral("Nueva Embarcación"));
         mEmbarcacion = std::make_shared<clsEmbarcacion>();
+        for (forms::DatePicker* d : {dtp_FAlta, dtp_FBaja, dtp_FBotadura, dtp_FInscL7351}) d->setMaxDate(text::Today());
         dtp_FAlta->setValue(text::Today());
-        dtp_FBaja->setValue(QDate());
+        dtp_FBaja->setNoValue();
     }
 }
 
@@ -244,7 +261,7 @@ bool frmEditarEmbarcacion::ValidarDatos()
     if (text::Trim(txt_nombre->text()).isEmpty()) return falla(QStringLiteral("Ingrese el nombre de la embarcación"), txt_nombre);
     if (cbo_TipoEmb->ListIndex() == -1) return falla(QStringLiteral("Seleccione el tipo de embarcación"), cbo_TipoEmb);
     if (cbo_Puertos->ListIndex() == -1) return falla(QStringLiteral("Seleccione el puerto de la embarcación"), cbo_Puertos);
-    if (!dtp_FAlta->Value().isValid()) return falla(QStringLiteral("Ingrese la fecha de alta"), dtp_FAlta);
+    if (!dtp_FAlta->HasValue()) return falla(QStringLiteral("Ingrese la fecha de alta"), dtp_FAlta);
     return true;
 }
 
@@ -255,7 +272,7 @@ bool frmEditarEmbarcacion::InsertarEmbarcacion()
         ado::Recordset rs;
         rs.Open(QStringLiteral("select * from LNV_PES_TB_EMBARCACIONES where PBAR_ID=") + txt_IdEmbarcacion->text()
                     + QStringLiteral(" or PBAR_MATRICULA=") + Comillas(txt_Matricula->text()),
-                de1::conn(), ado::adOpenStatic, ado::adLockReadOnly, ado::adCmdText);
+                de1::conn(), ado::adOpenStatic, ado::adLockReadOnly, 1 /* as text */);
         if (!rs.Eof()) {
             rs.MoveFirst();
             auto ya = [this](const QString& mensaje, QLineEdit* campo) {
@@ -325,17 +342,15 @@ bool frmEditarEmbarcacion::ActualizarEmbarcacion()
         + QStringLiteral(", PBAR_CONVENIO_GOLFO=") + (chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
         + QStringLiteral("  WHERE PBAR_MATRICULA = ") + Comillas(txt_Matricula->text());
     long cambiadas = 0;
-    try {
-        de1::conn().Execute(sql, &cambiadas);
-    } catch (const platform::Error& e) {
-        if (e.Number == platform::ErrDuplicate) {
-            forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"), forms::vbInformation, Caption());
-            txt_IdEmbarcacion->setFocus();
-        } else {
-            forms::ShowError(e.Number, e.Description);
-        }
-        return false;
-    }
+    const bool hecho = forms::Atrapar([&] { de1::conn().Execute(sql, &cambiadas); },
+                                      [this](const platform::Error& e) {
+                                          if (e.Number != ado::adErrGeneric) return false;
+                                          forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"),
+                                                        forms::vbInformation, Caption());
+                                          txt_IdEmbarcacion->setFocus();
+                                          return true;
+                                      });
+    if (!hecho) return false;
     // A matrícula stored with leading zeros reaches the editor without them
     // and keys no row: the clerk is told instead of losing the changes.
     if (cambiadas == 0) {

@@ -13,6 +13,7 @@
 #include "platform/text/Text.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -80,7 +81,7 @@ void frmEditarPrecio::Operacion(std::int32_t op, const std::shared_ptr<clsPrecio
         mPrecio = rec ? rec : std::make_shared<clsPrecios>();
         Utiles::SeleccionarIdCombo(*cbo_Especies, mPrecio->IdEspecie);
         txt_precio->setValue(mPrecio->valor);
-        dtp_FAlta->setValue(text::Format(mPrecio->FEVigencia, QStringLiteral("dd/MM/yyyy")));
+        dtp_FAlta->setValue(QDate::fromString(mPrecio->FEVigencia, QStringLiteral("dd/MM/yyyy")));
         txtDisposicion->setText(mPrecio->Disposicion);
     }
 }
@@ -120,7 +121,7 @@ bool frmEditarPrecio::ValidarDatos()
     bool cero = true;
     if (!forms::Atrapar([&] { cero = txt_precio->Value() == 0; })) return false;
     if (cero) return falla(QStringLiteral("Ingrese el Valor Banquina de la especie indicada"), txt_precio);
-    if (!dtp_FAlta->Value().isValid())
+    if (!dtp_FAlta->HasValue())
         return falla(QStringLiteral("Ingrese la fecha de entrada en vigencia del precio indicado"), dtp_FAlta);
     return true;
 }
@@ -136,7 +137,7 @@ bool frmEditarPrecio::InsertarPrecio()
     const QString sql = QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (") + QStringLiteral("PTES_ID")
                       + QStringLiteral(", PPRE_VALOR ") + QStringLiteral(", PPRE_FVIGENCIA") + QStringLiteral(", PPRE_DISPOSICION ")
                       + QStringLiteral(") values (") + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex()))
-                      + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + FechaSQL(dtp_FAlta->Value())
+                      + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + FechaSQL(dtp_FAlta->Date())
                       + QStringLiteral(", ") + Disposicion() + QStringLiteral(") ");
     return forms::Atrapar([&] { de1::conn().Execute(sql); });
 }
@@ -145,7 +146,7 @@ bool frmEditarPrecio::ActualizarPrecio()
 {
     const QString sql = QStringLiteral("update LNV_PES_TB_PRECIOS_LEY7351  set ") + QStringLiteral("PTES_ID=")
                       + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", PPRE_VALOR=")
-                      + NumeroSQL(txt_precio) + QStringLiteral(", PPRE_FVIGENCIA=") + FechaSQL(dtp_FAlta->Value())
+                      + NumeroSQL(txt_precio) + QStringLiteral(", PPRE_FVIGENCIA=") + FechaSQL(dtp_FAlta->Date())
                       + QStringLiteral(" ") + QStringLiteral(", PPRE_DISPOSICION=") + Disposicion()
                       + QStringLiteral(" WHERE PPRE_ID = ") + text::CStr(mPrecio->IdPrecio);
     long cambiadas = 0;

@@ -22,33 +22,33 @@ namespace {
 const QString kTituloBorrar = QStringLiteral("Borrar embarcación");
 
 // The view's 26 columns by position; the vessel type's and port's ids hidden.
-const forms::ColumnaGrilla kColumnas[] = {
-    {QStringLiteral("Nro. Barco"), 500},
-    {QStringLiteral("Matrícula"), 800},
-    {QStringLiteral("Nombre"), 2500},
-    {QString(), 0},
-    {QStringLiteral("Tipo Emb."), 2100},
-    {QStringLiteral("F. Inscr. Ley 7351"), 1000},
-    {QStringLiteral("Fecha de Alta"), 1000},
-    {QStringLiteral("Fecha de Baja"), 1000},
-    {QStringLiteral("Fecha de Botadura"), 1000},
-    {QStringLiteral("Eslora"), 700},
-    {QStringLiteral("Material Casco"), 1000},
-    {QStringLiteral("Arboladura"), 700},
-    {QStringLiteral("Manga"), 700},
-    {QStringLiteral("Puntal"), 700},
-    {QStringLiteral("Bodega"), 700},
-    {QStringLiteral("Tonelaje Total"), 700},
-    {QStringLiteral("Tonelaje Neto"), 700},
-    {QStringLiteral("Potencia (KW)"), 700},
-    {QStringLiteral("Poder Motor (HP)"), 700},
-    {QStringLiteral("Motor Marca"), 1500},
-    {QStringLiteral("Motor Nro."), 700},
-    {QStringLiteral("Tipo Motor"), 1500},
-    {QStringLiteral("Nro. Cert. Seguridad"), 700},
-    {QString(), 0},
-    {QStringLiteral("Puerto"), 1500},
-    {QStringLiteral("Convenio Golfo"), 700},
+constexpr forms::ColumnaGrilla kColumnas[] = {
+    {"Nro. Barco", 500},
+    {"Matrícula", 800},
+    {"Nombre", 2500},
+    {"", 0},
+    {"Tipo Emb.", 2100},
+    {"F. Inscr. Ley 7351", 1000},
+    {"Fecha de Alta", 1000},
+    {"Fecha de Baja", 1000},
+    {"Fecha de Botadura", 1000},
+    {"Eslora", 700},
+    {"Material Casco", 1000},
+    {"Arboladura", 700},
+    {"Manga", 700},
+    {"Puntal", 700},
+    {"Bodega", 700},
+    {"Tonelaje Total", 700},
+    {"Tonelaje Neto", 700},
+    {"Potencia (KW)", 700},
+    {"Poder Motor (HP)", 700},
+    {"Motor Marca", 1500},
+    {"Motor Nro.", 700},
+    {"Tipo Motor", 1500},
+    {"Nro. Cert. Seguridad", 700},
+    {"", 0},
+    {"Puerto", 1500},
+    {"Convenio Golfo", 700},
 };
 
 }  // namespace
@@ -162,7 +162,7 @@ bool frmEmbarcaciones::CargarEmbarcacionSeleccionada()
             return convertir(texto(c));
         } catch (const platform::Error&) {
             if (problema.isEmpty()) {
-                const QString dato = kColumnas[c].caption;
+                const QString dato = QString::fromUtf8(kColumnas[c].caption);
                 problema = text::Trim(texto(c)).isEmpty()
                              ? QStringLiteral("No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"%1\".").arg(dato)
                              : QStringLiteral("No se puede modificar la embarcación seleccionada porque el dato \"%1\" (%2) no es un número válido%3.")

@@ -21,13 +21,13 @@ namespace {
 const QString kTituloBorrar = QStringLiteral("Borrar valor banquina");
 
 // The view's columns by position: ids hidden, the price with three decimals.
-const forms::ColumnaGrilla kColumnas[] = {
-    {QString(), 0},
-    {QString(), 0},
-    {QStringLiteral("Especie"), 2000},
-    {QStringLiteral("Valor Banquina"), 1200, forms::dbgRight, QStringLiteral("0.000")},
-    {QStringLiteral("Vigencia"), 1200, forms::dbgCenter},
-    {QStringLiteral("Disposición"), 2000, forms::dbgLeft},
+constexpr forms::ColumnaGrilla kColumnas[] = {
+    {"", 0},
+    {"", 0},
+    {"Especie", 2000},
+    {"Valor Banquina", 1200, forms::dbgRight, "0.000"},
+    {"Vigencia", 1200, forms::dbgCenter},
+    {"Disposición", 2000, forms::dbgLeft},
 };
 
 }  // namespace
@@ -59,7 +59,7 @@ frmPrecios::frmPrecios()
 QSize frmPrecios::sizeHint() const
 {
     // The visible columns side by side, within the main window's area.
-    const QSize want(560, 420);
+    const QSize want(600, 420);
     QMdiArea* area = MdiArea();
     if (!area || area->viewport()->width() < 400 || area->viewport()->height() < 300) return want;
     return want.boundedTo(area->viewport()->size() - QSize(16, 40));

@@ -6,6 +6,7 @@
 #include "declarations/frmDDJJ.h"
 #include "declarations/frmEditarDJ.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/TabbedDialog.h"
@@ -14,6 +15,7 @@
 #include "registers/frmPrecios.h"
 #include "ui/MDIPrincipal.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -114,7 +116,7 @@ TEST_F(Prices, AnEmptyRegisterOffersANewPriceOfAnySpeciesButSinPesca)
     frmEditarPrecio& e = ed();
     EXPECT_EQ(e.Caption(), QStringLiteral("Nuevo Valor Banquina"));
     EXPECT_EQ(e.cbo_Especies->ListIndex(), -1);
-    EXPECT_EQ(e.dtp_FAlta->Value(), QDate(2006, 5, 15));
+    EXPECT_EQ(e.dtp_FAlta->Date(), QDate(2006, 5, 15));
     EXPECT_EQ(e.txtDisposicion->text(), QStringLiteral("Disposición SSP vigente"));
     QStringList offered;
     for (int i = 0; i < e.cbo_Especies->ListCount(); ++i) offered << e.cbo_Especies->List(i);
@@ -190,7 +192,7 @@ TEST_F(Prices, ModificarLoadsTheSelectedRowAndUpdatesIt)
     EXPECT_EQ(e.Caption(), QStringLiteral("Modificar Valor Banquina"));
     EXPECT_EQ(e.cbo_Especies->Text(), QStringLiteral("MERLUZA HUBBSI"));
     EXPECT_EQ(e.txt_precio->toString(), QStringLiteral("1,050"));
-    EXPECT_EQ(e.dtp_FAlta->Value(), QDate(2006, 4, 1));
+    EXPECT_EQ(e.dtp_FAlta->Date(), QDate(2006, 4, 1));
     EXPECT_EQ(e.txtDisposicion->text(), QString());
 
     choose(e.cbo_Especies, QStringLiteral("ABADEJO"));
@@ -275,9 +277,11 @@ TEST_F(Prices, EnterAcceptsFromAnyFieldAndTheCloseBoxDoesNothing)
 // ---------------------------------------------------------------- end to end
 
 // The price entered here is the one the declaration editor proposes for a
-// line of a month from its date on, and not before.
+// line of a month from its date on; an earlier month keeps the older price.
 TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
 {
+    exec(QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
+                        "values (4, 2.05, '2006-04-01', 'DISP 15/06')"));
     frmEditarPrecio& e = openNew();
     choose(e.cbo_Especies, QStringLiteral("ABADEJO"));
     type(e.txt_precio, QStringLiteral("7,125"));
@@ -290,11 +294,12 @@ TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
     testsupport::insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
     testsupport::insertCompany(3, 20123456786LL, QStringLiteral("PEREZ JUAN CARLOS"));
     const struct { int mes; const char* nro; const char* price; const char* reference; } cases[] = {
-        {5, "20123456786012320060501", "0,0000", "No está cargado el Valor Banquina"},
+        {5, "20123456786012320060501", "2,0500", "DISP 15/06"},
         {6, "20123456786012320060601", "7,1250", "DISP 20/06"},
         {7, "20123456786012320060701", "7,1250", "DISP 20/06"},
     };
-    for (const auto& c : cases) testsupport::insertDeclaration(QString::fromLatin1(c.nro), 2006, c.mes, QStringLiteral("123"), 20123456786LL);
+    for (const auto& c : cases)
+        testsupport::insertDeclaration({.nro = QString::fromLatin1(c.nro), .mes = c.mes, .cuit = 20123456786LL});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mes);
         frmDDJJ& list = RegisterTest::openList<frmDDJJ>(main->op_DDJJ);
@@ -312,6 +317,7 @@ TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
         click(dj.tlb_detalle, "nuevo");
         choose(dj.cbo_Especies, QStringLiteral("ABADEJO"));
         EXPECT_EQ(dj.txt_precio->toString(), QString::fromLatin1(c.price));
+        EXPECT_EQ(dj.lbl_Precio->text(), QString::fromLatin1(c.reference));
         click(dj.tlb_detalle, "cancelar");
         closeAll();
     }

@@ -4,6 +4,7 @@
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Toolbar.h"
@@ -12,6 +13,8 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -20,15 +23,6 @@
 namespace vptest {
 
 void exec(const QString& sql) { de1::conn().Execute(sql); }
-
-ado::Variant scalar(const QString& sql)
-{
-    ado::Recordset rs;
-    rs.Open(sql, de1::conn());
-    return rs.Eof() ? ado::Variant::Null() : rs(0);
-}
-
-long count(const QString& sql) { return long(scalar(sql).toDouble()); }
 
 QStringList rows(const QString& sql)
 {
@@ -113,8 +107,15 @@ void RegisterTest::choose(forms::ComboBox* cbo, const QString& text)
 
 void RegisterTest::setDate(forms::DatePicker* d, const QString& ddMMyyyy)
 {
-    d->setValue(ddMMyyyy.isEmpty() ? QDate() : QDate::fromString(ddMMyyyy, QStringLiteral("dd/MM/yyyy")));
+    const bool withDate = !ddMMyyyy.isEmpty();
+    if (d->CheckBox() && d->HasValue() != withDate) QTest::mouseClick(d->checkBoxWidget(), Qt::LeftButton);
+    // What a pick in the calendar does.
+    if (withDate) d->dateEdit()->setDate(QDate::fromString(ddMMyyyy, QStringLiteral("dd/MM/yyyy")));
     testsupport::Settle(1);
+    ASSERT_EQ(d->HasValue(), withDate) << d->objectName().toStdString();
+    if (withDate) {
+        ASSERT_EQ(d->Date().toString(QStringLiteral("dd/MM/yyyy")), ddMMyyyy) << d->objectName().toStdString();
+    }
 }
 
 void RegisterTest::pressEnter(QWidget* w)
@@ -127,11 +128,10 @@ void RegisterTest::pressEnter(QWidget* w)
 
 QWidget* RegisterTest::focused()
 {
-    QWidget* f = QApplication::focusWidget();
     // A field's inner box stands for the field (numeric field, date picker).
-    while (f && f->parentWidget() && !f->objectName().startsWith(QLatin1String("txt")) && !f->objectName().startsWith(QLatin1String("cbo"))
-           && !f->objectName().startsWith(QLatin1String("dtp")))
-        f = f->parentWidget();
+    QWidget* f = QApplication::focusWidget();
+    for (QWidget* p = f; p; p = p->parentWidget())
+        if (qobject_cast<ctlNumero*>(p) || qobject_cast<forms::DatePicker*>(p)) return p;
     return f;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/ado/Variant.h"
 #include "platform/forms/Form.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
 
 #include <QString>
@@ -18,10 +19,10 @@ namespace forms { class ComboBox; class DataGrid; class DatePicker; class Toolba
 
 namespace vptest {
 
+using testsupport::count;
+using testsupport::scalar;
+
 void exec(const QString& sql);
-// One value of the database (the first column of the first row); Null when there is none.
-ado::Variant scalar(const QString& sql);
-long count(const QString& sql);
 // Every row of the query, its fields joined by "|" (Null as "null").
 QStringList rows(const QString& sql);
 // The texts the grid shows, row by row, fields joined by "|", hidden columns left out.
@@ -48,17 +49,19 @@ protected:
     }
     void triggerMenu(QAction* item);
 
+public:
     // Driving the windows as the clerk does.
     void click(forms::Toolbar* tb, const char* key);        // a mouse click on an enabled button
     void type(QWidget* w, const QString& text);             // focus in, select all, type
     void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list
-    void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // "" unchecks the box
+    void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // through its box and calendar; "" unchecks it
     void pressEnter(QWidget* w);
     static QWidget* focused();
     bool menusEnabled() const;
 
     QStringList prompts() const { return boxes.prompts(); }
 
+protected:
     testsupport::TempDb db;
     testsupport::MsgBoxRecorder boxes;
     MDIPrincipal* main = nullptr;

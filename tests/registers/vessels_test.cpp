@@ -4,6 +4,7 @@
 
 #include "core/controls/ctlNumero.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Toolbar.h"
@@ -112,7 +113,7 @@ TEST_F(Vessels, TheListShowsEveryVesselWithItsColumnsAndSelectsTheFirst)
     }
     // By name, the values as the view gives them.
     EXPECT_EQ(shownRows(f.grillaEmbaraciones),
-              (QStringList{"11|123|DON JUAN|COSTERO||05/11/2004||||0||0|0|0|0|0|0|0|0|||||RAWSON|0",
+              (QStringList{"11|123|DON JUAN|COSTERO||05/11/2004|||0||0|0|0|0|0|0|0|0|||||RAWSON|0",
                            "10|0045|ESTRELLA DEL SUR|TANGONERO|14/03/2005|01/03/2005|31/01/2006|22/09/1978|18,5|MADERA|9,25|5,1|2,4|45|"
                            "62,3|21,8|238,6|320|CATERPILLAR|CAT-77|DIESEL|CS-0412|PUERTO MADRYN|1"}));
     EXPECT_EQ(f.grillaEmbaraciones->Row(), 0);
@@ -145,14 +146,14 @@ TEST_F(Vessels, ModificarHandsTheSelectedRowToTheEditor)
     frmEditarEmbarcacion& e = openExisting(1);
     EXPECT_EQ(e.Caption(), QStringLiteral("Modificar Embarcación"));
     auto values = [](frmEditarEmbarcacion& e) {
-        auto d = [](forms::DatePicker* p) { return p->Value().isValid() ? p->Value().toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("-"); };
-        return QStringList{e.txt_IdEmbarcacion->text(), e.txt_Matricula->text(), e.txt_Matricula->isEnabled() ? "editable" : "fixed",
+        auto d = [](forms::DatePicker* p) { return p->HasValue() ? p->Date().toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("-"); };
+        return QStringList{e.txt_IdEmbarcacion->text(), e.txt_Matricula->text(), e.txt_Matricula->isEnabled() ? QStringLiteral("editable") : QStringLiteral("fixed"),
                            e.txt_nombre->text(), e.cbo_TipoEmb->Text(), e.cbo_Puertos->Text(), d(e.dtp_FInscL7351), d(e.dtp_FAlta),
                            d(e.dtp_FBaja), d(e.dtp_FBotadura), e.txt_Eslora->toString(), e.txt_MCasco->text(),
                            e.txt_Arboladura->toString(), e.txt_Manga->toString(), e.txt_Puntal->toString(), e.txt_Bodega->toString(),
                            e.txt_TonTotal->toString(), e.txt_TonNeto->toString(), e.txt_Potencia->toString(), e.txt_Poder->toString(),
                            e.txt_MarcaMotor->text(), e.txt_NroMotor->text(), e.txt_TipoMotor->text(), e.txt_NroCertSeg->text(),
-                           e.chk_convenio->isChecked() ? "convenio" : "-"}
+                           e.chk_convenio->isChecked() ? QStringLiteral("convenio") : QStringLiteral("-")}
             .join(QLatin1Char('|'));
     };
     EXPECT_EQ(values(e), QStringLiteral("10|45|fixed|ESTRELLA DEL SUR|TANGONERO|PUERTO MADRYN|14/03/2005|01/03/2005|31/01/2006|22/09/1978|"
@@ -231,7 +232,7 @@ TEST_F(Vessels, AVesselInUseByADeclarationIsRefusedAndStays)
 {
     insertTwo();
     testsupport::insertCompany(3, 20123456786LL, QStringLiteral("PEREZ JUAN CARLOS"));
-    testsupport::insertDeclaration(QStringLiteral("20123456786012320060500"), 2006, 5, QStringLiteral("123"), 20123456786LL);
+    testsupport::insertDeclaration({.nro = QStringLiteral("20123456786012320060500"), .cuit = 20123456786LL});
     frmEmbarcaciones& f = openList();
     boxes.answer(6);
     click(f.tlbMonedas, "borrar");

@@ -6,13 +6,15 @@
 
 namespace forms {
 
-bool Atrapar(const std::function<void()>& step)
+bool Atrapar(const std::function<void()>& step) { return Atrapar(step, {}); }
+
+bool Atrapar(const std::function<void()>& step, const std::function<bool(const platform::Error&)>& propio)
 {
     try {
         step();
         return true;
     } catch (const platform::Error& e) {
-        ShowError(e.Number, e.Description);
+        if (!propio || !propio(e)) ShowError(e.Number, e.Description);
         return false;
     }
 }

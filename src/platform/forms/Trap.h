@@ -11,12 +11,17 @@
 #include <functional>
 
 namespace ado { class Connection; }
+namespace platform { class Error; }
 
 namespace forms {
 
 // Runs step; on a platform::Error shows the documented message. True when
 // the step finished.
 bool Atrapar(const std::function<void()>& step);
+
+// As Atrapar, but a failure that propio takes (returns true for) is the
+// window's own to report, as a duplicate key named in its own words.
+bool Atrapar(const std::function<void()>& step, const std::function<bool(const platform::Error&)>& propio);
 
 // As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back
 // every statement the step ran.
