@@ -1,6 +1,7 @@
 // The dock-price register: the list's order, the editor's checks, insert,
 // update, deletion, keys, and the price reaching the declaration editor.
 #include "vessel_price_fixture.h"
+#include "support/LocaleRun.h"
 
 #include "core/controls/ctlNumero.h"
 #include "declarations/frmDDJJ.h"
@@ -273,6 +274,28 @@ TEST_F(Prices, EnterAcceptsFromAnyFieldAndTheCloseBoxDoesNothing)
     EXPECT_FALSE(editorOpen());
     EXPECT_EQ(stored(), QStringList{QStringLiteral("1|19|0,75|15/05/2006|Disposición SSP vigente")});
 }
+
+// Under a decimal point the list's text still reaches the editor as the
+// number it shows, and a typed price reaches SQL as typed.
+TEST_F(Prices, CLocale_APriceRoundTripsThroughTheListUnderAPointLocale)
+{
+    SKIP_UNLESS_C_LOCALE();
+    insertFour();
+    frmPrecios& f = openList();
+    selectRow(f, 1);
+    click(f.tlbMonedas, "modificar");
+    EXPECT_EQ(ed().txt_precio->toString(), QStringLiteral("1.050"));
+    type(ed().txt_precio, QStringLiteral("1234.5"));
+    click(ed().toolbar, "aceptar");
+    EXPECT_EQ(stored().value(2), QStringLiteral("3|1|1234.5|01/04/2006|null"));
+    selectRow(f, 1);
+    EXPECT_EQ(f.grillaPrecios->Text(3), QStringLiteral("1234.500"));
+    click(f.tlbMonedas, "modificar");
+    EXPECT_EQ(ed().txt_precio->toString(), QStringLiteral("1,234.500"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(PricesUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("Prices.CLocale_*")); }
 
 // ---------------------------------------------------------------- end to end
 

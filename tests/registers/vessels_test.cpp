@@ -1,6 +1,7 @@
 // The vessel register: the list, the copy of a row for the editor, the
 // deletion, and the editor's checks, duplicates, insert, update and keys.
 #include "vessel_price_fixture.h"
+#include "support/LocaleRun.h"
 
 #include "core/controls/ctlNumero.h"
 #include "platform/forms/ComboBox.h"
@@ -439,6 +440,25 @@ TEST_F(Vessels, AChangeThatReachesNoRowIsReportedNotLost)
     EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("ESTRELLA DEL NORTE"));
     EXPECT_EQ(stored(10), before);
 }
+
+// Dimensions typed with a decimal point are stored as typed and come back
+// from the list as the same numbers.
+TEST_F(Vessels, CLocale_DimensionsRoundTripUnderAPointLocale)
+{
+    SKIP_UNLESS_C_LOCALE();
+    insertTwo();
+    frmEditarEmbarcacion& e = openExisting(0);
+    type(e.txt_Eslora, QStringLiteral("18.5"));
+    type(e.txt_Bodega, QStringLiteral("1234.5"));
+    click(e.toolbar, "aceptar");
+    EXPECT_EQ(stored(11), QStringLiteral("11|123|DON JUAN|2|null|05/11/2004|null|null|18.5|null|0|0|0|1234.5|0|0|0|null|null|null|null|12|0|0"));
+    frmEditarEmbarcacion& again = openExisting(0);
+    EXPECT_EQ(again.txt_Eslora->toString(), QStringLiteral("18.50"));
+    EXPECT_EQ(again.txt_Bodega->toString(), QStringLiteral("1,234.50"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(VesselsUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("Vessels.CLocale_*")); }
 
 // ---------------------------------------------------------------- keys and closing
 
