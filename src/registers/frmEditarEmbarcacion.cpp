@@ -222,6 +222,7 @@ void frmEditarEmbarcacion::Operacion(std::int32_t op, const std::shared_ptr<clsE
         dtp_FAlta->setValue(text::Today());
         dtp_FBaja->setNoValue();
     }
+    txt_IdEmbarcacion->setFocus();
 }
 
 void frmEditarEmbarcacion::Form_KeyPress(int& KeyAscii)
@@ -256,7 +257,9 @@ bool frmEditarEmbarcacion::ValidarDatos()
     auto sinNumero = [](const QLineEdit* t, int digitos) {
         return text::Trim(t->text()).isEmpty() || !text::EsEnteroSimple(t->text(), digitos) || t->text() == QLatin1String("0");
     };
-    if (sinNumero(txt_IdEmbarcacion, 10)) return falla(QStringLiteral("Ingrese el número de embarcación"), txt_IdEmbarcacion);
+    // The list hands the number to this editor as a 32-bit one: a larger
+    // vessel number could be stored but never changed again.
+    if (sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0) return falla(QStringLiteral("Ingrese el número de embarcación"), txt_IdEmbarcacion);
     if (sinNumero(txt_Matricula, 11)) return falla(QStringLiteral("Ingrese la matrícula de la embarcación"), txt_Matricula);
     if (text::Trim(txt_nombre->text()).isEmpty()) return falla(QStringLiteral("Ingrese el nombre de la embarcación"), txt_nombre);
     if (cbo_TipoEmb->ListIndex() == -1) return falla(QStringLiteral("Seleccione el tipo de embarcación"), cbo_TipoEmb);

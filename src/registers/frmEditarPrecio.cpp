@@ -84,6 +84,7 @@ void frmEditarPrecio::Operacion(std::int32_t op, const std::shared_ptr<clsPrecio
         dtp_FAlta->setValue(QDate::fromString(mPrecio->FEVigencia, QStringLiteral("dd/MM/yyyy")));
         txtDisposicion->setText(mPrecio->Disposicion);
     }
+    cbo_Especies->setFocus();
 }
 
 void frmEditarPrecio::Form_KeyPress(int& KeyAscii)

@@ -117,6 +117,8 @@ TEST_F(Prices, AnEmptyRegisterOffersANewPriceOfAnySpeciesButSinPesca)
     frmEditarPrecio& e = ed();
     EXPECT_EQ(e.Caption(), QStringLiteral("Nuevo Valor Banquina"));
     EXPECT_EQ(e.cbo_Especies->ListIndex(), -1);
+    ASSERT_TRUE(focused());
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("cbo_Especies"));
     EXPECT_EQ(e.dtp_FAlta->Date(), QDate(2006, 5, 15));
     EXPECT_EQ(e.txtDisposicion->text(), QStringLiteral("Disposición SSP vigente"));
     QStringList offered;

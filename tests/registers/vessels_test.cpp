@@ -136,6 +136,8 @@ TEST_F(Vessels, AnEmptyRegisterOffersOnlyNewAndExit)
     EXPECT_FALSE(f.tlbMonedas->Buttons(5).Enabled());
     click(f.tlbMonedas, "nuevo");
     EXPECT_EQ(ed().Caption(), QStringLiteral("Nueva Embarcación"));
+    ASSERT_TRUE(focused());
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("txt_IdEmbarcacion"));
     EXPECT_TRUE(prompts().isEmpty());
 }
 
@@ -267,6 +269,7 @@ TEST_F(Vessels, TheChecksRunInOrderAndStopAtTheFirstFailure)
         {"number 0", {number("0")}, kNumero, "txt_IdEmbarcacion"},
         {"letters in the number", {number("12a")}, kNumero, "txt_IdEmbarcacion"},
         {"a separator in the number", {number("1.234")}, kNumero, "txt_IdEmbarcacion"},
+        {"a number beyond 32 bits", {number("2147483648")}, kNumero, "txt_IdEmbarcacion"},
         {"number 00 passes", {number("00"), matricula("")}, kMatricula, "txt_Matricula"},
         {"blank matrícula", {matricula("  ")}, kMatricula, "txt_Matricula"},
         {"matrícula 0", {matricula("0")}, kMatricula, "txt_Matricula"},
