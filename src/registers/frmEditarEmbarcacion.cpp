@@ -345,14 +345,10 @@ bool frmEditarEmbarcacion::ActualizarEmbarcacion()
         + QStringLiteral(", PBAR_CONVENIO_GOLFO=") + (chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
         + QStringLiteral("  WHERE PBAR_MATRICULA = ") + Comillas(txt_Matricula->text());
     long cambiadas = 0;
-    const bool hecho = forms::Atrapar([&] { de1::conn().Execute(sql, &cambiadas); },
-                                      [this](const platform::Error& e) {
-                                          if (e.Number != ado::adErrGeneric) return false;
-                                          forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"),
-                                                        forms::vbInformation, Caption());
-                                          txt_IdEmbarcacion->setFocus();
-                                          return true;
-                                      });
+    const bool hecho = forms::Atrapar([&] { de1::conn().Execute(sql, &cambiadas); }, ado::adErrGeneric, [this] {
+        forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"), forms::vbInformation, Caption());
+        txt_IdEmbarcacion->setFocus();
+    });
     if (!hecho) return false;
     // A matrícula stored with leading zeros reaches the editor without them
     // and keys no row: the clerk is told instead of losing the changes.

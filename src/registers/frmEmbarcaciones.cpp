@@ -215,11 +215,8 @@ void frmEmbarcaciones::BorrarEmbarcacion()
     const QString sql = QStringLiteral("delete from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA='")
                       + General::DuplicarComillas(grillaEmbaraciones->Text(1)) + QStringLiteral("'");
     long borradas = 0;
-    try {
-        de1::conn().Execute(sql, &borradas);
-    } catch (const platform::Error&) {
-        // The database's refusal (declarations name it) ends in the message below.
-    }
+    // The database's refusal (declarations name it) ends in the message below.
+    forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });
     if (borradas == 0)
         forms::MsgBox(QStringLiteral("No se puede borrar la embarcación seleccionada porque tiene Declaraciones Juradas relacionadas"),
                       forms::vbInformation, kTituloBorrar);

@@ -146,12 +146,10 @@ void frmPrecios::CargarPrecioSeleccionado()
 void frmPrecios::BorrarPrecio()
 {
     long borradas = 0;
-    try {
-        de1::conn().Execute(QStringLiteral("delete * from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID=") + grillaPrecios->Text(0),
-                            &borradas);
-    } catch (const platform::Error&) {
-        // Any refusal ends in the message below.
-    }
+    // Any refusal ends in the message below.
+    forms::Ignorar([&] {
+        de1::conn().Execute(QStringLiteral("delete * from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID=") + grillaPrecios->Text(0), &borradas);
+    });
     if (borradas == 0)
         forms::MsgBox(QStringLiteral("No se puede borrar el Precio seleccionado"), forms::vbInformation, kTituloBorrar);
     CargarGrilla();

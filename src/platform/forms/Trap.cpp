@@ -6,15 +6,37 @@
 
 namespace forms {
 
-bool Atrapar(const std::function<void()>& step) { return Atrapar(step, {}); }
-
-bool Atrapar(const std::function<void()>& step, const std::function<bool(const platform::Error&)>& propio)
+bool Atrapar(const std::function<void()>& step)
 {
     try {
         step();
         return true;
     } catch (const platform::Error& e) {
-        if (!propio || !propio(e)) ShowError(e.Number, e.Description);
+        ShowError(e.Number, e.Description);
+        return false;
+    }
+}
+
+bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero)
+{
+    try {
+        step();
+        return true;
+    } catch (const platform::Error& e) {
+        if (e.Number == numero)
+            siNumero();
+        else
+            ShowError(e.Number, e.Description);
+        return false;
+    }
+}
+
+bool Ignorar(const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const platform::Error&) {
         return false;
     }
 }

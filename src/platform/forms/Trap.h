@@ -11,7 +11,6 @@
 #include <functional>
 
 namespace ado { class Connection; }
-namespace platform { class Error; }
 
 namespace forms {
 
@@ -19,9 +18,13 @@ namespace forms {
 // the step finished.
 bool Atrapar(const std::function<void()>& step);
 
-// As Atrapar, but a failure that propio takes (returns true for) is the
-// window's own to report, as a duplicate key named in its own words.
-bool Atrapar(const std::function<void()>& step, const std::function<bool(const platform::Error&)>& propio);
+// As Atrapar, but an error of the given number runs siNumero instead of the
+// general message: the window's own words for a duplicate key, say.
+bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero);
+
+// Runs step with errors ignored, for a deletion whose refusal the window
+// reports itself from the count of rows deleted. True when it finished.
+bool Ignorar(const std::function<void()>& step);
 
 // As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back
 // every statement the step ran.

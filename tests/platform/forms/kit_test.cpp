@@ -40,25 +40,6 @@ TEST(Trap, ShowsTheDocumentedMessageAndTheHandlerGoesOn)
     EXPECT_EQ(boxes.messages().size(), 1u);
 }
 
-// A window names some failures itself (a duplicate key); the rest keep the
-// documented message.
-TEST(Trap, AFailureTheWindowTakesShowsOnlyItsOwnMessage)
-{
-    MsgBoxRecorder boxes;
-    long taken = 0;
-    auto propio = [&](const platform::Error& e) {
-        if (e.Number != platform::ErrOverflow) return false;
-        taken = e.Number;
-        return true;
-    };
-    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrOverflow); }, propio));
-    EXPECT_EQ(taken, platform::ErrOverflow);
-    EXPECT_TRUE(boxes.messages().empty());
-    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrTypeMismatch); }, propio));
-    ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error 13: ")));
-}
-
 class TransactionTrap : public ::testing::Test {
 protected:
     void SetUp() override
