@@ -74,37 +74,6 @@ void RegisterTest::triggerMenu(QAction* item)
     testsupport::Settle();
 }
 
-void RegisterTest::click(forms::Toolbar* tb, const char* key)
-{
-    QToolButton* b = tb->Buttons(QString::fromLatin1(key)).widget();
-    ASSERT_TRUE(b->isEnabled()) << tb->objectName().toStdString() << " " << key << " is disabled";
-    QTest::mouseClick(b, Qt::LeftButton);
-    testsupport::Settle();
-}
-
-void RegisterTest::type(QWidget* w, const QString& text)
-{
-    w->setFocus(Qt::TabFocusReason);
-    testsupport::Settle(1);
-    QWidget* target = QApplication::focusWidget();
-    ASSERT_TRUE(target && (target == w || w->isAncestorOf(target))) << "no focus on " << w->objectName().toStdString();
-    if (auto* e = qobject_cast<QLineEdit*>(target)) e->selectAll();
-    // Delete types no character: it empties a box whatever its key filter.
-    QTest::keyClick(target, Qt::Key_Delete);
-    testsupport::Type(target, text);
-}
-
-void RegisterTest::choose(forms::ComboBox* cbo, const QString& text)
-{
-    const int i = cbo->findText(text, Qt::MatchExactly);
-    ASSERT_GE(i, 0) << text.toStdString() << " not in " << cbo->objectName().toStdString();
-    cbo->setFocus(Qt::TabFocusReason);
-    // What the list's popup does when the user picks a row.
-    cbo->setCurrentIndex(i);
-    emit cbo->activated(i);
-    testsupport::Settle(1);
-}
-
 void RegisterTest::setDate(forms::DatePicker* d, const QString& ddMMyyyy)
 {
     const bool withDate = !ddMMyyyy.isEmpty();
@@ -120,19 +89,9 @@ void RegisterTest::setDate(forms::DatePicker* d, const QString& ddMMyyyy)
 
 void RegisterTest::pressEnter(QWidget* w)
 {
-    w->setFocus(Qt::TabFocusReason);
-    testsupport::Settle(1);
+    focusOn(w);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     testsupport::Settle();
-}
-
-QWidget* RegisterTest::focused()
-{
-    // A field's inner box stands for the field (numeric field, date picker).
-    QWidget* f = QApplication::focusWidget();
-    for (QWidget* p = f; p; p = p->parentWidget())
-        if (qobject_cast<ctlNumero*>(p) || qobject_cast<forms::DatePicker*>(p)) return p;
-    return f;
 }
 
 bool RegisterTest::menusEnabled() const

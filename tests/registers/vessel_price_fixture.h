@@ -7,6 +7,7 @@
 #include "platform/forms/Form.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
+#include "support/WindowTest.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@
 class MDIPrincipal;
 class QAction;
 class QWidget;
-namespace forms { class ComboBox; class DataGrid; class DatePicker; class Toolbar; }
+namespace forms { class DataGrid; class DatePicker; }
 
 namespace vptest {
 
@@ -28,7 +29,7 @@ QStringList rows(const QString& sql);
 // The texts the grid shows, row by row, fields joined by "|", hidden columns left out.
 QStringList shownRows(forms::DataGrid* grid);
 
-class RegisterTest : public ::testing::Test {
+class RegisterTest : public testsupport::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -48,22 +49,13 @@ protected:
         return *f;
     }
     void triggerMenu(QAction* item);
-
-public:
-    // Driving the windows as the clerk does.
-    void click(forms::Toolbar* tb, const char* key);        // a mouse click on an enabled button
-    void type(QWidget* w, const QString& text);             // focus in, select all, type
-    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list
-    void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // through its box and calendar; "" unchecks it
-    void pressEnter(QWidget* w);
-    static QWidget* focused();
     bool menusEnabled() const;
 
-    QStringList prompts() const { return boxes.prompts(); }
+public:
+    void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // through its box and calendar; "" unchecks it
+    void pressEnter(QWidget* w);
 
 protected:
-    testsupport::TempDb db;
-    testsupport::MsgBoxRecorder boxes;
     MDIPrincipal* main = nullptr;
 };
 
