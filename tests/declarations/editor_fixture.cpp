@@ -2,7 +2,6 @@
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
-#include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
@@ -10,10 +9,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QTest>
-#include <QToolButton>
 
 namespace editortest {
 
@@ -85,59 +80,6 @@ frmEditarDJ& EditorTest::open(int operacion, const std::shared_ptr<clsCabDDJJ>& 
     QApplication::setActiveWindow(&MDIPrincipal::Instance());
     testsupport::Settle();
     return *m_ed;
-}
-
-void EditorTest::click(forms::Toolbar* tb, const QString& key)
-{
-    QToolButton* b = tb->Buttons(key).widget();
-    ASSERT_TRUE(b->isEnabled()) << tb->objectName().toStdString() << " " << key.toStdString() << " is disabled";
-    QTest::mouseClick(b, Qt::LeftButton);
-    testsupport::Settle();
-}
-
-void EditorTest::focusOn(QWidget* w)
-{
-    w->setFocus(Qt::TabFocusReason);
-    testsupport::Settle(1);
-    ASSERT_TRUE(w->hasFocus() || (w->focusProxy() && w->focusProxy()->hasFocus()))
-        << "no focus on " << w->objectName().toStdString();
-}
-
-QWidget* EditorTest::focused() const
-{
-    QWidget* f = QApplication::focusWidget();
-    // The numeric field's inner box stands for the field.
-    if (f && f->parentWidget() && qobject_cast<ctlNumero*>(f->parentWidget())) return f->parentWidget();
-    return f;
-}
-
-void EditorTest::type(QWidget* w, const QString& text)
-{
-    focusOn(w);
-    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    if (auto* e = qobject_cast<QLineEdit*>(target)) e->selectAll();
-    // Delete types no character: it empties a box whatever its key filter.
-    if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
-    testsupport::Type(target, text);
-}
-
-void EditorTest::typeAndLeave(QWidget* w, const QString& text)
-{
-    type(w, text);
-    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    QTest::keyClick(target, Qt::Key_Tab);
-    testsupport::Settle(1);
-}
-
-void EditorTest::choose(forms::ComboBox* cbo, const QString& text)
-{
-    const int i = cbo->findText(text, Qt::MatchExactly);
-    ASSERT_GE(i, 0) << text.toStdString() << " not in " << cbo->objectName().toStdString();
-    focusOn(cbo);
-    // What the list's popup does when the user picks a row.
-    cbo->setCurrentIndex(i);
-    emit cbo->activated(i);
-    testsupport::Settle(1);
 }
 
 QString EditorTest::shown(ctlNumero* n) { return n->toString(); }
