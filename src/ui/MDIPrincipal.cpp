@@ -1,6 +1,7 @@
 #include "ui/MDIPrincipal.h"
 
 #include "declarations/frmDDJJ.h"
+#include "registers/frmEmpresas.h"
 #include "core/MenuPrincipal.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
@@ -96,7 +97,11 @@ void MDIPrincipal::closeEvent(QCloseEvent* e)
 }
 
 // The list windows open here as they are built; until then the item does nothing.
-void MDIPrincipal::op_empresas_Click() {}
+void MDIPrincipal::op_empresas_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmEmpresas>().Show();
+}
 void MDIPrincipal::op_Embarcaciones_Click() {}
 void MDIPrincipal::op_Precios_Click() {}
 
