@@ -36,6 +36,7 @@ public:
     {
         setObjectName(QStringLiteral("marco"));
         setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // the frame is no stop of its own
         setWidgetResizable(true);
         setWidget(form);
         setWindowTitle(form->windowTitle());
