@@ -408,7 +408,7 @@ void frmEditarDJ::FormatearGrillaPagos()
 bool frmEditarDJ::TienePagos() const
 {
     const auto& rs = adoPagosDJ->Recordset;
-    return rs && rs->State() == 1 && rs->RecordCount() > 0;
+    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
 }
 
 void frmEditarDJ::MostrarPago()
