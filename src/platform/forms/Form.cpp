@@ -136,7 +136,10 @@ void Form::Show()
             // A place given by Move in Form_Load, before there was a subwindow to move.
             const bool placed = testAttribute(Qt::WA_Moved);
             const QPoint at = pos();
+            // The control the window chose in Form_Load keeps the focus once framed.
+            QPointer<QWidget> chosen = focusWidget();
             m_sub = area->addSubWindow(new FormFrame(this));
+            if (chosen && isAncestorOf(chosen)) chosen->setFocus();
             m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
             m_sub->setWindowIcon(QIcon());
             if (placed) m_sub->move(at);
