@@ -56,9 +56,12 @@ frmEditarDJ::frmEditarDJ()
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     crearCabecera(SSTab1->AddTab(QStringLiteral("Liq. de la Deuda")));
     crearDetalle(SSTab1->AddTab(QStringLiteral("Detalle")));
-    // Their content comes with the guides and payments sections.
-    SSTab1->AddTab(QStringLiteral("Guías de Tránsito"));
-    SSTab1->AddTab(QStringLiteral("Boletas de Pago"));
+    // Its content comes with the guides section; until then no credit.
+    nroAfavorL7351 = new ctlNumero(SSTab1->AddTab(QStringLiteral("Guías de Tránsito")));
+    nroAfavorL7351->setObjectName(QStringLiteral("nroAfavorL7351"));
+    nroAfavorL7351->setCantidadDecimales(2);
+    nroAfavorL7351->setValue(0);
+    crearPagos(SSTab1->AddTab(QStringLiteral("Boletas de Pago")));
     root->addWidget(SSTab1, 1);
 
     connect(toolbar, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::toolbar_ButtonClick);
@@ -215,6 +218,7 @@ void frmEditarDJ::SSTab1_Click(int previousTab)
 {
     (void)previousTab;
     if (SSTab1->Tab() == 1) CargarDetalle();
+    else if (SSTab1->Tab() == 3) CargarPagos();
 }
 
 void frmEditarDJ::Form_KeyPress(int& KeyAscii)
