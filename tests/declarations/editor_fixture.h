@@ -5,6 +5,7 @@
 #include "declarations/frmEditarDJ.h"
 #include "core/records/clsCabDDJJ.h"
 #include "platform/ado/Variant.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
 
 #include <QString>
@@ -18,21 +19,18 @@ namespace forms { class ComboBox; class Toolbar; }
 namespace editortest {
 
 // ---- register and declaration rows
-void insertVessel(int id, const QString& matricula, const QString& nombre);
-void insertCompany(int id, qint64 cuit, const QString& rsocial);
+using testsupport::insertCompany;
+using testsupport::insertVessel;
 void insertSpecies(int id, const QString& descripcion);
 void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion = QString());
-// A stored header, as the editor would have written it.
+// A stored header, as the editor would have written it, over the registers' rows.
 void insertDeclaration(const QString& nro, int anio, int mes, const QString& matricula, qint64 cuit,
                        const QString& estadoId = QStringLiteral("N"), double alicuota = 3);
 void insertLine(const QString& nro, int renglon, int especie, double kg, double precio, double total);
 
-// One value of the database (the first column of the first row).
-ado::Variant scalar(const QString& sql);
-long count(const QString& sql);
-
-// The record the list hands over for "modificar", read from the list's view.
-std::shared_ptr<clsCabDDJJ> recordOf(const QString& nro);
+using testsupport::count;
+using testsupport::recordOf;
+using testsupport::scalar;
 
 // The usual fixture: vessel 7 "123" "DON JUAN", company 3 CUIT 20123456786
 // "PEREZ JUAN CARLOS", today 15/05/2006.
