@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
 
+#include "support/Driving.h"
+
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
@@ -87,21 +89,9 @@ frmEditarDJ& EditorTest::open(int operacion, const std::shared_ptr<clsCabDDJJ>& 
     return *m_ed;
 }
 
-void EditorTest::click(forms::Toolbar* tb, const QString& key)
-{
-    QToolButton* b = tb->Buttons(key).widget();
-    ASSERT_TRUE(b->isEnabled()) << tb->objectName().toStdString() << " " << key.toStdString() << " is disabled";
-    QTest::mouseClick(b, Qt::LeftButton);
-    testsupport::Settle();
-}
+void EditorTest::click(forms::Toolbar* tb, const QString& key) { testsupport::ClickButton(tb, key); }
 
-void EditorTest::focusOn(QWidget* w)
-{
-    w->setFocus(Qt::TabFocusReason);
-    testsupport::Settle(1);
-    ASSERT_TRUE(w->hasFocus() || (w->focusProxy() && w->focusProxy()->hasFocus()))
-        << "no focus on " << w->objectName().toStdString();
-}
+void EditorTest::focusOn(QWidget* w) { testsupport::FocusOn(w); }
 
 QWidget* EditorTest::focused() const
 {
@@ -111,34 +101,11 @@ QWidget* EditorTest::focused() const
     return f;
 }
 
-void EditorTest::type(QWidget* w, const QString& text)
-{
-    focusOn(w);
-    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    if (auto* e = qobject_cast<QLineEdit*>(target)) e->selectAll();
-    // Delete types no character: it empties a box whatever its key filter.
-    if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
-    testsupport::Type(target, text);
-}
+void EditorTest::type(QWidget* w, const QString& text) { testsupport::TypeInto(w, text); }
 
-void EditorTest::typeAndLeave(QWidget* w, const QString& text)
-{
-    type(w, text);
-    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    QTest::keyClick(target, Qt::Key_Tab);
-    testsupport::Settle(1);
-}
+void EditorTest::typeAndLeave(QWidget* w, const QString& text) { testsupport::TypeAndLeave(w, text); }
 
-void EditorTest::choose(forms::ComboBox* cbo, const QString& text)
-{
-    const int i = cbo->findText(text, Qt::MatchExactly);
-    ASSERT_GE(i, 0) << text.toStdString() << " not in " << cbo->objectName().toStdString();
-    focusOn(cbo);
-    // What the list's popup does when the user picks a row.
-    cbo->setCurrentIndex(i);
-    emit cbo->activated(i);
-    testsupport::Settle(1);
-}
+void EditorTest::choose(forms::ComboBox* cbo, const QString& text) { testsupport::Choose(cbo, text); }
 
 QString EditorTest::shown(ctlNumero* n) { return n->toString(); }
 

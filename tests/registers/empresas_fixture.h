@@ -7,6 +7,7 @@
 #include "platform/ado/Variant.h"
 #include "registers/frmEditarEmpresa.h"
 #include "registers/frmEmpresas.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
 
 #include <QString>
@@ -23,13 +24,13 @@ inline const QString kCuitB = QStringLiteral("20123456786");
 inline const QString kCuitC = QStringLiteral("30712345671");
 inline const QString kNroIB = QStringLiteral("9011234563");
 
-// A stored company with only its fiscal address (CHUBUT, RAWSON 9103).
+// A stored company (the shared fixture's, with only its fiscal address).
 void insertCompany(int id, const QString& cuit, const QString& rsocial);
 // A declaration naming the company of that CUIT.
 void insertDeclarationFor(const QString& cuit);
 
-ado::Variant scalar(const QString& sql);
-long count(const QString& sql);
+using testsupport::count;
+using testsupport::scalar;
 
 class EmpresasTest : public ::testing::Test {
 protected:
