@@ -94,7 +94,7 @@ void frmEmpresas::Form_Activate()
     forms::Atrapar([this] {
         CargarGrilla();
         const auto& rs = adoEmpresas->Recordset;
-        if (rs && rs->State() == 1 && rs->RecordCount() >= 1) {
+        if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1) {
             rs->MoveFirst();
             grillaEmpresas->setRow(0);
             grillaEmpresas->SelBookmarks().Add(rs->Bookmark());
@@ -135,7 +135,7 @@ void frmEmpresas::tlbMonedas_ButtonClick(const QString& key)
 void frmEmpresas::HabilitarBotones()
 {
     const auto& rs = adoEmpresas->Recordset;
-    const bool hayFilas = rs && rs->State() == 1 && rs->RecordCount() >= 1;
+    const bool hayFilas = rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1;
     for (int i : {4, 5}) tlbMonedas->Buttons(i).setEnabled(hayFilas);
 }
 

@@ -1,10 +1,7 @@
 #include "editor_fixture.h"
 
-#include "support/Driving.h"
-
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
-#include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
@@ -12,10 +9,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QTest>
-#include <QToolButton>
 
 namespace editortest {
 
@@ -88,24 +81,6 @@ frmEditarDJ& EditorTest::open(int operacion, const std::shared_ptr<clsCabDDJJ>& 
     testsupport::Settle();
     return *m_ed;
 }
-
-void EditorTest::click(forms::Toolbar* tb, const QString& key) { testsupport::ClickButton(tb, key); }
-
-void EditorTest::focusOn(QWidget* w) { testsupport::FocusOn(w); }
-
-QWidget* EditorTest::focused() const
-{
-    QWidget* f = QApplication::focusWidget();
-    // The numeric field's inner box stands for the field.
-    if (f && f->parentWidget() && qobject_cast<ctlNumero*>(f->parentWidget())) return f->parentWidget();
-    return f;
-}
-
-void EditorTest::type(QWidget* w, const QString& text) { testsupport::TypeInto(w, text); }
-
-void EditorTest::typeAndLeave(QWidget* w, const QString& text) { testsupport::TypeAndLeave(w, text); }
-
-void EditorTest::choose(forms::ComboBox* cbo, const QString& text) { testsupport::Choose(cbo, text); }
 
 QString EditorTest::shown(ctlNumero* n) { return n->toString(); }
 

@@ -7,6 +7,7 @@
 #include "platform/ado/Variant.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
+#include "support/WindowTest.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ using testsupport::scalar;
 // "PEREZ JUAN CARLOS", today 15/05/2006.
 extern const QString kNro;  // 20123456786012320060500
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public testsupport::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -46,24 +47,12 @@ public:
     frmEditarDJ& open(int operacion, const std::shared_ptr<clsCabDDJJ>& cab = nullptr);
     frmEditarDJ& ed() { return *m_ed; }
 
-    // Driving the window as the user does.
-    void click(forms::Toolbar* tb, const QString& key);     // a mouse click: the focus moves to the button
-    void type(QWidget* w, const QString& text);             // focus in, select all, type
-    void typeAndLeave(QWidget* w, const QString& text);     // ... then Tab out
-    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list (fails when absent)
-    void focusOn(QWidget* w);
-    QWidget* focused() const;
     static QString shown(ctlNumero* n);
 
     // A new declaration with every header field valid, the header unlocked.
     void fillValidHeader();
 
 protected:
-    // Every message the window shows; no real dialog ever opens in these tests.
-    QStringList prompts() const { return boxes.prompts(); }
-
-    testsupport::TempDb db;
-    testsupport::MsgBoxRecorder boxes;
     frmEditarDJ* m_ed = nullptr;
 };
 

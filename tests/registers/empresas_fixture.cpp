@@ -1,7 +1,5 @@
 #include "empresas_fixture.h"
 
-#include "support/Driving.h"
-
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
@@ -12,22 +10,17 @@
 #include "ui/MDIPrincipal.h"
 
 #include <QAbstractItemModel>
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QToolButton>
 
 namespace empresastest {
-
-void insertCompany(int id, const QString& cuit, const QString& rsocial)
-{
-    testsupport::insertCompany(id, cuit.toLongLong(), rsocial);
-}
 
 void insertDeclarationFor(const QString& cuit)
 {
     testsupport::insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
-    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"), .cuit = cuit.toLongLong()});
+    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"), .matricula = QStringLiteral("123"),
+                                    .cuit = cuit.toLongLong(), .nroDoc = 22333444, .puerto = 1,
+                                    .responsable = QStringLiteral("GOMEZ ANA"), .tipoDoc = QStringLiteral("CI")});
 }
 
 // ---------------------------------------------------------------- fixture
@@ -80,24 +73,6 @@ frmEditarEmpresa& EmpresasTest::modificar(const QString& cuit)
     click(list().tlbMonedas, QStringLiteral("modificar"));
     return editor();
 }
-
-void EmpresasTest::click(forms::Toolbar* tb, const QString& key) { testsupport::ClickButton(tb, key); }
-
-void EmpresasTest::focusOn(QWidget* w) { testsupport::FocusOn(w); }
-
-QWidget* EmpresasTest::focused() const
-{
-    QWidget* f = QApplication::focusWidget();
-    // A compound control (a date picker) stands for the inner box it hands its focus to.
-    while (f && f->parentWidget() && f->parentWidget()->focusProxy() == f) f = f->parentWidget();
-    return f;
-}
-
-void EmpresasTest::type(QWidget* w, const QString& text) { testsupport::TypeInto(w, text); }
-
-void EmpresasTest::typeAndLeave(QWidget* w, const QString& text) { testsupport::TypeAndLeave(w, text); }
-
-void EmpresasTest::choose(forms::ComboBox* cbo, const QString& text) { testsupport::Choose(cbo, text); }
 
 void EmpresasTest::selectRow(const QString& cuit)
 {

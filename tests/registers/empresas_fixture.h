@@ -9,6 +9,7 @@
 #include "registers/frmEmpresas.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
+#include "support/WindowTest.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -24,15 +25,18 @@ inline const QString kCuitB = QStringLiteral("20123456786");
 inline const QString kCuitC = QStringLiteral("30712345671");
 inline const QString kNroIB = QStringLiteral("9011234563");
 
-// A stored company (the shared fixture's, with only its fiscal address).
-void insertCompany(int id, const QString& cuit, const QString& rsocial);
+// A stored company with only its fiscal address (CHUBUT, RAWSON 9103).
+inline void insertCompany(int id, const QString& cuit, const QString& rsocial)
+{
+    testsupport::insertCompany(id, cuit.toLongLong(), rsocial);
+}
 // A declaration naming the company of that CUIT.
 void insertDeclarationFor(const QString& cuit);
 
 using testsupport::count;
 using testsupport::scalar;
 
-class EmpresasTest : public ::testing::Test {
+class EmpresasTest : public testsupport::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -45,14 +49,7 @@ public:
     frmEditarEmpresa& nueva();
     frmEditarEmpresa& modificar(const QString& cuit);
 
-    // Driving the windows as the user does.
-    void click(forms::Toolbar* tb, const QString& key);     // a mouse click: the focus moves to the button
-    void focusOn(QWidget* w);
-    void type(QWidget* w, const QString& text);             // focus in, select all, type
-    void typeAndLeave(QWidget* w, const QString& text);     // ... then Tab out
-    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list (fails when absent)
-    void selectRow(const QString& cuit);                    // a click on the list's row of that CUIT
-    QWidget* focused() const;
+    void selectRow(const QString& cuit);  // a click on the list's row of that CUIT
 
     // A new company "PESQUERA DEL SUR S.A." number 10 with kCuitA and only
     // the fiscal address, every check passing.
@@ -61,10 +58,6 @@ public:
     QStringList rows();
 
 protected:
-    QStringList prompts() const { return boxes.prompts(); }
-
-    testsupport::TempDb db;
-    testsupport::MsgBoxRecorder boxes;
     MDIPrincipal* main = nullptr;
 };
 

@@ -96,8 +96,7 @@ TEST_F(CompanyList, OpensFromTheMenuWithItsButtonsAndColumnsAndClosesGivingTheMe
     ASSERT_EQ(f.grillaEmpresas->SelBookmarks().Count(), 1);
     EXPECT_EQ(f.grillaEmpresas->SelBookmarks().Item(0), 1);
     EXPECT_EQ(rows().value(0), QStringLiteral("1|30708123451|ARGENPESCA S.A.||1|SOCIEDAD ANÓNIMA (S.A.)|01/01/2005||"
-                                              "RIVADAVIA 100|1|CIUDAD AUTÓNOMA DE BUENOS AIRES|2|"
-                                              "CIUDAD AUTÓNOMA DE BUENOS AIRES|9120||||||||||||"));
+                                              "RIVADAVIA 100|40|RAWSON|26|CHUBUT|9103||||||||||||"));
     testsupport::Screenshot(f.subWindow(), QStringLiteral("empresas_lista"));
 
     click(f.tlbMonedas, QStringLiteral("salir"));

@@ -26,9 +26,7 @@ void insertVessel(int id, const QString& matricula, const QString& nombre)
 void insertCompany(int id, qint64 cuit, const QString& rsocial)
 {
     de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, "
-                                       "GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) values (%1, %2, %3, (select min(GTSO_ID) from LNV_GLB_TB_TIPOS_SOCIEDAD), "
-                                       "'2005-01-01', 'RIVADAVIA 100', (select min(GLOC_ID) from LNV_GLB_TB_LOCALIDADES), "
-                                       "(select GPRO_ID from LNV_GLB_TB_LOCALIDADES order by GLOC_ID limit 1), '9120')")
+                                       "GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) values (%1, %2, %3, 1, '2005-01-01', 'RIVADAVIA 100', 40, 26, '9103')")
                             .arg(id)
                             .arg(cuit)
                             .arg(q(rsocial)));

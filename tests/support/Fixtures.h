@@ -12,7 +12,8 @@
 
 namespace testsupport {
 
-// Register rows with the fewest columns the schema asks for.
+// Register rows with the fewest columns the schema asks for; a company has
+// only its fiscal address (RIVADAVIA 100, RAWSON, CHUBUT, 9103).
 void insertVessel(int id, const QString& matricula, const QString& nombre);
 void insertCompany(int id, qint64 cuit, const QString& rsocial);
 
