@@ -218,6 +218,9 @@ void frmEditarEmbarcacion::Operacion(std::int32_t op, const std::shared_ptr<clsE
     } else {
         setCaption(QStringLiteral("Nueva Embarcación"));
         mEmbarcacion = std::make_shared<clsEmbarcacion>();
+        // The open editor may come from a change, which locked the matrícula:
+        // a new vessel needs one of its own.
+        txt_Matricula->setEnabled(true);
         for (forms::DatePicker* d : {dtp_FAlta, dtp_FBaja, dtp_FBotadura, dtp_FInscL7351}) d->setMaxDate(text::Today());
         dtp_FAlta->setValue(text::Today());
         dtp_FBaja->setNoValue();

@@ -125,6 +125,14 @@ TEST_F(Vessels, TheListShowsEveryVesselWithItsColumnsAndSelectsTheFirst)
     click(f.tlbMonedas, "salir");
     EXPECT_EQ(forms::Form::Existing<frmEmbarcaciones>(), nullptr);
     EXPECT_TRUE(menusEnabled());
+
+    // The close box closes it too, and gives the menus back.
+    frmEmbarcaciones& again = openList();
+    EXPECT_FALSE(menusEnabled());
+    again.subWindow()->close();
+    testsupport::Settle();
+    EXPECT_EQ(forms::Form::Existing<frmEmbarcaciones>(), nullptr);
+    EXPECT_TRUE(menusEnabled());
 }
 
 TEST_F(Vessels, AnEmptyRegisterOffersOnlyNewAndExit)
@@ -172,6 +180,27 @@ TEST_F(Vessels, ModificarHandsTheSelectedRowToTheEditor)
     EXPECT_EQ(&ed(), &e);
     EXPECT_EQ(values(e), QStringLiteral("11|123|fixed|DON JUAN|COSTERO|RAWSON|-|05/11/2004|-|-|0,00||0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|||||-"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+}
+
+// "Nuevo" on the editor left open by a change keeps what it showed, but the
+// new vessel gets a matrícula of its own.
+TEST_F(Vessels, NuevoOnTheOpenEditorUnlocksTheMatricula)
+{
+    insertTwo();
+    frmEditarEmbarcacion& e = openExisting(0);
+    frmEmbarcaciones& f = *forms::Form::Existing<frmEmbarcaciones>();
+    main->mdiArea()->setActiveSubWindow(f.subWindow());
+    testsupport::Settle();
+    click(f.tlbMonedas, "nuevo");
+    EXPECT_EQ(&ed(), &e);
+    EXPECT_EQ(e.Caption(), QStringLiteral("Nueva Embarcación"));
+    EXPECT_TRUE(e.txt_Matricula->isEnabled());
+    EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("DON JUAN"));
+    type(e.txt_IdEmbarcacion, QStringLiteral("12"));
+    type(e.txt_Matricula, QStringLiteral("124"));
+    click(e.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(stored(12), QStringLiteral("12|124|DON JUAN|2|null|15/05/2006|null|null|0|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
 }
 
 TEST_F(Vessels, ARowTheRecordCannotTakeIsNamedAndNothingOpens)
@@ -395,8 +424,11 @@ TEST_F(Vessels, ANewVesselStoresEmptyOptionalFieldsAsNullAndTheAgreementAsOneOrZ
 TEST_F(Vessels, AChangeIsStoredByTheMatriculaAndMayRenumberTheVessel)
 {
     insertTwo();
-    exec(QStringLiteral("update LNV_PES_TB_EMBARCACIONES set PBAR_MARCAMOTOR = 'YANMAR', PBAR_CONVENIO_GOLFO = 1 where PBAR_ID = 11"));
+    // A launch date after today (typed before the clock was right) opens as stored and stays.
+    exec(QStringLiteral("update LNV_PES_TB_EMBARCACIONES set PBAR_MARCAMOTOR = 'YANMAR', PBAR_CONVENIO_GOLFO = 1, "
+                        "PBAR_FBOTADURA = '2006-12-01' where PBAR_ID = 11"));
     frmEditarEmbarcacion& e = openExisting(0);
+    EXPECT_EQ(e.dtp_FBotadura->Date(), QDate(2006, 12, 1));
     type(e.txt_IdEmbarcacion, QStringLiteral("12"));
     type(e.txt_nombre, QStringLiteral("don juan ii"));
     type(e.txt_MarcaMotor, QString());
@@ -406,7 +438,7 @@ TEST_F(Vessels, AChangeIsStoredByTheMatriculaAndMayRenumberTheVessel)
     click(e.toolbar, "aceptar");
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(editorOpen());
-    EXPECT_EQ(stored(12), QStringLiteral("12|123|DON JUAN II|2|null|05/11/2004|30/04/2006|null|9,8|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
+    EXPECT_EQ(stored(12), QStringLiteral("12|123|DON JUAN II|2|null|05/11/2004|30/04/2006|01/12/2006|9,8|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
     EXPECT_EQ(vessels(), 2);
 }
 
