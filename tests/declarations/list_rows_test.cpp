@@ -167,3 +167,30 @@ TEST_F(LongList, ReactivationReadsAgainOnlyAfterAChange)
 }
 
 }  // namespace
+
+namespace {
+
+// Each list window's view has the shape the lists read as shown; a view
+// changed out of it would quietly fall back to reading every row.
+TEST(ListViews, AreReadAsShownAndShowWhatTheSnapshotShows)
+{
+    testsupport::TempDb db(true);
+    insertDeclaration({.nro = QStringLiteral("30708123451012320060501")});
+    insertDeclaration({.nro = QStringLiteral("30708123451012320060401"), .mes = 4});
+    for (const char* view : {"PES_VW_CAB_DDJJ7351", "PES_VW_EMPRESAS", "PES_VW_EMBARCACIONES"}) {
+        SCOPED_TRACE(view);
+        const QString sql = QStringLiteral("select * FROM ") + QString::fromLatin1(view);
+        ado::Recordset keyset, again, snapshot;
+        keyset.Open(sql, de1::conn(), ado::adOpenKeyset);
+        again.Open(sql, de1::conn(), ado::adOpenKeyset);
+        snapshot.Open(sql, de1::conn(), ado::adOpenStatic);
+        EXPECT_TRUE(keyset.SameRows(again));
+        ASSERT_GT(snapshot.RecordCount(), 0);
+        ASSERT_EQ(keyset.RecordCount(), snapshot.RecordCount());
+        for (long r = 0; r < snapshot.RecordCount(); ++r)
+            for (int c = 0; c < snapshot.FieldCount(); ++c)
+                EXPECT_EQ(keyset.at(r, c), snapshot.at(r, c)) << r << "/" << c;
+    }
+}
+
+}  // namespace
