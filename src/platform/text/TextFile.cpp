@@ -28,11 +28,18 @@ char toByte(char16_t c)
     return '?';
 }
 
-platform::Error fileError(long number)
+platform::Error fileError(long number, const QString& path = {})
 {
+    // Whatever failed after the file was begun, nothing existing was touched.
+    const QString intacto = QStringLiteral(" El archivo '%1' no se modificó.").arg(QDir::toNativeSeparators(path));
     switch (number) {
     case 52: return platform::Error(52, QStringLiteral("Nombre o número de archivo incorrecto"));
-    case 57: return platform::Error(57, QStringLiteral("Error de E/S en el dispositivo"));
+    case 57: return platform::Error(57, QStringLiteral("Error de E/S en el dispositivo.") + intacto);
+    case 61: return platform::Error(61, QStringLiteral("Disco lleno.") + intacto);
+    case 70:
+        return platform::Error(70, QStringLiteral("Permiso denegado: no se puede crear un archivo en la carpeta '%1' "
+                                                  "(es de sólo lectura o no tiene permiso).")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
     case 76: return platform::Error(76, QStringLiteral("No se encontró la ruta de acceso"));
     default: return platform::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo"));
     }
@@ -53,8 +60,11 @@ QByteArray ToWindows1252(const QString& s)
 
 // The file is written beside its final place and takes its name at Close:
 // a run that fails half-way leaves neither a cut file nor a lost old one.
+// Never written in place: where no file can be made beside it (a read-only
+// folder) the export fails instead.
 struct TextFile::Impl {
     QSaveFile file;
+    QString path;
     bool open = false;
 };
 
@@ -65,10 +75,13 @@ TextFile::TextFile(const QString& path) : d(std::make_unique<Impl>())
         throw fileError(76);
     if (info.isDir())
         throw fileError(75);
-    d->file.setFileName(info.absoluteFilePath());
-    d->file.setDirectWriteFallback(true);
-    if (!d->file.open(QIODevice::WriteOnly))
-        throw fileError(75);
+    d->path = info.absoluteFilePath();
+    d->file.setFileName(d->path);
+    // Unbuffered: a write that fails while a buffer is flushed at commit is
+    // not reported by QSaveFile, which would then put a cut file in place.
+    if (!d->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw fileError(d->file.error() == QFileDevice::OpenError || d->file.error() == QFileDevice::PermissionsError
+                            ? 70 : 75, d->path);
     d->open = true;
 }
 
@@ -84,8 +97,12 @@ void TextFile::WriteLine(const QString& line)
         throw fileError(52);
     QByteArray bytes = ToWindows1252(line);
     bytes.append("\r\n", 2);
-    if (d->file.write(bytes) != bytes.size())
-        throw fileError(57);
+    if (d->file.write(bytes) != bytes.size()) {
+        const bool lleno = d->file.error() == QFileDevice::ResourceError;
+        d->open = false;
+        d->file.cancelWriting();
+        throw fileError(lleno ? 61 : 57, d->path);
+    }
 }
 
 void TextFile::Close()
@@ -95,7 +112,7 @@ void TextFile::Close()
     d->open = false;
     if (!d->file.commit()) {
         const auto err = d->file.error();
-        throw fileError(err == QFileDevice::WriteError || err == QFileDevice::ResourceError ? 57 : 75);
+        throw fileError(err == QFileDevice::ResourceError ? 61 : err == QFileDevice::WriteError ? 57 : 75, d->path);
     }
 }
 
