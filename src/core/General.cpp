@@ -2,7 +2,7 @@
 
 #include "core/de1.h"
 #include "core/schema/Database.h"
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/MsgBox.h"
 

@@ -1,13 +1,14 @@
 #include "core/controls/ctlNumero.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
+#include "platform/forms/KeyPress.h"
+#include "platform/forms/LostFocus.h"
 #include "platform/text/Text.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -23,11 +24,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    void deliver(int keyAscii, QKeyEvent* original);
+    void deliver(int keyAscii, QKeyEvent* e, bool asTyped);
     ctlNumero* m_owner;
     bool m_inside = false;  // entered and not yet left
 };
@@ -48,40 +48,10 @@ int keyAsciiOf(const QKeyEvent* e)
         return 3;
     if (e->matches(QKeySequence::Cut))
         return 24;
-    switch (e->key()) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Delete: return -1;
-    default: break;
-    }
-    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    if (mods == Qt::ControlModifier) {
-        if (e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
-            return e->key() - Qt::Key_A + 1;
-        return -1;
-    }
-    if (mods == Qt::AltModifier)
-        return -1;
-    const QString t = e->text();
-    if (t.isEmpty() || t.at(0).unicode() == 127)
-        return -1;
-    return t.at(0).unicode();
-}
-
-Qt::Key keyOf(int keyAscii)
-{
-    switch (keyAscii) {
-    case 8: return Qt::Key_Backspace;
-    case 13: return Qt::Key_Return;
-    case 27: return Qt::Key_Escape;
-    default: break;
-    }
-    const QChar c(keyAscii);
-    if (keyAscii < 128 && c.isLetter())
-        return Qt::Key(c.toUpper().unicode());
-    return Qt::Key(keyAscii);
+    if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier && e->key() >= Qt::Key_A
+        && e->key() <= Qt::Key_Z)
+        return e->key() - Qt::Key_A + 1;
+    return forms::KeyAsciiOf(*e);
 }
 
 // A value as the field writes it before formatting: to 15 significant
@@ -96,32 +66,13 @@ QString plainText(double v)
     return text::CStr(rounded);
 }
 
-bool passiveFocusChange(const QFocusEvent* e)
-{
-    return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
-}
-
-// The window, or MDI child window, a widget sits in.
-const QWidget* frameOf(const QWidget* w)
-{
-    for (; w; w = w->parentWidget())
-        if (w->isWindow() || qobject_cast<const QMdiSubWindow*>(w))
-            return w;
-    return nullptr;
-}
-
 }  // namespace
 
 ctlNumeroTextBox::ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner)
 {
-    // Code may send the focus to another control of the window while a
-    // message box holds the activation; no focus-out reaches the box then,
-    // so the field is left when that control gets the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (m_inside && now && now != this && frameOf(now) == frameOf(this)) {
-            m_inside = false;
-            m_owner->txtLostFocus();
-        }
+    forms::OnLostFocus(this, [this] {
+        m_inside = false;
+        m_owner->txtLostFocus();
     });
 }
 
@@ -142,22 +93,21 @@ void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    deliver(k, k == original ? e : nullptr);
+    deliver(k, e, k == original);
 }
 
-void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* original)
+void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* e, bool asTyped)
 {
     // The box takes MaxLength characters from the keyboard; text given by
     // code is never cut.
     const int limit = m_owner->MaxLength();
     if (keyAscii >= 32 && limit > 0 && !isReadOnly() && text().size() - selectedText().size() >= limit)
         return;
-    if (original) {
-        QLineEdit::keyPressEvent(original);
+    if (asTyped) {
+        QLineEdit::keyPressEvent(e);
         return;
     }
-    QKeyEvent ev(QEvent::KeyPress, keyOf(keyAscii), Qt::NoModifier,
-                 keyAscii == 8 || keyAscii == 13 || keyAscii == 27 ? QString() : QString(QChar(keyAscii)));
+    QKeyEvent ev = forms::TeclaCambiada(*e, keyAscii);
     QLineEdit::keyPressEvent(&ev);
 }
 
@@ -177,17 +127,6 @@ void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)
     if (!m_inside) {
         m_inside = true;
         m_owner->txtGotFocus();
-    }
-}
-
-void ctlNumeroTextBox::focusOutEvent(QFocusEvent* e)
-{
-    QLineEdit::focusOutEvent(e);
-    // A message box or another window taking the focus for a while does not
-    // leave the field: its handlers must not run (and show messages) then.
-    if (m_inside && !passiveFocusChange(e)) {
-        m_inside = false;
-        m_owner->txtLostFocus();
     }
 }
 
@@ -221,7 +160,7 @@ void ctlNumero::setMaxLength(std::int32_t length)
     if (length > 32767 || length < -32768)
         throw platform::RuntimeError(platform::ErrOverflow);
     if (length < 0)
-        throw platform::Error(380, QStringLiteral("El valor de la propiedad no es válido"));
+        throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
     m_maxLength = std::int16_t(length);
     emit PropertyChanged(QStringLiteral("MaxLength"));
 }
@@ -352,4 +291,10 @@ void ctlNumero::WriteProperties(QVariantMap& bag) const
     write("CantDecimales", int(m_decimals), 2);
     bag.insert(QStringLiteral("Value"), m_value);
     write("MaxLength", int(m_maxLength), 0);
+}
+
+QString NumeroSQL(const ctlNumero* n)
+{
+    const QString s = n->toSQL();
+    return s.isEmpty() ? QStringLiteral("0") : s;
 }

@@ -34,6 +34,14 @@ public:
     // rows it changed, and is left alone when the statement fails.
     void Execute(const QString& sql, long* recordsAffected = nullptr, long options = -1);
 
+    // One user action, one commit: statements that belong together run
+    // between BeginTrans and CommitTrans, and RollbackTrans undoes them all.
+    // Transactions do not nest (a second BeginTrans is an error).
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool InTransaction() const;
+
     // How long a statement waits for another instance's lock before it
     // fails with the "in use" error (milliseconds).
     void setBusyTimeout(int milliseconds);
@@ -49,6 +57,21 @@ private:
     sqlite3* m_db = nullptr;
     int m_busyTimeout = 5000;
     QString m_connectionString;
+};
+
+// Rolls back on destruction unless committed: a step that throws leaves
+// nothing of its statements stored.
+class Transaccion {
+public:
+    explicit Transaccion(Connection& conn) : m_conn(conn) { m_conn.BeginTrans(); }
+    ~Transaccion();
+    Transaccion(const Transaccion&) = delete;
+    Transaccion& operator=(const Transaccion&) = delete;
+    void Commit();
+
+private:
+    Connection& m_conn;
+    bool m_done = false;
 };
 
 // Parsed keywords of a connection string (keys compared without case).

@@ -1,6 +1,6 @@
 #include "platform/text/TextFile.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,19 +30,15 @@ char toByte(char16_t c)
 
 platform::Error fileError(long number, const QString& path = {})
 {
-    // Whatever failed after the file was begun, nothing existing was touched.
-    const QString intacto = QStringLiteral(" El archivo '%1' no se modificó.").arg(QDir::toNativeSeparators(path));
-    switch (number) {
-    case 52: return platform::Error(52, QStringLiteral("Nombre o número de archivo incorrecto"));
-    case 57: return platform::Error(57, QStringLiteral("Error de E/S en el dispositivo.") + intacto);
-    case 61: return platform::Error(61, QStringLiteral("Disco lleno.") + intacto);
-    case 70:
-        return platform::Error(70, QStringLiteral("Permiso denegado: no se puede crear un archivo en la carpeta '%1' "
-                                                  "(es de sólo lectura o no tiene permiso).")
-                                       .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
-    case 76: return platform::Error(76, QStringLiteral("No se encontró la ruta de acceso"));
-    default: return platform::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo"));
-    }
+    QString text = platform::ErrorText(number);
+    // Which file, and that nothing existing was touched.
+    const QString native = QDir::toNativeSeparators(path);
+    if (number == platform::ErrPermissionDenied)
+        text += QStringLiteral(": no se puede crear un archivo en la carpeta '%1' (es de sólo lectura o no tiene permiso).")
+                    .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    else if (number == platform::ErrDiskFull || number == platform::ErrDeviceIO)
+        text += QStringLiteral(". El archivo '%1' no se modificó.").arg(native);
+    return platform::Error(number, text);
 }
 
 }  // namespace
@@ -81,7 +77,7 @@ TextFile::TextFile(const QString& path) : d(std::make_unique<Impl>())
     // not reported by QSaveFile, which would then put a cut file in place.
     if (!d->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw fileError(d->file.error() == QFileDevice::OpenError || d->file.error() == QFileDevice::PermissionsError
-                            ? 70 : 75, d->path);
+                            ? platform::ErrPermissionDenied : platform::ErrPathFileAccess, d->path);
     d->open = true;
 }
 
@@ -101,7 +97,7 @@ void TextFile::WriteLine(const QString& line)
         const bool lleno = d->file.error() == QFileDevice::ResourceError;
         d->open = false;
         d->file.cancelWriting();
-        throw fileError(lleno ? 61 : 57, d->path);
+        throw fileError(lleno ? platform::ErrDiskFull : platform::ErrDeviceIO, d->path);
     }
 }
 
@@ -112,7 +108,10 @@ void TextFile::Close()
     d->open = false;
     if (!d->file.commit()) {
         const auto err = d->file.error();
-        throw fileError(err == QFileDevice::ResourceError ? 61 : err == QFileDevice::WriteError ? 57 : 75, d->path);
+        throw fileError(err == QFileDevice::ResourceError ? platform::ErrDiskFull
+                        : err == QFileDevice::WriteError  ? platform::ErrDeviceIO
+                                                          : platform::ErrPathFileAccess,
+                        d->path);
     }
 }
 
