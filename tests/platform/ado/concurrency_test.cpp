@@ -2,9 +2,11 @@
 // machine: waits, the "in use" failure, and what each sees of the other.
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "support/Places.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -136,6 +138,33 @@ TEST_F(TwoConnections, OpeningWhileAnotherCommitsInALoopWaitsInsteadOfFailing)
         EXPECT_NO_THROW(count(c)) << "start " << i;
     }
     EXPECT_GT(writer.commits, 3);
+}
+
+// A commit the disk cannot take (full) stores nothing of the action, and
+// the connection goes on: not left inside a transaction that would swallow
+// every later statement.
+TEST_F(TwoConnections, ACommitTheDiskCannotTakeStoresNothingAndTheConnectionGoesOn)
+{
+    mine.Execute(QStringLiteral("insert into L (V) values (1)"));
+    Connection other;
+    other.Open(connectionString());
+    {
+        testsupport::FullDisk full(QFileInfo(path + QStringLiteral("-wal")).size() + 2048);
+        try {
+            Transaccion t(mine);
+            mine.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 20000) "
+                                        "insert into L (V) select i from n"));
+            t.Commit();
+            ADD_FAILURE() << "committed past a full disk";
+        } catch (const AdoError& e) {
+            EXPECT_FALSE(e.Description.isEmpty());
+        }
+    }
+    EXPECT_FALSE(mine.InTransaction());
+    EXPECT_EQ(count(mine), 1);
+    EXPECT_EQ(count(other), 1);
+    mine.Execute(QStringLiteral("insert into L (V) values (2)"));
+    EXPECT_EQ(count(other), 2) << "a later statement commits on its own again";
 }
 
 }  // namespace
