@@ -184,6 +184,9 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         CargarDetalle();
         HabilitarDetalle(true);
         for (int tab : {2, 3}) SSTab1->setTabEnabled(tab, true);
+        // A tab already shown is not chosen again: its slips would be the
+        // previous declaration's.
+        if (SSTab1->Tab() == 3) CargarPagos();
     }
     HabilitarCabecera(true);
     // Year, month, vessel and company form the number: fixed once inserted.

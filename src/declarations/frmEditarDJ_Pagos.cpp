@@ -99,12 +99,14 @@ void frmEditarDJ::crearPagos(QWidget* page)
     abajo->addWidget(fra_detalle);
 
     fra_Pagos = Nombrado(new QGroupBox(QStringLiteral("Formas de Pago"), page), "fra_Pagos");
+    // A small table: cash and one row per cheque under the headings
+    // "Nº", "Banco" and "Importe", the total under the amounts.
     auto* pagos = new QGridLayout(fra_Pagos);
     nroEfectivo = Nombrado(new ctlNumero(fra_Pagos), "nroEfectivo");
-    pagos->addWidget(Etiqueta(QStringLiteral("Efectivo"), nroEfectivo, fra_Pagos), 0, 0);
-    pagos->addWidget(nroEfectivo, 0, 2);
-    // One row per cheque; each box says which cheque it belongs to, the
-    // captions on screen being the same for both.
+    pagos->addWidget(Etiqueta(QStringLiteral("Efectivo"), nroEfectivo, fra_Pagos), 1, 0);
+    pagos->addWidget(nroEfectivo, 1, 3);
+    // Each box says which cheque it belongs to, the captions on screen
+    // being the same for both.
     struct Cheque {
         QLineEdit*& nro;
         QLineEdit*& banco;
@@ -116,35 +118,37 @@ void frmEditarDJ::crearPagos(QWidget* page)
         {txt_NroCheque1, txtCheque1_Banco, nroCheque1_Monto, {"txt_NroCheque1", "txtCheque1_Banco", "nroCheque1_Monto"}, "primer"},
         {txt_NroCheque2, txtCheque2_Banco, nroCheque2_Monto, {"txt_NroCheque2", "txtCheque2_Banco", "nroCheque2_Monto"}, "segundo"},
     };
-    int fila = 1;
+    int fila = 2;
     for (const Cheque& c : cheques) {
         const QString cual = QString::fromLatin1(c.cual);
         c.nro = Nombrado(new QLineEdit(fra_Pagos), c.nombres[0]);
         c.nro->setMaxLength(15);
-        c.nro->setMinimumWidth(c.nro->fontMetrics().horizontalAdvance(QString(10, QChar('0'))));
-        c.nro->setMaximumWidth(c.nro->fontMetrics().horizontalAdvance(QString(13, QChar('0'))));
+        c.nro->setMinimumWidth(c.nro->fontMetrics().horizontalAdvance(QString(9, QChar('0'))));
+        c.nro->setMaximumWidth(c.nro->fontMetrics().horizontalAdvance(QString(15, QChar('0'))));
         c.nro->setAccessibleName(QStringLiteral("Nº del %1 cheque").arg(cual));
         c.banco = Nombrado(new QLineEdit(fra_Pagos), c.nombres[1]);
         c.banco->setMaxLength(30);
-        c.banco->setMinimumWidth(c.banco->fontMetrics().horizontalAdvance(QString(16, QChar('N'))));
+        c.banco->setMinimumWidth(c.banco->fontMetrics().horizontalAdvance(QString(20, QChar('N'))));
         c.banco->setAccessibleName(QStringLiteral("Banco del %1 cheque").arg(cual));
         c.monto = Nombrado(new ctlNumero(fra_Pagos), c.nombres[2]);
         c.monto->setAccessibleName(QStringLiteral("Importe del %1 cheque").arg(cual));
-        pagos->addWidget(new QLabel(QStringLiteral("Cheque"), fra_Pagos), fila, 0);
-        QLabel* nro = Etiqueta(QStringLiteral("Nº"), c.nro, fra_Pagos);
-        if (fila == 1) lbl_NroCheque = Nombrado(nro, "lbl_NroCheque");
-        pagos->addWidget(nro, fila, 1);
-        pagos->addWidget(c.nro, fila, 2);
-        pagos->addWidget(Etiqueta(QStringLiteral("Banco"), c.banco, fra_Pagos), fila, 3);
-        pagos->addWidget(c.banco, fila, 4);
-        pagos->addWidget(Etiqueta(QStringLiteral("Importe"), c.monto, fra_Pagos), fila, 5);
-        pagos->addWidget(c.monto, fila, 6);
+        pagos->addWidget(Etiqueta(QStringLiteral("Cheque"), c.nro, fra_Pagos), fila, 0);
+        pagos->addWidget(c.nro, fila, 1);
+        pagos->addWidget(c.banco, fila, 2);
+        pagos->addWidget(c.monto, fila, 3);
         ++fila;
     }
+    lbl_NroCheque = Nombrado(Etiqueta(QStringLiteral("Nº"), txt_NroCheque1, fra_Pagos), "lbl_NroCheque");
+    pagos->addWidget(lbl_NroCheque, 0, 1);
+    pagos->addWidget(Etiqueta(QStringLiteral("Banco"), txtCheque1_Banco, fra_Pagos), 0, 2);
+    pagos->addWidget(Etiqueta(QStringLiteral("Importe"), nroCheque1_Monto, fra_Pagos), 0, 3);
     nroTotalFormasPago = Nombrado(new ctlNumero(fra_Pagos), "nroTotalFormasPago");
-    pagos->addWidget(Etiqueta(QStringLiteral("Total Pago"), nroTotalFormasPago, fra_Pagos), fila, 5);
-    pagos->addWidget(nroTotalFormasPago, fila, 6);
-    pagos->setColumnStretch(4, 1);
+    QLabel* totalPago = Etiqueta(QStringLiteral("Total Pago"), nroTotalFormasPago, fra_Pagos);
+    totalPago->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pagos->addWidget(totalPago, fila, 2);
+    pagos->addWidget(nroTotalFormasPago, fila, 3);
+    pagos->setColumnStretch(2, 1);
+    pagos->setRowStretch(fila + 1, 1);
     abajo->addWidget(fra_Pagos, 1);
     pageLayout->addLayout(abajo);
 
@@ -156,7 +160,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroTotalFormasPago}) n->setValue(0);
     nroTotalFormasPago->setEnabled(false);  // the sum of the forms of payment
     // Wide enough for the largest amount a slip takes.
-    const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("99.999.999,99")) + 16;
+    const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("9.999.999,99")) + 16;
     for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto,
                          nroCheque2_Monto, nroTotalFormasPago})
         n->setMinimumWidth(ancho);
@@ -457,10 +461,16 @@ void frmEditarDJ::GuardarPagoActual()
 void frmEditarDJ::HabilitarPagos(bool Habilitar)
 {
     const bool filas = TienePagos();
+    const auto campos = [&] {
+        fra_detalle->setEnabled(!Habilitar);
+        fra_Pagos->setEnabled(!Habilitar);
+        grilla_pagos->setEnabled(Habilitar);
+    };
+    // A button that disables itself hands its focus on: when the section
+    // locks, the fields go first so that focus never lands in one of them.
+    if (Habilitar) campos();
     tlb_BoletadePago->Buttons(1).setEnabled(Habilitar);
     for (int b : {2, 3, 7}) tlb_BoletadePago->Buttons(b).setEnabled(filas && Habilitar);
     for (int b : {4, 5}) tlb_BoletadePago->Buttons(b).setEnabled(!Habilitar);
-    fra_detalle->setEnabled(!Habilitar);
-    fra_Pagos->setEnabled(!Habilitar);
-    grilla_pagos->setEnabled(Habilitar);
+    if (!Habilitar) campos();
 }

@@ -3,6 +3,8 @@
 #include "declarations/frmDDJJ.h"
 #include "registers/frmEmpresas.h"
 #include "core/MenuPrincipal.h"
+#include "registers/frmEmbarcaciones.h"
+#include "registers/frmPrecios.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
@@ -92,14 +94,23 @@ void MDIPrincipal::closeEvent(QCloseEvent* e)
     QApplication::quit();
 }
 
-// The list windows open here as they are built; until then the item does nothing.
 void MDIPrincipal::op_empresas_Click()
 {
     HabDeshabMenu(false);
     forms::Form::Instance<frmEmpresas>().Show();
 }
-void MDIPrincipal::op_Embarcaciones_Click() {}
-void MDIPrincipal::op_Precios_Click() {}
+
+void MDIPrincipal::op_Embarcaciones_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmEmbarcaciones>().Show();
+}
+
+void MDIPrincipal::op_Precios_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmPrecios>().Show();
+}
 
 void MDIPrincipal::op_DDJJ_Click()
 {
