@@ -221,6 +221,18 @@ TEST_F(GuiaCabecera, AStoredGuideOpensWithItsValuesAndOnlyModificar)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
 }
 
+TEST_F(GuiaCabecera, AGuideDatedAfterTodayOpensAsStoredAndANewOneStopsAtToday)
+{
+    insertGuide({.nro = QStringLiteral("G5"), .fecha = QStringLiteral("2006-05-20")});
+    openGuias();
+    modificarGuia();
+    EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 20));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
+    click(ed().tlb_guias, QStringLiteral("nuevo"));
+    EXPECT_EQ(g().dtp_FechaG->MaxDate(), QDate(2006, 5, 15));
+    EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 15));
+}
+
 TEST_F(GuiaCabecera, ARateThatMatchesNoItemIsLeftUnselectedAndAskedFor)
 {
     insertGuide({.nro = QStringLiteral("G5"), .alicuota = 3});
