@@ -6,6 +6,7 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
@@ -78,7 +79,13 @@ QSize frmEditarDJ::sizeHint() const
     return want.boundedTo(area->viewport()->size() - QSize(16, 40)).expandedTo(minimumSizeHint());
 }
 
-QString frmEditarDJ::NroDJ23() const { return text::PadLeft(txt_NroDJ->text(), 23, QChar('0')); }
+QString frmEditarDJ::NroDJ23() const
+{
+    // It goes into SQL between quotes as it is: nothing but its 23 digits may.
+    const QString nro = text::PadLeft(txt_NroDJ->text(), 23, QChar('0'));
+    if (!text::EsEnteroSimple(nro, 23)) throw platform::RuntimeError(platform::ErrInvalidCall);
+    return nro;
+}
 
 void frmEditarDJ::Form_Load()
 {

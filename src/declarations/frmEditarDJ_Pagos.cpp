@@ -461,10 +461,16 @@ void frmEditarDJ::GuardarPagoActual()
 void frmEditarDJ::HabilitarPagos(bool Habilitar)
 {
     const bool filas = TienePagos();
+    const auto campos = [&] {
+        fra_detalle->setEnabled(!Habilitar);
+        fra_Pagos->setEnabled(!Habilitar);
+        grilla_pagos->setEnabled(Habilitar);
+    };
+    // A button that disables itself hands its focus on: when the section
+    // locks, the fields go first so that focus never lands in one of them.
+    if (Habilitar) campos();
     tlb_BoletadePago->Buttons(1).setEnabled(Habilitar);
     for (int b : {2, 3, 7}) tlb_BoletadePago->Buttons(b).setEnabled(filas && Habilitar);
     for (int b : {4, 5}) tlb_BoletadePago->Buttons(b).setEnabled(!Habilitar);
-    fra_detalle->setEnabled(!Habilitar);
-    fra_Pagos->setEnabled(!Habilitar);
-    grilla_pagos->setEnabled(Habilitar);
+    if (!Habilitar) campos();
 }

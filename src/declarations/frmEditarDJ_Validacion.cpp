@@ -60,7 +60,9 @@ bool frmEditarDJ::ValidarCabecera()
         {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de desembarco", cbo_Puertos},
         {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado", cbo_EstadosDJ},
         {!nroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
-        {txt_Matricula->text().isEmpty(), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
+        // Four digits of the declaration number: anything else would break
+        // its 23 digits and the statements it keys.
+        {!EsEnteroSimple(txt_Matricula->text(), 4), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
         {cbo_barcos->ListIndex() < 0, "Ingresar el nombre de la Embarcación", cbo_barcos},
         {!nroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
         {!EsEnteroSimple(txt_CUIT->text(), kDigitosCUIT), "Ingrese el CUIT de la Empresa", txt_CUIT},

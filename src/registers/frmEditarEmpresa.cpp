@@ -90,28 +90,28 @@ frmEditarEmpresa::frmEditarEmpresa()
     root->addLayout(datos);
 
     // The three addresses, one under the other.
-    const Domicilio fiscal = crearDomicilio(QStringLiteral("Domicilio Fiscal"), "Frame2", "DFiscal");
-    Frame2 = fiscal.frame;
-    txt_DomicilioFiscal = Nombrado(fiscal.domicilio, "txt_DomicilioFiscal");
-    cbo_provincia_DFiscal = fiscal.provincia;
-    cbo_localidad_DFiscal = fiscal.localidad;
-    txt_CodPostal_DFiscal = fiscal.codPostal;
-    const Domicilio real = crearDomicilio(QStringLiteral("Domicilio Real"), "Frame1", "DReal");
-    Frame1 = real.frame;
-    txt_DomicilioReal = Nombrado(real.domicilio, "txt_DomicilioReal");
-    cbo_provincia_DReal = real.provincia;
-    cbo_localidad_DReal = real.localidad;
-    txt_CodPostal_DReal = real.codPostal;
-    const Domicilio legal = crearDomicilio(QStringLiteral("Domicilio Legal"), "Frame3", "DLegal");
-    Frame3 = legal.frame;
-    txt_DomicilioLegal = Nombrado(legal.domicilio, "txt_DomicilioLegal");
-    cbo_provincia_DLegal = legal.provincia;
-    cbo_localidad_DLegal = legal.localidad;
-    txt_CodPostal_DLegal = legal.codPostal;
+    mFiscal = crearDomicilio(QStringLiteral("Domicilio Fiscal"), "Frame2", "DFiscal");
+    Frame2 = mFiscal.frame;
+    txt_DomicilioFiscal = Nombrado(mFiscal.domicilio, "txt_DomicilioFiscal");
+    cbo_provincia_DFiscal = mFiscal.provincia;
+    cbo_localidad_DFiscal = mFiscal.localidad;
+    txt_CodPostal_DFiscal = mFiscal.codPostal;
+    mReal = crearDomicilio(QStringLiteral("Domicilio Real"), "Frame1", "DReal");
+    Frame1 = mReal.frame;
+    txt_DomicilioReal = Nombrado(mReal.domicilio, "txt_DomicilioReal");
+    cbo_provincia_DReal = mReal.provincia;
+    cbo_localidad_DReal = mReal.localidad;
+    txt_CodPostal_DReal = mReal.codPostal;
+    mLegal = crearDomicilio(QStringLiteral("Domicilio Legal"), "Frame3", "DLegal");
+    Frame3 = mLegal.frame;
+    txt_DomicilioLegal = Nombrado(mLegal.domicilio, "txt_DomicilioLegal");
+    cbo_provincia_DLegal = mLegal.provincia;
+    cbo_localidad_DLegal = mLegal.localidad;
+    txt_CodPostal_DLegal = mLegal.codPostal;
     for (QGroupBox* f : {Frame2, Frame1, Frame3}) root->addWidget(f);
     root->addStretch(1);
 
-    for (const Domicilio& d : {fiscal, real, legal}) {
+    for (const Domicilio& d : {mFiscal, mReal, mLegal}) {
         connect(d.provincia, &forms::ComboBox::Click, this, [this, d] { ProvinciaElegida(d); });
         connect(d.localidad, &forms::ComboBox::Click, this, [this, d] { LocalidadElegida(d); });
     }
@@ -153,19 +153,6 @@ frmEditarEmpresa::Domicilio frmEditarEmpresa::crearDomicilio(const QString& titu
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     return d;
-}
-
-frmEditarEmpresa::Domicilio frmEditarEmpresa::domicilioFiscal() const
-{
-    return {Frame2, txt_DomicilioFiscal, cbo_provincia_DFiscal, cbo_localidad_DFiscal, txt_CodPostal_DFiscal};
-}
-frmEditarEmpresa::Domicilio frmEditarEmpresa::domicilioReal() const
-{
-    return {Frame1, txt_DomicilioReal, cbo_provincia_DReal, cbo_localidad_DReal, txt_CodPostal_DReal};
-}
-frmEditarEmpresa::Domicilio frmEditarEmpresa::domicilioLegal() const
-{
-    return {Frame3, txt_DomicilioLegal, cbo_provincia_DLegal, cbo_localidad_DLegal, txt_CodPostal_DLegal};
 }
 
 QSize frmEditarEmpresa::sizeHint() const

@@ -74,16 +74,13 @@ protected:
 private:
     // One address block: its frame, street, province, locality and postal code.
     struct Domicilio {
-        QGroupBox* frame;
-        QLineEdit* domicilio;
-        forms::ComboBox* provincia;
-        forms::ComboBox* localidad;
-        QLineEdit* codPostal;
+        QGroupBox* frame = nullptr;
+        QLineEdit* domicilio = nullptr;
+        forms::ComboBox* provincia = nullptr;
+        forms::ComboBox* localidad = nullptr;
+        QLineEdit* codPostal = nullptr;
     };
     Domicilio crearDomicilio(const QString& titulo, const char* frame, const char* sufijo);
-    Domicilio domicilioFiscal() const;
-    Domicilio domicilioReal() const;
-    Domicilio domicilioLegal() const;
 
     // Frame (frmEditarEmpresa.cpp)
     void toolbar_ButtonClick(const QString& key);
@@ -107,6 +104,7 @@ private:
     static QString sqlId(const forms::ComboBox* c);
     QString sqlFecha(const forms::DatePicker* d) const;
 
+    Domicilio mFiscal, mReal, mLegal;
     std::int32_t mOperacion = 0;
     std::shared_ptr<clsEmpresa> mEmpresa;
     std::shared_ptr<colProvincias> mProvincias;

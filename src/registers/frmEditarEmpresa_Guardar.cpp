@@ -58,8 +58,8 @@ bool frmEditarEmpresa::ValidarDatos()
     auto sinElegir = [](const forms::ComboBox* c) { return c->ListIndex() < 0; };
     // An optional address is either all there or not there at all.
     auto empezado = [&](const Domicilio& d) { return !sinElegir(d.localidad) || !sinElegir(d.provincia); };
-    const Domicilio real = domicilioReal();
-    const Domicilio legal = domicilioLegal();
+    const Domicilio& real = mReal;
+    const Domicilio& legal = mLegal;
 
     struct Regla {
         bool falla;
@@ -149,9 +149,6 @@ bool frmEditarEmpresa::InsertarEmpresa()
                 rs.Close();
                 return;
             }
-            const Domicilio fiscal = domicilioFiscal();
-            const Domicilio real = domicilioReal();
-            const Domicilio legal = domicilioLegal();
             QString sql = QStringLiteral("insert into LNV_PES_TB_EMPRESAS (") + QStringLiteral("PEMP_ID")
                         + QStringLiteral(", PEMP_CUIT") + QStringLiteral(", PEMP_RSOCIAL") + QStringLiteral(", PEMP_NROIB")
                         + QStringLiteral(", GTSO_ID") + QStringLiteral(", PEMP_FALTA") + QStringLiteral(", PEMP_FBAJA ")
@@ -164,9 +161,9 @@ bool frmEditarEmpresa::InsertarEmpresa()
                         + QStringLiteral(", ") + sqlId(cboTipoSociedad) + QStringLiteral(", ") + sqlFecha(dtp_FAlta)
                         + QStringLiteral(", ")
                         + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) : QStringLiteral("null"));
-            for (const Domicilio& d : {fiscal, real, legal})
-                sql += QStringLiteral(", ") + sqlTexto(d.domicilio) + QStringLiteral(", ") + sqlId(d.localidad)
-                     + QStringLiteral(", ") + sqlId(d.provincia) + QStringLiteral(", ") + sqlTexto(d.codPostal);
+            for (const Domicilio* d : {&mFiscal, &mReal, &mLegal})
+                sql += QStringLiteral(", ") + sqlTexto(d->domicilio) + QStringLiteral(", ") + sqlId(d->localidad)
+                     + QStringLiteral(", ") + sqlId(d->provincia) + QStringLiteral(", ") + sqlTexto(d->codPostal);
             sql += QStringLiteral(")");
             de1::conn().Execute(sql);
             insertada = true;
@@ -181,9 +178,6 @@ bool frmEditarEmpresa::InsertarEmpresa()
 
 bool frmEditarEmpresa::ActualizarEmpresa()
 {
-    const Domicilio fiscal = domicilioFiscal();
-    const Domicilio real = domicilioReal();
-    const Domicilio legal = domicilioLegal();
     QString sql = QStringLiteral("update LNV_PES_TB_EMPRESAS set ") + QStringLiteral("PEMP_ID=")
                 + Trim(txt_IdEmpresa->text()) + QStringLiteral(", PEMP_RSOCIAL='") + DuplicarComillas(txt_RSocial->text())
                 + QStringLiteral("'") + QStringLiteral(", PEMP_NROIB=") + sqlNroIB() + QStringLiteral(", GTSO_ID=")
@@ -194,7 +188,7 @@ bool frmEditarEmpresa::ActualizarEmpresa()
         const Domicilio& d;
         const char* dom;
         const char* sufijo;
-    } domicilios[] = {{fiscal, "FISCAL", "DF"}, {real, "REAL", "DR"}, {legal, "LEGAL", "DL"}};
+    } domicilios[] = {{mFiscal, "FISCAL", "DF"}, {mReal, "REAL", "DR"}, {mLegal, "LEGAL", "DL"}};
     for (const auto& x : domicilios) {
         const QString s = QString::fromLatin1(x.sufijo);
         sql += QStringLiteral(", PEMP_DOM_") + QString::fromLatin1(x.dom) + QStringLiteral("=") + sqlTexto(x.d.domicilio)

@@ -124,7 +124,9 @@ protected:
     void newSlip()
     {
         click(ed().tlb_BoletadePago, QStringLiteral("nuevo"));
-        typeAndLeave(ed().txt_ImportePg, shown(ed().txt_ImportePg));
+        focusOn(ed().txt_ImportePg);
+        QTest::keyClick(ed().txt_ImportePg->textBox(), Qt::Key_Tab);
+        testsupport::Settle(1);
     }
 
     QString lastPrompt() const { return prompts().isEmpty() ? QString() : prompts().last(); }

@@ -2,6 +2,8 @@
 // activation, the copy of a row for the editor and the deletion.
 #include "empresas_fixture.h"
 
+#include "support/LocaleRun.h"
+
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/DataControl.h"
@@ -201,6 +203,29 @@ TEST_F(CompanyList, ModifyHandsTheSelectedRowToTheEditor)
                                     "|| GLOC_ID_DL from LNV_PES_TB_EMPRESAS where PEMP_CUIT = 30708123451"))),
               QStringLiteral("2147483647 9011234563 2004-03-01 2005-06-30 66"));
 }
+
+// The eleven and ten digits go through the grid's texts and the doubles
+// the same way under a point-decimal locale.
+TEST_F(CompanyList, CLocale_TheCuitAndGrossIncomeNumberKeepTheirDigits)
+{
+    SKIP_UNLESS_C_LOCALE();
+    de1::conn().Execute(QStringLiteral(
+        "insert into LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PEMP_NROIB, GTSO_ID, PEMP_FALTA, "
+        "PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) values (1234567, 30708123451, 'ARGENPESCA S.A.', "
+        "9011234563, 1, '2005-01-01', 'RIVADAVIA 100', 40, 26, '9103')"));
+    openList();
+    frmEditarEmpresa& e = modificar(kCuitA);
+    EXPECT_EQ(e.txt_IdEmpresa->text(), QStringLiteral("1234567"));
+    EXPECT_EQ(e.txt_CUIT->text(), kCuitA);
+    EXPECT_EQ(e.mskNroInscripcion->ClipText(), kNroIB);
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(text::CStr(scalar(QStringLiteral("select PEMP_ID || ' ' || PEMP_NROIB from LNV_PES_TB_EMPRESAS where "
+                                               "PEMP_CUIT = 30708123451"))),
+              QStringLiteral("1234567 9011234563"));
+}
+
+TEST_F(CompanyList, UnderAPointDecimalLocaleToo) { testsupport::ExpectPassesUnderC(QStringLiteral("CompanyList.CLocale_*")); }
 
 TEST_F(CompanyList, ACompanyWithoutGrossIncomeNumberOrEndDateOpensWithBothEmpty)
 {

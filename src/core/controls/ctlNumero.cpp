@@ -24,12 +24,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void deliver(int keyAscii, QKeyEvent* e, bool asTyped);
     ctlNumero* m_owner;
     bool m_inside = false;  // entered and not yet left
+    bool m_enteringByMouse = false;  // the click that gave the focus is not over yet
 };
 
 namespace {
@@ -78,6 +81,11 @@ ctlNumeroTextBox::ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner
 
 void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
 {
+    // Selecting all changes nothing the filter guards.
+    if (e->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
     if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier) {
         e->ignore();  // mnemonics belong to the window
         return;
@@ -111,8 +119,32 @@ void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* e, bool asTyped)
     QLineEdit::keyPressEvent(&ev);
 }
 
+// Entering the field by a click selects its whole text, as entering by Tab
+// does, so that what is typed replaces the value; a second click inside the
+// field then places the cursor.
+void ctlNumeroTextBox::mousePressEvent(QMouseEvent* e)
+{
+    QLineEdit::mousePressEvent(e);
+    if (m_enteringByMouse) selectAll();
+}
+
+void ctlNumeroTextBox::mouseMoveEvent(QMouseEvent* e)
+{
+    if (m_enteringByMouse) {
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(e);
+}
+
 void ctlNumeroTextBox::mouseReleaseEvent(QMouseEvent* e)
 {
+    if (m_enteringByMouse) {
+        m_enteringByMouse = false;
+        QLineEdit::mouseReleaseEvent(e);
+        selectAll();
+        return;
+    }
     // The middle button would paste the selection clipboard past the filter.
     if (e->button() == Qt::MiddleButton) {
         e->accept();
@@ -123,6 +155,7 @@ void ctlNumeroTextBox::mouseReleaseEvent(QMouseEvent* e)
 
 void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)
 {
+    m_enteringByMouse = e->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(e);
     if (!m_inside) {
         m_inside = true;
@@ -182,8 +215,15 @@ void ctlNumero::setEnabled(bool enabled)
 {
     m_enabled = enabled;
     txt->setReadOnly(!enabled);
+    // A locked field looks like one that takes no typing and is skipped by
+    // Tab (a click still reaches it, to copy its value). The disabled group
+    // keeps Qt's own look, for a field inside a disabled frame.
+    txt->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(txt->focusPolicy());
     QPalette p = txt->palette();
-    p.setColor(QPalette::Base, enabled ? m_enabledColour : m_disabledColour);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::Base, enabled ? m_enabledColour : m_disabledColour);
+    p.setColor(QPalette::Disabled, QPalette::Base, QApplication::palette().color(QPalette::Disabled, QPalette::Base));
     txt->setPalette(p);
     emit PropertyChanged(QStringLiteral("Habilitado"));
 }
