@@ -191,6 +191,8 @@ void frmEditarEmpresa::Form_Load()
 void frmEditarEmpresa::Operacion(std::int32_t operacion, const std::shared_ptr<clsEmpresa>& rec)
 {
     mOperacion = operacion;
+    // The clerk starts typing at the company number, for a new company as for a changed one.
+    txt_IdEmpresa->setFocus();
     if (operacion == 1) {
         setCaption(QStringLiteral("Nueva Empresa"));
         mEmpresa = std::make_shared<clsEmpresa>();

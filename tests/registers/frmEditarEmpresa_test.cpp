@@ -190,6 +190,7 @@ TEST_F(CompanyEditor, ANewCompanyIsStoredWithNullsForWhatIsLeftEmpty)
 {
     frmEditarEmpresa& e = openNew();
     EXPECT_EQ(e.Caption(), QStringLiteral("Nueva Empresa"));
+    EXPECT_EQ(focused(), e.txt_IdEmpresa);
     fillValid(e);
     testsupport::Screenshot(e.subWindow(), QStringLiteral("empresas_editor_nueva"));
     click(e.toolbar, QStringLiteral("aceptar"));

@@ -175,6 +175,7 @@ TEST_F(CompanyList, ModifyHandsTheSelectedRowToTheEditor)
     EXPECT_EQ(r.IdEmpresa, 2147483647);
     EXPECT_EQ(r.NroIB, 9011234563.0);
     EXPECT_EQ(e.Caption(), QStringLiteral("Modificar Empresa"));
+    EXPECT_EQ(focused(), e.txt_IdEmpresa);
     const struct { QLineEdit* box; const char* text; } boxes_[] = {
         {e.txt_IdEmpresa, "2147483647"}, {e.txt_CUIT, "30708123451"}, {e.txt_RSocial, "PESQUERA DEL SUR S.A."},
         {e.txt_DomicilioFiscal, "RIVADAVIA 100"}, {e.txt_CodPostal_DFiscal, "9103"},
