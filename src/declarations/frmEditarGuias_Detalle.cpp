@@ -136,14 +136,7 @@ bool frmEditarGuias::ValidarDetalle()
     if (txt_cajones->Value() == 0) return falla(QStringLiteral("Ingrese los cajones"), txt_cajones);
     if (txt_kg->Value() == 0) return falla(QStringLiteral("Ingrese los kilogramos capturados"), txt_kg);
     if (txt_precio->Value() == 0) return falla(QStringLiteral("Ingrese el precio por kilo"), txt_precio);
-    if (PrecioEnVigor::MontoCoincide(txt_MtoTotal->Value(), txt_precio->Value(), txt_kg->Value())) return true;
-    const int r = forms::MsgBox(QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
-                                forms::vbYesNo + forms::vbInformation, Caption());
-    if (r == forms::vbYes) {
-        txt_MtoTotal->setFocus();
-        return false;
-    }
-    return true;
+    return PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
 }
 
 void frmEditarGuias::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
@@ -251,7 +244,7 @@ void frmEditarGuias::FormatearGrillaDetalle()
 bool frmEditarGuias::TieneRenglones() const
 {
     const auto& rs = adoDetalleGuia->Recordset;
-    return rs && rs->State() == 1 && rs->RecordCount() > 0;
+    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
 }
 
 void frmEditarGuias::HabilitarDetalle(bool Habilitar)
