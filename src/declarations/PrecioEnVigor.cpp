@@ -4,6 +4,8 @@
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QApplication>
@@ -59,11 +61,8 @@ void MostrarPrecio(const colEspecies& especies, forms::ComboBox& cbo, ctlNumero&
 {
     if (cbo.ListIndex() < 0) return;
     std::shared_ptr<clsPrecios> p;
-    try {
-        p = especies.Item(QStringLiteral("e") + CStr(cbo.ItemData(cbo.ListIndex())));
-    } catch (const platform::Error&) {
-        return;  // a species the list no longer holds: nothing to show
-    }
+    // A species without a price entry shows nothing.
+    if (!forms::Ignorar([&] { p = especies.Item(QStringLiteral("e") + CStr(cbo.ItemData(cbo.ListIndex()))); })) return;
     if (p->valor >= 0) precio.setValue(p->valor);
     if (p->IdEspecie == 0 || p->IdEspecie == 99) {
         referencia.clear();
@@ -82,7 +81,7 @@ void MostrarPrecio(const colEspecies& especies, forms::ComboBox& cbo, ctlNumero&
 
 void QuitarEspeciesCargadas(ado::Recordset* rs, forms::ComboBox& cbo)
 {
-    if (!rs || rs->State() != 1 || rs->RecordCount() == 0) return;
+    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
         const std::int32_t id = text::CLng(rs->Fields(QStringLiteral("PTES_ID")).Value());
         for (int i = 0; i < cbo.ListCount(); ++i) {
@@ -94,11 +93,17 @@ void QuitarEspeciesCargadas(ado::Recordset* rs, forms::ComboBox& cbo)
     }
 }
 
-bool MontoCoincide(double monto, double precio, double kg)
+bool MontoAceptado(ctlNumero& monto, double precio, double kg, const QString& titulo)
 {
     // Binary noise of the product (0.57 read as 0.5699999...) is no lower digit.
     auto cuatroDecimales = [](double v) { return text::Int(text::Round(v * 10000, 6)) / 10000; };
-    return cuatroDecimales(monto) == cuatroDecimales(precio * kg);
+    if (cuatroDecimales(monto.Value()) == cuatroDecimales(precio * kg)) return true;
+    if (forms::MsgBox(QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
+                      forms::vbYesNo + forms::vbInformation, titulo)
+        != forms::vbYes)
+        return true;
+    monto.setFocus();
+    return false;
 }
 
 }  // namespace PrecioEnVigor

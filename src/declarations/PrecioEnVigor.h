@@ -6,6 +6,7 @@
 #include "core/records/colEspecies.h"
 
 #include <QDate>
+#include <QString>
 #include <memory>
 
 class QLabel;
@@ -29,7 +30,9 @@ void MostrarPrecio(const colEspecies& especies, forms::ComboBox& cbo, ctlNumero&
 // lines recordset with a PTES_ID column): one line per species.
 void QuitarEspeciesCargadas(ado::Recordset* rs, forms::ComboBox& cbo);
 
-// Whether the amount is price times kilograms, both cut to four decimals.
-bool MontoCoincide(double monto, double precio, double kg);
+// Whether a line may be stored with the amount the box holds: when it is
+// not price times kilograms (both cut to four decimals) the user is asked
+// whether to correct it; Yes puts the focus on the box and refuses.
+bool MontoAceptado(ctlNumero& monto, double precio, double kg, const QString& titulo);
 
 }  // namespace PrecioEnVigor

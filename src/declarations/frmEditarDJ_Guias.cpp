@@ -31,6 +31,8 @@ namespace {
 
 const QString kTituloBorrar = QStringLiteral("Borrar guía de tránsito");
 
+bool conFilas(const std::shared_ptr<ado::Recordset>& rs) { return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0; }
+
 }  // namespace
 
 void frmEditarDJ::crearGuias(QWidget* page)
@@ -76,7 +78,7 @@ void frmEditarDJ::CargarGuias()
     CargarGrillaGuias();
     double suma = 0;
     const auto& rs = adoGuiasDJ->Recordset;
-    if (rs && rs->State() == 1 && rs->RecordCount() > 0) {
+    if (conFilas(rs)) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PGTR_VALOR")).Value());
         rs->MoveFirst();
         grilla_guias->SelBookmarks().Add(rs->Bookmark());
@@ -125,8 +127,7 @@ void frmEditarDJ::FormatearGrillaGuias()
 
 void frmEditarDJ::HabilitarGuias(bool Habilitar)
 {
-    const auto& rs = adoGuiasDJ->Recordset;
-    const bool conGuias = rs && rs->State() == 1 && rs->RecordCount() > 0;
+    const bool conGuias = conFilas(adoGuiasDJ->Recordset);
     tlb_guias->Buttons(1).setEnabled(Habilitar);
     tlb_guias->Buttons(2).setEnabled(Habilitar && conGuias);
     tlb_guias->Buttons(3).setEnabled(Habilitar && conGuias);

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using forms::Etiqueta;
 using forms::Nombrado;
@@ -188,7 +189,9 @@ void frmEditarGuias::Operacion(std::int32_t op, const std::shared_ptr<clsCabGuia
         const clsCabGuia& c = *mCab;
         mNroDJ = c.NroDJ;
         txt_NroGuia->setText(c.NroGuia);
-        dtp_FechaG->setValue(c.Fecha);
+        // A guide stored with a date after today (a clock set back) opens as stored.
+        dtp_FechaG->setMaxDate(std::max(text::Today(), c.Fecha));
+        if (c.Fecha.isValid()) dtp_FechaG->setValue(c.Fecha);
         cbo_Puertos->setText(c.Puerto);
         cbo_provincias->setText(c.Provincia);
         // A province chosen for an earlier guide may have narrowed the list
@@ -208,6 +211,7 @@ void frmEditarGuias::Operacion(std::int32_t op, const std::shared_ptr<clsCabGuia
         tlb_cabecera->Buttons(1).setEnabled(true);
         SSTab1->setTabEnabled(1, false);
         mNroDJ = NroDJ;
+        dtp_FechaG->setMaxDate(text::Today());
     }
     HabilitarCabecera(true);
     // The number is the key of the guide's lines and totals: typed once, for a new guide.

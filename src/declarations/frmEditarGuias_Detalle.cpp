@@ -16,6 +16,7 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/GridColumns.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
@@ -136,14 +137,7 @@ bool frmEditarGuias::ValidarDetalle()
     if (txt_cajones->Value() == 0) return falla(QStringLiteral("Ingrese los cajones"), txt_cajones);
     if (txt_kg->Value() == 0) return falla(QStringLiteral("Ingrese los kilogramos capturados"), txt_kg);
     if (txt_precio->Value() == 0) return falla(QStringLiteral("Ingrese el precio por kilo"), txt_precio);
-    if (PrecioEnVigor::MontoCoincide(txt_MtoTotal->Value(), txt_precio->Value(), txt_kg->Value())) return true;
-    const int r = forms::MsgBox(QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
-                                forms::vbYesNo + forms::vbInformation, Caption());
-    if (r == forms::vbYes) {
-        txt_MtoTotal->setFocus();
-        return false;
-    }
-    return true;
+    return PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
 }
 
 void frmEditarGuias::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
@@ -251,7 +245,7 @@ void frmEditarGuias::FormatearGrillaDetalle()
 bool frmEditarGuias::TieneRenglones() const
 {
     const auto& rs = adoDetalleGuia->Recordset;
-    return rs && rs->State() == 1 && rs->RecordCount() > 0;
+    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
 }
 
 void frmEditarGuias::HabilitarDetalle(bool Habilitar)
@@ -263,7 +257,7 @@ void frmEditarGuias::HabilitarDetalle(bool Habilitar)
     tlb_detalle->Buttons(5).setEnabled(!Habilitar);
     frm_detalle->setEnabled(!Habilitar);
     grilla_detalle->setEnabled(Habilitar);
-    cbo_Especies->setEnabled(mModoDetalle == 1 && !Habilitar);
+    cbo_Especies->setEnabled(mModoDetalle == forms::ModoNuevo && !Habilitar);
 }
 
 void frmEditarGuias::MostrarRenglon()
@@ -306,30 +300,30 @@ void frmEditarGuias::tlb_detalle_ButtonClick(const QString& key)
             QuitarEspeciesCargadas();
             LimpiarDetalle();
         }
-        mModoDetalle = 1;
+        mModoDetalle = forms::ModoNuevo;
         HabilitarDetalle(false);
         cbo_Especies->setFocus();
     } else if (key == QLatin1String("modificar")) {
         GuardarDetalleActual();
-        mModoDetalle = 2;
+        mModoDetalle = forms::ModoModificar;
         HabilitarDetalle(false);
         txt_cajones->setFocus();
     } else if (key == QLatin1String("eliminar")) {
-        mModoDetalle = 8;
+        mModoDetalle = forms::ModoEliminar;
         HabilitarDetalle(false);
     } else if (key == QLatin1String("aceptar")) {
-        if (mModoDetalle == 1) {
+        if (mModoDetalle == forms::ModoNuevo) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
             GuardarRenglon(&frmEditarGuias::InsertarDetalle);
             CargarEspecies();
             CargarDetalle();
-        } else if (mModoDetalle == 2) {
+        } else if (mModoDetalle == forms::ModoModificar) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
             GuardarRenglon(&frmEditarGuias::ActualizarDetalle);
             CargarDetalle();
-        } else if (mModoDetalle == 8) {
+        } else if (mModoDetalle == forms::ModoEliminar) {
             GuardarRenglon(&frmEditarGuias::BorrarDetalle);
             CargarDetalle();
         }

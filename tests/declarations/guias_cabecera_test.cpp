@@ -2,6 +2,7 @@
 // for a new and a stored guide, the checks, the insert with its duplicate
 // refusal, the update, the destination lists, keys and closing.
 #include "guias_fixture.h"
+#include "support/LocaleRun.h"
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
@@ -53,6 +54,7 @@ protected:
         for (; !rs.Eof(); rs.MoveNext()) all << text::CStr(rs(0));
         return all;
     }
+    void expectAmountsSurviveModificar(const QString& credito);
 };
 
 TEST_F(GuiaCabecera, ANewGuideReachesDetalleOnlyOnceItsHeaderIsStored)
@@ -219,6 +221,18 @@ TEST_F(GuiaCabecera, AStoredGuideOpensWithItsValuesAndOnlyModificar)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
 }
 
+TEST_F(GuiaCabecera, AGuideDatedAfterTodayOpensAsStoredAndANewOneStopsAtToday)
+{
+    insertGuide({.nro = QStringLiteral("G5"), .fecha = QStringLiteral("2006-05-20")});
+    openGuias();
+    modificarGuia();
+    EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 20));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
+    click(ed().tlb_guias, QStringLiteral("nuevo"));
+    EXPECT_EQ(g().dtp_FechaG->MaxDate(), QDate(2006, 5, 15));
+    EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 15));
+}
+
 TEST_F(GuiaCabecera, ARateThatMatchesNoItemIsLeftUnselectedAndAskedFor)
 {
     insertGuide({.nro = QStringLiteral("G5"), .alicuota = 3});
@@ -318,5 +332,29 @@ TEST_F(GuiaCabecera, OnlySalirClosesTheWindow)
     EXPECT_EQ(forms::Form::Existing<frmEditarGuias>(), nullptr);
     EXPECT_EQ(count(QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE")), 0);
 }
+
+// The guide reaches the editor as the grid's texts, in the locale's
+// number format; saving it unchanged must store the very amounts.
+void GuiaCabecera::expectAmountsSurviveModificar(const QString& credito)
+{
+    insertGuide({.nro = QStringLiteral("G5"), .cajones = 1012.5, .kilos = 1340.25, .total = 1234.57, .valor = 49.38});
+    const QString before = storedGuide(QStringLiteral("G5"));
+    openGuias();
+    EXPECT_EQ(shown(ed().nroAfavorL7351), credito);
+    modificarGuia();
+    click(g().tlb_cabecera, QStringLiteral("modificar"));
+    EXPECT_EQ(aceptar(), QString());
+    EXPECT_EQ(storedGuide(QStringLiteral("G5")), before);
+}
+
+TEST_F(GuiaCabecera, AStoredGuideSavedUnchangedKeepsItsAmounts) { expectAmountsSurviveModificar(QStringLiteral("24,69")); }
+
+TEST_F(GuiaCabecera, CLocale_AStoredGuideSavedUnchangedKeepsItsAmounts)
+{
+    SKIP_UNLESS_C_LOCALE();
+    expectAmountsSurviveModificar(QStringLiteral("24.69"));
+}
+
+TEST(GuiaCabeceraUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("GuiaCabecera.CLocale_*")); }
 
 }  // namespace
