@@ -322,10 +322,8 @@ TEST_F(Grid, AListReadAsShownGrowsToItsCountKeepingTheCurrentRow)
     rs->Open("select * FROM VW_LARGA", de1::conn(), ado::adOpenKeyset);
     ado->Recordset = rs;
     ado->Refresh();
-    testsupport::Settle();
-    const long shownFirst = grid->model()->rowCount();
-    EXPECT_LT(shownFirst, 30000);
-    click(2, 1);
+    EXPECT_LT(grid->model()->rowCount(), 30000);  // before the event loop turns, only what was counted
+    grid->setRow(2);
     ASSERT_EQ(grid->Text(1), "FILA 29998");
     QElapsedTimer t;
     t.start();
