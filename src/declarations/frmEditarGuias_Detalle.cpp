@@ -264,6 +264,9 @@ void frmEditarGuias::MostrarRenglon()
     if (grilla_detalle->Row() < 0) return;
     txt_renglon->setText(grilla_detalle->Text(1));
     cbo_Especies->setText(grilla_detalle->Text(3));
+    // The reference beside the species is the shown line's, not the last one chosen.
+    lbl_Precio->clear();
+    if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
     auto valor = [](const QString& s) { return text::IsNumeric(s) ? CDbl(s) : 0.0; };
     txt_cajones->setValue(valor(grilla_detalle->Text(4)));
     txt_kg->setValue(valor(grilla_detalle->Text(5)));
