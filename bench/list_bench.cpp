@@ -13,6 +13,7 @@
 #include "platform/forms/Form.h"
 #include "ui/MDIPrincipal.h"
 #include "Ratios.h"
+#include "support/Fixtures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -51,28 +52,7 @@ void useDatabase(long declarations)
     de1::conn().Open(General::BuildConnectionString(dir->path()));
     current = declarations;
     if (!fresh) return;
-    ado::Recordset v, c;
-    v.Open(QStringLiteral("select PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE from LNV_PES_TB_EMBARCACIONES"), de1::conn());
-    c.Open(QStringLiteral("select PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL from LNV_PES_TB_EMPRESAS"), de1::conn());
-    // Twenty years of monthly declarations, numbered as the editor numbers them.
-    de1::conn().Execute(
-        QStringLiteral(
-            "insert into LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
-            "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
-            "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) "
-            "with recursive n(i) as (select 1 union all select i + 1 from n where i < %7) "
-            "select '%5' || substr('000000' || (i / 240), -4) || (2000 + i % 20) || substr('0' || (1 + i / 20 % 12), -2) "
-            "|| substr('0' || (i % 100), -2), 2000 + i % 20, 1 + i / 20 % 12, "
-            "(select min(PPTO_ID) from LNV_PES_TB_PUERTOS), %1, '%2', '%3', %4, %5, '%6', 3, 1.5, 0, 31.5 + i, "
-            "(select min(PEDJ_ID) from LNV_PES_TB_ESTADOS_DJ7351), (select min(PTDJ_ID) from LNV_PES_TB_TIPOS_DDJJL7351), "
-            "'JUAN PEREZ', (select min(GTDC_ID) from LNV_GLB_TB_TIPOS_DOCUMENTO), 20123456, "
-            "(select min(PCAR_ID) from LNV_PES_TB_CARACTERES_RESP), 1000 + i, 30 + i from n")
-            .arg(v(0).integer())
-            .arg(v(1).text(), v(2).text())
-            .arg(c(0).integer())
-            .arg(c(1).integer())
-            .arg(c(2).text())
-            .arg(declarations));
+    testsupport::insertDeclarations(declarations);
 }
 
 void BM_PlainFirstScreen(benchmark::State& state)
@@ -144,22 +124,27 @@ void BM_ListShow(benchmark::State& state)
     state.counters["peak_MB"] = peakMegabytes();
 }
 
+// Shows the neighbour (not timed) and closes it (timed), which hands the
+// activation back to the window that had it.
+void closeNeighbour(benchmark::State& state)
+{
+    state.PauseTiming();
+    auto& other = forms::Form::Instance<Vecina>();
+    other.Show();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    other.Unload();
+    QApplication::processEvents();
+    state.PauseTiming();
+    settleDeletes();
+    state.ResumeTiming();
+}
+
 void BM_ListReactivate(benchmark::State& state)
 {
     useDatabase(long(state.range(0)));
     frmDDJJ& list = openList();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto& other = forms::Form::Instance<Vecina>();
-        other.Show();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        other.Unload();
-        QApplication::processEvents();
-        state.PauseTiming();
-        settleDeletes();
-        state.ResumeTiming();
-    }
+    for (auto _ : state) closeNeighbour(state);
     list.Unload();
     settleDeletes();
     state.counters["peak_MB"] = peakMegabytes();
@@ -176,18 +161,7 @@ void BM_NeighbourClose(benchmark::State& state)
     auto& plain = forms::Form::Instance<Quieta>();
     plain.Show();
     QApplication::processEvents();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto& other = forms::Form::Instance<Vecina>();
-        other.Show();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        other.Unload();
-        QApplication::processEvents();
-        state.PauseTiming();
-        settleDeletes();
-        state.ResumeTiming();
-    }
+    for (auto _ : state) closeNeighbour(state);
     plain.Unload();
     settleDeletes();
 }
