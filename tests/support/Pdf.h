@@ -1,0 +1,20 @@
+#pragma once
+// Reading printed PDFs back as a reader would: the text poppler extracts,
+// the page count, and the barcodes zbar decodes from the pages rendered at
+// printer resolution.
+
+#include <QString>
+#include <QStringList>
+
+namespace testsupport {
+
+// The text of the pages (1-based, 0 = all), laid out as on paper.
+QString PdfText(const QString& pdf, int page = 0);
+int PdfPages(const QString& pdf);
+// Every barcode zbar finds on the pages (1-based, 0 = all) rendered at `dpi`.
+QStringList PdfBarcodes(const QString& pdf, int page = 0, int dpi = 300);
+// Whitespace runs folded to one space, so that text broken across lines or
+// columns compares as written.
+QString Folded(const QString& s);
+
+}  // namespace testsupport
