@@ -1,7 +1,7 @@
 #include "core/General.h"
 
 #include "core/de1.h"
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/MsgBox.h"
 

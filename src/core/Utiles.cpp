@@ -1,6 +1,6 @@
 #include "core/Utiles.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "core/modNroALetras.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <cmath>
 

@@ -51,7 +51,7 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
         if (!EnDisco) {
             trabajo = std::make_unique<QTemporaryDir>();
             if (!trabajo->isValid())
-                throw platform::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo"));
+                throw platform::RuntimeError(platform::ErrPathFileAccess);
         }
         auto ruta = [&](const QString& prefijo, const QString& carpeta) {
             if (!EnDisco) return trabajo->filePath(prefijo);

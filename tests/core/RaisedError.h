@@ -1,7 +1,7 @@
 #pragma once
 // The number of the platform::Error that f throws, 0 when it throws none.
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 template <typename F>
 long RaisedError(F&& f)

@@ -2,7 +2,7 @@
 #include "declarations/ExportRecords.h"
 
 #include "core/de1.h"
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/ado/Recordset.h"
 #include "platform/text/Text.h"
 #include "support/ErrorNumber.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <functional>
 

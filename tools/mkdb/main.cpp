@@ -1,6 +1,6 @@
 // dj7351-mkdb FOLDER [--sample]: makes a new, empty dj7351.mdb in FOLDER.
 #include "core/schema/Database.h"
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "core/controls/ctlNumero.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/text/Text.h"
 
 #include <QApplication>
@@ -221,7 +221,7 @@ void ctlNumero::setMaxLength(std::int32_t length)
     if (length > 32767 || length < -32768)
         throw platform::RuntimeError(platform::ErrOverflow);
     if (length < 0)
-        throw platform::Error(380, QStringLiteral("El valor de la propiedad no es válido"));
+        throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
     m_maxLength = std::int16_t(length);
     emit PropertyChanged(QStringLiteral("MaxLength"));
 }
@@ -352,4 +352,10 @@ void ctlNumero::WriteProperties(QVariantMap& bag) const
     write("CantDecimales", int(m_decimals), 2);
     bag.insert(QStringLiteral("Value"), m_value);
     write("MaxLength", int(m_maxLength), 0);
+}
+
+QString NumeroSQL(const ctlNumero* n)
+{
+    const QString s = n->toSQL();
+    return s.isEmpty() ? QStringLiteral("0") : s;
 }

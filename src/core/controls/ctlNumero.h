@@ -75,3 +75,7 @@ private:
     QColor m_enabledColour;
     QColor m_disabledColour;
 };
+
+// A number field as SQL: its text with a point, "0" when left empty (an
+// empty field must not break the statement).
+QString NumeroSQL(const ctlNumero* n);

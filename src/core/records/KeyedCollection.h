@@ -6,7 +6,7 @@
 // Items are shared: what Item returns is the object that was added.
 // Absent positions or keys throw platform::Error 5, a repeated key 457.
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QHash>
 #include <QString>

@@ -137,4 +137,52 @@ void Connection::Execute(const QString& sql, long* recordsAffected, long)
     if (recordsAffected) *recordsAffected = affected;
 }
 
+namespace {
+
+void runControl(sqlite3* db, const char* sql)
+{
+    if (!db)
+        throw AdoError(-2147217915, QStringLiteral("La operación no se permite si el objeto está cerrado."),
+                       QString::fromLatin1(sql));
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) throw detail::sqliteError(db, sqlite3_extended_errcode(db), QString::fromLatin1(sql));
+}
+
+}  // namespace
+
+bool Connection::InTransaction() const { return m_db && !sqlite3_get_autocommit(m_db); }
+
+void Connection::BeginTrans()
+{
+    if (InTransaction())
+        throw AdoError(adErrGeneric, QStringLiteral("Ya hay una transacción abierta en la conexión."), {});
+    // IMMEDIATE takes the write lock now, so a busy database is met before
+    // any statement of the action runs rather than halfway through it.
+    runControl(m_db, "BEGIN IMMEDIATE");
+}
+
+void Connection::CommitTrans() { runControl(m_db, "COMMIT"); }
+
+void Connection::RollbackTrans()
+{
+    // A failed statement may already have ended the transaction.
+    if (InTransaction()) runControl(m_db, "ROLLBACK");
+}
+
+Transaccion::~Transaccion()
+{
+    if (m_done) return;
+    try {
+        m_conn.RollbackTrans();
+    } catch (...) {
+        // Nothing better to do while another error is on its way up.
+    }
+}
+
+void Transaccion::Commit()
+{
+    m_conn.CommitTrans();
+    m_done = true;
+}
+
 }  // namespace ado

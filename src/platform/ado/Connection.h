@@ -34,11 +34,34 @@ public:
     // rows it changed, and is left alone when the statement fails.
     void Execute(const QString& sql, long* recordsAffected = nullptr, long options = -1);
 
+    // One user action, one commit: statements that belong together run
+    // between BeginTrans and CommitTrans, and RollbackTrans undoes them all.
+    // Transactions do not nest (a second BeginTrans is an error).
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool InTransaction() const;
+
     sqlite3* handle() const { return m_db; }
 
 private:
     sqlite3* m_db = nullptr;
     QString m_connectionString;
+};
+
+// Rolls back on destruction unless committed: a step that throws leaves
+// nothing of its statements stored.
+class Transaccion {
+public:
+    explicit Transaccion(Connection& conn) : m_conn(conn) { m_conn.BeginTrans(); }
+    ~Transaccion();
+    Transaccion(const Transaccion&) = delete;
+    Transaccion& operator=(const Transaccion&) = delete;
+    void Commit();
+
+private:
+    Connection& m_conn;
+    bool m_done = false;
 };
 
 // Parsed keywords of a connection string (keys compared without case).

@@ -1,6 +1,6 @@
 #include "platform/forms/Application.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/MsgBox.h"
 
 namespace forms {

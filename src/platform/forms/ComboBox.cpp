@@ -1,6 +1,6 @@
 #include "platform/forms/ComboBox.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QSignalBlocker>
 
@@ -8,8 +8,8 @@ namespace forms {
 
 namespace {
 
-platform::Error badIndex() { return platform::Error(381, QStringLiteral("Índice de matriz de propiedades no válido")); }
-platform::Error badValue() { return platform::Error(380, QStringLiteral("El valor de la propiedad no es válido")); }
+platform::Error badIndex() { return platform::RuntimeError(platform::ErrInvalidPropertyIndex); }
+platform::Error badValue() { return platform::RuntimeError(platform::ErrInvalidPropertyValue); }
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "platform/forms/CommonDialog.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/MsgBox.h"
 
 #include <QApplication>
@@ -159,7 +159,7 @@ void CommonDialog::ShowSave()
         }
         if (!answer || answer->trimmed().isEmpty()) {
             if (CancelError)
-                throw platform::Error(platform::ErrCancel, QStringLiteral("Se seleccionó Cancelar"));
+                throw platform::RuntimeError(platform::ErrCancel);
             return;
         }
 

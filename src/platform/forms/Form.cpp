@@ -1,5 +1,7 @@
 #include "platform/forms/Form.h"
 
+#include "platform/forms/KeyPress.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -173,18 +175,14 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     int code = key->key();
     Form_KeyDown(code, int(key->modifiers()));
     if (code == 0) return true;
-    const QString text = key->text();
-    if (text.size() != 1 || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
-    int ascii = text[0].unicode();
+    const int original = KeyAsciiOf(*key);
+    if (original < 0) return false;
+    int ascii = original;
     Form_KeyPress(ascii);
     if (ascii == 0) return true;
-    if (ascii == text[0].unicode()) return false;
+    if (ascii == original) return false;
     // The window changed the character: the control gets the new one instead.
-    const QChar c(ascii);
-    int newKey = key->key();
-    // Qt's key codes for Latin-1 letters are their capital's code.
-    if (c.isLetter() && c.toUpper().unicode() < 256) newKey = c.toUpper().unicode();
-    QKeyEvent changed(QEvent::KeyPress, newKey, key->modifiers(), QString(c), key->isAutoRepeat(), key->count());
+    QKeyEvent changed = TeclaCambiada(*key, ascii);
     const bool keep = KeyPreview;
     KeyPreview = false;  // the re-sent key is not previewed again
     QApplication::sendEvent(watched, &changed);

@@ -1,14 +1,11 @@
 #include "platform/forms/TabbedDialog.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QTabBar>
 
 namespace forms {
 
-namespace {
-constexpr long ErrInvalidPropertyValue = 380;
-}
 
 TabbedDialog::TabbedDialog(QWidget* parent) : QTabWidget(parent)
 {
@@ -32,7 +29,7 @@ QWidget* TabbedDialog::AddTab(const QString& caption)
 void TabbedDialog::checkTab(int index) const
 {
     if (index < 0 || index >= count())
-        throw platform::Error(ErrInvalidPropertyValue, QStringLiteral("El valor de la propiedad no es válido"));
+        throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
 }
 
 void TabbedDialog::setTab(int index)

@@ -1,17 +1,12 @@
 #include "platform/forms/Toolbar.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QAction>
 #include <QToolButton>
 
 namespace forms {
 
-namespace {
-constexpr long ErrIndexOutOfBounds = 35600;
-constexpr long ErrElementNotFound = 35601;
-constexpr long ErrKeyNotUnique = 35602;
-}  // namespace
 
 Toolbar::Toolbar(QWidget* parent) : QToolBar(parent)
 {
@@ -24,7 +19,7 @@ Button Toolbar::AddButton(const QString& key, const QString& caption, const QIco
 {
     for (const Item& it : m_items)
         if (!key.isEmpty() && it.key == key)
-            throw platform::Error(ErrKeyNotUnique, QStringLiteral("La clave no es única en la colección"));
+            throw platform::RuntimeError(platform::ErrKeyNotUnique);
 
     // Our own QToolButton rather than addAction(): the toolbar's own buttons
     // take no focus, and the clerks must reach these with the keyboard.
@@ -54,7 +49,7 @@ void Toolbar::AddSeparator()
 Button Toolbar::Buttons(int index)
 {
     if (index < 1 || index > Count())
-        throw platform::Error(ErrIndexOutOfBounds, QStringLiteral("Índice fuera de los límites"));
+        throw platform::RuntimeError(platform::ErrIndexOutOfBounds);
     return Button(this, index);
 }
 
@@ -63,7 +58,7 @@ Button Toolbar::Buttons(const QString& key)
     for (int i = 0; i < Count(); ++i)
         if (!key.isEmpty() && m_items[size_t(i)].key == key)
             return Button(this, i + 1);
-    throw platform::Error(ErrElementNotFound, QStringLiteral("No se encontró el elemento"));
+    throw platform::RuntimeError(platform::ErrElementNotFound);
 }
 
 // --- Button

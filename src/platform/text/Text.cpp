@@ -540,4 +540,19 @@ QDate& fixedToday()
 QDate Today() { return fixedToday().isValid() ? fixedToday() : QDate::currentDate(); }
 void SetToday(QDate fixed) { fixedToday() = fixed; }
 
+bool EsEnteroSimple(const QString& s, int maxDigits)
+{
+    if (s.isEmpty() || s.size() > maxDigits) return false;
+    for (QChar c : s)
+        if (c < QChar('0') || c > QChar('9')) return false;
+    return true;
+}
+
+QString NumeroSQL(double v)
+{
+    QString s = QString::number(v, 'g', 15);
+    if (s.contains(QChar('e'))) s = QString::number(v, 'f', 2);
+    return s;
+}
+
 }  // namespace text

@@ -5,7 +5,7 @@
 // A conversion that cannot be done throws platform::Error (13 type mismatch,
 // 6 overflow).
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/ado/Variant.h"
 
 #include <QDate>
@@ -72,6 +72,13 @@ QString Left(const QString& s, int n);
 QString Right(const QString& s, int n);
 QString Mid(const QString& s, int start1, int length = -1);  // 1-based
 QString PadLeft(const QString& s, int width, QChar fill);    // never cuts
+
+// Digits only, 1 to maxDigits of them: the only numbers a window may write
+// into SQL unquoted when they come from a text box.
+bool EsEnteroSimple(const QString& s, int maxDigits);
+// The one way a number goes into SQL: plain text, no thousands separator,
+// a point for the decimals, up to 15 significant digits.
+QString NumeroSQL(double v);
 
 // "Today" for the windows; tests fix it with SetToday.
 QDate Today();

@@ -1,6 +1,6 @@
 #include "platform/text/TextFile.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,15 +28,7 @@ char toByte(char16_t c)
     return '?';
 }
 
-platform::Error fileError(long number)
-{
-    switch (number) {
-    case 52: return platform::Error(52, QStringLiteral("Nombre o número de archivo incorrecto"));
-    case 57: return platform::Error(57, QStringLiteral("Error de E/S en el dispositivo"));
-    case 76: return platform::Error(76, QStringLiteral("No se encontró la ruta de acceso"));
-    default: return platform::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo"));
-    }
-}
+platform::Error fileError(long number) { return platform::RuntimeError(number); }
 
 }  // namespace
 

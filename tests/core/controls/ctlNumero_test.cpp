@@ -2,7 +2,7 @@
 // keys typed with QTest, focus moved between it and a neighbour.
 #include "support/ErrorNumber.h"
 #include "core/controls/ctlNumero.h"
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/Form.h"
 #include "support/LocaleRun.h"
 #include "support/Support.h"

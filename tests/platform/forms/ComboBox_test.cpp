@@ -2,7 +2,7 @@
 // driven from code and from the keyboard on a combo shown off screen.
 #include "support/ErrorNumber.h"
 #include "platform/forms/ComboBox.h"
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "support/Support.h"
 
 #include <QAbstractItemView>

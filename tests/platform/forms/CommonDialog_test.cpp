@@ -1,4 +1,4 @@
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/MsgBox.h"
 #include "support/Support.h"

@@ -1,4 +1,4 @@
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/text/TextFile.h"
 
 #include <QDir>

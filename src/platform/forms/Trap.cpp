@@ -1,0 +1,29 @@
+#include "platform/forms/Trap.h"
+
+#include "platform/ado/Connection.h"
+#include "platform/errors/Error.h"
+#include "platform/forms/MsgBox.h"
+
+namespace forms {
+
+bool Atrapar(const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const platform::Error& e) {
+        ShowError(e.Number, e.Description);
+        return false;
+    }
+}
+
+bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step)
+{
+    return Atrapar([&] {
+        ado::Transaccion t(conn);
+        step();
+        t.Commit();
+    });
+}
+
+}  // namespace forms

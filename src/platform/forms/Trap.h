@@ -1,0 +1,25 @@
+#pragma once
+// Error trapping for event handlers. A handler that runs SQL (or anything
+// else that may raise a run-time error) wraps the step in Atrapar: a failure
+// shows "Error " + number + ": " + text under the application title and the
+// handler goes on with the result. When a user action writes more than one
+// statement (a line and its header's totals, a guide and its lines), wrap
+// them in AtraparEnTransaccion instead: they commit together or not at all,
+// and the screen keeps what the user typed. Never write a try/catch of your
+// own around a window's SQL.
+
+#include <functional>
+
+namespace ado { class Connection; }
+
+namespace forms {
+
+// Runs step; on a platform::Error shows the documented message. True when
+// the step finished.
+bool Atrapar(const std::function<void()>& step);
+
+// As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back
+// every statement the step ran.
+bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step);
+
+}  // namespace forms
