@@ -40,12 +40,20 @@ int PdfPages(const QString& pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-QStringList PdfBarcodes(const QString& pdf, int page, int dpi)
+QStringList PdfBarcodes(const QString& pdf, int page, int dpi, int strips)
 {
     QTemporaryDir dir;
-    run(QStringLiteral("pdftoppm"),
-        QStringList{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png")} + pageArgs(page)
-            + QStringList{pdf, QDir(dir.path()).filePath(QStringLiteral("p"))});
+    // A4 at that resolution.
+    const int width = int(8.27 * dpi + 1), height = int(11.69 * dpi + 1);
+    for (int s = 0; s < strips; ++s) {
+        QStringList crop;
+        if (strips > 1)
+            crop = {QStringLiteral("-x"), QStringLiteral("0"), QStringLiteral("-y"), QString::number(s * height / strips),
+                    QStringLiteral("-W"), QString::number(width), QStringLiteral("-H"), QString::number(height / strips)};
+        run(QStringLiteral("pdftoppm"),
+            QStringList{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png")} + pageArgs(page)
+                + crop + QStringList{pdf, QDir(dir.path()).filePath(QStringLiteral("s%1").arg(s, 2, 10, QChar('0')))});
+    }
     QStringList found;
     QStringList pngs = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
     for (const QString& png : pngs) {

@@ -12,7 +12,9 @@ namespace testsupport {
 QString PdfText(const QString& pdf, int page = 0);
 int PdfPages(const QString& pdf);
 // Every barcode zbar finds on the pages (1-based, 0 = all) rendered at `dpi`.
-QStringList PdfBarcodes(const QString& pdf, int page = 0, int dpi = 300);
+// zbar reports the same text once per picture, so a page that repeats a
+// code is read in `strips` horizontal strips of its own.
+QStringList PdfBarcodes(const QString& pdf, int page = 0, int dpi = 300, int strips = 1);
 // Whitespace runs folded to one space, so that text broken across lines or
 // columns compares as written.
 QString Folded(const QString& s);

@@ -37,7 +37,7 @@ void CodigoPago::Centesimos(const ado::Variant& value, int width, const QString&
     }
     const double cents = text::Round(text::CDbl(value) * 100);
     if (cents < 0) {
-        problema(name + QStringLiteral(" es negativo"));
+        problema(name + QStringLiteral(" es menor que cero"));
         return;
     }
     if (!(cents < std::pow(10.0, width))) {
@@ -63,7 +63,7 @@ void CodigoPago::Vencimiento(const ado::Variant& year, const ado::Variant& month
 
 QString CodigoPago::Terminar() const
 {
-    if (!m_problema.isEmpty() || m_digits.size() != 79) return m_digits;
+    if (!m_problema.isEmpty() || m_digits.size() != 79) return QString();
     return m_digits + Utiles::DigitoVerificadorBarras(m_digits);
 }
 

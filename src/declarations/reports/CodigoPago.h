@@ -20,7 +20,7 @@ public:
     // The 15th of the month after the period, as yyyymmdd.
     void Vencimiento(const ado::Variant& year, const ado::Variant& month);
 
-    // The code with its check digit, or the digits so far (not 80) when a field did not fit.
+    // The code with its check digit; empty when a field did not fit.
     QString Terminar() const;
     // Why there is no code ("" when there is one).
     QString Problema() const { return m_problema; }

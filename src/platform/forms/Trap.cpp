@@ -17,6 +17,16 @@ bool Atrapar(const std::function<void()>& step)
     }
 }
 
+bool IgnorarErrores(const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const platform::Error&) {
+        return false;
+    }
+}
+
 bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step)
 {
     return Atrapar([&] {

@@ -22,4 +22,9 @@ bool Atrapar(const std::function<void()>& step);
 // every statement the step ran.
 bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step);
 
+// For the few handlers that pass errors over in silence (the viewers'
+// activation): runs step and swallows a platform::Error. True when the
+// step finished.
+bool IgnorarErrores(const std::function<void()>& step);
+
 }  // namespace forms

@@ -112,7 +112,7 @@ public:
     const ado::Variant& Field(const QString& column) const;
 
     // Runs every format event and lays out the pages anew.
-    void Layout();
+    virtual void Layout();
     const std::vector<Page>& Pages() const { return m_pages; }
     int PageCount() const { return int(m_pages.size()); }
 

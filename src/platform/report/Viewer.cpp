@@ -1,6 +1,6 @@
 #include "platform/report/Viewer.h"
 
-#include "platform/ado/Error.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
