@@ -53,9 +53,10 @@ void crDJ::Encabezado()
     fila(1640, "Embarcación:", kX, 1250, "PBAR_NOMBRE", 1400, 3600);
     fila(1640, "Matrícula:", 5100, 1000, "PBAR_MATRICULA", 6100, 1000);
     fila(1640, "Tipo:", 7200, 600, "PTBA_DESCRIPCION", 7800, w - 7800 - kX);
-    fila(1900, "Empresa:", kX, 1000, "PEMP_RSOCIAL", 1150, 5300);
-    fila(1900, "CUIT:", 6600, 700, "PEMP_CUIT", 7300, 1700, Cuit);
-    fila(2160, "Domicilio fiscal:", kX, 1600, "PEMP_DOM_FISCAL", 1750, 5700, [this](const ado::Variant&) {
+    fila(1900, "Empresa:", kX, 1000, "PEMP_RSOCIAL", 1150, 4300);
+    fila(1900, "CUIT:", 5550, 600, "PEMP_CUIT", 6150, 1500, Cuit);
+    fila(1900, "N° IIBB:", 7800, 850, "PEMP_NROIB", 8650, w - 8650 - kX);
+    fila(2160, "Domicilio fiscal:", kX, 1600, "PEMP_DOM_FISCAL", 1750, w - 1750 - kX, [this](const ado::Variant&) {
         QStringList partes;
         for (const char* c : {"PEMP_DOM_FISCAL", "GLOC_DESCRIPCION_DF", "GPRO_DESCRIPCION_DF"}) {
             const QString t = text::CStr(Field(QLatin1String(c))).trimmed();
@@ -64,7 +65,6 @@ void crDJ::Encabezado()
         const QString cp = text::CStr(Field(QStringLiteral("PEMP_CP_DF"))).trimmed();
         return partes.join(QStringLiteral(", ")) + (cp.isEmpty() ? QString() : QStringLiteral(" (C.P. ") + cp + QLatin1Char(')'));
     });
-    fila(2160, "N° IIBB:", 7600, 900, "PEMP_NROIB", 8500, w - 8500 - kX);
     s.Add<report::LineObject>(QStringLiteral("linResponsable"), QRectF(kX, 2460, w - 2 * kX, 0), 10);
     fila(2520, "Responsable:", kX, 1300, "PCDJ_RESP", 1450, 3800);
     fila(2520, "Documento:", 5400, 1100, "PCDJ_NRODOC", 6500, w - 6500 - kX, [this](const ado::Variant& v) {
@@ -85,9 +85,7 @@ void crDJ::Detalle()
     Rotulo(ph, QStringLiteral("lblImporte"), QRectF(8500, 320, w - 8500 - kX, 240), QStringLiteral("Importe"), 8, true, kDerecha);
     ph.Add<report::LineObject>(QStringLiteral("linVentas"), QRectF(kX, 600, w - 2 * kX, 0), 10);
     // Once the lines are done, the pages of totals and guides carry no sales captions.
-    ph.Format = [this] {
-        m_cabecera->Suppress = m_enTotales;
-    };
+    ph.Format = [this] { m_cabecera->Suppress = m_enTotales || Field(QStringLiteral("PDDJ_NRO")).isNull(); };
 
     report::Section& d = AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 250);
     Campo(d, QStringLiteral("PTES_DESCRIPCION"), QRectF(kX, 0, 4500, 240));
@@ -119,7 +117,12 @@ void crDJ::Totales()
         Campo(s, QLatin1String(f.column), QRectF(8500, y, w - 8500 - kX, 260), Importe, total ? 10 : 8, total, kDerecha);
         y += 260;
     }
-    s.Format = [this] { m_enTotales = true; };
+    auto* sinLineas = Rotulo(s, QStringLiteral("lblSinLineas"), QRectF(kX, 100, 4800, 260), {}, 8, true);
+    s.Format = [this, sinLineas] {
+        m_enTotales = true;
+        sinLineas->SetText(Field(QStringLiteral("PDDJ_NRO")).isNull() ? QStringLiteral("La declaración no tiene líneas de venta.")
+                                                                    : QString());
+    };
 }
 
 void crDJ::Guias()
@@ -186,8 +189,8 @@ void crDJ::Pie()
     picCodigo = s.Add<report::PictureObject>(QStringLiteral("picCodigo"), QRectF(0, 260, 7000, 700));
     txtAviso = Rotulo(s, QStringLiteral("txtAviso"), QRectF(0, 260, 7000, 700), {}, 9, true, Qt::AlignCenter);
     txtAviso->WordWrap = true;
-    txtCodigo = Rotulo(s, QStringLiteral("txtCodigo"), QRectF(0, 980, 7000, 240), {}, 8, false, Qt::AlignCenter);
-    Monoespaciado(txtCodigo, 8);
+    txtCodigo = Rotulo(s, QStringLiteral("txtCodigo"), QRectF(0, 980, w, 240), {}, 6.5);
+    Monoespaciado(txtCodigo, 6.5);
     s.Add<report::PageNumberObject>(QStringLiteral("txtPagina"), QRectF(7300, 260, w - 7300, 260))->Alignment = kDerecha;
     Rotulo(s, QStringLiteral("lblMD5"), QRectF(0, 1280, 7000, 200),
            QStringLiteral("Suma de verificación (MD5) de los archivos de la declaración"), 7);
