@@ -1,6 +1,8 @@
 # The commands of the project; see README.md.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+# Warnings fail the build (WERROR=OFF to look at them without stopping).
+WERROR ?= ON
 
 .PHONY: deps configure build run test bench asan clean
 
@@ -8,7 +10,7 @@ deps:
 	bash scripts/install-deps
 
 configure:
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@grep -qs '^DJ_WERROR:BOOL=$(WERROR)$$' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDJ_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -14,6 +14,7 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
+#include "support/Fixtures.h"
 #include "Ratios.h"
 
 #include <QApplication>
@@ -75,13 +76,8 @@ void fill()
                              "'DISPOSICIÓN ' || i from n")
                   .arg(kSpecies * kPricesEach - 1)
                   .arg(kPricesEach));
-    c.Execute(QStringLiteral(
-        "insert into LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, "
-        "PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, "
-        "PCDJ_NRODOC, PCAR_ID) select '%1', 2006, 5, B.PPTO_ID, B.PBAR_ID, B.PBAR_MATRICULA, B.PBAR_NOMBRE, E.PEMP_ID, E.PEMP_CUIT, "
-        "E.PEMP_RSOCIAL, 3, 0, 0, 0, 'N', 1, 'GOMEZ ANA', 'DNI', 22333444, 1 from LNV_PES_TB_EMBARCACIONES B, LNV_PES_TB_EMPRESAS E "
-        "where B.PBAR_MATRICULA = '123' and E.PEMP_CUIT = 20123456786")
-                  .arg(kNro));
+    testsupport::insertDeclaration({.nro = kNro, .cuit = 20123456786, .nroDoc = 22333444,
+                                    .responsable = QStringLiteral("GOMEZ ANA")});
     c.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
                              "insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
                              "select '%2', i, 1001 + i % %3, 10 + i, 1.5, (10 + i) * 1.5 from n")
@@ -96,39 +92,13 @@ void fill()
     });
 }
 
-std::shared_ptr<clsCabDDJJ> record()
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("select * from PES_VW_CAB_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro), de1::conn());
-    auto c = std::make_shared<clsCabDDJJ>();
-    using text::CStr;
-    c->NroDJ = CStr(rs(0));
-    c->Anio = text::CInt(rs(1));
-    c->Mes = text::CInt(rs(2));
-    c->TipoDJ = CStr(rs(4));
-    c->NroEmb = text::CLng(rs(5));
-    c->Matricula = CStr(rs(6));
-    c->Nombre = CStr(rs(7));
-    c->Estado = CStr(rs(9));
-    c->Puerto = CStr(rs(11));
-    c->NroEmp = text::CLng(rs(12));
-    c->CUIT = text::CDbl(rs(13));
-    c->RSocial = CStr(rs(14));
-    c->Alicuota = text::CDbl(rs(16));
-    c->Responsable = CStr(rs(21));
-    c->TipoDoc = CStr(rs(22));
-    c->NroDoc = text::CDbl(rs(23));
-    c->CaracterResp = CStr(rs(25));
-    return c;
-}
-
 frmEditarDJ& editor()
 {
     fill();
     frmEditarDJ* ed = forms::Form::Existing<frmEditarDJ>();
     if (!ed) {
         ed = &forms::Form::Instance<frmEditarDJ>();
-        ed->Operacion(2, record());
+        ed->Operacion(2, testsupport::recordOf(kNro));
     }
     return *ed;
 }

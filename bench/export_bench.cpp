@@ -14,6 +14,7 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "ui/MDIPrincipal.h"
+#include "support/Fixtures.h"
 #include "Ratios.h"
 
 #include <QApplication>
@@ -45,12 +46,9 @@ frmDDJJ& list()
     if (f) return *f;
     schema::CreateDatabase(folder().path(), true);
     de1::conn().Open(General::BuildConnectionString(folder().path()));
+    testsupport::insertDeclaration({.nro = kNro, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13, .intereses = 12.5,
+                                    .total = 86.63});
     de1::conn().Execute(QStringLiteral(
-        "INSERT INTO LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
-        "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
-        "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) VALUES "
-        "('%1', 2006, 5, 12, 1, '123', 'DON JUAN CARLOS', 1, 30708123451, 'PESQUERA PUNTA NINFAS S.A.', 4, 12.5, 0, "
-        "86.63, 'N', 1, 'JUAN PEREZ', 'DNI', 20123456, 1, 1853.28, 74.13);"
         "INSERT INTO LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
         "SELECT '%1', i, i % 20, 100.5 + i, 1.235, round((100.5 + i) * 1.235, 2) FROM n;"

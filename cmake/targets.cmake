@@ -17,8 +17,11 @@ function(dj_library name dir)
   endif()
 endfunction()
 
-# One test executable per folder under tests/ that holds *_test.cpp files.
+# One test executable per folder under tests/ that holds *_test.cpp files;
+# each of its tests is registered with ctest on its own, so `ctest -j` runs
+# them in parallel.
 function(dj_tests)
+  include(GoogleTest)
   file(GLOB_RECURSE all CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
   set(dirs "")
   foreach(f ${all})
@@ -30,11 +33,15 @@ function(dj_tests)
     file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/tests ${d})
     string(REPLACE "/" "_" tname "test_${rel}")
     file(GLOB srcs CONFIGURE_DEPENDS ${d}/*.cpp)
-    add_executable(${tname} ${srcs})
+    add_executable(${tname} ${srcs} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
     target_link_libraries(${tname} PRIVATE testsupport)
-    add_test(NAME ${tname} COMMAND ${tname})
-    set_tests_properties(${tname} PROPERTIES
-      ENVIRONMENT "LANG=es_AR.UTF-8;LC_ALL=es_AR.UTF-8;QT_QPA_PLATFORM=offscreen;DJ_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots;ASAN_OPTIONS=detect_leaks=0"
-      TIMEOUT 600)
+    # Listed when ctest runs, not at build time: the list needs no display.
+    gtest_discover_tests(${tname}
+      TEST_PREFIX "${rel}:"
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES
+        ENVIRONMENT "LANG=es_AR.UTF-8;LC_ALL=es_AR.UTF-8;QT_QPA_PLATFORM=offscreen;DJ_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots;ASAN_OPTIONS=detect_leaks=0"
+        TIMEOUT 600)
   endforeach()
 endfunction()

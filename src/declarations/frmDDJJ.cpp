@@ -6,10 +6,12 @@
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/CommonDialog.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 #include "core/MenuPrincipal.h"
 
@@ -56,16 +58,6 @@ constexpr Columna kColumnas[] = {
 };
 constexpr int kCantColumnas = int(std::size(kColumnas));
 
-// Event handlers trap what they do not expect, as every window does.
-template <class F> void atrapar(F&& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
-}
-
 }  // namespace
 
 frmDDJJ::frmDDJJ()
@@ -73,8 +65,7 @@ frmDDJJ::frmDDJJ()
     setObjectName(QStringLiteral("frmDDJJ"));
     setCaption(QStringLiteral("Declaraciones Juradas Ley 7351"));
 
-    tlbMonedas = new forms::Toolbar(this);
-    tlbMonedas->setObjectName(QStringLiteral("tlbMonedas"));
+    tlbMonedas = forms::Nombrado(new forms::Toolbar(this), "tlbMonedas");
     tlbMonedas->AddButton(QStringLiteral("salir"), QStringLiteral("Salir"));
     tlbMonedas->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
     tlbMonedas->AddSeparator();
@@ -85,14 +76,11 @@ frmDDJJ::frmDDJJ()
     tlbMonedas->AddButton(QStringLiteral("disco"), QStringLiteral("Generar disco"));
     connect(tlbMonedas, &forms::Toolbar::ButtonClick, this, &frmDDJJ::tlbMonedas_ButtonClick);
 
-    adoDDJJ = new forms::DataControl(this);
-    adoDDJJ->setObjectName(QStringLiteral("adoDDJJ"));
-    grillaDJ = new forms::DataGrid(this);
-    grillaDJ->setObjectName(QStringLiteral("grillaDJ"));
+    adoDDJJ = forms::Nombrado(new forms::DataControl(this), "adoDDJJ");
+    grillaDJ = forms::Nombrado(new forms::DataGrid(this), "grillaDJ");
     grillaDJ->setAccessibleName(Caption());
     grillaDJ->setDataSource(adoDDJJ);
-    ComD = new forms::CommonDialog(this);
-    ComD->setObjectName(QStringLiteral("ComD"));
+    ComD = forms::Nombrado(new forms::CommonDialog(this), "ComD");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -112,10 +100,10 @@ void frmDDJJ::Form_Load() { Move(0, 0); }
 
 void frmDDJJ::Form_Activate()
 {
-    atrapar([this] {
+    forms::Atrapar([this] {
         CargarGrilla();
         const auto& rs = adoDDJJ->Recordset;
-        if (rs && rs->State() == 1 && rs->RecordCount() >= 1) {
+        if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1) {
             rs->MoveFirst();
             grillaDJ->setRow(0);
             grillaDJ->SelBookmarks().Add(rs->Bookmark());
@@ -134,7 +122,7 @@ void frmDDJJ::Form_Unload(int& cancel)
 
 void frmDDJJ::tlbMonedas_ButtonClick(const QString& key)
 {
-    atrapar([&] {
+    forms::Atrapar([&] {
         if (key == QLatin1String("salir")) {
             Unload();
         } else if (key == QLatin1String("nuevo")) {
@@ -170,22 +158,19 @@ void frmDDJJ::tlbMonedas_ButtonClick(const QString& key)
 void frmDDJJ::HabilitarBotones()
 {
     const auto& rs = adoDDJJ->Recordset;
-    const bool hayFilas = rs && rs->State() == 1 && rs->RecordCount() >= 1;
+    const bool hayFilas = rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1;
     for (int i : {4, 5, 7, 8}) tlbMonedas->Buttons(i).setEnabled(hayFilas);
 }
 
 void frmDDJJ::CargarGrilla()
 {
     auto rs = std::make_shared<ado::Recordset>();
-    try {
-        rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenStatic,
-                 ado::adLockOptimistic);
-    } catch (const platform::Error& e) {
-        // The grid keeps what it showed.
-        forms::MsgBox(QStringLiteral("Error ") + QString::number(e.Number) + QStringLiteral(": ") + e.Description,
-                      forms::vbOKOnly);
+    // The grid keeps what it showed when the list cannot be read.
+    if (!forms::Atrapar([&] {
+            rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenStatic,
+                     ado::adLockOptimistic);
+        }))
         return;
-    }
     adoDDJJ->Recordset = std::move(rs);
     adoDDJJ->Refresh();
     FormatearGrilla();
@@ -245,11 +230,8 @@ void frmDDJJ::BorrarDJ()
     const QString sql = QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='")
                       + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'");
     long borradas = 0;
-    try {
-        de1::conn().Execute(sql, &borradas);
-    } catch (const platform::Error&) {
-        // The database's refusal (guides or payments still there) ends in the message below.
-    }
+    // The database's refusal (guides or payments still there) ends in the message below.
+    forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });
     if (borradas == 0)
         forms::MsgBox(QStringLiteral("No se puede borrar la declaración jurada seleccionada"), forms::vbInformation,
                       kTituloBorrar);

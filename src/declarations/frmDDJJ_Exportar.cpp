@@ -11,6 +11,7 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/TextFile.h"
 
 #include <QDir>
@@ -37,8 +38,7 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
     // Every record of the run in write order; it becomes the checksum only
     // when the run completes, so a failed run never hands records on as one.
     QString registros;
-    bool enDialogo = false;
-    try {
+    auto correr = [&] {
         const QStringList fila = TextosFilaActual();
         const QString nroDJ = NroDJSeleccionada();
         const QString cabecera = ExportRecords::Header(fila);
@@ -55,10 +55,7 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
         }
         auto ruta = [&](const QString& prefijo, const QString& carpeta) {
             if (!EnDisco) return trabajo->filePath(prefijo);
-            enDialogo = true;
-            const QString elegida = PedirArchivo(prefijo + sufijo, carpeta);
-            enDialogo = false;
-            return elegida;
+            return PedirArchivo(prefijo + sufijo, carpeta);
         };
         // The checksum is of what the files hold: each record's Windows-1252
         // bytes, one character each, so a "’" or "€" counts as its file byte.
@@ -96,9 +93,11 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
         if (EnDisco)
             forms::MsgBox(QStringLiteral("La exportación se ha realizado con éxito"), forms::vbInformation,
                           QStringLiteral("Atención"));
-    } catch (const platform::Error& e) {
-        // A cancelled dialog ends the run quietly, and so does any failure of
-        // a print run; any other failure of an export tells the clerk why.
-        if (EnDisco && !enDialogo) forms::ShowError(e.Number, e.Description);
-    }
+    };
+    // A cancelled dialog ends the run quietly, and so does any failure of a
+    // print run; any other failure of an export tells the clerk why.
+    if (EnDisco)
+        forms::Atrapar(correr, platform::ErrCancel, [] {});
+    else
+        forms::Ignorar(correr);
 }

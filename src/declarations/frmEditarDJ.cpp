@@ -6,11 +6,14 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
+#include "platform/errors/Error.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
-#include "platform/forms/MsgBox.h"
+#include "platform/forms/KeyPress.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QGroupBox>
@@ -45,20 +48,21 @@ frmEditarDJ::frmEditarDJ()
 
     auto* root = new QVBoxLayout(this);
 
-    toolbar = new forms::Toolbar(this);
-    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar = forms::Nombrado(new forms::Toolbar(this), "toolbar");
     toolbar->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
     toolbar->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
     toolbar->AddButton(QStringLiteral("salir"), QStringLiteral("Salir"));
     root->addWidget(toolbar);
 
-    SSTab1 = new forms::TabbedDialog(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1 = forms::Nombrado(new forms::TabbedDialog(this), "SSTab1");
     crearCabecera(SSTab1->AddTab(QStringLiteral("Liq. de la Deuda")));
     crearDetalle(SSTab1->AddTab(QStringLiteral("Detalle")));
-    // Their content comes with the guides and payments sections.
-    SSTab1->AddTab(QStringLiteral("Guías de Tránsito"));
-    SSTab1->AddTab(QStringLiteral("Boletas de Pago"));
+    // Its content comes with the guides section; until then no credit.
+    nroAfavorL7351 = new ctlNumero(SSTab1->AddTab(QStringLiteral("Guías de Tránsito")));
+    nroAfavorL7351->setObjectName(QStringLiteral("nroAfavorL7351"));
+    nroAfavorL7351->setCantidadDecimales(2);
+    nroAfavorL7351->setValue(0);
+    crearPagos(SSTab1->AddTab(QStringLiteral("Boletas de Pago")));
     root->addWidget(SSTab1, 1);
 
     connect(toolbar, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::toolbar_ButtonClick);
@@ -75,7 +79,13 @@ QSize frmEditarDJ::sizeHint() const
     return want.boundedTo(area->viewport()->size() - QSize(16, 40)).expandedTo(minimumSizeHint());
 }
 
-QString frmEditarDJ::NroDJ23() const { return text::PadLeft(txt_NroDJ->text(), 23, QChar('0')); }
+QString frmEditarDJ::NroDJ23() const
+{
+    // It goes into SQL between quotes as it is: nothing but its 23 digits may.
+    const QString nro = text::PadLeft(txt_NroDJ->text(), 23, QChar('0'));
+    if (!text::EsEnteroSimple(nro, 23)) throw platform::RuntimeError(platform::ErrInvalidCall);
+    return nro;
+}
 
 void frmEditarDJ::Form_Load()
 {
@@ -83,39 +93,33 @@ void frmEditarDJ::Form_Load()
     txt_MtoGralVtas->setCantidadDecimales(2);
 
     // A list that cannot be read is reported and the window still opens.
-    auto cargar = [](const auto& paso) {
-        try {
-            paso();
-        } catch (const platform::Error& e) {
-            forms::ShowError(e.Number, e.Description);
-        }
-    };
-    cargar([this] {
+    using forms::Atrapar;
+    Atrapar([this] {
         Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"), *cbo_Puertos);
     });
-    cargar([this] {
+    Atrapar([this] {
         Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_ID, LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_DESCRIPCION From LNV_PES_TB_TIPOS_DDJJL7351 ORDER BY LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_DESCRIPCION"), *cbo_TipoDJ);
     });
-    cargar([this] {
+    Atrapar([this] {
         ado::Recordset rs;
         rs.Open(QStringLiteral("SELECT LNV_PES_TB_ESTADOS_DJ7351.PEDJ_ID, LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION From LNV_PES_TB_ESTADOS_DJ7351 ORDER BY LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION"),
                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.Eof(); rs.MoveNext()) cbo_EstadosDJ->AddItem(CStr(rs(QStringLiteral("PEDJ_DESCRIPCION"))));
     });
-    cargar([this] {
+    Atrapar([this] {
         Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_EMBARCACIONES.PBAR_ID, LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE From LNV_PES_TB_EMBARCACIONES ORDER BY LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE "), *cbo_barcos);
     });
-    cargar([this] {
+    Atrapar([this] {
         Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_EMPRESAS.PEMP_ID, LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL From LNV_PES_TB_EMPRESAS ORDER BY LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL"), *cbo_empresas);
     });
     CargarEspecies();
-    cargar([this] {
+    Atrapar([this] {
         ado::Recordset rs;
         rs.Open(QStringLiteral("SELECT LNV_GLB_TB_TIPOS_DOCUMENTO.GTDC_ID From LNV_GLB_TB_TIPOS_DOCUMENTO ORDER BY LNV_GLB_TB_TIPOS_DOCUMENTO.GTDC_ID"),
                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.Eof(); rs.MoveNext()) cbo_TipoDoc->AddItem(CStr(rs(QStringLiteral("GTDC_ID"))));
     });
-    cargar([this] {
+    Atrapar([this] {
         Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_CARACTERES_RESP.PCAR_ID, LNV_PES_TB_CARACTERES_RESP.PCAR_DESCRIPCION From LNV_PES_TB_CARACTERES_RESP ORDER BY LNV_PES_TB_CARACTERES_RESP.PCAR_DESCRIPCION"), *cbo_CaracteresResp);
     });
 
@@ -187,6 +191,9 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         CargarDetalle();
         HabilitarDetalle(true);
         for (int tab : {2, 3}) SSTab1->setTabEnabled(tab, true);
+        // A tab already shown is not chosen again: its slips would be the
+        // previous declaration's.
+        if (SSTab1->Tab() == 3) CargarPagos();
     }
     HabilitarCabecera(true);
     // Year, month, vessel and company form the number: fixed once inserted.
@@ -215,13 +222,10 @@ void frmEditarDJ::SSTab1_Click(int previousTab)
 {
     (void)previousTab;
     if (SSTab1->Tab() == 1) CargarDetalle();
+    else if (SSTab1->Tab() == 3) CargarPagos();
 }
 
-void frmEditarDJ::Form_KeyPress(int& KeyAscii)
-{
-    const QChar c(KeyAscii);
-    if (c.isLower()) KeyAscii = c.toUpper().unicode();
-}
+void frmEditarDJ::Form_KeyPress(int& KeyAscii) { forms::Mayuscula(KeyAscii); }
 
 void frmEditarDJ::Form_QueryUnload(int& cancel, int unloadMode)
 {

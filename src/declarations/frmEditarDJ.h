@@ -8,10 +8,12 @@
 // The code is split by section: frmEditarDJ.cpp (frame, tabs, keys),
 // frmEditarDJ_Cabecera.cpp (header layout, its toolbar, amounts, state
 // rule), frmEditarDJ_Validacion.cpp (header checks, numbering, insert,
-// update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines).
+// update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines),
+// frmEditarDJ_Pagos.cpp (payment slips).
 
 #include "core/records/clsCabDDJJ.h"
 #include "core/records/clsDetDDJJ.h"
+#include "core/records/clsPagosDDJJ.h"
 #include "core/records/colEspecies.h"
 #include "platform/forms/Form.h"
 
@@ -91,6 +93,31 @@ public:
     QGroupBox* frm_totalGralVtas;
     ctlNumero* txt_MtoGralVtas;
 
+    // ---- "Guías de Tránsito" tab
+    ctlNumero* nroAfavorL7351;  // the credit, half of the deposits of the guides
+
+    // ---- "Boletas de Pago" tab
+    forms::Toolbar* tlb_BoletadePago;
+    forms::DataControl* adoPagosDJ;
+    forms::DataGrid* grilla_pagos;
+    ctlNumero* nroSumatoriaPagos;
+    QGroupBox* fra_detalle;
+    QLineEdit* txt_NroPago;
+    ctlNumero* txt_ImportePg;
+    ctlNumero* txt_InteresPg;
+    ctlNumero* txt_MultaPg;
+    ctlNumero* txt_TotalPg;
+    QGroupBox* fra_Pagos;
+    ctlNumero* nroEfectivo;
+    QLabel* lbl_NroCheque;
+    QLineEdit* txt_NroCheque1;
+    QLineEdit* txtCheque1_Banco;
+    ctlNumero* nroCheque1_Monto;
+    QLineEdit* txt_NroCheque2;
+    QLineEdit* txtCheque2_Banco;
+    ctlNumero* nroCheque2_Monto;
+    ctlNumero* nroTotalFormasPago;
+
     // ---- Procedures of the sections. The window's own handlers call them;
     // they are public so that the benchmark can time them one by one.
     void CargarEspecies();
@@ -109,6 +136,7 @@ private:
     // Layout, one builder per tab.
     void crearCabecera(QWidget* page);
     void crearDetalle(QWidget* page);
+    void crearPagos(QWidget* page);
 
     // Frame (frmEditarDJ.cpp)
     void SSTab1_Click(int previousTab);
@@ -161,10 +189,31 @@ private:
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
 
+    // Payment slips (frmEditarDJ_Pagos.cpp)
+    void tlb_BoletadePago_ButtonClick(const QString& key);
+    void grilla_pagos_RowColChange(const ado::Variant& lastRow, int lastCol);
+    void CargarPagos();
+    void CargarGrillaPagos();
+    void FormatearGrillaPagos();
+    void MostrarPago();
+    void HabilitarPagos(bool Habilitar);
+    void GuardarPagoActual();
+    void LimpiarPago();
+    void CalcularTotalPago();
+    void CalcularTotalFormasPago();
+    bool ValidarPago();
+    QString SiguienteNroPago();
+    bool InsertarPago();
+    bool ActualizarPago();
+    void BorrarPago();
+    bool TienePagos() const;
+
     std::int32_t mOperacion = 0;
     std::shared_ptr<clsCabDDJJ> mCab;
     std::shared_ptr<colEspecies> mEspecies;
     std::shared_ptr<clsDetDDJJ> mDet;
     std::int32_t mModoDetalle = 0;
+    std::shared_ptr<clsPagosDDJJ> mPago;
+    std::int32_t mModoPago = 0;
     QString mEstadoMostrado;  // the state last accepted by the state rule
 };

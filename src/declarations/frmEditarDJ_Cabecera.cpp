@@ -2,12 +2,13 @@
 // the lock and unlock cycle, the tax amount and total due, and the state
 // rule (states that allow no sales lines).
 #include "declarations/frmEditarDJ.h"
-#include "declarations/frmEditarDJ_Comun.h"
 
 #include "core/controls/ctlNumero.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
+#include "platform/forms/KeyPress.h"
 #include "platform/forms/LostFocus.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/TabbedDialog.h"
@@ -23,23 +24,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-using editor::Etiqueta;
-
-namespace {
-
-template <class T> T* nombrado(T* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-}  // namespace
+using forms::Etiqueta;
+using forms::Nombrado;
 
 void frmEditarDJ::crearCabecera(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_cabecera = nombrado(new forms::Toolbar(page), "tlb_cabecera");
+    tlb_cabecera = Nombrado(new forms::Toolbar(page), "tlb_cabecera");
     tlb_cabecera->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
     tlb_cabecera->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
     tlb_cabecera->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
@@ -47,13 +39,13 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     tlb_cabecera->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
     pageLayout->addWidget(tlb_cabecera);
 
-    frm_cab = nombrado(new QGroupBox(page), "frm_cab");
+    frm_cab = Nombrado(new QGroupBox(page), "frm_cab");
     pageLayout->addWidget(frm_cab, 1);
     auto* cab = new QVBoxLayout(frm_cab);
 
     // Period, type, port and state.
     auto* periodo = new QGridLayout;
-    txt_NroDJ = nombrado(new QLineEdit(frm_cab), "txt_NroDJ");
+    txt_NroDJ = Nombrado(new QLineEdit(frm_cab), "txt_NroDJ");
     txt_NroDJ->setReadOnly(true);
     txt_NroDJ->setFocusPolicy(Qt::ClickFocus);
     {
@@ -62,19 +54,19 @@ void frmEditarDJ::crearCabecera(QWidget* page)
         txt_NroDJ->setPalette(p);
     }
     txt_NroDJ->setMinimumWidth(txt_NroDJ->fontMetrics().horizontalAdvance(QString(25, QChar('0'))));
-    txt_anio = nombrado(new QLineEdit(frm_cab), "txt_anio");
+    txt_anio = Nombrado(new QLineEdit(frm_cab), "txt_anio");
     txt_anio->setMaxLength(4);
-    txt_mes = nombrado(new QLineEdit(frm_cab), "txt_mes");
+    txt_mes = Nombrado(new QLineEdit(frm_cab), "txt_mes");
     txt_mes->setMaxLength(2);
     const int digito = txt_anio->fontMetrics().horizontalAdvance(QChar('0'));
     txt_anio->setFixedWidth(digito * 6 + 12);
     txt_mes->setFixedWidth(digito * 4 + 12);
-    cbo_TipoDJ = nombrado(new forms::ComboBox(frm_cab), "cbo_TipoDJ");
-    editor::Angosto(cbo_TipoDJ, 10);
-    cbo_Puertos = nombrado(new forms::ComboBox(frm_cab), "cbo_Puertos");
-    editor::Angosto(cbo_Puertos, 14);
-    cbo_EstadosDJ = nombrado(new forms::ComboBox(frm_cab), "cbo_EstadosDJ");
-    editor::Angosto(cbo_EstadosDJ, 14);
+    cbo_TipoDJ = Nombrado(new forms::ComboBox(frm_cab), "cbo_TipoDJ");
+    forms::Angosto(cbo_TipoDJ, 10);
+    cbo_Puertos = Nombrado(new forms::ComboBox(frm_cab), "cbo_Puertos");
+    forms::Angosto(cbo_Puertos, 14);
+    cbo_EstadosDJ = Nombrado(new forms::ComboBox(frm_cab), "cbo_EstadosDJ");
+    forms::Angosto(cbo_EstadosDJ, 14);
     // Two columns: number, type and state on the left; period and port on the right.
     periodo->addWidget(Etiqueta(QStringLiteral("Nro. DDJJ:"), txt_NroDJ, frm_cab), 0, 0);
     periodo->addWidget(txt_NroDJ, 0, 1);
@@ -98,24 +90,24 @@ void frmEditarDJ::crearCabecera(QWidget* page)
 
     // Vessel and company, side by side.
     auto* partes = new QHBoxLayout;
-    frm_Embarcacion = nombrado(new QGroupBox(QStringLiteral("Embarcación"), frm_cab), "frm_Embarcacion");
+    frm_Embarcacion = Nombrado(new QGroupBox(QStringLiteral("Embarcación"), frm_cab), "frm_Embarcacion");
     auto* emb = new QFormLayout(frm_Embarcacion);
-    txt_NroEmb = nombrado(new QLineEdit(frm_Embarcacion), "txt_NroEmb");
-    txt_Matricula = nombrado(new QLineEdit(frm_Embarcacion), "txt_Matricula");
-    cbo_barcos = nombrado(new forms::ComboBox(frm_Embarcacion), "cbo_barcos");
-    editor::Angosto(cbo_barcos, 16);
+    txt_NroEmb = Nombrado(new QLineEdit(frm_Embarcacion), "txt_NroEmb");
+    txt_Matricula = Nombrado(new QLineEdit(frm_Embarcacion), "txt_Matricula");
+    cbo_barcos = Nombrado(new forms::ComboBox(frm_Embarcacion), "cbo_barcos");
+    forms::Angosto(cbo_barcos, 16);
     emb->addRow(Etiqueta(QStringLiteral("Nro.:"), txt_NroEmb, frm_Embarcacion), txt_NroEmb);
     emb->addRow(Etiqueta(QStringLiteral("Matrícula:"), txt_Matricula, frm_Embarcacion), txt_Matricula);
     emb->addRow(Etiqueta(QStringLiteral("Nombre:"), cbo_barcos, frm_Embarcacion), cbo_barcos);
     partes->addWidget(frm_Embarcacion, 1);
 
-    frm_Empresa = nombrado(new QGroupBox(QStringLiteral("Empresa"), frm_cab), "frm_Empresa");
+    frm_Empresa = Nombrado(new QGroupBox(QStringLiteral("Empresa"), frm_cab), "frm_Empresa");
     auto* emp = new QFormLayout(frm_Empresa);
-    txt_NroEmp = nombrado(new QLineEdit(frm_Empresa), "txt_NroEmp");
-    txt_CUIT = nombrado(new QLineEdit(frm_Empresa), "txt_CUIT");
+    txt_NroEmp = Nombrado(new QLineEdit(frm_Empresa), "txt_NroEmp");
+    txt_CUIT = Nombrado(new QLineEdit(frm_Empresa), "txt_CUIT");
     txt_CUIT->setMaxLength(11);
-    cbo_empresas = nombrado(new forms::ComboBox(frm_Empresa), "cbo_empresas");
-    editor::Angosto(cbo_empresas, 16);
+    cbo_empresas = Nombrado(new forms::ComboBox(frm_Empresa), "cbo_empresas");
+    forms::Angosto(cbo_empresas, 16);
     emp->addRow(Etiqueta(QStringLiteral("Nro.:"), txt_NroEmp, frm_Empresa), txt_NroEmp);
     emp->addRow(Etiqueta(QStringLiteral("Cuit:"), txt_CUIT, frm_Empresa), txt_CUIT);
     emp->addRow(Etiqueta(QStringLiteral("R.Social:"), cbo_empresas, frm_Empresa), cbo_empresas);
@@ -124,15 +116,15 @@ void frmEditarDJ::crearCabecera(QWidget* page)
 
     // Responsible person and amounts, side by side.
     auto* abajo = new QHBoxLayout;
-    frm_responsable = nombrado(new QGroupBox(QStringLiteral("Responsable"), frm_cab), "frm_responsable");
+    frm_responsable = Nombrado(new QGroupBox(QStringLiteral("Responsable"), frm_cab), "frm_responsable");
     auto* resp = new QFormLayout(frm_responsable);
-    txt_responsable = nombrado(new QLineEdit(frm_responsable), "txt_responsable");
-    cbo_TipoDoc = nombrado(new forms::ComboBox(frm_responsable), "cbo_TipoDoc");
+    txt_responsable = Nombrado(new QLineEdit(frm_responsable), "txt_responsable");
+    cbo_TipoDoc = Nombrado(new forms::ComboBox(frm_responsable), "cbo_TipoDoc");
     cbo_TipoDoc->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    txt_NroDoc = nombrado(new QLineEdit(frm_responsable), "txt_NroDoc");
+    txt_NroDoc = Nombrado(new QLineEdit(frm_responsable), "txt_NroDoc");
     txt_NroDoc->setAccessibleName(QStringLiteral("Tipo y Nro doc.:"));
-    cbo_CaracteresResp = nombrado(new forms::ComboBox(frm_responsable), "cbo_CaracteresResp");
-    editor::Angosto(cbo_CaracteresResp, 14);
+    cbo_CaracteresResp = Nombrado(new forms::ComboBox(frm_responsable), "cbo_CaracteresResp");
+    forms::Angosto(cbo_CaracteresResp, 14);
     auto* documento = new QHBoxLayout;
     documento->addWidget(cbo_TipoDoc);
     documento->addWidget(txt_NroDoc, 1);
@@ -141,20 +133,20 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     resp->addRow(Etiqueta(QStringLiteral("Caracter:"), cbo_CaracteresResp, frm_responsable), cbo_CaracteresResp);
     abajo->addWidget(frm_responsable, 3);
 
-    frm_Datos = nombrado(new QGroupBox(frm_cab), "frm_Datos");
+    frm_Datos = Nombrado(new QGroupBox(frm_cab), "frm_Datos");
     auto* datos = new QFormLayout(frm_Datos);
-    txt_TotalGralVtas = nombrado(new ctlNumero(frm_Datos), "txt_TotalGralVtas");
-    cbo_Alicuota = nombrado(new forms::ComboBox(frm_Datos), "cbo_Alicuota");
+    txt_TotalGralVtas = Nombrado(new ctlNumero(frm_Datos), "txt_TotalGralVtas");
+    cbo_Alicuota = Nombrado(new forms::ComboBox(frm_Datos), "cbo_Alicuota");
     for (int tasa : {2, 3, 4}) {
         cbo_Alicuota->AddItem(QStringLiteral("%1%").arg(tasa));
         cbo_Alicuota->setItemData(cbo_Alicuota->NewIndex(), tasa);
     }
-    txt_alicuota = nombrado(new ctlNumero(frm_Datos), "txt_alicuota");
+    txt_alicuota = Nombrado(new ctlNumero(frm_Datos), "txt_alicuota");
     txt_alicuota->hide();
-    txt_Importe = nombrado(new ctlNumero(frm_Datos), "txt_Importe");
-    txt_Interes = nombrado(new ctlNumero(frm_Datos), "txt_Interes");
-    txt_Multa = nombrado(new ctlNumero(frm_Datos), "txt_Multa");
-    txt_TotalAdeudado = nombrado(new ctlNumero(frm_Datos), "txt_TotalAdeudado");
+    txt_Importe = Nombrado(new ctlNumero(frm_Datos), "txt_Importe");
+    txt_Interes = Nombrado(new ctlNumero(frm_Datos), "txt_Interes");
+    txt_Multa = Nombrado(new ctlNumero(frm_Datos), "txt_Multa");
+    txt_TotalAdeudado = Nombrado(new ctlNumero(frm_Datos), "txt_TotalAdeudado");
     // Both follow from the lines and the amounts; the user does not type them.
     txt_TotalGralVtas->setEnabled(false);
     txt_TotalAdeudado->setEnabled(false);
@@ -175,8 +167,8 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     connect(txt_alicuota, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalAdeudado);
     connect(txt_Interes, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalAdeudado);
     connect(txt_Multa, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalAdeudado);
-    editor::OnKeyPress(txt_responsable, [this](int& k) { txt_responsable_KeyPress(k); });
-    editor::OnKeyPress(txt_NroDoc, [this](int& k) { txt_NroDoc_KeyPress(k); });
+    forms::OnKeyPress(txt_responsable, [this](int& k) { txt_responsable_KeyPress(k); });
+    forms::OnKeyPress(txt_NroDoc, [this](int& k) { txt_NroDoc_KeyPress(k); });
 
     forms::OnLostFocus(txt_NroEmb, [this] { txt_NroEmb_LostFocus(); });
     forms::OnLostFocus(txt_Matricula, [this] { txt_Matricula_LostFocus(); });
@@ -264,11 +256,7 @@ void frmEditarDJ::cbo_EstadosDJ_Click()
     mEstadoMostrado = cbo_EstadosDJ->Text();
 }
 
-void frmEditarDJ::txt_responsable_KeyPress(int& KeyAscii)
-{
-    const QChar c(KeyAscii);
-    if (c.isLower()) KeyAscii = c.toUpper().unicode();
-}
+void frmEditarDJ::txt_responsable_KeyPress(int& KeyAscii) { forms::Mayuscula(KeyAscii); }
 
 void frmEditarDJ::txt_NroDoc_KeyPress(int& KeyAscii)
 {

@@ -2,18 +2,20 @@
 // species, priced from the dock price in force on the first day of the
 // declared month, and the header totals that follow every change.
 #include "declarations/frmEditarDJ.h"
-#include "declarations/frmEditarDJ_Comun.h"
 
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QApplication>
@@ -26,26 +28,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-using editor::Etiqueta;
+using forms::Etiqueta;
+using forms::Nombrado;
 using text::CDbl;
 using text::CStr;
 
 namespace {
-
-template <class T> T* nombrado(T* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-// A number in its plain text form for SQL: no thousands separator, up to
-// 15 significant digits, a point for the decimals.
-QString numeroSQL(double v)
-{
-    QString s = QString::number(v, 'g', 15);
-    if (s.contains(QChar('e'))) s = QString::number(v, 'f', 2);
-    return Utiles::ComaAPunto(s);
-}
 
 // Cut to four decimals, as the amount check compares: binary noise of the
 // product (0.57 read as 0.5699999...) does not count as a lower digit.
@@ -57,7 +45,7 @@ void frmEditarDJ::crearDetalle(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_detalle = nombrado(new forms::Toolbar(page), "tlb_detalle");
+    tlb_detalle = Nombrado(new forms::Toolbar(page), "tlb_detalle");
     tlb_detalle->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
     tlb_detalle->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
     tlb_detalle->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
@@ -65,10 +53,10 @@ void frmEditarDJ::crearDetalle(QWidget* page)
     tlb_detalle->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
     pageLayout->addWidget(tlb_detalle);
 
-    frm_detalle = nombrado(new QGroupBox(page), "frm_detalle");
+    frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
     auto* campos = new QFormLayout(frm_detalle);
     campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    txt_renglon = nombrado(new QLineEdit(frm_detalle), "txt_renglon");
+    txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
     // Numbered by the program, shown like the declaration number.
     txt_renglon->setReadOnly(true);
     txt_renglon->setFocusPolicy(Qt::ClickFocus);
@@ -77,12 +65,12 @@ void frmEditarDJ::crearDetalle(QWidget* page)
         p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
         txt_renglon->setPalette(p);
     }
-    cbo_Especies = nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
-    editor::Angosto(cbo_Especies, 20);
-    lbl_Precio = nombrado(new QLabel(frm_detalle), "lbl_Precio");
-    txt_kg = nombrado(new ctlNumero(frm_detalle), "txt_kg");
-    txt_precio = nombrado(new ctlNumero(frm_detalle), "txt_precio");
-    txt_MtoTotal = nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
+    cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
+    forms::Angosto(cbo_Especies, 20);
+    lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");
+    txt_kg = Nombrado(new ctlNumero(frm_detalle), "txt_kg");
+    txt_precio = Nombrado(new ctlNumero(frm_detalle), "txt_precio");
+    txt_MtoTotal = Nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
     auto* especie = new QHBoxLayout;
     especie->addWidget(cbo_Especies);
     especie->addWidget(lbl_Precio, 1);
@@ -93,15 +81,14 @@ void frmEditarDJ::crearDetalle(QWidget* page)
     campos->addRow(Etiqueta(QStringLiteral("Monto Total:"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
     pageLayout->addWidget(frm_detalle);
 
-    adoDetalleDJ = new forms::DataControl(this);
-    adoDetalleDJ->setObjectName(QStringLiteral("adoDetalleDJ"));
-    grilla_detalle = nombrado(new forms::DataGrid(page), "grilla_detalle");
+    adoDetalleDJ = Nombrado(new forms::DataControl(this), "adoDetalleDJ");
+    grilla_detalle = Nombrado(new forms::DataGrid(page), "grilla_detalle");
     grilla_detalle->setDataSource(adoDetalleDJ);
     pageLayout->addWidget(grilla_detalle, 1);
 
-    frm_totalGralVtas = nombrado(new QGroupBox(page), "frm_totalGralVtas");
+    frm_totalGralVtas = Nombrado(new QGroupBox(page), "frm_totalGralVtas");
     auto* total = new QHBoxLayout(frm_totalGralVtas);
-    txt_MtoGralVtas = nombrado(new ctlNumero(frm_totalGralVtas), "txt_MtoGralVtas");
+    txt_MtoGralVtas = Nombrado(new ctlNumero(frm_totalGralVtas), "txt_MtoGralVtas");
     txt_MtoGralVtas->setEnabled(false);  // the sum of the lines, never typed
     total->addStretch(1);
     total->addWidget(Etiqueta(QStringLiteral("Total General de Ventas"), txt_MtoGralVtas, frm_totalGralVtas));
@@ -147,7 +134,7 @@ void frmEditarDJ::CargarEspecies()
         + QStringLiteral(" FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID")
         + QStringLiteral(" Where (((LNV_PES_TB_PRECIOS_LEY7351.PTES_ID) Is Null))");
 
-    try {
+    forms::Atrapar([&] {
         ado::Recordset rs;
         rs.Open(sql, de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
         cbo_Especies->Clear();
@@ -165,9 +152,7 @@ void frmEditarDJ::CargarEspecies()
             cbo_Especies->setItemData(cbo_Especies->NewIndex(), id);
         }
         rs.Close();
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::cbo_Especies_Click()
@@ -177,11 +162,8 @@ void frmEditarDJ::cbo_Especies_Click()
     if (cbo_Especies->ListIndex() < 0 || !mEspecies) return;
     const std::int32_t id = cbo_Especies->ItemData(cbo_Especies->ListIndex());
     std::shared_ptr<clsPrecios> p;
-    try {
-        p = mEspecies->Item(QStringLiteral("e") + CStr(id));
-    } catch (const platform::Error&) {
-        return;
-    }
+    // A species without a price entry shows nothing.
+    if (!forms::Ignorar([&] { p = mEspecies->Item(QStringLiteral("e") + CStr(id)); })) return;
     if (p->valor >= 0) txt_precio->setValue(p->valor);
     if (p->IdEspecie != 0 && p->IdEspecie != 99) {
         QPalette pal = lbl_Precio->palette();
@@ -201,7 +183,7 @@ void frmEditarDJ::cbo_Especies_Click()
 void frmEditarDJ::QuitarEspeciesCargadas()
 {
     const auto& rs = adoDetalleDJ->Recordset;
-    if (!rs || rs->State() != 1 || rs->RecordCount() == 0) return;
+    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
         const std::int32_t id = text::CLng(rs->Fields(QStringLiteral("PTES_ID")).Value());
         for (int i = 0; i < cbo_Especies->ListCount(); ++i) {
@@ -256,47 +238,41 @@ QString frmEditarDJ::SiguienteRenglon()
 
 void frmEditarDJ::InsertarDetalle()
 {
-    try {
+    forms::Atrapar([&] {
         const QString renglon = SiguienteRenglon();
         de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
                             + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('") + NroDJ23()
                             + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                            + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + txt_kg->toSQL()
-                            + QStringLiteral(", ") + txt_precio->toSQL() + QStringLiteral(", ") + txt_MtoTotal->toSQL()
+                            + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + NumeroSQL(txt_kg)
+                            + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal)
                             + QStringLiteral(")"));
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
-    if (!editor::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    try {
-        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + txt_kg->toSQL()
-                            + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + txt_precio->toSQL() + QStringLiteral(", ")
-                            + QStringLiteral("PDDJ_TOTAL=") + txt_MtoTotal->toSQL() + QStringLiteral(" WHERE PCDJ_NRO = '")
+    if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
+    forms::Atrapar([&] {
+        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + NumeroSQL(txt_kg)
+                            + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + NumeroSQL(txt_precio) + QStringLiteral(", ")
+                            + QStringLiteral("PDDJ_TOTAL=") + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '")
                             + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::BorrarDetalle()
 {
-    if (!editor::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    try {
+    if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
+    forms::Atrapar([&] {
         de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
                             + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::RecalcularTotales()
 {
-    try {
+    forms::Atrapar([&] {
         ado::Recordset rs;
         rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
                     + NroDJ23() + QStringLiteral("'"),
@@ -309,16 +285,14 @@ void frmEditarDJ::RecalcularTotales()
         const double importe = text::Round(tasa * total / 100, 2);
         const double adeudado = text::Round((txt_Interes->Value() + importe) + txt_Multa->Value(), 2);
 
-        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ") + numeroSQL(total)
-                            + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ") + numeroSQL(importe) + QStringLiteral(", ")
-                            + QStringLiteral(" PCDJ_TOTAL = ") + numeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='")
+        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ") + text::NumeroSQL(total)
+                            + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ") + text::NumeroSQL(importe) + QStringLiteral(", ")
+                            + QStringLiteral(" PCDJ_TOTAL = ") + text::NumeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='")
                             + NroDJ23() + QStringLiteral("'"));
         txt_TotalGralVtas->setValue(total);
         txt_Importe->setValue(importe);
         txt_TotalAdeudado->setValue(adeudado);
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 // ---------------------------------------------------------------- the grid
@@ -329,7 +303,7 @@ void frmEditarDJ::CargarDetalle()
     CargarGrillaDetalle();
     const auto& rs = adoDetalleDJ->Recordset;
     double suma = 0;
-    if (rs && rs->State() == 1 && rs->RecordCount() > 0) {
+    if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
         rs->MoveFirst();
         grilla_detalle->SelBookmarks().Add(rs->Bookmark());
@@ -344,16 +318,14 @@ void frmEditarDJ::CargarDetalle()
 
 void frmEditarDJ::CargarGrillaDetalle()
 {
-    try {
+    forms::Atrapar([&] {
         auto rs = std::make_shared<ado::Recordset>();
         rs->Open(QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
                  de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         adoDetalleDJ->Recordset = rs;
         adoDetalleDJ->Refresh();
         FormatearGrillaDetalle();
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::FormatearGrillaDetalle()
@@ -386,7 +358,7 @@ void frmEditarDJ::FormatearGrillaDetalle()
 bool frmEditarDJ::TieneRenglones() const
 {
     const auto& rs = adoDetalleDJ->Recordset;
-    return rs && rs->State() == 1 && rs->RecordCount() > 0;
+    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
 }
 
 void frmEditarDJ::HabilitarDetalle(bool Habilitar)
@@ -408,7 +380,7 @@ void frmEditarDJ::HabilitarDetalle(bool Habilitar)
     tlb_detalle->Buttons(5).setEnabled(!Habilitar);
     frm_detalle->setEnabled(!Habilitar);
     grilla_detalle->setEnabled(Habilitar);
-    cbo_Especies->setEnabled(mModoDetalle == 1 && !Habilitar);
+    cbo_Especies->setEnabled(mModoDetalle == forms::ModoNuevo && !Habilitar);
 }
 
 void frmEditarDJ::MostrarRenglon()
@@ -435,7 +407,7 @@ void frmEditarDJ::LimpiarDetalle()
 void frmEditarDJ::GuardarDetalleActual()
 {
     const auto& rs = adoDetalleDJ->Recordset;
-    if (!rs || rs->State() != 1 || rs->RecordCount() == 0) return;
+    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return;
     if (!mDet) mDet = std::make_shared<clsDetDDJJ>();
     if (rs->Bof() || rs->Eof()) rs->MoveFirst();
     mDet->NroDJ = CStr(rs->Fields(QStringLiteral("PCDJ_NRO")).Value());
@@ -454,41 +426,41 @@ void frmEditarDJ::tlb_detalle_ButtonClick(const QString& key)
             GuardarDetalleActual();
             LimpiarDetalle();
         }
-        mModoDetalle = 1;
+        mModoDetalle = forms::ModoNuevo;
         HabilitarDetalle(false);
         cbo_Especies->setFocus();
     } else if (key == QLatin1String("modificar")) {
         MostrarRenglon();
         GuardarDetalleActual();
-        mModoDetalle = 2;
+        mModoDetalle = forms::ModoModificar;
         HabilitarDetalle(false);
         txt_kg->setFocus();
     } else if (key == QLatin1String("eliminar")) {
         MostrarRenglon();
-        mModoDetalle = 8;
+        mModoDetalle = forms::ModoEliminar;
         HabilitarDetalle(false);
     } else if (key == QLatin1String("aceptar")) {
-        if (mModoDetalle == 1) {
+        if (mModoDetalle == forms::ModoNuevo) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
             InsertarDetalle();
             RecalcularTotales();
             CargarEspecies();
             CargarDetalle();
-        } else if (mModoDetalle == 2) {
+        } else if (mModoDetalle == forms::ModoModificar) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
             ActualizarDetalle();
             RecalcularTotales();
             CargarDetalle();
-        } else if (mModoDetalle == 8) {
+        } else if (mModoDetalle == forms::ModoEliminar) {
             BorrarDetalle();
             RecalcularTotales();
             CargarDetalle();
         }
         HabilitarDetalle(true);
     } else if (key == QLatin1String("cancelar")) {
-        if (mModoDetalle == 1) {
+        if (mModoDetalle == forms::ModoNuevo) {
             CargarEspecies();
             CargarDetalle();
         }

@@ -2,7 +2,6 @@
 // the insert and update of the header row, and the vessel and company
 // lookups that fill the header from the registers.
 #include "declarations/frmEditarDJ.h"
-#include "declarations/frmEditarDJ_Comun.h"
 
 #include "core/General.h"
 #include "core/controls/ctlNumero.h"
@@ -10,17 +9,18 @@
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <algorithm>
 
-using editor::EsEnteroSimple;
 using General::DuplicarComillas;
 using text::CStr;
 using text::Format;
 using text::IsNumeric;
+using text::EsEnteroSimple;
 using text::Trim;
 
 namespace {
@@ -31,13 +31,6 @@ constexpr int kDigitosCUIT = 11;
 constexpr int kDigitosDoc = 15;
 
 QString q(const QString& s) { return QStringLiteral("'") + DuplicarComillas(s) + QStringLiteral("'"); }
-
-// A number field goes into SQL with a point; one never filled in is 0.
-QString sqlNumero(const ctlNumero* n)
-{
-    const QString s = n->toSQL();
-    return s.isEmpty() ? QStringLiteral("0") : s;
-}
 
 // Vessel and company numbers: up to the register's ten digits, within 32 bits.
 bool nroRegistro(const QString& s) { return EsEnteroSimple(s, 10) && s.toLongLong() <= 2147483647LL; }
@@ -67,7 +60,9 @@ bool frmEditarDJ::ValidarCabecera()
         {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de desembarco", cbo_Puertos},
         {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado", cbo_EstadosDJ},
         {!nroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
-        {txt_Matricula->text().isEmpty(), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
+        // Four digits of the declaration number: anything else would break
+        // its 23 digits and the statements it keys.
+        {!EsEnteroSimple(txt_Matricula->text(), 4), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
         {cbo_barcos->ListIndex() < 0, "Ingresar el nombre de la Embarcación", cbo_barcos},
         {!nroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
         {!EsEnteroSimple(txt_CUIT->text(), kDigitosCUIT), "Ingrese el CUIT de la Empresa", txt_CUIT},
@@ -115,7 +110,7 @@ QString frmEditarDJ::GenerarNroDJ()
 
 bool frmEditarDJ::InsertarCabecera()
 {
-    try {
+    return forms::Atrapar([&] {
         GenerarNroDJ();
         const QString nroDoc = Trim(txt_NroDoc->text()).isEmpty() ? QStringLiteral("0") : txt_NroDoc->text();
         TasaSeleccionada();
@@ -132,10 +127,10 @@ bool frmEditarDJ::InsertarCabecera()
                   txt_NroEmp->text(),
                   txt_CUIT->text(),
                   q(cbo_empresas->Text()),
-                  sqlNumero(txt_alicuota),
-                  sqlNumero(txt_Interes),
-                  sqlNumero(txt_Multa),
-                  sqlNumero(txt_TotalAdeudado),
+                  NumeroSQL(txt_alicuota),
+                  NumeroSQL(txt_Interes),
+                  NumeroSQL(txt_Multa),
+                  NumeroSQL(txt_TotalAdeudado),
                   q(ObtenerIdEstado()),
                   CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex())),
                   q(txt_responsable->text()),
@@ -145,24 +140,20 @@ bool frmEditarDJ::InsertarCabecera()
               }.join(QStringLiteral(", "))
             + QStringLiteral(")");
         de1::conn().Execute(sql);
-        return true;
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-        return false;
-    }
+    });
 }
 
 bool frmEditarDJ::ActualizarCabecera()
 {
-    try {
+    return forms::Atrapar([&] {
         TasaSeleccionada();
         const QString sql =
             QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 SET PPTO_ID=") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex()))
-            + QStringLiteral(", PCDJ_ALICUOTA=") + sqlNumero(txt_alicuota)
-            + QStringLiteral(", PCDJ_IMPORTE=") + sqlNumero(txt_Importe)
-            + QStringLiteral(", PCDJ_INTERESES=") + sqlNumero(txt_Interes)
-            + QStringLiteral(", PCDJ_MULTA=") + sqlNumero(txt_Multa)
-            + QStringLiteral(", PCDJ_TOTAL=") + sqlNumero(txt_TotalAdeudado)
+            + QStringLiteral(", PCDJ_ALICUOTA=") + NumeroSQL(txt_alicuota)
+            + QStringLiteral(", PCDJ_IMPORTE=") + NumeroSQL(txt_Importe)
+            + QStringLiteral(", PCDJ_INTERESES=") + NumeroSQL(txt_Interes)
+            + QStringLiteral(", PCDJ_MULTA=") + NumeroSQL(txt_Multa)
+            + QStringLiteral(", PCDJ_TOTAL=") + NumeroSQL(txt_TotalAdeudado)
             + QStringLiteral(", PEDJ_ID= '") + DuplicarComillas(ObtenerIdEstado())
             + QStringLiteral("', PTDJ_ID= ") + CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex()))
             + QStringLiteral(", PCDJ_RESP= '") + DuplicarComillas(txt_responsable->text())
@@ -171,11 +162,7 @@ bool frmEditarDJ::ActualizarCabecera()
             + QStringLiteral(", PCAR_ID=") + CStr(cbo_CaracteresResp->ItemData(cbo_CaracteresResp->ListIndex()))
             + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("'");
         de1::conn().Execute(sql);
-        return true;
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-        return false;
-    }
+    });
 }
 
 QString frmEditarDJ::ObtenerIdEstado()
@@ -238,7 +225,7 @@ void frmEditarDJ::BuscarEmpresa(const QString& modo)
     } else {
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL)='") + DuplicarComillas(cbo_empresas->Text()) + QStringLiteral("' ))");
     }
-    try {
+    forms::Atrapar([&] {
         ado::Recordset rs;
         if (buscar) rs.Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         if (!buscar || rs.Eof()) {
@@ -254,9 +241,7 @@ void frmEditarDJ::BuscarEmpresa(const QString& modo)
         if (modo != QLatin1String("C")) txt_CUIT->setText(Format(rs(QStringLiteral("PEMP_CUIT")), QStringLiteral("0")));
         if (modo != QLatin1String("N")) txt_NroEmp->setText(CStr(id));
         seleccionarFila(cbo_empresas, id, rsocial);
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::BuscarEmbarcacion(const QString& modo)
@@ -272,7 +257,7 @@ void frmEditarDJ::BuscarEmbarcacion(const QString& modo)
     } else {
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE)='") + DuplicarComillas(cbo_barcos->Text()) + QStringLiteral("' ))");
     }
-    try {
+    forms::Atrapar([&] {
         ado::Recordset rs;
         if (buscar) rs.Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         if (!buscar || rs.Eof()) {
@@ -289,9 +274,7 @@ void frmEditarDJ::BuscarEmbarcacion(const QString& modo)
         if (modo != QLatin1String("M")) txt_Matricula->setText(CStr(rs(QStringLiteral("PBAR_MATRICULA"))));
         if (modo != QLatin1String("N")) txt_NroEmb->setText(CStr(id));
         seleccionarFila(cbo_barcos, id, nombre);
-    } catch (const platform::Error& e) {
-        forms::ShowError(e.Number, e.Description);
-    }
+    });
 }
 
 void frmEditarDJ::txt_NroEmb_LostFocus()

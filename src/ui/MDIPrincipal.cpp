@@ -1,7 +1,11 @@
 #include "ui/MDIPrincipal.h"
 
 #include "declarations/frmDDJJ.h"
+#include "registers/frmEmpresas.h"
 #include "core/MenuPrincipal.h"
+#include "registers/frmEmbarcaciones.h"
+#include "registers/frmPrecios.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
 
@@ -29,30 +33,25 @@ MDIPrincipal::MDIPrincipal()
 {
     setObjectName(QStringLiteral("MDIPrincipal"));
     setWindowTitle(kCaption);
-    m_area = new QMdiArea(this);
-    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area = forms::Nombrado(new QMdiArea(this), "mdiArea");
     m_area->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_area);
     forms::Form::SetMdiArea(m_area);
     MenuPrincipal::SetHabDeshabMenu([this](bool on) { HabDeshabMenu(on); });
 
     auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MDIPrincipal::*slot)()) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
+        QAction* a = forms::Nombrado(menu->addAction(caption), name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    op_archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
-    op_archivo->setObjectName(QStringLiteral("op_archivo"));
+    op_archivo = forms::Nombrado(menuBar()->addMenu(QStringLiteral("Archivo")), "op_archivo");
     op_salir = item(op_archivo, "op_salir", QStringLiteral("Salir"), &MDIPrincipal::op_salir_Click);
-    op_Tablas = menuBar()->addMenu(QStringLiteral("Tablas"));
-    op_Tablas->setObjectName(QStringLiteral("op_Tablas"));
+    op_Tablas = forms::Nombrado(menuBar()->addMenu(QStringLiteral("Tablas")), "op_Tablas");
     op_empresas = item(op_Tablas, "op_empresas", QStringLiteral("Empresas"), &MDIPrincipal::op_empresas_Click);
     op_Embarcaciones =
         item(op_Tablas, "op_Embarcaciones", QStringLiteral("Embarcaciones"), &MDIPrincipal::op_Embarcaciones_Click);
     op_Precios = item(op_Tablas, "op_Precios", QStringLiteral("Valores Banquina"), &MDIPrincipal::op_Precios_Click);
-    op_DJ = menuBar()->addMenu(QStringLiteral("Declaraciones Juradas"));
-    op_DJ->setObjectName(QStringLiteral("op_DJ"));
+    op_DJ = forms::Nombrado(menuBar()->addMenu(QStringLiteral("Declaraciones Juradas")), "op_DJ");
     op_DDJJ = item(op_DJ, "op_DDJJ", QStringLiteral("Declaraciones Juradas"), &MDIPrincipal::op_DDJJ_Click);
 }
 
@@ -95,10 +94,23 @@ void MDIPrincipal::closeEvent(QCloseEvent* e)
     QApplication::quit();
 }
 
-// The list windows open here as they are built; until then the item does nothing.
-void MDIPrincipal::op_empresas_Click() {}
-void MDIPrincipal::op_Embarcaciones_Click() {}
-void MDIPrincipal::op_Precios_Click() {}
+void MDIPrincipal::op_empresas_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmEmpresas>().Show();
+}
+
+void MDIPrincipal::op_Embarcaciones_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmEmbarcaciones>().Show();
+}
+
+void MDIPrincipal::op_Precios_Click()
+{
+    HabDeshabMenu(false);
+    forms::Form::Instance<frmPrecios>().Show();
+}
 
 void MDIPrincipal::op_DDJJ_Click()
 {

@@ -1,6 +1,6 @@
 #include "core/Utiles.h"
 
-#include "RaisedError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +108,6 @@ TEST(DigitoVerificadorBarras, RefusesBadInput)
         {"1a", platform::ErrTypeMismatch},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(RaisedError([&] { DigitoVerificadorBarras(QString::fromLatin1(c.code)); }), c.error)
+        EXPECT_EQ(errorNumber([&] { DigitoVerificadorBarras(QString::fromLatin1(c.code)); }), c.error)
             << c.code;
 }

@@ -1,6 +1,6 @@
 #include "core/modNroALetras.h"
 
-#include "RaisedError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -164,6 +164,6 @@ TEST(NroALetras, RefusesAmountsOutOfRange)
         {std::numeric_limits<double>::quiet_NaN(), platform::ErrInvalidCall},
     };
     for (const Bad& c : cases)
-        EXPECT_EQ(RaisedError([&] { NroALetras(c.amount, 1, false); }), c.error) << c.amount;
-    EXPECT_EQ(RaisedError([] { NroALetras(999999999999999.0, 1, false); }), 0);
+        EXPECT_EQ(errorNumber([&] { NroALetras(c.amount, 1, false); }), c.error) << c.amount;
+    EXPECT_EQ(errorNumber([] { NroALetras(999999999999999.0, 1, false); }), 0);
 }

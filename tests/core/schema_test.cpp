@@ -1,5 +1,6 @@
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 namespace {
 
 using ado::AdoError;
+using testsupport::count;
 
 long exec(const QString& sql)
 {
@@ -26,25 +28,12 @@ long execIgnoringErrors(const QString& sql)
     return n;
 }
 
-long count(const QString& from)
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("select count(*) from ") + from, de1::conn());
-    return long(rs(0).integer());
-}
-
 const QString kNro = QStringLiteral("30708123451012320060500");
 
 // A header as the editor inserts it (no sales total, no tax amount), over the sample vessel and company.
 void insertDeclaration(const QString& nro = kNro)
 {
-    exec(QStringLiteral(
-             "INSERT INTO LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
-             "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
-             "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID) VALUES ('%1', 2006, 5, 1, 1, '123', "
-             "'DON JUAN CARLOS', 1, 30708123451, 'PESQUERA PUNTA NINFAS S.A.', 3, 0, 0, 0, 'N', 1, 'PEREZ', 'DNI', "
-             "20123456, 1)")
-             .arg(nro));
+    testsupport::insertDeclaration({.nro = nro, .puerto = 1, .responsable = QStringLiteral("PEREZ")});
 }
 
 void insertLine(int line, const QString& nro = kNro)
@@ -224,15 +213,15 @@ TEST_F(SchemaTest, DeleteRules)
 
     // A header takes its sales lines with it.
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='" + kNro + "'"), 1);
-    EXPECT_EQ(count("LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO='" + kNro + "'"), 0);
+    EXPECT_EQ(count("select count(*) from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO='" + kNro + "'"), 0);
     // A header with guides or payment slips stays, with everything it holds.
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='" + nro2 + "'"), 0);
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='" + nro3 + "'"), 0);
-    EXPECT_EQ(count("LNV_PES_TB_CAB_DDJJ7351"), 2);
-    EXPECT_EQ(count("LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO='" + nro3 + "'"), 1);
+    EXPECT_EQ(count("select count(*) from LNV_PES_TB_CAB_DDJJ7351"), 2);
+    EXPECT_EQ(count("select count(*) from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO='" + nro3 + "'"), 1);
     // A guide takes its lines with it; then its declaration can go.
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_GUIAS_TRANSPORTE where PCDJ_NRO='" + nro2 + "' and PGTR_NRO='G-1'"), 1);
-    EXPECT_EQ(count("LNV_PES_TB_GUIAS_DET"), 0);
+    EXPECT_EQ(count("select count(*) from LNV_PES_TB_GUIAS_DET"), 0);
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='" + nro2 + "'"), 1);
     // A vessel or company named by a declaration stays; unused ones go.
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA='123'"), 0);
@@ -250,10 +239,10 @@ TEST_F(SchemaTest, ReferenceRowsTheWindowsDependOn)
     QStringList states;
     for (; !rs.Eof(); rs.MoveNext()) states << rs(0).text();
     EXPECT_EQ(states, (QStringList{"EN DIQUE", "EN MAREA", "EN REPARACION", "NORMAL", "SIN MOVIMIENTO", "VEDA BIOLOGICA"}));
-    EXPECT_EQ(count("LNV_PES_TB_ESPECIES where PTES_DESCRIPCION='Sin Pesca'"), 1);
-    EXPECT_EQ(count("LNV_PES_TB_ESPECIES where PTES_ID in (0, 99)"), 2);
-    EXPECT_EQ(count("LNV_GLB_TB_PROVINCIAS"), 24);
-    EXPECT_EQ(count("LNV_GLB_TB_LOCALIDADES L left join LNV_GLB_TB_PROVINCIAS P on P.GPRO_ID = L.GPRO_ID where P.GPRO_ID is null"), 0);
+    EXPECT_EQ(count("select count(*) from LNV_PES_TB_ESPECIES where PTES_DESCRIPCION='Sin Pesca'"), 1);
+    EXPECT_EQ(count("select count(*) from LNV_PES_TB_ESPECIES where PTES_ID in (0, 99)"), 2);
+    EXPECT_EQ(count("select count(*) from LNV_GLB_TB_PROVINCIAS"), 24);
+    EXPECT_EQ(count("select count(*) from LNV_GLB_TB_LOCALIDADES L left join LNV_GLB_TB_PROVINCIAS P on P.GPRO_ID = L.GPRO_ID where P.GPRO_ID is null"), 0);
 }
 
 }  // namespace

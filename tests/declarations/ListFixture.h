@@ -10,6 +10,7 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Toolbar.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
 #include "ui/MDIPrincipal.h"
 
@@ -24,54 +25,11 @@
 
 namespace listtest {
 
-// A declaration header over the sample vessel "123" and company 1 unless told.
-struct Decl {
-    QString nro;
-    int anio = 2006;
-    int mes = 5;
-    int barId = 1;
-    QString matricula = QStringLiteral("123");
-    QString nombre = QStringLiteral("DON JUAN CARLOS");
-    int empId = 1;
-    qint64 cuit = 30708123451;
-    QString rsocial = QStringLiteral("PESQUERA PUNTA NINFAS S.A.");
-    double mtoVtas = 0, alicuota = 3, importe = 0, intereses = 0, multa = 0, total = 0;
-    QString estado = QStringLiteral("N");
-    int tipo = 1;
-    qint64 nroDoc = 20123456;
-};
+using testsupport::Decl;
+using testsupport::count;
+using testsupport::insertDeclaration;
 
 inline void exec(const QString& sql) { de1::conn().Execute(sql); }
-
-inline void insertDeclaration(const Decl& d)
-{
-    auto n = [](double v) { return QString::number(v, 'g', 17); };
-    exec(QStringLiteral("INSERT INTO LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, "
-                        "PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, "
-                        "PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, "
-                        "PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) VALUES ('%1', %2, %3, 12, %4, '%5', "
-                        "'%6', %7, %8, '%9', ")
-             .arg(d.nro)
-             .arg(d.anio)
-             .arg(d.mes)
-             .arg(d.barId)
-             .arg(d.matricula, d.nombre)
-             .arg(d.empId)
-             .arg(d.cuit)
-             .arg(d.rsocial)
-         + QStringLiteral("%1, %2, %3, %4, '%5', %6, 'JUAN PEREZ', 'DNI', %7, 1, %8, %9)")
-               .arg(n(d.alicuota), n(d.intereses), n(d.multa), n(d.total), d.estado)
-               .arg(d.tipo)
-               .arg(d.nroDoc)
-               .arg(n(d.mtoVtas), n(d.importe)));
-}
-
-inline long count(const QString& sqlCount)
-{
-    ado::Recordset rs;
-    rs.Open(sqlCount, de1::conn());
-    return long(rs(0).integer());
-}
 
 // Answers the Save dialogs: the proposed name inside `folder`, or a cancel
 // for the dialog numbered `cancelAt` (1-based); records what each showed.

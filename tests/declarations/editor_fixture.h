@@ -5,7 +5,9 @@
 #include "declarations/frmEditarDJ.h"
 #include "core/records/clsCabDDJJ.h"
 #include "platform/ado/Variant.h"
+#include "support/Fixtures.h"
 #include "support/Support.h"
+#include "support/WindowTest.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -18,27 +20,24 @@ namespace forms { class ComboBox; class Toolbar; }
 namespace editortest {
 
 // ---- register and declaration rows
-void insertVessel(int id, const QString& matricula, const QString& nombre);
-void insertCompany(int id, qint64 cuit, const QString& rsocial);
+using testsupport::insertCompany;
+using testsupport::insertVessel;
 void insertSpecies(int id, const QString& descripcion);
 void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion = QString());
-// A stored header, as the editor would have written it.
+// A stored header, as the editor would have written it, over the registers' rows.
 void insertDeclaration(const QString& nro, int anio, int mes, const QString& matricula, qint64 cuit,
                        const QString& estadoId = QStringLiteral("N"), double alicuota = 3);
 void insertLine(const QString& nro, int renglon, int especie, double kg, double precio, double total);
 
-// One value of the database (the first column of the first row).
-ado::Variant scalar(const QString& sql);
-long count(const QString& sql);
-
-// The record the list hands over for "modificar", read from the list's view.
-std::shared_ptr<clsCabDDJJ> recordOf(const QString& nro);
+using testsupport::count;
+using testsupport::recordOf;
+using testsupport::scalar;
 
 // The usual fixture: vessel 7 "123" "DON JUAN", company 3 CUIT 20123456786
 // "PEREZ JUAN CARLOS", today 15/05/2006.
 extern const QString kNro;  // 20123456786012320060500
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public testsupport::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -48,24 +47,12 @@ public:
     frmEditarDJ& open(int operacion, const std::shared_ptr<clsCabDDJJ>& cab = nullptr);
     frmEditarDJ& ed() { return *m_ed; }
 
-    // Driving the window as the user does.
-    void click(forms::Toolbar* tb, const QString& key);     // a mouse click: the focus moves to the button
-    void type(QWidget* w, const QString& text);             // focus in, select all, type
-    void typeAndLeave(QWidget* w, const QString& text);     // ... then Tab out
-    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list (fails when absent)
-    void focusOn(QWidget* w);
-    QWidget* focused() const;
     static QString shown(ctlNumero* n);
 
     // A new declaration with every header field valid, the header unlocked.
     void fillValidHeader();
 
 protected:
-    // Every message the window shows; no real dialog ever opens in these tests.
-    QStringList prompts() const { return boxes.prompts(); }
-
-    testsupport::TempDb db;
-    testsupport::MsgBoxRecorder boxes;
     frmEditarDJ* m_ed = nullptr;
 };
 

@@ -71,50 +71,79 @@ protected:
         while (it.hasNext()) all << it.next();
         return all;
     }
-    // Every case on a database of its own, through the "disco" button.
-    void exportEveryGoldenCase()
+    // One case on a database of its own, through the "disco" button.
+    void exportGoldenCase(const GoldenCase& c)
     {
-        const auto cases = goldenCases();
-        ASSERT_GE(cases.size(), 3u);
-        for (const GoldenCase& c : cases) {
-            SCOPED_TRACE(c.name.toStdString());
-            testsupport::TempDb own(true);
-            // A folder of its own: no case reads, or is asked to replace, another's files.
-            QTemporaryDir caseOut;
-            frmDDJJ& f = openCase(c);
-            SaveDialogs dialogs(caseOut.path());
-            MsgBoxRecorder boxes;
-            click(f, "disco");
+        testsupport::TempDb own(true);
+        // A folder of its own: no case reads, or is asked to replace, another's files.
+        QTemporaryDir caseOut;
+        frmDDJJ& f = openCase(c);
+        SaveDialogs dialogs(caseOut.path());
+        MsgBoxRecorder boxes;
+        click(f, "disco");
 
-            ASSERT_EQ(dialogs.shown.size(), 2u);
-            EXPECT_EQ(dialogs.shown[0].proposed, c.djName);
-            EXPECT_EQ(dialogs.shown[1].proposed, c.guiName);
-            EXPECT_EQ(readAll(QDir(caseOut.path()).filePath(c.djName + QStringLiteral(".txt"))), c.dj);
-            EXPECT_EQ(readAll(QDir(caseOut.path()).filePath(c.guiName + QStringLiteral(".txt"))), c.gui);
-            EXPECT_EQ(f.MD5Archivos, c.checksum());
-            ASSERT_EQ(boxes.messages().size(), 1u);
-            EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("La exportación se ha realizado con éxito"));
-            EXPECT_EQ(boxes.messages()[0].style, forms::vbInformation);
-            EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Atención"));
-            f.Unload();
-            testsupport::Settle();
-        }
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_EQ(dialogs.shown[0].proposed, c.djName);
+        EXPECT_EQ(dialogs.shown[1].proposed, c.guiName);
+        EXPECT_EQ(readAll(QDir(caseOut.path()).filePath(c.djName + QStringLiteral(".txt"))), c.dj);
+        EXPECT_EQ(readAll(QDir(caseOut.path()).filePath(c.guiName + QStringLiteral(".txt"))), c.gui);
+        EXPECT_EQ(f.MD5Archivos, c.checksum());
+        ASSERT_EQ(boxes.messages().size(), 1u);
+        EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("La exportación se ha realizado con éxito"));
+        EXPECT_EQ(boxes.messages()[0].style, forms::vbInformation);
+        EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Atención"));
+        f.Unload();
+        testsupport::Settle();
     }
     QTemporaryDir out;
 };
 
-TEST_F(Export, WritesTheExpectedFilesAndTheirChecksum) { exportEveryGoldenCase(); }
+// Each golden case is a test of its own: one failing case hides no other.
+class GoldenExport : public Export, public ::testing::WithParamInterface<QString> {
+protected:
+    GoldenCase golden() const
+    {
+        for (const GoldenCase& c : goldenCases())
+            if (c.name == GetParam()) return c;
+        throw std::runtime_error("no golden case " + GetParam().toStdString());
+    }
+};
 
+QStringList goldenCaseNames()
+{
+    QStringList names;
+    for (const GoldenCase& c : goldenCases()) names << c.name;
+    return names;
+}
+
+// Test names take letters, digits and underscores only.
+std::string testName(const ::testing::TestParamInfo<QString>& info)
+{
+    QString n = info.param;
+    for (QChar& ch : n)
+        if (!ch.isLetterOrNumber()) ch = QChar('_');
+    return n.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenExport, ::testing::ValuesIn(goldenCaseNames()), testName);
+
+TEST_F(Export, ThereAreGoldenCases) { ASSERT_GE(goldenCases().size(), 3u); }
+
+TEST_P(GoldenExport, WritesTheExpectedFilesAndTheirChecksum) { exportGoldenCase(golden()); }
 
 // The header's amounts are read back from the texts the list shows: under
 // a point-decimal locale the files must not change by a byte.
-TEST_F(Export, CLocale_WritesTheSameBytes)
+TEST_P(GoldenExport, CLocale_WritesTheSameBytes)
 {
     SKIP_UNLESS_C_LOCALE();
-    exportEveryGoldenCase();
+    exportGoldenCase(golden());
 }
 
-TEST_F(Export, WritesTheSameBytesUnderAPointDecimalLocale) { testsupport::ExpectPassesUnderC(QStringLiteral("Export.CLocale_*")); }
+TEST_P(GoldenExport, WritesTheSameBytesUnderAPointDecimalLocale)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("Cases/GoldenExport.CLocale_WritesTheSameBytes/")
+                                    + QString::fromStdString(testName({GetParam(), 0})));
+}
 
 TEST_F(Export, TheSaveDialogsAskForATextFileStartingAtHomeThenBesideTheFirst)
 {
@@ -198,10 +227,10 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedNotCalledASuccess)
 // A print run computes the same checksum without a dialog, a message or a
 // file left anywhere: not in the temporary folder, and not in the folder the
 // clerk exports to, even when that is the working folder of the program.
-TEST_F(Export, PrintingGivesTheExportsChecksumAndLeavesNothingBehind)
+TEST_P(GoldenExport, PrintingGivesTheExportsChecksumAndLeavesNothingBehind)
 {
-    for (const GoldenCase& c : goldenCases()) {
-        SCOPED_TRACE(c.name.toStdString());
+    const GoldenCase c = golden();
+    {
         testsupport::TempDb own(true);
         frmDDJJ& f = openCase(c);
         {

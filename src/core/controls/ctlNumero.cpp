@@ -1,13 +1,14 @@
 #include "core/controls/ctlNumero.h"
 
 #include "platform/errors/Error.h"
+#include "platform/forms/KeyPress.h"
+#include "platform/forms/LostFocus.h"
 #include "platform/text/Text.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -23,13 +24,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    void deliver(int keyAscii, QKeyEvent* original);
+    void deliver(int keyAscii, QKeyEvent* e, bool asTyped);
     ctlNumero* m_owner;
     bool m_inside = false;  // entered and not yet left
+    bool m_enteringByMouse = false;  // the click that gave the focus is not over yet
 };
 
 namespace {
@@ -48,40 +51,10 @@ int keyAsciiOf(const QKeyEvent* e)
         return 3;
     if (e->matches(QKeySequence::Cut))
         return 24;
-    switch (e->key()) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Delete: return -1;
-    default: break;
-    }
-    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    if (mods == Qt::ControlModifier) {
-        if (e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
-            return e->key() - Qt::Key_A + 1;
-        return -1;
-    }
-    if (mods == Qt::AltModifier)
-        return -1;
-    const QString t = e->text();
-    if (t.isEmpty() || t.at(0).unicode() == 127)
-        return -1;
-    return t.at(0).unicode();
-}
-
-Qt::Key keyOf(int keyAscii)
-{
-    switch (keyAscii) {
-    case 8: return Qt::Key_Backspace;
-    case 13: return Qt::Key_Return;
-    case 27: return Qt::Key_Escape;
-    default: break;
-    }
-    const QChar c(keyAscii);
-    if (keyAscii < 128 && c.isLetter())
-        return Qt::Key(c.toUpper().unicode());
-    return Qt::Key(keyAscii);
+    if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier && e->key() >= Qt::Key_A
+        && e->key() <= Qt::Key_Z)
+        return e->key() - Qt::Key_A + 1;
+    return forms::KeyAsciiOf(*e);
 }
 
 // A value as the field writes it before formatting: to 15 significant
@@ -96,37 +69,23 @@ QString plainText(double v)
     return text::CStr(rounded);
 }
 
-bool passiveFocusChange(const QFocusEvent* e)
-{
-    return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
-}
-
-// The window, or MDI child window, a widget sits in.
-const QWidget* frameOf(const QWidget* w)
-{
-    for (; w; w = w->parentWidget())
-        if (w->isWindow() || qobject_cast<const QMdiSubWindow*>(w))
-            return w;
-    return nullptr;
-}
-
 }  // namespace
 
 ctlNumeroTextBox::ctlNumeroTextBox(ctlNumero* owner) : QLineEdit(owner), m_owner(owner)
 {
-    // Code may send the focus to another control of the window while a
-    // message box holds the activation; no focus-out reaches the box then,
-    // so the field is left when that control gets the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (m_inside && now && now != this && frameOf(now) == frameOf(this)) {
-            m_inside = false;
-            m_owner->txtLostFocus();
-        }
+    forms::OnLostFocus(this, [this] {
+        m_inside = false;
+        m_owner->txtLostFocus();
     });
 }
 
 void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
 {
+    // Selecting all changes nothing the filter guards.
+    if (e->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
     if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier) {
         e->ignore();  // mnemonics belong to the window
         return;
@@ -142,27 +101,50 @@ void ctlNumeroTextBox::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    deliver(k, k == original ? e : nullptr);
+    deliver(k, e, k == original);
 }
 
-void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* original)
+void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* e, bool asTyped)
 {
     // The box takes MaxLength characters from the keyboard; text given by
     // code is never cut.
     const int limit = m_owner->MaxLength();
     if (keyAscii >= 32 && limit > 0 && !isReadOnly() && text().size() - selectedText().size() >= limit)
         return;
-    if (original) {
-        QLineEdit::keyPressEvent(original);
+    if (asTyped) {
+        QLineEdit::keyPressEvent(e);
         return;
     }
-    QKeyEvent ev(QEvent::KeyPress, keyOf(keyAscii), Qt::NoModifier,
-                 keyAscii == 8 || keyAscii == 13 || keyAscii == 27 ? QString() : QString(QChar(keyAscii)));
+    QKeyEvent ev = forms::TeclaCambiada(*e, keyAscii);
     QLineEdit::keyPressEvent(&ev);
+}
+
+// Entering the field by a click selects its whole text, as entering by Tab
+// does, so that what is typed replaces the value; a second click inside the
+// field then places the cursor.
+void ctlNumeroTextBox::mousePressEvent(QMouseEvent* e)
+{
+    QLineEdit::mousePressEvent(e);
+    if (m_enteringByMouse) selectAll();
+}
+
+void ctlNumeroTextBox::mouseMoveEvent(QMouseEvent* e)
+{
+    if (m_enteringByMouse) {
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(e);
 }
 
 void ctlNumeroTextBox::mouseReleaseEvent(QMouseEvent* e)
 {
+    if (m_enteringByMouse) {
+        m_enteringByMouse = false;
+        QLineEdit::mouseReleaseEvent(e);
+        selectAll();
+        return;
+    }
     // The middle button would paste the selection clipboard past the filter.
     if (e->button() == Qt::MiddleButton) {
         e->accept();
@@ -173,21 +155,11 @@ void ctlNumeroTextBox::mouseReleaseEvent(QMouseEvent* e)
 
 void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)
 {
+    m_enteringByMouse = e->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(e);
     if (!m_inside) {
         m_inside = true;
         m_owner->txtGotFocus();
-    }
-}
-
-void ctlNumeroTextBox::focusOutEvent(QFocusEvent* e)
-{
-    QLineEdit::focusOutEvent(e);
-    // A message box or another window taking the focus for a while does not
-    // leave the field: its handlers must not run (and show messages) then.
-    if (m_inside && !passiveFocusChange(e)) {
-        m_inside = false;
-        m_owner->txtLostFocus();
     }
 }
 
@@ -243,8 +215,15 @@ void ctlNumero::setEnabled(bool enabled)
 {
     m_enabled = enabled;
     txt->setReadOnly(!enabled);
+    // A locked field looks like one that takes no typing and is skipped by
+    // Tab (a click still reaches it, to copy its value). The disabled group
+    // keeps Qt's own look, for a field inside a disabled frame.
+    txt->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(txt->focusPolicy());
     QPalette p = txt->palette();
-    p.setColor(QPalette::Base, enabled ? m_enabledColour : m_disabledColour);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::Base, enabled ? m_enabledColour : m_disabledColour);
+    p.setColor(QPalette::Disabled, QPalette::Base, QApplication::palette().color(QPalette::Disabled, QPalette::Base));
     txt->setPalette(p);
     emit PropertyChanged(QStringLiteral("Habilitado"));
 }

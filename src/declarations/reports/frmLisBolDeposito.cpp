@@ -42,15 +42,15 @@ void frmLisBolDeposito::Form_Activate()
     Report->DiscardSavedData();
 
     // From here on a failure is passed over: the viewer shows what it can.
-    if (forms::IgnorarErrores([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
-        forms::IgnorarErrores([&] {
+    if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
+        forms::Ignorar([&] {
             Report->SetDataSource(*rs);
             Report->ReadRecords();
         });
-    forms::IgnorarErrores([&] { rs->Close(); });
+    forms::Ignorar([&] { rs->Close(); });
     rs.reset();
     for (report::TextObject* t : Report->txtNroDJ) t->SetText(nro);
-    forms::IgnorarErrores([&] {
+    forms::Ignorar([&] {
         CRViewer91->setReportSource(Report.get());
         CRViewer91->ViewReport();
     });

@@ -41,11 +41,11 @@ void frmLisDJ::Form_Activate()
     Report->DiscardSavedData();
 
     // From here on a failure is passed over: the viewer shows what it can.
-    if (forms::IgnorarErrores([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); })) {
+    if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); })) {
         auto guias = std::make_unique<ado::Recordset>();
         const QString sqlGuias = QStringLiteral("select * from PES_VW_GUIAS_REPORTE where PCDJ_NRO='") + nro + QStringLiteral("'");
-        if (forms::IgnorarErrores([&] { guias->Open(sqlGuias, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
-            forms::IgnorarErrores([&] {
+        if (forms::Ignorar([&] { guias->Open(sqlGuias, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
+            forms::Ignorar([&] {
                 Report->SetDataSource(*rs);
                 for (report::Section* s : Report->Sections())
                     for (report::ReportObject* o : s->ReportObjects())
@@ -53,10 +53,10 @@ void frmLisDJ::Form_Activate()
                             static_cast<report::SubreportObject*>(o)->OpenSubreport().SetDataSource(*guias);
             });
     }
-    forms::IgnorarErrores([&] { rs->Close(); });
+    forms::Ignorar([&] { rs->Close(); });
     rs.reset();
     Report->txtMD5->SetText(m_md5);
-    forms::IgnorarErrores([&] {
+    forms::Ignorar([&] {
         CRViewer91->setReportSource(Report.get());
         CRViewer91->ViewReport();
     });

@@ -22,6 +22,14 @@ QString ConnectionStringValue(const QString& connectionString, const QString& ke
 
 namespace {
 
+// The connection's own misuse errors, one text each.
+constexpr long adErrObjectOpen = -2147217915;
+AdoError openError() { return AdoError(adErrObjectOpen, QStringLiteral("La operación no se permite si el objeto está abierto.")); }
+AdoError closedError(const QString& sql)
+{
+    return AdoError(adErrObjectOpen, QStringLiteral("La operación no se permite si el objeto está cerrado."), sql);
+}
+
 // Only row statements report a count; sqlite3_changes() keeps the last
 // row statement's count through DDL.
 bool countsRows(sqlite3_stmt* stmt)
@@ -46,14 +54,14 @@ void Connection::Close()
 void Connection::Open(const QString& connectionString, const QString&, const QString&, long)
 {
     if (m_db)
-        throw AdoError(-2147217915, QStringLiteral("La operación no se permite si el objeto está abierto."));
+        throw openError();
     // The folder and the file name are joined with a backslash; on Linux
     // that is a path separator too.
     QString path = ConnectionStringValue(connectionString, QStringLiteral("Data Source"));
     path.replace(u'\\', u'/');
     const QString password = ConnectionStringValue(connectionString, QStringLiteral("Jet OLEDB:Database Password"));
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw AdoError(-2147467259, QStringLiteral("No se pudo encontrar el archivo '%1'.").arg(path));
+        throw AdoError(adErrGeneric, QStringLiteral("No se pudo encontrar el archivo '%1'.").arg(path));
 
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
@@ -88,7 +96,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
 void Connection::Create(const QString& path, const QString& password)
 {
     if (m_db)
-        throw AdoError(-2147217915, QStringLiteral("La operación no se permite si el objeto está abierto."));
+        throw openError();
     if (QFileInfo::exists(path))
         throw AdoError(adErrGeneric, QStringLiteral("El archivo '%1' ya existe.").arg(path));
     sqlite3* db = nullptr;
@@ -113,7 +121,7 @@ void Connection::Create(const QString& path, const QString& password)
 void Connection::Execute(const QString& sql, long* recordsAffected, long)
 {
     if (!m_db)
-        throw AdoError(-2147217915, QStringLiteral("La operación no se permite si el objeto está cerrado."), sql);
+        throw closedError(sql);
     const QByteArray text = JetToSqlite(sql).toUtf8();
     const char* tail = text.constData();
     const char* end = tail + text.size();
@@ -142,8 +150,7 @@ namespace {
 void runControl(sqlite3* db, const char* sql)
 {
     if (!db)
-        throw AdoError(-2147217915, QStringLiteral("La operación no se permite si el objeto está cerrado."),
-                       QString::fromLatin1(sql));
+        throw closedError(QString::fromLatin1(sql));
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) throw detail::sqliteError(db, sqlite3_extended_errcode(db), QString::fromLatin1(sql));
 }

@@ -1,13 +1,34 @@
 #include "platform/forms/Application.h"
 
-#include "platform/errors/Error.h"
+#include "platform/ado/AdoError.h"
 #include "platform/forms/MsgBox.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace forms {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(AppTitle());
+    LoadQtSpanish();
+}
+
+void LoadQtSpanish()
+{
+    static QTranslator* qtbase = nullptr;
+    if (qtbase) return;
+    auto* t = new QTranslator(qApp);
+    // qtbase_es_AR when there is one, else qtbase_es.
+    if (!t->load(QLocale(QLocale::Spanish, QLocale::Argentina), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qWarning("Qt's Spanish translation (qtbase_es.qm) is not installed: its dialogs will show in English");
+        delete t;
+        return;
+    }
+    QCoreApplication::installTranslator(t);
+    qtbase = t;
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -17,7 +38,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     } catch (const platform::Error& e) {
         ShowError(e.Number, e.Description);
     } catch (const std::exception& e) {
-        ShowError(-2147467259, QString::fromLocal8Bit(e.what()));
+        ShowError(ado::adErrGeneric, QString::fromLocal8Bit(e.what()));
     }
     return false;
 }

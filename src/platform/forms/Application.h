@@ -12,5 +12,9 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Qt's own Spanish for its dialogs and standard buttons (file and print
+// dialogs, "Guardar", "Cancelar"), whatever the system's language. The
+// Application does it; tests that run under a plain QApplication call it.
+void LoadQtSpanish();
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include "platform/errors/Error.h"
 
+#include <QAccessibleWidget>
 #include <QSignalBlocker>
 
 namespace forms {
@@ -11,10 +12,34 @@ namespace {
 platform::Error badIndex() { return platform::RuntimeError(platform::ErrInvalidPropertyIndex); }
 platform::Error badValue() { return platform::RuntimeError(platform::ErrInvalidPropertyValue); }
 
+// Qt names a combo on Linux by the item it shows, so a screen reader loses
+// its label once a value is picked; ours keep the label as the name and the
+// item as the value.
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* c = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Name && !c->accessibleName().isEmpty()) return c->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value) return c->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* comboAccessible(const QString& key, QObject* o)
+{
+    if (key == QLatin1String("forms::ComboBox") && o && o->isWidgetType())
+        return new ComboAccessible(static_cast<QWidget*>(o));
+    return nullptr;
+}
+
 }  // namespace
 
 ComboBox::ComboBox(QWidget* parent, Style style) : QComboBox(parent)
 {
+    static const bool factory = (QAccessible::installFactory(comboAccessible), true);
+    (void)factory;
     if (style == vbComboDropdown) {
         setEditable(true);
         // Typed text never becomes an item of its own.

@@ -7,9 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QTranslator>
 
 namespace forms {
 
@@ -71,50 +69,8 @@ QStringList CommonDialog::NameFilters() const
 
 namespace {
 
-// Spanish for the texts of Qt's file dialog that its properties cannot set,
-// installed only while the dialog is open: the program ships no Qt translations.
-class FileDialogTexts : public QTranslator {
-public:
-    FileDialogTexts() { QCoreApplication::installTranslator(this); }
-    ~FileDialogTexts() override { QCoreApplication::removeTranslator(this); }
-    bool isEmpty() const override { return false; }
-
-    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
-    {
-        static const char* const contexts[] = {"QFileDialog", "QFileSystemModel", "QAbstractFileIconProvider", "QSidebar"};
-        static const QHash<QString, QString> es = {
-            {"Back", "Atrás"}, {"Go back", "Atrás"}, {"Forward", "Adelante"}, {"Go forward", "Adelante"},
-            {"Parent Directory", "Subir un nivel"}, {"Go to the parent directory", "Subir un nivel"},
-            {"Create New Folder", "Crear carpeta nueva"}, {"Create a New Folder", "Crear carpeta nueva"},
-            {"List View", "Lista"}, {"Change to list view mode", "Ver como lista"},
-            {"Detail View", "Detalles"}, {"Change to detail view mode", "Ver con detalles"},
-            {"Sidebar", "Lugares"}, {"List of places and bookmarks", "Lugares y marcadores"},
-            {"Files", "Archivos"}, {"Recent Places", "Lugares recientes"},
-            {"&Rename", "Cambiar &nombre"}, {"&Delete", "&Eliminar"}, {"Delete", "Eliminar"},
-            {"Show &hidden files", "Mostrar archivos &ocultos"}, {"&New Folder", "&Nueva carpeta"},
-            {"New Folder", "Nueva carpeta"}, {"Save As", "Guardar como"}, {"&Save", "&Guardar"},
-            {"All files (*)", "Todos los archivos (*)"},
-            {"Are you sure you want to delete '%1'?", "¿Está seguro que desea eliminar '%1'?"},
-            {"'%1' is write protected.\nDo you want to delete it anyway?",
-             "'%1' está protegido contra escritura.\n¿Desea eliminarlo de todos modos?"},
-            {"Could not delete directory.", "No se pudo eliminar la carpeta."},
-            {"%1\nDirectory not found.\nPlease verify the correct directory name was given.",
-             "%1\nNo se encontró la carpeta.\nVerifique que el nombre de la carpeta sea correcto."},
-            {"Name", "Nombre"}, {"Size", "Tamaño"}, {"Type", "Tipo"}, {"Date Modified", "Fecha de modificación"},
-            {"Computer", "Equipo"}, {"My Computer", "Mi PC"},
-            {"Folder", "Carpeta"}, {"File Folder", "Carpeta de archivos"}, {"File", "Archivo"},
-            {"%1 File", "Archivo %1"}, {"Drive", "Unidad"},
-        };
-        for (const char* c : contexts)
-            if (qstrcmp(context, c) == 0)
-                return es.value(QString::fromUtf8(source));
-        return {};
-    }
-};
-
 std::optional<QString> runSaveDialog(const CommonDialog& d, const QString& proposed)
 {
-    FileDialogTexts spanish;
     QFileDialog dlg(QApplication::activeWindow(), defaultTitle(d.DialogTitle), d.StartFolder());
     dlg.setObjectName(QStringLiteral("CommonDialog"));
     // Qt's own widgets, the same on every desktop; the overwrite question is ours, in Spanish.

@@ -93,6 +93,11 @@ void DatePicker::setMinDate(QDate d) { m_edit->setMinimumDate(d); }
 QDate DatePicker::MaxDate() const { return m_edit->maximumDate(); }
 void DatePicker::setMaxDate(QDate d) { m_edit->setMaximumDate(d); }
 
-void DatePicker::updateEnabled() { m_edit->setEnabled(HasValue()); }
+// Without a date only the check box can take the focus (to give one).
+void DatePicker::updateEnabled()
+{
+    m_edit->setEnabled(HasValue());
+    setFocusProxy(HasValue() ? static_cast<QWidget*>(m_edit) : m_check);
+}
 
 }  // namespace forms

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollArea>
 
 namespace forms {
 namespace {
@@ -26,6 +27,47 @@ Form*& lastActive()
     return f;
 }
 
+// Holds a window inside its MDI child: never larger than the MDI area, and
+// scrolling the window's content when the area is smaller than the least
+// the window needs, so that nothing is ever cut off.
+class FormFrame : public QScrollArea {
+public:
+    explicit FormFrame(Form* form)
+    {
+        setObjectName(QStringLiteral("marco"));
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // the frame is no stop of its own
+        setWidgetResizable(true);
+        setWidget(form);
+        setWindowTitle(form->windowTitle());
+    }
+    QSize sizeHint() const override
+    {
+        QSize want = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) : QSize(400, 300);
+        if (QMdiArea* area = Form::MdiArea()) {
+            // Room for the child's own frame and caption.
+            const QSize room = area->viewport()->size() - QSize(12, 36);
+            if (room.width() > 100 && room.height() > 100) want = want.boundedTo(room);
+        }
+        return want;
+    }
+
+protected:
+    // The child window's close box asks the window itself.
+    void closeEvent(QCloseEvent* e) override
+    {
+        if (!widget() || widget()->close()) e->accept();
+        else e->ignore();
+    }
+};
+
+Form* formOf(QMdiSubWindow* sub)
+{
+    QWidget* w = sub->widget();
+    if (auto* frame = qobject_cast<QScrollArea*>(w)) w = frame->widget();
+    return qobject_cast<Form*>(w);
+}
+
 bool isInside(QObject* o, QWidget* w)
 {
     for (QObject* p = o; p; p = p->parent())
@@ -42,7 +84,7 @@ public:
     {
         QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* sub) {
             if (!sub) return;
-            if (auto* f = qobject_cast<Form*>(sub->widget())) f->activated();
+            if (Form* f = formOf(sub)) f->activated();
         });
     }
 };
@@ -94,7 +136,10 @@ void Form::Show()
             // A place given by Move in Form_Load, before there was a subwindow to move.
             const bool placed = testAttribute(Qt::WA_Moved);
             const QPoint at = pos();
-            m_sub = area->addSubWindow(this);
+            // The control the window chose in Form_Load keeps the focus once framed.
+            QPointer<QWidget> chosen = focusWidget();
+            m_sub = area->addSubWindow(new FormFrame(this));
+            if (chosen && isAncestorOf(chosen)) chosen->setFocus();
             m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
             m_sub->setWindowIcon(QIcon());
             if (placed) m_sub->move(at);
@@ -157,6 +202,13 @@ void Form::Unload(int mode) { runUnload(mode); }
 void Form::UnloadAll()
 {
     for (Form* f : Forms()) f->runUnload(vbFormMDIForm);
+}
+
+void Form::changeEvent(QEvent* e)
+{
+    // The MDI child shows the caption of the frame that holds the window.
+    if (e->type() == QEvent::WindowTitleChange && m_sub && m_sub->widget()) m_sub->widget()->setWindowTitle(windowTitle());
+    QWidget::changeEvent(e);
 }
 
 void Form::closeEvent(QCloseEvent* e)

@@ -82,6 +82,7 @@ protected:
     virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode; (void)shift; }
 
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

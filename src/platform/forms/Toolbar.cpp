@@ -3,9 +3,46 @@
 #include "platform/errors/Error.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QStyle>
 #include <QToolButton>
 
 namespace forms {
+namespace {
+
+// The icon of a button by its key: from the desktop's icon theme, or the
+// packaged Adwaita theme when the desktop names none, or Qt's own.
+QIcon iconFor(const QString& key)
+{
+    struct Entry { const char* key; const char* names[3]; QStyle::StandardPixmap standard; };
+    static const Entry table[] = {
+        {"nuevo", {"document-new", nullptr, nullptr}, QStyle::SP_FileIcon},
+        {"modificar", {"document-edit", "document-properties", nullptr}, QStyle::SP_FileDialogDetailedView},
+        {"borrar", {"edit-delete", nullptr, nullptr}, QStyle::SP_TrashIcon},
+        {"eliminar", {"edit-delete", nullptr, nullptr}, QStyle::SP_TrashIcon},
+        {"aceptar", {"dialog-ok", "object-select", "document-save"}, QStyle::SP_DialogApplyButton},
+        {"cancelar", {"dialog-cancel", "process-stop", nullptr}, QStyle::SP_DialogCancelButton},
+        {"salir", {"application-exit", "window-close", nullptr}, QStyle::SP_DialogCloseButton},
+        {"imprimir", {"document-print", nullptr, nullptr}, QStyle::SP_FileDialogContentsView},
+        {"disco", {"document-save", "media-floppy", nullptr}, QStyle::SP_DriveFDIcon},
+    };
+    static const bool themed = [] {
+        if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+            QIcon::setThemeName(QStringLiteral("Adwaita"));
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+        return true;
+    }();
+    (void)themed;
+    for (const Entry& e : table) {
+        if (key != QLatin1String(e.key)) continue;
+        for (const char* name : e.names)
+            if (name && QIcon::hasThemeIcon(QLatin1String(name))) return QIcon::fromTheme(QLatin1String(name));
+        return QApplication::style()->standardIcon(e.standard);
+    }
+    return {};
+}
+
+}  // namespace
 
 
 Toolbar::Toolbar(QWidget* parent) : QToolBar(parent)
@@ -29,10 +66,11 @@ Button Toolbar::AddButton(const QString& key, const QString& caption, const QIco
     b->setAccessibleName(caption);
     b->setFocusPolicy(Qt::StrongFocus);
     b->setAutoRaise(true);
-    if (icon.isNull()) {
+    const QIcon shown = icon.isNull() ? iconFor(key) : icon;
+    if (shown.isNull()) {
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     } else {
-        b->setIcon(icon);
+        b->setIcon(shown);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     }
     connect(b, &QToolButton::clicked, this, [this, key] { emit ButtonClick(key); });

@@ -17,7 +17,21 @@ bool Atrapar(const std::function<void()>& step)
     }
 }
 
-bool IgnorarErrores(const std::function<void()>& step)
+bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero)
+{
+    try {
+        step();
+        return true;
+    } catch (const platform::Error& e) {
+        if (e.Number == numero)
+            siNumero();
+        else
+            ShowError(e.Number, e.Description);
+        return false;
+    }
+}
+
+bool Ignorar(const std::function<void()>& step)
 {
     try {
         step();

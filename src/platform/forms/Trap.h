@@ -18,13 +18,17 @@ namespace forms {
 // the step finished.
 bool Atrapar(const std::function<void()>& step);
 
+// As Atrapar, but an error of the given number runs siNumero instead of the
+// general message: the window's own words for a duplicate key, say.
+bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero);
+
+// Runs step with errors ignored, for a deletion whose refusal the window
+// reports itself from the count of rows deleted, and for the viewers'
+// activation, which passes errors over in silence. True when it finished.
+bool Ignorar(const std::function<void()>& step);
+
 // As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back
 // every statement the step ran.
 bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step);
-
-// For the few handlers that pass errors over in silence (the viewers'
-// activation): runs step and swallows a platform::Error. True when the
-// step finished.
-bool IgnorarErrores(const std::function<void()>& step);
 
 }  // namespace forms

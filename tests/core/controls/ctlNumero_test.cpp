@@ -474,3 +474,56 @@ TEST(CLocale_Numero, PointDecimalsCommaGroups)
     w.enter();
     EXPECT_EQ(w.field->toString(), "1234.57");
 }
+
+namespace {
+
+// What is typed after entering the field replaces its value, whether the
+// field was entered by Tab, by a click or with Ctrl+A.
+TEST_F(NumeroAR, EnteringByClickOrCtrlASelectsTheValueSoTypingReplacesIt)
+{
+    enum How { Tab, Click, CtrlA };
+    for (How how : {Tab, Click, CtrlA}) {
+        w->field->setCantidadDecimales(2);
+        w->field->setValue(0);
+        w->leave();
+        ASSERT_EQ(w->field->toString(), "0,00");
+        if (how == Tab) {
+            w->enter();
+        } else {
+            QTest::mouseClick(w->txt(), Qt::LeftButton, {}, QPoint(w->txt()->width() - 8, w->txt()->height() / 2));
+            if (how == CtrlA) {
+                // A second click places the cursor; Ctrl+A then selects all again.
+                QTest::mouseClick(w->txt(), Qt::LeftButton, {}, QPoint(w->txt()->width() - 8, w->txt()->height() / 2));
+                EXPECT_FALSE(w->txt()->hasSelectedText());
+                QTest::keyClick(w->txt(), Qt::Key_A, Qt::ControlModifier);
+            }
+        }
+        EXPECT_EQ(w->txt()->selectedText(), w->txt()->text()) << how;
+        w->type("12,34");
+        w->leave();
+        EXPECT_EQ(w->field->toString(), "12,34") << how;
+        EXPECT_DOUBLE_EQ(w->field->Value(), 12.34) << how;
+    }
+}
+
+// A locked field looks locked and Tab goes past it.
+TEST_F(NumeroAR, ALockedFieldIsSkippedByTabAndDoesNotLookTypable)
+{
+    auto* after = new QLineEdit(&w->window);
+    w->window.layout()->addWidget(after);
+    after->show();
+    QWidget::setTabOrder(w->other, w->field);
+    QWidget::setTabOrder(w->field, after);
+    const QColor typable = w->txt()->palette().color(QPalette::Active, QPalette::Base);
+    w->field->setEnabled(false);
+    EXPECT_NE(w->txt()->palette().color(QPalette::Active, QPalette::Base), typable);
+    w->other->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->other, Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    w->field->setEnabled(true);
+    w->other->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->other, Qt::Key_Tab);
+    EXPECT_TRUE(w->txt()->hasFocus());
+}
+
+}  // namespace

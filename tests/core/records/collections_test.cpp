@@ -2,7 +2,7 @@
 #include "core/records/colLocalidades.h"
 #include "core/records/colProvincias.h"
 
-#include "../RaisedError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST_F(Geografia, Errors)
         {"remove past the end", [&] { provincias.Remove(3); }, platform::ErrInvalidCall},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(RaisedError(c.f), c.error) << c.what;
+        EXPECT_EQ(errorNumber(c.f), c.error) << c.what;
     // A refused call changes nothing.
     EXPECT_EQ(provincias.Count(), 2);
     EXPECT_EQ(provincias.Item(QStringLiteral("p6"))->Descripcion, QStringLiteral("BUENOS AIRES"));
@@ -123,7 +123,7 @@ TEST(colEspecies, KeysAreTheExactTextButNotItsCase)
     EXPECT_EQ(especies.Item(QStringLiteral("E5")), merluza);
     EXPECT_EQ(especies.Item(QStringLiteral("e50"))->IdEspecie, 50);
     for (const char* key : {"e05", "e 5", "e5 ", " e5", "5"})
-        EXPECT_EQ(RaisedError([&] { especies.Item(QString::fromLatin1(key)); }), platform::ErrInvalidCall)
+        EXPECT_EQ(errorNumber([&] { especies.Item(QString::fromLatin1(key)); }), platform::ErrInvalidCall)
             << '"' << key << '"';
 }
 
@@ -136,7 +136,7 @@ TEST(colEspecies, AnEmptyKeyAddsByPositionOnly)
     EXPECT_EQ(especies.Count(), 3);
     EXPECT_EQ(especies.Item(2)->Especie, QStringLiteral("SIN CLAVE"));
     EXPECT_EQ(especies.Item(3)->Especie, QStringLiteral("OTRA SIN CLAVE"));
-    EXPECT_EQ(RaisedError([&] { especies.Item(QString()); }), platform::ErrInvalidCall);
+    EXPECT_EQ(errorNumber([&] { especies.Item(QString()); }), platform::ErrInvalidCall);
     especies.Remove(2);
     EXPECT_EQ(especies.Item(QStringLiteral("e5"))->IdEspecie, 5);
     EXPECT_EQ(especies.Item(2)->IdEspecie, 7);
@@ -151,7 +151,7 @@ TEST(colEspecies, ClearEmptiesAndFreesTheKeys)
         especies.Clear();
         EXPECT_EQ(especies.Count(), 0) << n;
         EXPECT_EQ(especies.begin(), especies.end()) << n;
-        EXPECT_EQ(RaisedError([&] { especies.Item(1); }), platform::ErrInvalidCall) << n;
+        EXPECT_EQ(errorNumber([&] { especies.Item(1); }), platform::ErrInvalidCall) << n;
         especies.Add(QStringLiteral("MERLUZA"), 1, 1, QString(), QStringLiteral("e1"));
         EXPECT_EQ(especies.Item(QStringLiteral("e1"))->Especie, QStringLiteral("MERLUZA")) << n;
     }

@@ -195,3 +195,13 @@ TEST_F(SaveDialog, RealDialog)
         EXPECT_EQ(header, "Nombre");
     }
 }
+
+// Qt's own dialogs and buttons speak Spanish, not only the Save dialog's labels we set.
+TEST(QtSpanish, StandardButtons)
+{
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    auto text = [&](QDialogButtonBox::StandardButton b) { return box.button(b)->text().remove(QLatin1Char('&')); };
+    EXPECT_EQ(text(QDialogButtonBox::Save), "Guardar");
+    EXPECT_EQ(text(QDialogButtonBox::Cancel), "Cancelar");
+    EXPECT_EQ(text(QDialogButtonBox::Open), "Abrir");
+}

@@ -141,3 +141,17 @@ TEST_F(ListToolbar, HiddenButtonKeepsTheIndexesAndCaptionCanChange)
     EXPECT_EQ(tlb->Buttons("disco").Caption(), "Exportar");
     testsupport::Screenshot(&window, "toolbar");
 }
+
+// Every button the windows use shows an icon beside its caption.
+TEST(ToolbarIcons, EveryKnownKeyHasAnIcon)
+{
+    forms::Toolbar tb;
+    const char* keys[] = {"nuevo", "modificar", "borrar", "eliminar", "aceptar", "cancelar", "salir", "imprimir", "disco"};
+    for (const char* k : keys) tb.AddButton(QString::fromLatin1(k), QString::fromLatin1(k));
+    for (const char* k : keys) {
+        QToolButton* b = tb.Buttons(QString::fromLatin1(k)).widget();
+        EXPECT_FALSE(b->icon().isNull()) << k;
+        EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << k;
+        EXPECT_EQ(b->text(), QString::fromLatin1(k));
+    }
+}

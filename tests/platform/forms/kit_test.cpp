@@ -40,6 +40,29 @@ TEST(Trap, ShowsTheDocumentedMessageAndTheHandlerGoesOn)
     EXPECT_EQ(boxes.messages().size(), 1u);
 }
 
+// A window's own words for one error number; every other number keeps the
+// general message, and an ignored step shows nothing at all.
+TEST(Trap, OneNumberGetsTheWindowsOwnHandlingAndIgnoredStepsShowNothing)
+{
+    MsgBoxRecorder boxes;
+    int propios = 0;
+    const auto propio = [&] { ++propios; };
+    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrDuplicateKey); },
+                                platform::ErrDuplicateKey, propio));
+    EXPECT_EQ(propios, 1);
+    EXPECT_TRUE(boxes.messages().empty());
+    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrOverflow); },
+                                platform::ErrDuplicateKey, propio));
+    EXPECT_EQ(propios, 1);
+    ASSERT_EQ(boxes.messages().size(), 1u);
+    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error 6: ")));
+    EXPECT_TRUE(forms::Atrapar([] {}, platform::ErrDuplicateKey, propio));
+
+    EXPECT_FALSE(forms::Ignorar([] { throw platform::RuntimeError(platform::ErrOverflow); }));
+    EXPECT_TRUE(forms::Ignorar([] {}));
+    EXPECT_EQ(boxes.messages().size(), 1u);
+}
+
 class TransactionTrap : public ::testing::Test {
 protected:
     void SetUp() override
@@ -210,9 +233,16 @@ TEST(DatePicker, HoldsADateOrNoneWithinItsBounds)
     EXPECT_FALSE(dtp.dateEdit()->isEnabled());
     EXPECT_EQ(changes, 2);
 
+    // Focus given to a picker without a date lands where the user can give one.
+    dtp.show();
+    dtp.setFocus();
+    EXPECT_EQ(dtp.focusWidget(), dtp.checkBoxWidget());
+
     dtp.checkBoxWidget()->click();  // the user gives it a date again
     EXPECT_EQ(dtp.Value(), ado::Variant(QDate(2024, 3, 1)));
     EXPECT_EQ(changes, 3);
+    dtp.setFocus();
+    EXPECT_EQ(dtp.focusWidget(), dtp.dateEdit());
 }
 
 TEST(MaskedEdit, ClipTextIsTheTypedDigitsOnly)

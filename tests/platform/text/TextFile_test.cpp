@@ -1,5 +1,5 @@
-#include "platform/errors/Error.h"
 #include "platform/text/TextFile.h"
+#include "support/ErrorNumber.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,17 +12,6 @@ QByteArray readAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-long errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        EXPECT_FALSE(e.Description.isEmpty());
-        return e.Number;
-    }
-    return 0;
 }
 
 }  // namespace

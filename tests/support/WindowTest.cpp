@@ -1,0 +1,65 @@
+#include "support/WindowTest.h"
+
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/Toolbar.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <stdexcept>
+
+namespace testsupport {
+
+void WindowTest::click(forms::Toolbar* tb, const QString& key)
+{
+    QToolButton* b = tb->Buttons(key).widget();
+    if (!b->isEnabled()) throw std::runtime_error(tb->objectName().toStdString() + " " + key.toStdString() + " is disabled");
+    QTest::mouseClick(b, Qt::LeftButton);
+    Settle();
+}
+
+void WindowTest::focusOn(QWidget* w)
+{
+    w->setFocus(Qt::TabFocusReason);
+    Settle(1);
+    QWidget* f = QApplication::focusWidget();
+    if (f != w && !w->isAncestorOf(f)) throw std::runtime_error("no focus on " + w->objectName().toStdString());
+}
+
+QWidget* WindowTest::focused() const
+{
+    QWidget* f = QApplication::focusWidget();
+    while (f && f->parentWidget() && f->parentWidget()->focusProxy() == f) f = f->parentWidget();
+    return f;
+}
+
+void WindowTest::type(QWidget* w, const QString& text)
+{
+    focusOn(w);
+    QWidget* target = QApplication::focusWidget();
+    if (auto* e = qobject_cast<QLineEdit*>(target)) e->selectAll();
+    // Delete types no character: it empties a box whatever its key filter.
+    if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
+    Type(target, text);
+}
+
+void WindowTest::typeAndLeave(QWidget* w, const QString& text)
+{
+    type(w, text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Settle(1);
+}
+
+void WindowTest::choose(forms::ComboBox* cbo, const QString& text)
+{
+    const int i = cbo->findText(text, Qt::MatchExactly);
+    if (i < 0) throw std::runtime_error(text.toStdString() + " not in " + cbo->objectName().toStdString());
+    focusOn(cbo);
+    // What the list's popup does when the user picks a row.
+    cbo->setCurrentIndex(i);
+    emit cbo->activated(i);
+    Settle(1);
+}
+
+}  // namespace testsupport
