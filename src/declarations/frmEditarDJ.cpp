@@ -57,11 +57,7 @@ frmEditarDJ::frmEditarDJ()
     SSTab1 = forms::Nombrado(new forms::TabbedDialog(this), "SSTab1");
     crearCabecera(SSTab1->AddTab(QStringLiteral("Liq. de la Deuda")));
     crearDetalle(SSTab1->AddTab(QStringLiteral("Detalle")));
-    // Its content comes with the guides section; until then no credit.
-    nroAfavorL7351 = new ctlNumero(SSTab1->AddTab(QStringLiteral("Guías de Tránsito")));
-    nroAfavorL7351->setObjectName(QStringLiteral("nroAfavorL7351"));
-    nroAfavorL7351->setCantidadDecimales(2);
-    nroAfavorL7351->setValue(0);
+    crearGuias(SSTab1->AddTab(QStringLiteral("Guías de Tránsito")));
     crearPagos(SSTab1->AddTab(QStringLiteral("Boletas de Pago")));
     root->addWidget(SSTab1, 1);
 
@@ -189,6 +185,7 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
 
         CargarEspecies();
         CargarDetalle();
+        CargarGuias();
         HabilitarDetalle(true);
         for (int tab : {2, 3}) SSTab1->setTabEnabled(tab, true);
         // A tab already shown is not chosen again: its slips would be the
@@ -222,7 +219,17 @@ void frmEditarDJ::SSTab1_Click(int previousTab)
 {
     (void)previousTab;
     if (SSTab1->Tab() == 1) CargarDetalle();
+    else if (SSTab1->Tab() == 2) CargarGuias();
     else if (SSTab1->Tab() == 3) CargarPagos();
+}
+
+void frmEditarDJ::Form_Activate()
+{
+    // Back from the guide editor: show what it saved.
+    if (SSTab1->Tab() == 2) {
+        CargarGuias();
+        HabilitarGuias(true);
+    }
 }
 
 void frmEditarDJ::Form_KeyPress(int& KeyAscii) { forms::Mayuscula(KeyAscii); }

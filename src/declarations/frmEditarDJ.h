@@ -9,9 +9,11 @@
 // frmEditarDJ_Cabecera.cpp (header layout, its toolbar, amounts, state
 // rule), frmEditarDJ_Validacion.cpp (header checks, numbering, insert,
 // update, vessel and company lookups), frmEditarDJ_Detalle.cpp (lines),
+// frmEditarDJ_Guias.cpp (transit guides and the credit they give),
 // frmEditarDJ_Pagos.cpp (payment slips).
 
 #include "core/records/clsCabDDJJ.h"
+#include "core/records/clsCabGuia.h"
 #include "core/records/clsDetDDJJ.h"
 #include "core/records/clsPagosDDJJ.h"
 #include "core/records/colEspecies.h"
@@ -94,7 +96,13 @@ public:
     ctlNumero* txt_MtoGralVtas;
 
     // ---- "Guías de Tránsito" tab
-    ctlNumero* nroAfavorL7351;  // the credit, half of the deposits of the guides
+    forms::Toolbar* tlb_guias;
+    forms::DataControl* adoGuiasDJ;
+    forms::DataGrid* grilla_guias;
+    QGroupBox* Frame1;
+    ctlNumero* nroTotalDepGuias;
+    // Half of the deposits of the guides: the credit a payment slip starts from.
+    ctlNumero* nroAfavorL7351;
 
     // ---- "Boletas de Pago" tab
     forms::Toolbar* tlb_BoletadePago;
@@ -128,6 +136,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_KeyPress(int& KeyAscii) override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
     void Form_Unload(int& cancel) override;
@@ -136,6 +145,7 @@ private:
     // Layout, one builder per tab.
     void crearCabecera(QWidget* page);
     void crearDetalle(QWidget* page);
+    void crearGuias(QWidget* page);
     void crearPagos(QWidget* page);
 
     // Frame (frmEditarDJ.cpp)
@@ -189,6 +199,14 @@ private:
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
 
+    // Transit guides (frmEditarDJ_Guias.cpp)
+    void CargarGuias();
+    void CargarGrillaGuias();
+    void FormatearGrillaGuias();
+    void HabilitarGuias(bool Habilitar);
+    void CargarGuiaSeleccionada();
+    void BorrarGuia();
+    void tlb_guias_ButtonClick(const QString& key);
     // Payment slips (frmEditarDJ_Pagos.cpp)
     void tlb_BoletadePago_ButtonClick(const QString& key);
     void grilla_pagos_RowColChange(const ado::Variant& lastRow, int lastCol);
@@ -213,6 +231,7 @@ private:
     std::shared_ptr<colEspecies> mEspecies;
     std::shared_ptr<clsDetDDJJ> mDet;
     std::int32_t mModoDetalle = 0;
+    std::shared_ptr<clsCabGuia> mGuia;  // the guide last handed to the guide editor
     std::shared_ptr<clsPagosDDJJ> mPago;
     std::int32_t mModoPago = 0;
     QString mEstadoMostrado;  // the state last accepted by the state rule

@@ -2,6 +2,7 @@
 // species, priced from the dock price in force on the first day of the
 // declared month, and the header totals that follow every change.
 #include "declarations/frmEditarDJ.h"
+#include "declarations/PrecioEnVigor.h"
 
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
@@ -24,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSet>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -34,10 +34,6 @@ using text::CDbl;
 using text::CStr;
 
 namespace {
-
-// Cut to four decimals, as the amount check compares: binary noise of the
-// product (0.57 read as 0.5699999...) does not count as a lower digit.
-double cuatroDecimales(double v) { return text::Int(text::Round(v * 10000, 6)) / 10000; }
 
 }  // namespace
 
@@ -106,9 +102,6 @@ void frmEditarDJ::crearDetalle(QWidget* page)
 
 void frmEditarDJ::CargarEspecies()
 {
-    if (mEspecies) mEspecies->Clear();
-    mEspecies = std::make_shared<colEspecies>();
-
     // The first day of the declared month; today while the period is not typed.
     QDate fecha = text::Today();
     if (!txt_mes->text().isEmpty() && !txt_anio->text().isEmpty()) {
@@ -118,82 +111,17 @@ void frmEditarDJ::CargarEspecies()
         if (anioOk && mesOk && d.isValid()) fecha = d;
     }
 
-    const QString sql =
-        QStringLiteral(" SELECT A.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, A.PPRE_VALOR, A.PPRE_DISPOSICION")
-        + QStringLiteral(" FROM LNV_PES_TB_ESPECIES INNER JOIN [select  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID,  P.UltFecha,  ")
-        + QStringLiteral(" LNV_PES_TB_PRECIOS_LEY7351.PPRE_VALOR, LNV_PES_TB_PRECIOS_LEY7351.PPRE_DISPOSICION")
-        + QStringLiteral(" from LNV_PES_TB_PRECIOS_LEY7351 inner join")
-        + QStringLiteral(" (select PTES_ID,  max(PPRE_FVIGENCIA) as UltFecha")
-        + QStringLiteral(" From LNV_PES_TB_PRECIOS_LEY7351")
-        + QStringLiteral(" Where LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA <= #") + text::Format(fecha, QStringLiteral("mm/dd/yyyy"))
-        + QStringLiteral("#") + QStringLiteral(" and  PTES_ID<>99") + QStringLiteral(" GROUP BY PTES_ID")
-        + QStringLiteral(" ORDER BY PTES_ID") + QStringLiteral(" ) as P")
-        + QStringLiteral(" on  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID=P.PTES_ID AND  LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA=p.UltFecha")
-        + QStringLiteral(" ]. AS A ON LNV_PES_TB_ESPECIES.PTES_ID = A.PTES_ID") + QStringLiteral(" Union")
-        + QStringLiteral(" SELECT LNV_PES_TB_ESPECIES.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, null, NULL")
-        + QStringLiteral(" FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID")
-        + QStringLiteral(" Where (((LNV_PES_TB_PRECIOS_LEY7351.PTES_ID) Is Null))");
-
-    forms::Atrapar([&] {
-        ado::Recordset rs;
-        rs.Open(sql, de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
-        cbo_Especies->Clear();
-        QSet<std::int32_t> vistas;
-        for (; !rs.Eof(); rs.MoveNext()) {
-            const std::int32_t id = text::CLng(rs(QStringLiteral("PTES_ID")));
-            // Two prices of one species on the same latest date: the first one stands.
-            if (vistas.contains(id)) continue;
-            vistas.insert(id);
-            const QString clave = QStringLiteral("e") + CStr(id);
-            const ado::Variant& valor = rs(QStringLiteral("PPRE_VALOR"));
-            const QString descripcion = CStr(rs(QStringLiteral("PTES_DESCRIPCION")));
-            mEspecies->Add(descripcion, valor.isNull() ? 0.0 : CDbl(valor), id, CStr(rs(QStringLiteral("PPRE_DISPOSICION"))), clave);
-            cbo_Especies->AddItem(descripcion);
-            cbo_Especies->setItemData(cbo_Especies->NewIndex(), id);
-        }
-        rs.Close();
-    });
+    forms::Atrapar([&] { PrecioEnVigor::CargarEspecies(fecha, mEspecies, *cbo_Especies); });
 }
 
 void frmEditarDJ::cbo_Especies_Click()
 {
     QWidget* activo = QApplication::focusWidget();
     if (activo != grilla_detalle && activo != cbo_Especies) return;
-    if (cbo_Especies->ListIndex() < 0 || !mEspecies) return;
-    const std::int32_t id = cbo_Especies->ItemData(cbo_Especies->ListIndex());
-    std::shared_ptr<clsPrecios> p;
-    // A species without a price entry shows nothing.
-    if (!forms::Ignorar([&] { p = mEspecies->Item(QStringLiteral("e") + CStr(id)); })) return;
-    if (p->valor >= 0) txt_precio->setValue(p->valor);
-    if (p->IdEspecie != 0 && p->IdEspecie != 99) {
-        QPalette pal = lbl_Precio->palette();
-        if (p->valor != 0) {
-            lbl_Precio->setText(p->Disposicion);
-            pal.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
-        } else {
-            lbl_Precio->setText(QStringLiteral("No está cargado el Valor Banquina"));
-            pal.setColor(QPalette::WindowText, QColor(Qt::red));
-        }
-        lbl_Precio->setPalette(pal);
-    } else {
-        lbl_Precio->clear();
-    }
+    if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
 }
 
-void frmEditarDJ::QuitarEspeciesCargadas()
-{
-    const auto& rs = adoDetalleDJ->Recordset;
-    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
-        const std::int32_t id = text::CLng(rs->Fields(QStringLiteral("PTES_ID")).Value());
-        for (int i = 0; i < cbo_Especies->ListCount(); ++i) {
-            if (cbo_Especies->ItemData(i) == id) {
-                cbo_Especies->RemoveItem(i);
-                break;
-            }
-        }
-    }
-}
+void frmEditarDJ::QuitarEspeciesCargadas() { PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleDJ->Recordset.get(), *cbo_Especies); }
 
 // ---------------------------------------------------------------- one line
 
@@ -207,16 +135,7 @@ bool frmEditarDJ::ValidarDetalle()
     if (cbo_Especies->ListIndex() < 0) return falla("Seleccione la especie capturada", cbo_Especies);
     if (txt_kg->Value() == 0) return falla("Ingrese los kilogramos capturados", txt_kg);
     if (txt_precio->Value() == 0) return falla("Ingrese el precio por kilo", txt_precio);
-    const double a = cuatroDecimales(txt_MtoTotal->Value());
-    const double b = cuatroDecimales(txt_precio->Value() * txt_kg->Value());
-    if (a == b) return true;
-    const int r = forms::MsgBox(QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
-                                forms::vbYesNo + forms::vbInformation, Caption());
-    if (r == forms::vbYes) {
-        txt_MtoTotal->setFocus();
-        return false;
-    }
-    return true;
+    return PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
 }
 
 void frmEditarDJ::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }

@@ -32,9 +32,6 @@ constexpr int kDigitosDoc = 15;
 
 QString q(const QString& s) { return QStringLiteral("'") + DuplicarComillas(s) + QStringLiteral("'"); }
 
-// Vessel and company numbers: up to the register's ten digits, within 32 bits.
-bool nroRegistro(const QString& s) { return EsEnteroSimple(s, 10) && s.toLongLong() <= 2147483647LL; }
-
 bool mesValido(const QString& s) { return EsEnteroSimple(s, 2) && s.toInt() >= 1 && s.toInt() <= 12; }
 
 }  // namespace
@@ -59,12 +56,12 @@ bool frmEditarDJ::ValidarCabecera()
         {cbo_TipoDJ->ListIndex() < 0, "Seleccione el tipo de Declaración Jurada", cbo_TipoDJ},
         {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de desembarco", cbo_Puertos},
         {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado", cbo_EstadosDJ},
-        {!nroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
+        {!text::EsNroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
         // Four digits of the declaration number: anything else would break
         // its 23 digits and the statements it keys.
         {!EsEnteroSimple(txt_Matricula->text(), 4), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
         {cbo_barcos->ListIndex() < 0, "Ingresar el nombre de la Embarcación", cbo_barcos},
-        {!nroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
+        {!text::EsNroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
         {!EsEnteroSimple(txt_CUIT->text(), kDigitosCUIT), "Ingrese el CUIT de la Empresa", txt_CUIT},
         {cbo_empresas->ListIndex() < 0, "Ingrese la Razón Social de la Empresa", cbo_empresas},
         {cbo_TipoDoc->ListIndex() < 0, "Ingrese el tipo de documento del Responsable", cbo_TipoDoc},
@@ -216,7 +213,7 @@ void frmEditarDJ::BuscarEmpresa(const QString& modo)
     bool buscar = true;
     if (modo == QLatin1String("N")) {
         const QString nro = Trim(txt_NroEmp->text());
-        buscar = nroRegistro(nro);
+        buscar = text::EsNroRegistro(nro);
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMPRESAS.PEMP_ID)=") + nro + QStringLiteral(" ))");
     } else if (modo == QLatin1String("C")) {
         const QString cuit = Trim(txt_CUIT->text());
@@ -250,7 +247,7 @@ void frmEditarDJ::BuscarEmbarcacion(const QString& modo)
     bool buscar = true;
     if (modo == QLatin1String("N")) {
         const QString nro = Trim(txt_NroEmb->text());
-        buscar = nroRegistro(nro);
+        buscar = text::EsNroRegistro(nro);
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_ID)=") + nro + QStringLiteral(" ))");
     } else if (modo == QLatin1String("M")) {
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_MATRICULA)='") + DuplicarComillas(txt_Matricula->text()) + QStringLiteral("' ))");

@@ -16,7 +16,6 @@
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -257,8 +256,8 @@ void frmEditarEmpresa::toolbar_ButtonClick(const QString& key)
 void frmEditarEmpresa::Form_KeyPress(int& KeyAscii)
 {
     forms::Mayuscula(KeyAscii);
-    // Enter saves, except while a combo's list is open: there it picks the item.
-    if (KeyAscii == 13 && !QApplication::activePopupWidget()) {
+    // Enter saves from any box (an open combo list keeps its own Enter).
+    if (KeyAscii == 13) {
         KeyAscii = 0;
         toolbar_ButtonClick(toolbar->Buttons(1).Key());
     }

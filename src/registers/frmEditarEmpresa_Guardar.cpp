@@ -23,9 +23,6 @@ using text::Trim;
 
 namespace {
 
-// A company number goes into SQL unquoted and into a 32-bit record field.
-bool nroEmpresa(const QString& s) { return text::EsEnteroSimple(s, 10) && s.toLongLong() <= 2147483647LL; }
-
 // Ten digits whose last is the check digit of the six before it; the first
 // three take no part.
 bool nroInscripcionValido(const QString& t)
@@ -67,7 +64,7 @@ bool frmEditarEmpresa::ValidarDatos()
         QWidget* foco;
     };
     const Regla reglas[] = {
-        {!nroEmpresa(Trim(txt_IdEmpresa->text())), "Ingresar el número de Empresa", txt_IdEmpresa},
+        {!text::EsNroRegistro(Trim(txt_IdEmpresa->text())), "Ingresar el número de Empresa", txt_IdEmpresa},
         {Trim(txt_CUIT->text()).isEmpty() || !text::IsNumeric(txt_CUIT->text()), "Ingresar el CUIT de Empresa", txt_CUIT},
         {Trim(txt_RSocial->text()).isEmpty(), "Ingrese la Razón Social de la Empresa", txt_RSocial},
         {sinElegir(cboTipoSociedad), "Seleccione el tipo de sociedad", cboTipoSociedad},

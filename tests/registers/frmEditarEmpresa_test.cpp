@@ -16,6 +16,7 @@
 #include "platform/forms/Toolbar.h"
 #include "ui/MDIPrincipal.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QToolButton>
 #include <QGroupBox>
@@ -356,6 +357,19 @@ TEST_F(CompanyEditor, TypedLettersAreCapitalsAndEnterAccepts)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     testsupport::Settle();
     expectRefused(QStringLiteral("Seleccione la provincia del domicilio real"), e.cbo_provincia_DReal);
+
+    // In an open list Enter picks the item and saves nothing.
+    boxes.clear();
+    e.cbo_provincia_DReal->showPopup();
+    testsupport::Settle();
+    ASSERT_TRUE(QApplication::activePopupWidget());
+    QTest::keyClick(e.cbo_provincia_DReal->view(), Qt::Key_Down);
+    QTest::keyClick(e.cbo_provincia_DReal->view(), Qt::Key_Return);
+    testsupport::Settle();
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(QApplication::activePopupWidget());
+    EXPECT_GE(e.cbo_provincia_DReal->ListIndex(), 0);
+    e.cbo_provincia_DReal->setListIndex(-1);
     type(e.txt_DomicilioReal, QString());
     boxes.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);

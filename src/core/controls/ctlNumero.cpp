@@ -336,5 +336,6 @@ void ctlNumero::WriteProperties(QVariantMap& bag) const
 QString NumeroSQL(const ctlNumero* n)
 {
     const QString s = n->toSQL();
-    return s.isEmpty() ? QStringLiteral("0") : s;
+    // A lone separator reads as 0 (Value()); as SQL it would break the statement.
+    return s.isEmpty() || s == QLatin1String(".") ? QStringLiteral("0") : s;
 }

@@ -76,6 +76,6 @@ private:
     QColor m_disabledColour;
 };
 
-// A number field as SQL: its text with a point, "0" when left empty (an
-// empty field must not break the statement).
+// A number field as SQL: its text with a point, "0" when left empty or
+// holding only the separator (neither may break the statement).
 QString NumeroSQL(const ctlNumero* n);

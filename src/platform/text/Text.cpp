@@ -548,6 +548,8 @@ bool EsEnteroSimple(const QString& s, int maxDigits)
     return true;
 }
 
+bool EsNroRegistro(const QString& s) { return EsEnteroSimple(s, 10) && s.toLongLong() <= 2147483647LL; }
+
 QString NumeroSQL(double v)
 {
     QString s = QString::number(v, 'g', 15);

@@ -76,6 +76,8 @@ QString PadLeft(const QString& s, int width, QChar fill);    // never cuts
 // Digits only, 1 to maxDigits of them: the only numbers a window may write
 // into SQL unquoted when they come from a text box.
 bool EsEnteroSimple(const QString& s, int maxDigits);
+// A register's number (vessel, company): up to ten digits, within 32 bits.
+bool EsNroRegistro(const QString& s);
 // The one way a number goes into SQL: plain text, no thousands separator,
 // a point for the decimals, up to 15 significant digits.
 QString NumeroSQL(double v);

@@ -346,6 +346,37 @@ TEST_F(TextAR, TodayCanBeFixedAndReleased)
     EXPECT_EQ(Today(), QDate::currentDate());
 }
 
+// ---------------------------------------------------------------- numbers into SQL
+
+// Only plain digits may reach SQL unquoted from a text box.
+TEST(SqlNumbers, PlainWholeNumbersOnly)
+{
+    const struct { const char* s; int digits; bool ok; } whole[] = {
+        {"123", 3, true}, {"0", 1, true}, {"", 3, false}, {"1234", 3, false}, {"12a", 3, false},
+        {"-1", 3, false}, {" 1", 3, false}, {"1.0", 3, false}, {"1,0", 3, false}, {"1 OR 1=1", 9, false},
+    };
+    for (const auto& c : whole) EXPECT_EQ(EsEnteroSimple(QString::fromLatin1(c.s), c.digits), c.ok) << c.s;
+    // Other scripts' digits are no SQL number.
+    EXPECT_FALSE(EsEnteroSimple(QString(QChar(0x661)) + QChar(0x662), 3));
+
+    const struct { const char* s; bool ok; } registers[] = {
+        {"1", true}, {"2147483647", true}, {"0000000001", true}, {"2147483648", false},
+        {"9999999999", false}, {"12345678901", false}, {"", false}, {"-5", false},
+    };
+    for (const auto& c : registers) EXPECT_EQ(EsNroRegistro(QString::fromLatin1(c.s)), c.ok) << c.s;
+}
+
+// Whatever the locale, a point for the decimals and no separators.
+TEST(SqlNumbers, NumberTextForSql)
+{
+    const struct { double v; const char* sql; } cases[] = {
+        {1234.5, "1234.5"}, {0.1, "0.1"}, {-2.5, "-2.5"}, {3.0, "3"}, {1234567.89, "1234567.89"},
+        {0.05499999999999999, "0.055"},                    // 15 significant digits: the product's noise goes
+        {1e20, "100000000000000000000.00"},               // never an exponent
+    };
+    for (const auto& c : cases) EXPECT_EQ(NumeroSQL(c.v), QString::fromLatin1(c.sql)) << c.sql;
+}
+
 // ---------------------------------------------------------------- C locale
 
 TEST(TextUnderC, PointLocaleCasesPass) { testsupport::ExpectPassesUnderC(QStringLiteral("CLocale_*")); }

@@ -1,0 +1,196 @@
+// The "Guías de Tránsito" tab of the declaration editor: the guides of the
+// declaration, the sum of what was deposited with them and the credit it
+// gives ("A favor Ley 7351", half of that sum). Guides are written by the
+// guide editor; this tab only deletes them.
+#include "declarations/frmEditarDJ.h"
+#include "declarations/frmEditarGuias.h"
+
+#include "core/General.h"
+#include "core/controls/ctlNumero.h"
+#include "core/de1.h"
+#include "platform/ado/Recordset.h"
+#include "platform/forms/Controls.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/GridColumns.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
+#include "platform/text/Text.h"
+
+#include <QDate>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using text::CDbl;
+
+namespace {
+
+const QString kTituloBorrar = QStringLiteral("Borrar guía de tránsito");
+
+bool conFilas(const std::shared_ptr<ado::Recordset>& rs) { return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0; }
+
+}  // namespace
+
+void frmEditarDJ::crearGuias(QWidget* page)
+{
+    auto* pageLayout = new QVBoxLayout(page);
+
+    tlb_guias = forms::Nombrado(new forms::Toolbar(page), "tlb_guias");
+    tlb_guias->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
+    tlb_guias->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
+    tlb_guias->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
+    tlb_guias->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
+    tlb_guias->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    pageLayout->addWidget(tlb_guias);
+
+    adoGuiasDJ = new forms::DataControl(this);
+    adoGuiasDJ->setObjectName(QStringLiteral("adoGuiasDJ"));
+    grilla_guias = forms::Nombrado(new forms::DataGrid(page), "grilla_guias");
+    grilla_guias->setDataSource(adoGuiasDJ);
+    pageLayout->addWidget(grilla_guias, 1);
+
+    Frame1 = forms::Nombrado(new QGroupBox(page), "Frame1");
+    auto* totales = new QHBoxLayout(Frame1);
+    nroTotalDepGuias = forms::Nombrado(new ctlNumero(Frame1), "nroTotalDepGuias");
+    nroAfavorL7351 = forms::Nombrado(new ctlNumero(Frame1), "nroAfavorL7351");
+    totales->addStretch(1);
+    for (auto [caption, campo] : {std::pair{"Total depositado Guías de Tránsito", nroTotalDepGuias},
+                                  std::pair{"A favor Ley 7351", nroAfavorL7351}}) {
+        // Computed from the stored guides, never typed.
+        campo->setCantidadDecimales(2);
+        campo->setEnabled(false);
+        campo->setValue(0);
+        totales->addWidget(forms::Etiqueta(QString::fromUtf8(caption), campo, Frame1));
+        totales->addWidget(campo);
+        totales->addSpacing(12);
+    }
+    pageLayout->addWidget(Frame1);
+
+    connect(tlb_guias, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_guias_ButtonClick);
+}
+
+void frmEditarDJ::CargarGuias()
+{
+    CargarGrillaGuias();
+    double suma = 0;
+    const auto& rs = adoGuiasDJ->Recordset;
+    if (conFilas(rs)) {
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PGTR_VALOR")).Value());
+        rs->MoveFirst();
+        grilla_guias->SelBookmarks().Add(rs->Bookmark());
+    } else {
+        mGuia.reset();
+    }
+    nroTotalDepGuias->setValue(suma);
+    nroAfavorL7351->setValue(text::Round(suma / 2.0, 2));
+    HabilitarGuias(true);
+}
+
+void frmEditarDJ::CargarGrillaGuias()
+{
+    // A view that cannot be read leaves the grid as it was.
+    forms::Atrapar([this] {
+        auto rs = std::make_shared<ado::Recordset>();
+        rs->Open(QStringLiteral("select * FROM PES_VW_GUIAS_TRANSPORTE WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
+                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+        adoGuiasDJ->Recordset = rs;
+        adoGuiasDJ->Refresh();
+        FormatearGrillaGuias();
+    });
+}
+
+void frmEditarDJ::FormatearGrillaGuias()
+{
+    static const forms::ColumnaGrilla columnas[] = {
+        {"", 0},
+        {"Nro. Guia", 1000},
+        {"Fecha", 1100},
+        {"", 0},
+        {"Puerto", 1100},
+        {"", 0},
+        {"Destino", 1100},
+        {"", 0},
+        {"Provincia", 1100},
+        {"Planta Procesadora", 1100},
+        {"Total Cajones", 1100},
+        {"Total Kilos", 1100},
+        {"Total", 1100},
+        {"Alícuota", 1100},
+        {"Depositado", 1100},
+    };
+    forms::AplicarColumnas(*grilla_guias, columnas);
+}
+
+void frmEditarDJ::HabilitarGuias(bool Habilitar)
+{
+    const bool conGuias = conFilas(adoGuiasDJ->Recordset);
+    tlb_guias->Buttons(1).setEnabled(Habilitar);
+    tlb_guias->Buttons(2).setEnabled(Habilitar && conGuias);
+    tlb_guias->Buttons(3).setEnabled(Habilitar && conGuias);
+    tlb_guias->Buttons(4).setEnabled(!Habilitar);
+    tlb_guias->Buttons(5).setEnabled(!Habilitar);
+    grilla_guias->setEnabled(Habilitar);
+}
+
+void frmEditarDJ::CargarGuiaSeleccionada()
+{
+    if (!mGuia) mGuia = std::make_shared<clsCabGuia>();
+    auto numero = [this](int col) {
+        const QString s = grilla_guias->Text(col);
+        return text::IsNumeric(s) ? CDbl(s) : 0.0;
+    };
+    clsCabGuia& g = *mGuia;
+    g.NroDJ = grilla_guias->Text(0);
+    g.NroGuia = grilla_guias->Text(1);
+    g.Fecha = QDate::fromString(grilla_guias->Text(2), QStringLiteral("dd/MM/yyyy"));
+    g.Puerto = grilla_guias->Text(4);
+    g.Localidad = grilla_guias->Text(6);
+    g.Provincia = grilla_guias->Text(8);
+    g.PProcesadora = grilla_guias->Text(9);
+    g.TotalCajones = numero(10);
+    g.TotalKilos = numero(11);
+    g.Total = numero(12);
+    g.Alicuota = numero(13);
+    g.Depositado = numero(14);
+}
+
+void frmEditarDJ::BorrarGuia()
+{
+    long borradas = 0;
+    // The database's refusal is not shown: a guide left in place is reported as such.
+    forms::Ignorar([&] {
+        de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE  where PCDJ_NRO='")
+                                + text::PadLeft(grilla_guias->Text(0), 23, QChar('0')) + QStringLiteral("' and PGTR_NRO ='")
+                                + General::DuplicarComillas(grilla_guias->Text(1)) + QStringLiteral("'"),
+                            &borradas);
+    });
+    if (borradas == 0) forms::MsgBox(QStringLiteral("No se puede borrar la guía seleccionada"), forms::vbInformation, kTituloBorrar);
+}
+
+void frmEditarDJ::tlb_guias_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("nuevo")) {
+        frmEditarGuias& guias = forms::Form::Instance<frmEditarGuias>();
+        guias.Operacion(1, nullptr, txt_NroDJ->text());
+        guias.Show();
+    } else if (key == QLatin1String("modificar")) {
+        CargarGuiaSeleccionada();
+        frmEditarGuias& guias = forms::Form::Instance<frmEditarGuias>();
+        guias.Operacion(2, mGuia, txt_NroDJ->text());
+        guias.Show();
+    } else if (key == QLatin1String("eliminar")) {
+        if (forms::MsgBox(QStringLiteral("¿Está seguro que desea borrar la guía de tránsito seleccionada?"), forms::vbYesNo + forms::vbQuestion,
+                          kTituloBorrar) != forms::vbYes)
+            return;
+        if (forms::MsgBox(QStringLiteral("Al borrar la guía, se borrará el detalle de la misma ¿Desea eliminarla de todos modos?"),
+                          forms::vbYesNo + forms::vbQuestion, kTituloBorrar) != forms::vbYes)
+            return;
+        BorrarGuia();
+        CargarGuias();
+        HabilitarGuias(true);
+    }
+}
