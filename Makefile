@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc)
 # Warnings fail the build (WERROR=OFF to look at them without stopping).
 WERROR ?= ON
 
-.PHONY: deps configure build run test bench asan clean
+.PHONY: deps configure build run test bench asan fuzz clean
 
 deps:
 	bash scripts/install-deps
@@ -30,5 +30,14 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
+# The Jet rewrite under libFuzzer for a short while (clang; not part of CI).
+FUZZ_SECONDS ?= 60
+fuzz:
+	bash scripts/install-deps --fuzz
+	@test -f build-fuzz/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDJ_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_jetsql
+	mkdir -p build-fuzz/corpus/jetsql
+	build-fuzz/bin/fuzz_jetsql -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/ -dict=fuzz/jetsql.dict build-fuzz/corpus/jetsql fuzz/corpus/jetsql
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

@@ -1,6 +1,7 @@
 #include "core/General.h"
 
 #include "core/de1.h"
+#include "core/schema/Database.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/MsgBox.h"
@@ -49,7 +50,16 @@ void Main(const std::function<void()>& showMainWindow)
 {
     connectionString() = BuildConnectionString(AppPath());
     ado::Connection& conn = de1::conn();
-    if (conn.State() == ado::adStateClosed) conn.Open(connectionString(), QString(), QString(), -1);
+    if (conn.State() == ado::adStateClosed) {
+        conn.Open(connectionString(), QString(), QString(), -1);
+        try {
+            schema::CheckDatabase(conn);
+        } catch (...) {
+            conn.Close();
+            throw;
+        }
+        conn.UseWriteAheadLog();
+    }
     if (showMainWindow) showMainWindow();
 }
 

@@ -21,6 +21,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QGroupBox;
@@ -131,6 +132,7 @@ public:
     void CargarEspecies();
     void CargarDetalle();
     void RecalcularTotales();
+    bool GuardarConTotales(const std::function<void()>& renglon);
 
     QSize sizeHint() const override;  // within the main window's area
 

@@ -157,61 +157,71 @@ QString frmEditarDJ::SiguienteRenglon()
 
 void frmEditarDJ::InsertarDetalle()
 {
-    forms::Atrapar([&] {
-        const QString renglon = SiguienteRenglon();
-        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
-                            + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('") + NroDJ23()
-                            + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                            + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + NumeroSQL(txt_kg)
-                            + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal)
-                            + QStringLiteral(")"));
-    });
+    const QString renglon = SiguienteRenglon();
+    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
+                        + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('") + NroDJ23()
+                        + QStringLiteral("', ") + renglon + QStringLiteral(", ")
+                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + NumeroSQL(txt_kg)
+                        + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal)
+                        + QStringLiteral(")"));
 }
 
 void frmEditarDJ::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    forms::Atrapar([&] {
-        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + NumeroSQL(txt_kg)
-                            + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + NumeroSQL(txt_precio) + QStringLiteral(", ")
-                            + QStringLiteral("PDDJ_TOTAL=") + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '")
-                            + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
-    });
+    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + NumeroSQL(txt_kg)
+                        + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + NumeroSQL(txt_precio) + QStringLiteral(", ")
+                        + QStringLiteral("PDDJ_TOTAL=") + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '")
+                        + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
 }
 
 void frmEditarDJ::BorrarDetalle()
 {
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    forms::Atrapar([&] {
-        de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
-                            + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
-    });
+    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
+                        + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
 }
 
 void frmEditarDJ::RecalcularTotales()
 {
-    forms::Atrapar([&] {
-        ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
-                    + NroDJ23() + QStringLiteral("'"),
-                de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-        double total = 0;
-        if (!rs.Eof() && !rs(QStringLiteral("Total")).isNull()) total = CDbl(rs(QStringLiteral("Total")));
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
+                + NroDJ23() + QStringLiteral("'"),
+            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+    double total = 0;
+    if (!rs.Eof() && !rs(QStringLiteral("Total")).isNull()) total = CDbl(rs(QStringLiteral("Total")));
 
-        TasaSeleccionada();
-        const double tasa = txt_alicuota->Value();
-        const double importe = text::Round(tasa * total / 100, 2);
-        const double adeudado = text::Round((txt_Interes->Value() + importe) + txt_Multa->Value(), 2);
+    TasaSeleccionada();
+    const double tasa = txt_alicuota->Value();
+    const double importe = text::Round(tasa * total / 100, 2);
+    const double adeudado = text::Round((txt_Interes->Value() + importe) + txt_Multa->Value(), 2);
 
-        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ") + text::NumeroSQL(total)
-                            + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ") + text::NumeroSQL(importe) + QStringLiteral(", ")
-                            + QStringLiteral(" PCDJ_TOTAL = ") + text::NumeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='")
-                            + NroDJ23() + QStringLiteral("'"));
-        txt_TotalGralVtas->setValue(total);
-        txt_Importe->setValue(importe);
-        txt_TotalAdeudado->setValue(adeudado);
-    });
+    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ") + text::NumeroSQL(total)
+                        + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ") + text::NumeroSQL(importe) + QStringLiteral(", ")
+                        + QStringLiteral(" PCDJ_TOTAL = ") + text::NumeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='")
+                        + NroDJ23() + QStringLiteral("'"));
+    txt_TotalGralVtas->setValue(total);
+    txt_Importe->setValue(importe);
+    txt_TotalAdeudado->setValue(adeudado);
+}
+
+// A line and the header totals it changes are one commit: a failure (the
+// database in use by another instance, say) stores neither, and the section
+// stays in its mode with what the clerk typed.
+bool frmEditarDJ::GuardarConTotales(const std::function<void()>& renglon)
+{
+    QLineEdit* const mostrados[] = {txt_renglon, txt_TotalGralVtas->textBox(), txt_Importe->textBox(),
+                                    txt_TotalAdeudado->textBox()};
+    QString antes[std::size(mostrados)];
+    for (size_t i = 0; i < std::size(mostrados); ++i) antes[i] = mostrados[i]->text();
+    if (forms::AtraparEnTransaccion(de1::conn(), [&] {
+            renglon();
+            RecalcularTotales();
+        }))
+        return true;
+    for (size_t i = 0; i < std::size(mostrados); ++i) mostrados[i]->setText(antes[i]);
+    return false;
 }
 
 // ---------------------------------------------------------------- the grid
@@ -362,19 +372,16 @@ void frmEditarDJ::tlb_detalle_ButtonClick(const QString& key)
         if (mModoDetalle == forms::ModoNuevo) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
-            InsertarDetalle();
-            RecalcularTotales();
+            if (!GuardarConTotales([this] { InsertarDetalle(); })) return;
             CargarEspecies();
             CargarDetalle();
         } else if (mModoDetalle == forms::ModoModificar) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
-            ActualizarDetalle();
-            RecalcularTotales();
+            if (!GuardarConTotales([this] { ActualizarDetalle(); })) return;
             CargarDetalle();
         } else if (mModoDetalle == forms::ModoEliminar) {
-            BorrarDetalle();
-            RecalcularTotales();
+            if (!GuardarConTotales([this] { BorrarDetalle(); })) return;
             CargarDetalle();
         }
         HabilitarDetalle(true);

@@ -16,6 +16,7 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/GridColumns.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
@@ -256,7 +257,7 @@ void frmEditarGuias::HabilitarDetalle(bool Habilitar)
     tlb_detalle->Buttons(5).setEnabled(!Habilitar);
     frm_detalle->setEnabled(!Habilitar);
     grilla_detalle->setEnabled(Habilitar);
-    cbo_Especies->setEnabled(mModoDetalle == 1 && !Habilitar);
+    cbo_Especies->setEnabled(mModoDetalle == forms::ModoNuevo && !Habilitar);
 }
 
 void frmEditarGuias::MostrarRenglon()
@@ -299,30 +300,30 @@ void frmEditarGuias::tlb_detalle_ButtonClick(const QString& key)
             QuitarEspeciesCargadas();
             LimpiarDetalle();
         }
-        mModoDetalle = 1;
+        mModoDetalle = forms::ModoNuevo;
         HabilitarDetalle(false);
         cbo_Especies->setFocus();
     } else if (key == QLatin1String("modificar")) {
         GuardarDetalleActual();
-        mModoDetalle = 2;
+        mModoDetalle = forms::ModoModificar;
         HabilitarDetalle(false);
         txt_cajones->setFocus();
     } else if (key == QLatin1String("eliminar")) {
-        mModoDetalle = 8;
+        mModoDetalle = forms::ModoEliminar;
         HabilitarDetalle(false);
     } else if (key == QLatin1String("aceptar")) {
-        if (mModoDetalle == 1) {
+        if (mModoDetalle == forms::ModoNuevo) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
             GuardarRenglon(&frmEditarGuias::InsertarDetalle);
             CargarEspecies();
             CargarDetalle();
-        } else if (mModoDetalle == 2) {
+        } else if (mModoDetalle == forms::ModoModificar) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
             GuardarRenglon(&frmEditarGuias::ActualizarDetalle);
             CargarDetalle();
-        } else if (mModoDetalle == 8) {
+        } else if (mModoDetalle == forms::ModoEliminar) {
             GuardarRenglon(&frmEditarGuias::BorrarDetalle);
             CargarDetalle();
         }

@@ -93,7 +93,7 @@ void frmEmbarcaciones::Form_Activate()
     forms::Atrapar([this] {
         CargarGrilla();
         const auto& rs = adoEmbarcaciones->Recordset;
-        if (rs && rs->State() == 1 && rs->RecordCount() >= 1) {
+        if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1) {
             rs->MoveFirst();
             grillaEmbaraciones->setRow(0);
             grillaEmbaraciones->SelBookmarks().Add(rs->Bookmark());
@@ -132,7 +132,7 @@ void frmEmbarcaciones::tlbMonedas_ButtonClick(const QString& key)
 void frmEmbarcaciones::HabilitarBotones()
 {
     const auto& rs = adoEmbarcaciones->Recordset;
-    const bool hayFilas = rs && rs->State() == 1 && rs->RecordCount() >= 1;
+    const bool hayFilas = rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1;
     for (int i : {4, 5}) tlbMonedas->Buttons(i).setEnabled(hayFilas);
 }
 

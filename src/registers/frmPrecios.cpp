@@ -72,7 +72,7 @@ void frmPrecios::Form_Activate()
     forms::Atrapar([this] {
         CargarGrilla();
         const auto& rs = adoPrecios->Recordset;
-        if (rs && rs->State() == 1 && rs->RecordCount() > 0) {
+        if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0) {
             rs->MoveFirst();
             grillaPrecios->setRow(0);
             grillaPrecios->SelBookmarks().Add(rs->Bookmark());
@@ -112,7 +112,7 @@ void frmPrecios::tlbMonedas_ButtonClick(const QString& key)
 void frmPrecios::HabilitarBotones()
 {
     const auto& rs = adoPrecios->Recordset;
-    const bool hayFilas = rs && rs->State() == 1 && rs->RecordCount() > 0;
+    const bool hayFilas = rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
     for (int i : {4, 5}) tlbMonedas->Buttons(i).setEnabled(hayFilas);
 }
 

@@ -1,12 +1,16 @@
 #include "core/General.h"
 #include "core/de1.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
 #include "support/Support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sqlcipher/sqlite3.h>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -86,6 +90,98 @@ TEST_F(StartupTest, ADatabaseThatCannotBeOpenedEndsStartUpWithItsError)
         EXPECT_EQ(de1::conn().State(), 0);
     }
     EXPECT_FALSE(QFile::exists(QDir(empty.path()).filePath(QStringLiteral("dj7351.mdb"))));
+}
+
+// A file that opens but is not the system's is refused before any window
+// shows, and is left exactly as it was.
+TEST_F(StartupTest, AnEmptyOrForeignFileIsRefusedAndLeftUntouched)
+{
+    const auto fileIn = [](const QTemporaryDir& d) { return QDir(d.path()).filePath(QStringLiteral("dj7351.mdb")); };
+    QTemporaryDir zero, plain, foreign, partial;
+    QFile(fileIn(zero)).open(QIODevice::WriteOnly);
+    {
+        sqlite3* db = nullptr;  // an SQLite file without a key, with tables of its own
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(fileIn(plain)).constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "create table CLIENTES (ID integer, NOMBRE text); insert into CLIENTES values (1, 'A')",
+                               nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    {
+        ado::Connection c;  // the program's key, someone else's tables
+        c.Create(fileIn(foreign), General::DatabasePassword());
+        c.Execute(QStringLiteral("create table CLIENTES (ID integer, NOMBRE text); insert into CLIENTES values (1, 'A')"));
+    }
+    {
+        testsupport::TempDb db(false, false);  // the system's, with one table gone
+        ado::Connection c;
+        c.Open(General::BuildConnectionString(db.folder()));
+        c.Execute(QStringLiteral("drop view PES_VW_BOLETA_PAGO"));
+        c.Close();
+        QFile::copy(db.path(), fileIn(partial));
+    }
+    for (const QTemporaryDir* d : {&zero, &plain, &foreign, &partial}) {
+        SCOPED_TRACE(d->path().toStdString());
+        QFile f(fileIn(*d));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        testsupport::MsgBoxRecorder boxes;
+        bool shown = true;
+        EXPECT_EQ(start(d->path(), boxes, shown), 1);
+        EXPECT_FALSE(shown);
+        ASSERT_EQ(boxes.messages().size(), 1u);
+        EXPECT_EQ(boxes.messages()[0].prompt,
+                  QStringLiteral("Error -2147217843: No es una contraseña válida, o el archivo no es una base de datos del sistema."));
+        EXPECT_EQ(de1::conn().State(), 0);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before);
+        EXPECT_EQ(QDir(d->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("dj7351.mdb")});
+    }
+}
+
+// A second instance starts while the first saves one row after another.
+TEST_F(StartupTest, StartsWhileAnotherInstanceCommitsInALoop)
+{
+    testsupport::TempDb db(false, false);
+    std::atomic<bool> stop{false};
+    std::atomic<int> commits{0};
+    std::thread other([&] {
+        ado::Connection c;
+        c.Open(General::BuildConnectionString(db.folder()));
+        while (!stop) {
+            c.Execute(QStringLiteral("BEGIN IMMEDIATE; update LNV_PES_TB_ESPECIES set PTES_DESCRIPCION = PTES_DESCRIPCION; COMMIT"));
+            ++commits;
+        }
+    });
+    while (commits < 3) std::this_thread::yield();
+    int started = 0;
+    for (int i = 0; i < 30; ++i) {
+        testsupport::MsgBoxRecorder boxes;
+        bool shown = false;
+        if (start(db.folder(), boxes, shown) == 0 && shown && boxes.messages().empty()) ++started;
+        de1::conn().Close();
+    }
+    stop = true;
+    other.join();
+    EXPECT_EQ(started, 30);
+}
+
+// A file made before the program used the write-ahead log is moved to it
+// on its first start.
+TEST_F(StartupTest, AnOlderFileIsMovedToTheWriteAheadLog)
+{
+    testsupport::TempDb db(false, false);
+    {
+        ado::Connection c;
+        c.Open(General::BuildConnectionString(db.folder()));
+        c.Execute(QStringLiteral("PRAGMA journal_mode = DELETE"));
+    }
+    testsupport::MsgBoxRecorder boxes;
+    bool shown = false;
+    ASSERT_EQ(start(db.folder(), boxes, shown), 0);
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("PRAGMA journal_mode"), de1::conn());
+    EXPECT_EQ(rs(0).text().toLower(), QStringLiteral("wal"));
 }
 
 TEST(DuplicarComillas, EveryRunOfQuotesBecomesOnePair)

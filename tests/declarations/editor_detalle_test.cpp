@@ -4,8 +4,10 @@
 #include "editor_fixture.h"
 #include "support/LocaleRun.h"
 
+#include "core/General.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/DataControl.h"
@@ -310,6 +312,53 @@ TEST_F(DetalleTest, TheHeaderTotalsFollowInsertUpdateAndDeleteOfTheLastLine)
     EXPECT_EQ(shown(ed().txt_TotalGralVtas), QStringLiteral("0,00"));
     EXPECT_EQ(enabledButtons(), QStringLiteral("nuevo"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+}
+
+// Another instance holding the database past the wait: the line and the
+// header totals stay as stored, the clerk is told, and what was typed stays
+// on screen to be accepted again once the database is free.
+TEST_F(DetalleTest, ASaveThatCannotGetTheDatabaseStoresNothingAndKeepsWhatWasTyped)
+{
+    insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), 2);
+    openDetalle();
+    addLine(kSinPrecioTxt, QStringLiteral("100"), QStringLiteral("6,25"));
+    de1::conn().setBusyTimeout(200);
+    struct Row { const char* key; const char* kg; const char* linesAfter; const char* totalsAfter; };
+    const Row rows[] = {
+        {"nuevo", "10", "1:904 100x6.25=625 2:901 10x1.5=15", "640.0 12.8 12.8"},
+        {"modificar", "3", "1:904 3x6.25=18.75 2:901 10x1.5=15", "33.75 0.68 0.68"},
+        {"eliminar", nullptr, "2:901 10x1.5=15", "15.0 0.3 0.3"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.key);
+        const QString linesBefore = lines(), totalsBefore = totals();
+        const QString shownBefore = shown(ed().txt_TotalGralVtas);
+        click(ed().tlb_detalle, QString::fromLatin1(r.key));
+        if (QLatin1String(r.key) == QLatin1String("nuevo")) choose(ed().cbo_Especies, kVariosTxt);
+        if (r.kg) typeAndLeave(ed().txt_kg, QString::fromLatin1(r.kg));
+        const QString typed = shown(ed().txt_kg), renglon = ed().txt_renglon->text();
+
+        ado::Connection other;
+        other.Open(General::BuildConnectionString(db.folder()));
+        other.BeginTrans();
+        boxes.clear();
+        click(ed().tlb_detalle, QStringLiteral("aceptar"));
+        EXPECT_EQ(prompts(), QStringList{QStringLiteral("Error -2147467259: La base de datos está en uso por otra ventana o "
+                                                        "programa. Espere un momento y vuelva a intentarlo.")});
+        EXPECT_EQ(lines(), linesBefore);
+        EXPECT_EQ(totals(), totalsBefore);
+        EXPECT_EQ(shown(ed().txt_kg), typed);
+        EXPECT_EQ(ed().txt_renglon->text(), renglon);
+        EXPECT_EQ(shown(ed().txt_TotalGralVtas), shownBefore);
+        EXPECT_EQ(enabledButtons(), QStringLiteral("aceptar,cancelar")) << "still in its mode";
+
+        other.RollbackTrans();
+        boxes.clear();
+        click(ed().tlb_detalle, QStringLiteral("aceptar"));
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(lines(), QString::fromLatin1(r.linesAfter));
+        EXPECT_EQ(totals(), QString::fromLatin1(r.totalsAfter));
+    }
 }
 
 // Kilograms and price come back from the grid with two decimals.

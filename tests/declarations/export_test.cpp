@@ -4,6 +4,7 @@
 #include "ListFixture.h"
 
 #include "support/LocaleRun.h"
+#include "support/Places.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -222,6 +223,49 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedNotCalledASuccess)
     EXPECT_EQ(boxes.messages()[0].title, forms::AppTitle());
     EXPECT_EQ(f.MD5Archivos, QString());
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
+}
+
+// An export that cannot be written (a full disk, a read-only folder) says
+// why and leaves the clerk's earlier export byte for byte as it was.
+TEST_F(Export, AFailedExportLeavesAnEarlierExportWhole)
+{
+    const GoldenCase c = goldenCases().front();
+    frmDDJJ& f = openCase(c);
+    const QString earlierPath = QDir(out.path()).filePath(c.djName + QStringLiteral(".txt"));
+    const QByteArray earlier("una exportacion anterior\r\n");
+    {
+        QFile old(earlierPath);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(earlier);
+    }
+    struct Row { const char* place; bool readOnly; QStringList prefixes; };
+    const Row rows[] = {
+        {"full disk", false, {QStringLiteral("Error 61: Disco lleno."), QStringLiteral("Error 57: ")}},
+        {"read-only folder", true, {QStringLiteral("Error 70: Permiso denegado")}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.place);
+        SaveDialogs dialogs(out.path());
+        MsgBoxRecorder boxes({forms::vbYes});  // replace the earlier file
+        {
+            std::unique_ptr<testsupport::ReadOnlyFolder> readOnly;
+            std::unique_ptr<testsupport::FullDisk> full;
+            if (r.readOnly) {
+                readOnly = std::make_unique<testsupport::ReadOnlyFolder>(out.path());
+                if (!readOnly->ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
+            } else {
+                full = std::make_unique<testsupport::FullDisk>(64);
+            }
+            click(f, "disco");
+        }
+        ASSERT_EQ(boxes.messages().size(), 2u);
+        const QString shown = boxes.messages()[1].prompt;
+        EXPECT_TRUE(std::any_of(r.prefixes.begin(), r.prefixes.end(), [&](const QString& p) { return shown.startsWith(p); }))
+            << shown.toStdString();
+        EXPECT_EQ(f.MD5Archivos, QString());
+        EXPECT_EQ(filesIn(out.path()), QStringList{earlierPath});
+        EXPECT_EQ(readAll(earlierPath).toStdString(), earlier.toStdString());
+    }
 }
 
 // A print run computes the same checksum without a dialog, a message or a

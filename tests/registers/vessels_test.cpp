@@ -149,6 +149,20 @@ TEST_F(Vessels, AnEmptyRegisterOffersOnlyNewAndExit)
     EXPECT_TRUE(prompts().isEmpty());
 }
 
+// A list that cannot be read says why and offers only what needs no row.
+TEST_F(Vessels, AListThatCannotBeReadIsReportedAndOffersOnlyNewAndExit)
+{
+    insertTwo();
+    exec(QStringLiteral("drop view PES_VW_EMBARCACIONES"));
+    frmEmbarcaciones& f = openList();
+    ASSERT_EQ(boxes.messages().size(), 1u);
+    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error "))) << boxes.messages()[0].prompt.toStdString();
+    EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Sistema Caladero Ley 7351"));
+    EXPECT_FALSE(f.tlbMonedas->Buttons(4).Enabled());
+    EXPECT_FALSE(f.tlbMonedas->Buttons(5).Enabled());
+    EXPECT_TRUE(f.tlbMonedas->Buttons(2).Enabled());
+}
+
 // The editor gets the row as the record carries it: the matrícula through
 // a whole number, absent dates empty, descriptions selected by text.
 TEST_F(Vessels, ModificarHandsTheSelectedRowToTheEditor)

@@ -4,8 +4,12 @@
 #include "platform/ado/AdoError.h"
 #include "platform/ado/Connection.h"
 
+#include "platform/ado/Recordset.h"
+
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace schema {
 namespace {
@@ -19,6 +23,22 @@ QString script(const QString& name)
 }
 
 }  // namespace
+
+void CheckDatabase(ado::Connection& conn)
+{
+    // The names come from the schema itself, so the check follows it.
+    static const QRegularExpression created(QStringLiteral("CREATE\\s+(?:TABLE|VIEW)\\s+(\\w+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QSet<QString> wanted;
+    for (auto m = created.globalMatch(script(QStringLiteral("schema.sql"))); m.hasNext();)
+        wanted.insert(m.next().captured(1).toUpper());
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view')"), conn);
+    for (; !rs.Eof(); rs.MoveNext()) wanted.remove(rs(0).text().toUpper());
+    if (!wanted.isEmpty())
+        throw ado::AdoError(-2147217843,
+                            QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."));
+}
 
 void CreateDatabase(const QString& folder, bool sample)
 {

@@ -72,6 +72,8 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         throw e;
     }
     sqlite3_extended_result_codes(db, 1);
+    // Another instance may be committing: wait for it from the very first read.
+    sqlite3_busy_timeout(db, m_busyTimeout);
     const QByteArray key = password.toUtf8();
     rc = sqlite3_key(db, key.constData(), int(key.size()));
     // Reading the schema is what proves the key.
@@ -88,7 +90,6 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         sqlite3_close_v2(db);
         throw e;
     }
-    sqlite3_busy_timeout(db, 2000);
     m_db = db;
     m_connectionString = connectionString;
 }
@@ -109,13 +110,31 @@ void Connection::Create(const QString& path, const QString& password)
         rc = sqlite3_key(db, key.constData(), int(key.size()));
     }
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
+    // The journal mode is kept in the file: every database made here lets
+    // a second instance read while this one writes.
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         AdoError e = detail::sqliteError(db, db ? sqlite3_extended_errcode(db) : rc, {});
         sqlite3_close_v2(db);
         throw e;
     }
+    sqlite3_busy_timeout(db, m_busyTimeout);
     m_db = db;
     m_connectionString = QStringLiteral("Data Source=") + path;
+}
+
+void Connection::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeout = milliseconds;
+    if (m_db) sqlite3_busy_timeout(m_db, milliseconds);
+}
+
+void Connection::UseWriteAheadLog()
+{
+    if (!m_db) return;
+    // Refused while another instance holds the file in the old mode; the
+    // file then simply stays as it is, and works as before.
+    sqlite3_exec(m_db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
 }
 
 void Connection::Execute(const QString& sql, long* recordsAffected, long)

@@ -42,10 +42,20 @@ public:
     void RollbackTrans();
     bool InTransaction() const;
 
+    // How long a statement waits for another instance's lock before it
+    // fails with the "in use" error (milliseconds).
+    void setBusyTimeout(int milliseconds);
+    int busyTimeout() const { return m_busyTimeout; }
+    // Readers and one writer of two instances proceed together. Called once
+    // the file is known to be the program's own, so a foreign file is never
+    // written to.
+    void UseWriteAheadLog();
+
     sqlite3* handle() const { return m_db; }
 
 private:
     sqlite3* m_db = nullptr;
+    int m_busyTimeout = 5000;
     QString m_connectionString;
 };
 

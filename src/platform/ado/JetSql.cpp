@@ -1,5 +1,9 @@
 #include "platform/ado/JetSql.h"
 
+#include "platform/ado/AdoError.h"
+
+#include <QDate>
+
 namespace ado {
 namespace {
 
@@ -36,8 +40,44 @@ qsizetype skipBlanks(const QString& s, qsizetype i)
     return i;
 }
 
+// Length of the comment starting at i, 0 when none starts there.
+qsizetype commentLength(const QString& s, qsizetype i)
+{
+    if (i + 1 >= s.size()) return 0;
+    if (s[i] == u'-' && s[i + 1] == u'-') {
+        const qsizetype end = s.indexOf(u'\n', i);
+        return (end < 0 ? s.size() : end) - i;
+    }
+    if (s[i] == u'/' && s[i + 1] == u'*') {
+        const qsizetype end = s.indexOf(QLatin1String("*/"), i + 2);
+        return (end < 0 ? s.size() : end + 2) - i;
+    }
+    return 0;
+}
+
+// A bracket at i that opens a derived table rather than a name.
+bool opensDerivedTable(const QString& s, qsizetype i) { return matchWordAt(s, skipBlanks(s, i + 1), u"select"); }
+
+// Length of the bracketed name at i through its "]": a name may hold a
+// quote, a '#' or "--", none of which means anything inside it.
+qsizetype nameLength(const QString& s, qsizetype i)
+{
+    const qsizetype end = s.indexOf(u']', i + 1);
+    return (end < 0 ? s.size() : end + 1) - i;
+}
+
+// Any span that is copied as it stands: a quoted literal, a comment, a name.
+qsizetype opaqueLength(const QString& s, qsizetype i)
+{
+    const QChar c = s[i];
+    if (c == u'\'' || c == u'"') return quotedLength(s, i);
+    if (c == u'[' && !opensDerivedTable(s, i)) return nameLength(s, i);
+    return commentLength(s, i);
+}
+
 // #m/d/yyyy# at i: the ISO literal, and its length through the closing '#'.
-bool jetDate(const QString& s, qsizetype i, QString* iso, qsizetype* len)
+// A date the calendar does not have is an error, as Jet makes it.
+bool jetDate(const QString& s, qsizetype i, QString* iso, qsizetype* len, const QString& whole)
 {
     qsizetype j = i + 1;
     int parts[3] = {0, 0, 0};
@@ -55,6 +95,11 @@ bool jetDate(const QString& s, qsizetype i, QString* iso, qsizetype* len)
         }
     }
     if (j >= s.size() || s[j] != u'#' || digits[2] != 4) return false;
+    if (parts[2] < 100 || !QDate(parts[2], parts[0], parts[1]).isValid())
+        throw AdoError(-2147217900,
+                       QStringLiteral("Error de sintaxis en la fecha en la expresión de consulta '%1'.")
+                           .arg(s.mid(i, j + 1 - i)),
+                       whole);
     *iso = QStringLiteral("'%1-%2-%3'")
                .arg(parts[2], 4, 10, QChar(u'0'))
                .arg(parts[0], 2, 10, QChar(u'0'))
@@ -63,63 +108,56 @@ bool jetDate(const QString& s, qsizetype i, QString* iso, qsizetype* len)
     return true;
 }
 
-// The "]" that closes the bracket opened at i, skipping quotes and nested brackets.
+// The "]" that closes the derived table opened at i, past quotes, comments,
+// names and nested derived tables.
 qsizetype closingBracket(const QString& s, qsizetype i)
 {
     int depth = 0;
     for (qsizetype j = i; j < s.size(); ++j) {
+        if (j > i) {
+            if (const qsizetype n = opaqueLength(s, j)) {
+                j += n - 1;
+                continue;
+            }
+        }
         const QChar c = s[j];
-        if (c == u'\'' || c == u'"') { j += quotedLength(s, j) - 1; continue; }
         if (c == u'[') ++depth;
         else if (c == u']' && --depth == 0) return j;
     }
     return -1;
 }
 
-}  // namespace
-
-QString JetToSqlite(const QString& sql)
+QString rewrite(const QString& sql, const QString& whole)
 {
     QString out;
     out.reserve(sql.size());
     qsizetype i = 0;
     while (i < sql.size()) {
         const QChar c = sql[i];
-        if (c == u'\'' || c == u'"') {
-            const qsizetype n = quotedLength(sql, i);
+        // Quoted text, comments and names go through untouched.
+        if (const qsizetype n = opaqueLength(sql, i)) {
             out += QStringView(sql).mid(i, n);
             i += n;
-            continue;
-        }
-        // Comments go through untouched: a quote in them opens no string.
-        if (c == u'-' && i + 1 < sql.size() && sql[i + 1] == u'-') {
-            qsizetype end = sql.indexOf(u'\n', i);
-            if (end < 0) end = sql.size();
-            out += QStringView(sql).mid(i, end - i);
-            i = end;
-            continue;
-        }
-        if (c == u'/' && i + 1 < sql.size() && sql[i + 1] == u'*') {
-            qsizetype end = sql.indexOf(QLatin1String("*/"), i + 2);
-            end = end < 0 ? sql.size() : end + 2;
-            out += QStringView(sql).mid(i, end - i);
-            i = end;
             continue;
         }
         if (c == u'#') {
             QString iso;
             qsizetype n = 0;
-            if (jetDate(sql, i, &iso, &n)) {
+            if (jetDate(sql, i, &iso, &n, whole)) {
+                // Beside a quote the new literal would run into the old one.
+                const auto quote = [](QChar q) { return q == u'\'' || q == u'"'; };
+                if (!out.isEmpty() && quote(out.back())) out += u' ';
                 out += iso;
                 i += n;
+                if (i < sql.size() && quote(sql[i])) out += u' ';
                 continue;
             }
         }
-        if (c == u'[' && matchWordAt(sql, skipBlanks(sql, i + 1), u"select")) {
+        if (c == u'[') {
             const qsizetype close = closingBracket(sql, i);
             if (close > 0 && close + 1 < sql.size() && sql[close + 1] == u'.') {
                 out += u'(';
-                out += JetToSqlite(sql.mid(i + 1, close - i - 1));
+                out += rewrite(sql.mid(i + 1, close - i - 1), whole);
                 out += u')';
                 i = close + 2;
                 continue;
@@ -129,6 +167,8 @@ QString JetToSqlite(const QString& sql)
             const qsizetype star = skipBlanks(sql, i + 6);
             if (star < sql.size() && sql[star] == u'*' && matchWordAt(sql, skipBlanks(sql, star + 1), u"from")) {
                 out += QStringView(sql).mid(i, 6);
+                // "DELETE*FROM" keeps a blank between its words.
+                if (!sql[star + 1].isSpace()) out += u' ';
                 i = star + 1;
                 continue;
             }
@@ -138,5 +178,9 @@ QString JetToSqlite(const QString& sql)
     }
     return out;
 }
+
+}  // namespace
+
+QString JetToSqlite(const QString& sql) { return rewrite(sql, sql); }
 
 }  // namespace ado

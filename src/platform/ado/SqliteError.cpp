@@ -12,6 +12,11 @@ QString nameAfter(const QString& msg, const QString& prefix)
     return at < 0 ? QString() : msg.mid(at + prefix.size()).trimmed();
 }
 
+AdoError damaged(const QString& sql)
+{
+    return AdoError(adErrGeneric, QStringLiteral("La base de datos está dañada."), sql);
+}
+
 }  // namespace
 
 AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
@@ -39,11 +44,20 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
                         sql);
     case SQLITE_CONSTRAINT_CHECK:
         return AdoError(adErrGeneric, QStringLiteral("Un valor no cumple la regla de validación de la tabla."), sql);
+    default:
+        break;
+    }
+    // The rest by their primary code: the extended ones (a busy snapshot, a
+    // read-only file, a damaged index) mean the same to the clerk.
+    switch (rc & 0xff) {
     case SQLITE_MISMATCH:
         return AdoError(-2147217913, QStringLiteral("No coinciden los tipos de datos en la expresión."), sql);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return AdoError(adErrGeneric, QStringLiteral("La base de datos está bloqueada por otro proceso."), sql);
+        return AdoError(adErrGeneric,
+                        QStringLiteral("La base de datos está en uso por otra ventana o programa. "
+                                       "Espere un momento y vuelva a intentarlo."),
+                        sql);
     case SQLITE_READONLY:
         return AdoError(adErrGeneric, QStringLiteral("No se puede actualizar: la base de datos es de sólo lectura."), sql);
     case SQLITE_FULL:
@@ -53,7 +67,7 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
                         QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."),
                         sql);
     case SQLITE_CORRUPT:
-        return AdoError(adErrGeneric, QStringLiteral("La base de datos está dañada."), sql);
+        return damaged(sql);
     case SQLITE_CANTOPEN:
         return AdoError(adErrGeneric, QStringLiteral("No se puede abrir el archivo de la base de datos."), sql);
     case SQLITE_NOMEM:
@@ -61,6 +75,8 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
     default:
         break;
     }
+    // A damaged schema page is reported as a plain error with this text.
+    if (msg.contains(QLatin1String("malformed"))) return damaged(sql);
     if ((rc & 0xff) == SQLITE_CONSTRAINT)
         return AdoError(adErrGeneric, QStringLiteral("La operación viola una regla de la base de datos."), sql);
     if ((rc & 0xff) == SQLITE_IOERR)

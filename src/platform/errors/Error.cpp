@@ -11,6 +11,8 @@ QString ErrorText(long number)
     case ErrTypeMismatch: return QStringLiteral("No coinciden los tipos");
     case ErrBadFileName: return QStringLiteral("Nombre o número de archivo incorrecto");
     case ErrDeviceIO: return QStringLiteral("Error de E/S en el dispositivo");
+    case ErrDiskFull: return QStringLiteral("Disco lleno");
+    case ErrPermissionDenied: return QStringLiteral("Permiso denegado");
     case ErrPathFileAccess: return QStringLiteral("Error de acceso a la ruta o el archivo");
     case ErrPathNotFound: return QStringLiteral("No se encontró la ruta de acceso");
     case ErrInvalidPropertyValue: return QStringLiteral("El valor de la propiedad no es válido");

@@ -32,6 +32,8 @@ enum ErrNumber : long {
     ErrTypeMismatch = 13,
     ErrBadFileName = 52,
     ErrDeviceIO = 57,
+    ErrDiskFull = 61,
+    ErrPermissionDenied = 70,
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
     ErrInvalidPropertyValue = 380,

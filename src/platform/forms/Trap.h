@@ -7,6 +7,14 @@
 // them in AtraparEnTransaccion instead: they commit together or not at all,
 // and the screen keeps what the user typed. Never write a try/catch of your
 // own around a window's SQL.
+//
+// One user action, one commit. The step runs the action's statements and
+// raises on the first failure; when AtraparEnTransaccion returns false the
+// handler returns at once, leaving its section in its mode and its fields as
+// typed (put back any box the step itself wrote), and reloads nothing.
+// Transactions do not nest: call it once per action, never from a step.
+// Another instance holding the database makes BeginTrans wait a few seconds
+// and then fail with the "en uso" message, which is the message shown.
 
 #include <functional>
 

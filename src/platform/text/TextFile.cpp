@@ -28,7 +28,18 @@ char toByte(char16_t c)
     return '?';
 }
 
-platform::Error fileError(long number) { return platform::RuntimeError(number); }
+platform::Error fileError(long number, const QString& path = {})
+{
+    QString text = platform::ErrorText(number);
+    // Which file, and that nothing existing was touched.
+    const QString native = QDir::toNativeSeparators(path);
+    if (number == platform::ErrPermissionDenied)
+        text += QStringLiteral(": no se puede crear un archivo en la carpeta '%1' (es de sólo lectura o no tiene permiso).")
+                    .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    else if (number == platform::ErrDiskFull || number == platform::ErrDeviceIO)
+        text += QStringLiteral(". El archivo '%1' no se modificó.").arg(native);
+    return platform::Error(number, text);
+}
 
 }  // namespace
 
@@ -45,8 +56,11 @@ QByteArray ToWindows1252(const QString& s)
 
 // The file is written beside its final place and takes its name at Close:
 // a run that fails half-way leaves neither a cut file nor a lost old one.
+// Never written in place: where no file can be made beside it (a read-only
+// folder) the export fails instead.
 struct TextFile::Impl {
     QSaveFile file;
+    QString path;
     bool open = false;
 };
 
@@ -57,10 +71,13 @@ TextFile::TextFile(const QString& path) : d(std::make_unique<Impl>())
         throw fileError(76);
     if (info.isDir())
         throw fileError(75);
-    d->file.setFileName(info.absoluteFilePath());
-    d->file.setDirectWriteFallback(true);
-    if (!d->file.open(QIODevice::WriteOnly))
-        throw fileError(75);
+    d->path = info.absoluteFilePath();
+    d->file.setFileName(d->path);
+    // Unbuffered: a write that fails while a buffer is flushed at commit is
+    // not reported by QSaveFile, which would then put a cut file in place.
+    if (!d->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw fileError(d->file.error() == QFileDevice::OpenError || d->file.error() == QFileDevice::PermissionsError
+                            ? platform::ErrPermissionDenied : platform::ErrPathFileAccess, d->path);
     d->open = true;
 }
 
@@ -76,8 +93,12 @@ void TextFile::WriteLine(const QString& line)
         throw fileError(52);
     QByteArray bytes = ToWindows1252(line);
     bytes.append("\r\n", 2);
-    if (d->file.write(bytes) != bytes.size())
-        throw fileError(57);
+    if (d->file.write(bytes) != bytes.size()) {
+        const bool lleno = d->file.error() == QFileDevice::ResourceError;
+        d->open = false;
+        d->file.cancelWriting();
+        throw fileError(lleno ? platform::ErrDiskFull : platform::ErrDeviceIO, d->path);
+    }
 }
 
 void TextFile::Close()
@@ -87,7 +108,10 @@ void TextFile::Close()
     d->open = false;
     if (!d->file.commit()) {
         const auto err = d->file.error();
-        throw fileError(err == QFileDevice::WriteError || err == QFileDevice::ResourceError ? 57 : 75);
+        throw fileError(err == QFileDevice::ResourceError ? platform::ErrDiskFull
+                        : err == QFileDevice::WriteError  ? platform::ErrDeviceIO
+                                                          : platform::ErrPathFileAccess,
+                        d->path);
     }
 }
 

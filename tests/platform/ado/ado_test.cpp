@@ -68,9 +68,46 @@ TEST(JetSql, RewritesJetFormsOutsideQuotedTextOnly)
         {"select #13/2006# from T", "select #13/2006# from T"},
         {"-- it's a #01/01/2001# comment\nselect 1", "-- it's a #01/01/2001# comment\nselect 1"},
         {"select 1 -- it's\nfrom T where F=#01/02/2003#", "select 1 -- it's\nfrom T where F='2003-01-02'"},
+        {"DELETE*FROM t", "DELETE FROM t"},
+        {"delete *from t", "delete from t"},
+        // A quote in a bracketed name opens no string, and a '#' there is no date.
+        {"select [it's], 'x #01/02/2003#' from T where F = #01/02/2003#",
+         "select [it's], 'x #01/02/2003#' from T where F = '2003-01-02'"},
+        {"select [#01/02/2003#] from T", "select [#01/02/2003#] from T"},
+        {"select * from [select [it's] from T]. AS A", "select * from (select [it's] from T) AS A"},
+        // A comment inside a derived table hides its quote from the closing bracket.
+        {"select * from [select x -- it's\n, ']. AS B' from T]. AS A",
+         "select * from (select x -- it's\n, ']. AS B' from T) AS A"},
+        {"select * from [select x /* ' */, ']. AS B' from T]. AS A",
+         "select * from (select x /* ' */, ']. AS B' from T) AS A"},
+        // A date beside a quote stays a literal of its own.
+        {"select 'a'#01/02/2003#'b' from T", "select 'a' '2003-01-02' 'b' from T"},
+        {"select #02/29/2004# from T", "select '2004-02-29' from T"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(JetToSqlite(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.jet;
+}
+
+TEST(JetSql, ADateTheCalendarDoesNotHaveIsAnError)
+{
+    const char* cases[] = {
+        "insert into T values (#13/45/2024#)",
+        "select * from T where F = #02/30/2006#",
+        "select * from T where F = #02/29/2005#",
+        "select * from T where F = #00/10/2006#",
+        "select * from T where F = #01/01/0099#",
+        "select * from [select x from T where F < #04/31/2006#]. AS A",
+    };
+    for (const char* c : cases) {
+        try {
+            const QString out = JetToSqlite(QString::fromUtf8(c));
+            ADD_FAILURE() << c << " became " << out.toStdString();
+        } catch (const AdoError& e) {
+            EXPECT_EQ(e.Number, -2147217900) << c;
+            EXPECT_TRUE(e.Description.startsWith(QStringLiteral("Error de sintaxis en la fecha"))) << c;
+            EXPECT_EQ(e.Sql, QString::fromUtf8(c));
+        }
+    }
 }
 
 TEST(ConnectionString, KeywordsIgnoreCaseAndKeepTheValue)
@@ -253,3 +290,27 @@ TEST_F(AdoTest, RecordsetIsAStaticSnapshot)
 }
 
 }  // namespace
+
+// A page damaged on disk is named as such, wherever it is met later.
+TEST_F(AdoTest, ADamagedPageReadsAsADamagedDatabase)
+{
+    exec(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 5000) "
+                        "insert into P (ID, NOMBRE, VALOR) select i, 'NOMBRE ' || i, i from n"));
+    conn.Close();
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_GT(f.size(), 40 * 1024);
+        f.seek(30 * 1024 + 100);
+        f.write("dañado dañado dañado");
+    }
+    conn.Open(connectionString(kKey));
+    try {
+        Recordset rs;
+        rs.Open(QStringLiteral("select sum(VALOR) from P"), conn);
+        ADD_FAILURE() << "read a damaged page";
+    } catch (const AdoError& e) {
+        EXPECT_EQ(e.Number, adErrGeneric);
+        EXPECT_EQ(e.Description, QStringLiteral("La base de datos está dañada."));
+    }
+}

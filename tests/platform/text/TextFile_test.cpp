@@ -1,10 +1,12 @@
 #include "platform/text/TextFile.h"
 #include "support/ErrorNumber.h"
+#include "support/Places.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -95,4 +97,45 @@ TEST_F(TextFileTest, FileThatCannotBeCreated)
         EXPECT_EQ(errorNumber([&] { text::TextFile f(r.path); }), r.number) << r.path.toStdString();
     }
     EXPECT_FALSE(QFile::exists(in("no-existe")));
+}
+
+// The export's promise: whatever stops a write, an earlier file stays as it
+// was, byte for byte, and no cut file is left beside it.
+TEST_F(TextFileTest, AWriteThatCannotFinishLeavesTheEarlierFileWhole)
+{
+    const QByteArray earlier("una exportacion anterior\r\ncon dos registros\r\n");
+    struct Row { const char* place; bool readOnly; std::vector<long> numbers; };
+    const Row rows[] = {
+        {"full disk", false, {61, 57}},
+        {"read-only folder", true, {70}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.place);
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("DJ20060500123"));
+        {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(earlier);
+        }
+        long number = 0;
+        {
+            std::unique_ptr<testsupport::ReadOnlyFolder> readOnly;
+            std::unique_ptr<testsupport::FullDisk> full;
+            if (r.readOnly) {
+                readOnly = std::make_unique<testsupport::ReadOnlyFolder>(folder.path());
+                if (!readOnly->ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
+            } else {
+                full = std::make_unique<testsupport::FullDisk>(4096);
+            }
+            number = errorNumber([&] {
+                text::TextFile f(path);
+                for (int i = 0; i < 2000; ++i) f.WriteLine(QStringLiteral("00001%1").arg(i, 53, 10, QChar(u'0')));
+                f.Close();
+            });
+        }
+        EXPECT_TRUE(std::find(r.numbers.begin(), r.numbers.end(), number) != r.numbers.end()) << "error " << number;
+        EXPECT_EQ(readAll(path).toStdString(), earlier.toStdString());
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DJ20060500123")});
+    }
 }

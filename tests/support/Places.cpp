@@ -1,0 +1,66 @@
+#include "support/Places.h"
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace testsupport {
+namespace {
+
+// Capabilities are per thread on Linux; only the effective set changes.
+bool setOverride(bool on)
+{
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (syscall(SYS_capget, &head, data) != 0) return false;
+    const __u32 bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+    if (on) data[0].effective |= bits & data[0].permitted;
+    else data[0].effective &= ~bits;
+    return syscall(SYS_capset, &head, data) == 0;
+}
+
+bool hasOverride()
+{
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    return syscall(SYS_capget, &head, data) == 0 && (data[0].effective & (1u << CAP_DAC_OVERRIDE));
+}
+
+}  // namespace
+
+FullDisk::FullDisk(rlim_t bytes)
+{
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &m_old);
+    rlimit small = m_old;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+}
+
+FullDisk::~FullDisk()
+{
+    setrlimit(RLIMIT_FSIZE, &m_old);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : m_folder(folder)
+{
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                      | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    if (hasOverride()) m_droppedOverride = setOverride(false);
+    // Proven by trying, as the code under test will.
+    QFile probe(QDir(folder).filePath(QStringLiteral(".probe")));
+    m_ok = !probe.open(QIODevice::WriteOnly);
+    if (!m_ok) probe.remove();
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (m_droppedOverride) setOverride(true);
+    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+}  // namespace testsupport

@@ -1,0 +1,41 @@
+#pragma once
+// Places a file cannot be written to, for tests of what a failed write
+// leaves behind. Both act on the calling thread only and undo themselves.
+
+#include <QString>
+#include <sys/resource.h>
+
+namespace testsupport {
+
+// A disk that takes at most `bytes` more per file: writes past it fail as
+// on a full disk (the limit of the file size, without its signal).
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+// The folder made read-only, also for root (its override of file
+// permissions is dropped while this lives). ok() is false when that could
+// not be arranged.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_folder;
+    bool m_droppedOverride = false;
+    bool m_ok = false;
+};
+
+}  // namespace testsupport
