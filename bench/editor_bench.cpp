@@ -134,12 +134,14 @@ BENCHMARK(BM_CargarEspecies)->Unit(benchmark::kMillisecond);
 void removeNewLine() { de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1' and PDDJ_NRO > %2").arg(kNro).arg(kLines)); }
 
 // What the save runs, one statement after another: line number, insert,
-// totals and their update, the species and the lines read again.
+// totals and their update in one transaction, the species and the lines
+// read again.
 void BM_SaveLineStatementsViaAdo(benchmark::State& state)
 {
     fill();
     const QString species = dockPriceSql();
     for (auto _ : state) {
+        de1::conn().BeginTrans();
         ado::Recordset max;
         max.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO From LNV_PES_TB_DET_DDJJ7351 "
                                 "WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '%1'))").arg(kNro),
@@ -150,6 +152,7 @@ void BM_SaveLineStatementsViaAdo(benchmark::State& state)
         total.Open(QStringLiteral("SELECT TOTAL From PES_VW_TOTALES_DJ7351 WHERE PCDJ_NRO = '%1'").arg(kNro), de1::conn());
         de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET PCDJ_MTOVTAS = %1, PCDJ_IMPORTE = 1,  PCDJ_TOTAL = 1 "
                                            "WHERE PCDJ_NRO ='%2'").arg(total(0).toDouble(), 0, 'g', 15).arg(kNro));
+        de1::conn().CommitTrans();
         ado::Recordset esp;
         esp.Open(species, de1::conn());
         ado::Recordset lines;

@@ -130,7 +130,7 @@ private:
     void ActualizarDetalle();
     void BorrarDetalle();
     // A line's statement and the guide's totals, stored together or not at all.
-    void GuardarRenglon(void (frmEditarGuias::*sentencia)());
+    bool GuardarRenglon(void (frmEditarGuias::*sentencia)());
     void CargarDetalle();
     void CargarGrillaDetalle();
     void FormatearGrillaDetalle();

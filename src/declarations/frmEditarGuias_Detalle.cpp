@@ -186,14 +186,21 @@ void frmEditarGuias::BorrarDetalle()
                         + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
 }
 
-void frmEditarGuias::GuardarRenglon(void (frmEditarGuias::*sentencia)())
+// A failed save stores neither the line nor the totals and leaves the
+// section in its mode, as the clerk typed it.
+bool frmEditarGuias::GuardarRenglon(void (frmEditarGuias::*sentencia)())
 {
+    const QString renglon = txt_renglon->text();
     Totales t;
-    if (forms::AtraparEnTransaccion(de1::conn(), [&] {
+    if (!forms::AtraparEnTransaccion(de1::conn(), [&] {
             (this->*sentencia)();
             t = EscribirTotales();
-        }))
-        MostrarTotales(t);
+        })) {
+        txt_renglon->setText(renglon);
+        return false;
+    }
+    MostrarTotales(t);
+    return true;
 }
 
 // ---------------------------------------------------------------- the grid
@@ -315,16 +322,16 @@ void frmEditarGuias::tlb_detalle_ButtonClick(const QString& key)
         if (mModoDetalle == forms::ModoNuevo) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
-            GuardarRenglon(&frmEditarGuias::InsertarDetalle);
+            if (!GuardarRenglon(&frmEditarGuias::InsertarDetalle)) return;
             CargarEspecies();
             CargarDetalle();
         } else if (mModoDetalle == forms::ModoModificar) {
             if (!ValidarDetalle()) return;
             CalcularMontoRenglon();
-            GuardarRenglon(&frmEditarGuias::ActualizarDetalle);
+            if (!GuardarRenglon(&frmEditarGuias::ActualizarDetalle)) return;
             CargarDetalle();
         } else if (mModoDetalle == forms::ModoEliminar) {
-            GuardarRenglon(&frmEditarGuias::BorrarDetalle);
+            if (!GuardarRenglon(&frmEditarGuias::BorrarDetalle)) return;
             CargarDetalle();
         }
         HabilitarDetalle(true);

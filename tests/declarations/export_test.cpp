@@ -238,24 +238,19 @@ TEST_F(Export, AFailedExportLeavesAnEarlierExportWhole)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(earlier);
     }
-    struct Row { const char* place; bool readOnly; QStringList prefixes; };
+    using testsupport::UnwritablePlace;
+    struct Row { const char* place; UnwritablePlace::Kind kind; QStringList prefixes; };
     const Row rows[] = {
-        {"full disk", false, {QStringLiteral("Error 61: Disco lleno."), QStringLiteral("Error 57: ")}},
-        {"read-only folder", true, {QStringLiteral("Error 70: Permiso denegado")}},
+        {"full disk", UnwritablePlace::Full, {QStringLiteral("Error 61: Disco lleno."), QStringLiteral("Error 57: ")}},
+        {"read-only folder", UnwritablePlace::ReadOnly, {QStringLiteral("Error 70: Permiso denegado")}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.place);
         SaveDialogs dialogs(out.path());
         MsgBoxRecorder boxes({forms::vbYes});  // replace the earlier file
         {
-            std::unique_ptr<testsupport::ReadOnlyFolder> readOnly;
-            std::unique_ptr<testsupport::FullDisk> full;
-            if (r.readOnly) {
-                readOnly = std::make_unique<testsupport::ReadOnlyFolder>(out.path());
-                if (!readOnly->ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
-            } else {
-                full = std::make_unique<testsupport::FullDisk>(64);
-            }
+            const testsupport::UnwritablePlace place(r.kind, out.path(), 64);
+            if (!place.ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
             click(f, "disco");
         }
         ASSERT_EQ(boxes.messages().size(), 2u);

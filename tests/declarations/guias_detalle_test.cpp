@@ -260,6 +260,12 @@ TEST_F(GuiaDetalle, ALineWhoseTotalsCannotBeStoredIsNotStoredEither)
     EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), before);
     EXPECT_EQ(storedTotals(), QStringLiteral("1 10 20 0.8"));
     EXPECT_EQ(boxes4(), QStringLiteral("1,00 10,00 20,00 0,80"));
+    // The section keeps what was typed, to be accepted again or cancelled.
+    EXPECT_EQ(enabledButtons(g().tlb_detalle), QStringLiteral("aceptar,cancelar"));
+    EXPECT_EQ(g().cbo_Especies->Text(), kCambiaTxt);
+    EXPECT_EQ(shown(g().txt_kg), QStringLiteral("10,00"));
+    EXPECT_EQ(g().txt_renglon->text(), QString());
+    click(g().tlb_detalle, QStringLiteral("cancelar"));
     // The same for a change and a deletion.
     for (const char* key : {"modificar", "eliminar"}) {
         SCOPED_TRACE(key);
@@ -267,6 +273,11 @@ TEST_F(GuiaDetalle, ALineWhoseTotalsCannotBeStoredIsNotStoredEither)
         if (QLatin1String(key) == QLatin1String("modificar")) typeAndLeave(g().txt_kg, QStringLiteral("20"));
         click(g().tlb_detalle, QStringLiteral("aceptar"));
         EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), before);
+        EXPECT_EQ(enabledButtons(g().tlb_detalle), QStringLiteral("aceptar,cancelar"));
+        if (QLatin1String(key) == QLatin1String("modificar")) {
+            EXPECT_EQ(shown(g().txt_kg), QStringLiteral("20,00"));
+        }
+        click(g().tlb_detalle, QStringLiteral("cancelar"));
     }
     EXPECT_EQ(enabledButtons(g().tlb_detalle), QStringLiteral("nuevo,modificar,eliminar"));
 }

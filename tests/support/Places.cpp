@@ -63,4 +63,10 @@ ReadOnlyFolder::~ReadOnlyFolder()
     QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+UnwritablePlace::UnwritablePlace(Kind kind, const QString& folder, rlim_t bytes)
+{
+    if (kind == ReadOnly) m_readOnly.emplace(folder);
+    else m_full.emplace(bytes);
+}
+
 }  // namespace testsupport

@@ -3,6 +3,7 @@
 // leaves behind. Both act on the calling thread only and undo themselves.
 
 #include <QString>
+#include <optional>
 #include <sys/resource.h>
 
 namespace testsupport {
@@ -36,6 +37,19 @@ private:
     QString m_folder;
     bool m_droppedOverride = false;
     bool m_ok = false;
+};
+
+// One of the two, for a table of cases: a full disk (writes past `bytes`
+// fail) or the folder read-only.
+class UnwritablePlace {
+public:
+    enum Kind { Full, ReadOnly };
+    UnwritablePlace(Kind kind, const QString& folder, rlim_t bytes);
+    bool ok() const { return !m_readOnly || m_readOnly->ok(); }
+
+private:
+    std::optional<FullDisk> m_full;
+    std::optional<ReadOnlyFolder> m_readOnly;
 };
 
 }  // namespace testsupport

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -104,10 +103,11 @@ TEST_F(TextFileTest, FileThatCannotBeCreated)
 TEST_F(TextFileTest, AWriteThatCannotFinishLeavesTheEarlierFileWhole)
 {
     const QByteArray earlier("una exportacion anterior\r\ncon dos registros\r\n");
-    struct Row { const char* place; bool readOnly; std::vector<long> numbers; };
+    using testsupport::UnwritablePlace;
+    struct Row { const char* place; UnwritablePlace::Kind kind; std::vector<long> numbers; };
     const Row rows[] = {
-        {"full disk", false, {61, 57}},
-        {"read-only folder", true, {70}},
+        {"full disk", UnwritablePlace::Full, {61, 57}},
+        {"read-only folder", UnwritablePlace::ReadOnly, {70}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.place);
@@ -120,14 +120,8 @@ TEST_F(TextFileTest, AWriteThatCannotFinishLeavesTheEarlierFileWhole)
         }
         long number = 0;
         {
-            std::unique_ptr<testsupport::ReadOnlyFolder> readOnly;
-            std::unique_ptr<testsupport::FullDisk> full;
-            if (r.readOnly) {
-                readOnly = std::make_unique<testsupport::ReadOnlyFolder>(folder.path());
-                if (!readOnly->ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
-            } else {
-                full = std::make_unique<testsupport::FullDisk>(4096);
-            }
+            const testsupport::UnwritablePlace place(r.kind, folder.path(), 4096);
+            if (!place.ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
             number = errorNumber([&] {
                 text::TextFile f(path);
                 for (int i = 0; i < 2000; ++i) f.WriteLine(QStringLiteral("00001%1").arg(i, 53, 10, QChar(u'0')));
