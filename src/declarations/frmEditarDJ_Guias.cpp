@@ -39,12 +39,7 @@ void frmEditarDJ::crearGuias(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_guias = forms::Nombrado(new forms::Toolbar(page), "tlb_guias");
-    tlb_guias->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_guias->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_guias->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_guias->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_guias->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_guias = forms::BarraDeSeccion(page, "tlb_guias");
     pageLayout->addWidget(tlb_guias);
 
     adoGuiasDJ = new forms::DataControl(this);

@@ -64,12 +64,7 @@ void frmEditarGuias::crearCabecera(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_cabecera = Nombrado(new forms::Toolbar(page), "tlb_cabecera");
-    tlb_cabecera->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_cabecera->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_cabecera->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_cabecera->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_cabecera->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_cabecera = forms::BarraDeSeccion(page, "tlb_cabecera");
     pageLayout->addWidget(tlb_cabecera);
 
     frm_cab = Nombrado(new QGroupBox(page), "frm_cab");

@@ -171,6 +171,7 @@ TEST_F(GuiaDetalle, EveryLineChangeMovesTheGuideTotalsAndTheDeposit)
     EXPECT_EQ(storedGuideLines(QStringLiteral("G1")),
               QStringLiteral("1:901 5c 100x12.3457=1234.57 2:902 2.5c 10x2=20"));
     EXPECT_EQ(storedTotals(), QStringLiteral("7.5 110 1254.57 50.18"));
+    EXPECT_EQ(g().txt_renglon->text() + QLatin1Char(' ') + g().lbl_Precio->text(), QStringLiteral("1 DISP 3")) << "the first line's own reference";
     EXPECT_EQ(g().txt_MtoGralVtas->text(), QStringLiteral("1.254,57"));
 
     // Back on the header the deposit shown is the rate of the total shown.
