@@ -85,6 +85,18 @@ void frmEditarDJ::CargarGuias()
     HabilitarGuias(true);
 }
 
+// A new declaration in the open editor has no guides yet: neither the list
+// nor the credit of the one it showed may reach its payment slips.
+void frmEditarDJ::LimpiarGuias()
+{
+    adoGuiasDJ->Recordset.reset();
+    adoGuiasDJ->Refresh();
+    mGuia.reset();
+    nroTotalDepGuias->setValue(0);
+    nroAfavorL7351->setValue(0);
+    HabilitarGuias(true);
+}
+
 void frmEditarDJ::CargarGrillaGuias()
 {
     // A view that cannot be read leaves the grid as it was.
