@@ -80,32 +80,44 @@ ReportObject* Report::Object(const QString& name) const
 
 void Report::DiscardSavedData()
 {
-    m_data = ado::Recordset();
-    m_columns.clear();
-    m_row = -1;
+    clearData();
     m_pages.clear();
     for (const auto& s : m_sections)
         for (ReportObject* o : s->ReportObjects())
             if (auto* sub = dynamic_cast<SubreportObject*>(o)) sub->OpenSubreport().DiscardSavedData();
 }
 
+void Report::clearData()
+{
+    m_hasData = false;
+    m_cells.clear();
+    m_fieldCount = 0;
+    m_rows = 0;
+    m_columns.clear();
+    m_row = -1;
+}
+
 void Report::SetDataSource(const ado::Recordset& rs)
 {
-    m_data = rs;
-    m_columns.clear();
-    const QStringList names = m_data.State() == 1 ? m_data.FieldNames() : QStringList();
+    clearData();
+    if (rs.State() != 1) return;
+    const QStringList names = rs.FieldNames();
     for (int i = 0; i < names.size(); ++i)
         if (!m_columns.contains(names[i].toLower())) m_columns.insert(names[i].toLower(), i);
-    m_row = -1;
+    m_fieldCount = int(names.size());
+    m_rows = rs.RecordCount();
+    m_cells.reserve(size_t(m_rows) * size_t(m_fieldCount));
+    for (long r = 0; r < m_rows; ++r)
+        for (int c = 0; c < m_fieldCount; ++c) m_cells.push_back(rs.at(r, c));
+    m_hasData = true;
 }
 
 void Report::ReadRecords() const {}
 
 const ado::Variant& Report::Field(int index) const
 {
-    if (m_row < 0 || !HasData() || m_row >= m_data.RecordCount() || index < 0 || index >= m_data.FieldCount())
-        return emptyValue();
-    return m_data.at(m_row, index);
+    if (m_row < 0 || m_row >= m_rows || index < 0 || index >= m_fieldCount) return emptyValue();
+    return m_cells[size_t(m_row) * size_t(m_fieldCount) + size_t(index)];
 }
 
 const ado::Variant& Report::Field(const QString& column) const

@@ -101,8 +101,8 @@ public:
     void SetDataSource(const ado::Recordset& rs);
     // Takes in the records of the data source; they are already copied, so it only checks there is one.
     void ReadRecords() const;
-    bool HasData() const { return m_data.State() == 1; }
-    long RecordCount() const { return HasData() ? m_data.RecordCount() : 0; }
+    bool HasData() const { return m_hasData; }
+    long RecordCount() const { return m_rows; }
 
     // The current row while a section is laid out (0-based), -1 when there is none.
     long CurrentRow() const { return m_row; }
@@ -128,10 +128,14 @@ private:
     class Layouter;
     friend class Layouter;
     void setRow(long row);
+    void clearData();
     void prepareFields(const Section& s);
 
     std::vector<std::unique_ptr<Section>> m_sections;
-    ado::Recordset m_data;
+    bool m_hasData = false;
+    std::vector<ado::Variant> m_cells;  // row-major copy of the data source
+    int m_fieldCount = 0;
+    long m_rows = 0;
     QHash<QString, int> m_columns;  // lower-cased name -> position
     long m_row = -1;
     std::vector<Page> m_pages;
