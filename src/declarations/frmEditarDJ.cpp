@@ -152,6 +152,7 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         adoDetalleDJ->Recordset.reset();
         adoDetalleDJ->Refresh();
         mDet.reset();
+        LimpiarGuias();
     } else {
         setCaption(QStringLiteral("Modificar Declaración Jurada"));
         mCab = cab ? cab : std::make_shared<clsCabDDJJ>();

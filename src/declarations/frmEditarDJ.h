@@ -208,6 +208,7 @@ private:
     void HabilitarGuias(bool Habilitar);
     void CargarGuiaSeleccionada();
     void BorrarGuia();
+    void LimpiarGuias();
     void tlb_guias_ButtonClick(const QString& key);
     // Payment slips (frmEditarDJ_Pagos.cpp)
     void tlb_BoletadePago_ButtonClick(const QString& key);

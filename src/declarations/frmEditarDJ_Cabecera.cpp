@@ -31,12 +31,7 @@ void frmEditarDJ::crearCabecera(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_cabecera = Nombrado(new forms::Toolbar(page), "tlb_cabecera");
-    tlb_cabecera->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_cabecera->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_cabecera->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_cabecera->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_cabecera->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_cabecera = forms::BarraDeSeccion(page, "tlb_cabecera");
     pageLayout->addWidget(tlb_cabecera);
 
     frm_cab = Nombrado(new QGroupBox(page), "frm_cab");
@@ -46,13 +41,7 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     // Period, type, port and state.
     auto* periodo = new QGridLayout;
     txt_NroDJ = Nombrado(new QLineEdit(frm_cab), "txt_NroDJ");
-    txt_NroDJ->setReadOnly(true);
-    txt_NroDJ->setFocusPolicy(Qt::ClickFocus);
-    {
-        QPalette p = txt_NroDJ->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
-        txt_NroDJ->setPalette(p);
-    }
+    forms::NumeroDelPrograma(txt_NroDJ);
     txt_NroDJ->setMinimumWidth(txt_NroDJ->fontMetrics().horizontalAdvance(QString(25, QChar('0'))));
     txt_anio = Nombrado(new QLineEdit(frm_cab), "txt_anio");
     txt_anio->setMaxLength(4);

@@ -41,26 +41,14 @@ void frmEditarDJ::crearDetalle(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_detalle = Nombrado(new forms::Toolbar(page), "tlb_detalle");
-    tlb_detalle->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_detalle->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_detalle->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_detalle->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_detalle->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_detalle = forms::BarraDeSeccion(page, "tlb_detalle");
     pageLayout->addWidget(tlb_detalle);
 
     frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
     auto* campos = new QFormLayout(frm_detalle);
     campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
-    // Numbered by the program, shown like the declaration number.
-    txt_renglon->setReadOnly(true);
-    txt_renglon->setFocusPolicy(Qt::ClickFocus);
-    {
-        QPalette p = txt_renglon->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
-        txt_renglon->setPalette(p);
-    }
+    forms::NumeroDelPrograma(txt_renglon);
     cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
     forms::Angosto(cbo_Especies, 20);
     lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");

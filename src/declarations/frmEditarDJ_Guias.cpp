@@ -39,12 +39,7 @@ void frmEditarDJ::crearGuias(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_guias = forms::Nombrado(new forms::Toolbar(page), "tlb_guias");
-    tlb_guias->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_guias->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_guias->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_guias->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_guias->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_guias = forms::BarraDeSeccion(page, "tlb_guias");
     pageLayout->addWidget(tlb_guias);
 
     adoGuiasDJ = new forms::DataControl(this);
@@ -87,6 +82,18 @@ void frmEditarDJ::CargarGuias()
     }
     nroTotalDepGuias->setValue(suma);
     nroAfavorL7351->setValue(text::Round(suma / 2.0, 2));
+    HabilitarGuias(true);
+}
+
+// A new declaration in the open editor has no guides yet: neither the list
+// nor the credit of the one it showed may reach its payment slips.
+void frmEditarDJ::LimpiarGuias()
+{
+    adoGuiasDJ->Recordset.reset();
+    adoGuiasDJ->Refresh();
+    mGuia.reset();
+    nroTotalDepGuias->setValue(0);
+    nroAfavorL7351->setValue(0);
     HabilitarGuias(true);
 }
 

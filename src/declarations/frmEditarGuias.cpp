@@ -64,12 +64,7 @@ void frmEditarGuias::crearCabecera(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_cabecera = Nombrado(new forms::Toolbar(page), "tlb_cabecera");
-    tlb_cabecera->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_cabecera->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_cabecera->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_cabecera->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_cabecera->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_cabecera = forms::BarraDeSeccion(page, "tlb_cabecera");
     pageLayout->addWidget(tlb_cabecera);
 
     frm_cab = Nombrado(new QGroupBox(page), "frm_cab");
@@ -183,6 +178,9 @@ void frmEditarGuias::Operacion(std::int32_t op, const std::shared_ptr<clsCabGuia
     mOperacion = op;
     // The kept line of the last guide is none of this one's to put back.
     mDet.reset();
+    // Lines left on screen, or half typed, belong to the last guide: the
+    // new one opens on its header, and its lines load when their tab is shown.
+    if (SSTab1->Tab() != 0) SSTab1->setTab(0);
     if (op != 1) {
         setCaption(QStringLiteral("Modificar Guía de Tránsito de Pescados y Mariscos"));
         mCab = cab ? cab : std::make_shared<clsCabGuia>();

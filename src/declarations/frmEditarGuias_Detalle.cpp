@@ -39,26 +39,14 @@ void frmEditarGuias::crearDetalle(QWidget* page)
 {
     auto* pageLayout = new QVBoxLayout(page);
 
-    tlb_detalle = Nombrado(new forms::Toolbar(page), "tlb_detalle");
-    tlb_detalle->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlb_detalle->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlb_detalle->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
-    tlb_detalle->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
-    tlb_detalle->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    tlb_detalle = forms::BarraDeSeccion(page, "tlb_detalle");
     pageLayout->addWidget(tlb_detalle);
 
     frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
     auto* campos = new QFormLayout(frm_detalle);
     campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
-    // Numbered by the program.
-    txt_renglon->setReadOnly(true);
-    txt_renglon->setFocusPolicy(Qt::ClickFocus);
-    {
-        QPalette p = txt_renglon->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
-        txt_renglon->setPalette(p);
-    }
+    forms::NumeroDelPrograma(txt_renglon);
     cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
     forms::Angosto(cbo_Especies, 20);
     lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");
@@ -272,6 +260,9 @@ void frmEditarGuias::MostrarRenglon()
     if (grilla_detalle->Row() < 0) return;
     txt_renglon->setText(grilla_detalle->Text(1));
     cbo_Especies->setText(grilla_detalle->Text(3));
+    // The reference beside the species is the shown line's, not the last one chosen.
+    lbl_Precio->clear();
+    if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
     auto valor = [](const QString& s) { return text::IsNumeric(s) ? CDbl(s) : 0.0; };
     txt_cajones->setValue(valor(grilla_detalle->Text(4)));
     txt_kg->setValue(valor(grilla_detalle->Text(5)));

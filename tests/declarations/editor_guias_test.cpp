@@ -154,4 +154,16 @@ TEST_F(GuiasTab, ComingBackFromTheGuideEditorShowsWhatItSaved)
     EXPECT_EQ(enabledButtons(ed().tlb_guias), QStringLiteral("nuevo,modificar,eliminar"));
 }
 
+TEST_F(GuiasTab, ANewDeclarationInTheOpenEditorCarriesNoCreditOfTheOneBefore)
+{
+    insertGuide({.nro = QStringLiteral("G1"), .valor = 30});
+    openGuias();
+    ASSERT_EQ(shown(ed().nroAfavorL7351), QStringLiteral("15,00"));
+    open(1);  // "nuevo" on the list while the editor is open
+    EXPECT_EQ(shown(ed().nroAfavorL7351), QStringLiteral("0,00"));
+    EXPECT_EQ(shown(ed().nroTotalDepGuias), QStringLiteral("0,00"));
+    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(enabledButtons(ed().tlb_guias), QStringLiteral("nuevo"));
+}
+
 }  // namespace

@@ -171,6 +171,7 @@ TEST_F(GuiaDetalle, EveryLineChangeMovesTheGuideTotalsAndTheDeposit)
     EXPECT_EQ(storedGuideLines(QStringLiteral("G1")),
               QStringLiteral("1:901 5c 100x12.3457=1234.57 2:902 2.5c 10x2=20"));
     EXPECT_EQ(storedTotals(), QStringLiteral("7.5 110 1254.57 50.18"));
+    EXPECT_EQ(g().txt_renglon->text() + QLatin1Char(' ') + g().lbl_Precio->text(), QStringLiteral("1 DISP 3")) << "the first line's own reference";
     EXPECT_EQ(g().txt_MtoGralVtas->text(), QStringLiteral("1.254,57"));
 
     // Back on the header the deposit shown is the rate of the total shown.
@@ -352,6 +353,33 @@ TEST_F(GuiaDetalle, AnAmountThatIsNotKilogramsTimesPriceIsQuestioned)
         click(g().tlb_detalle, QStringLiteral("eliminar"));
         click(g().tlb_detalle, QStringLiteral("aceptar"));
     }
+}
+
+TEST_F(GuiaDetalle, AnotherGuideOpenedMeanwhileShowsItsOwnLines)
+{
+    insertGuide({.nro = QStringLiteral("G2"), .fecha = QStringLiteral("2006-05-11")});
+    insertGuideLine(QStringLiteral("G2"), 1, kOtra, 1, 10, 2, 20);
+    insertGuideLine(QStringLiteral("G2"), 2, kCambia, 1, 10, 1.75, 17.5);
+    openLines();
+    addLine(kOtraTxt, QStringLiteral("3"), QStringLiteral("30"), QString());
+    click(g().tlb_detalle, QStringLiteral("eliminar"));  // left half done
+
+    // Back on the declaration, the clerk picks G2, its second guide.
+    MDIPrincipal::Instance().mdiArea()->setActiveSubWindow(ed().subWindow());
+    testsupport::Settle();
+    forms::DataGrid* grid = ed().grilla_guias;
+    grid->setRow(1);
+    testsupport::Settle();
+    ASSERT_EQ(grid->Text(1), QStringLiteral("G2"));
+    modificarGuia();
+    EXPECT_EQ(g().SSTab1->Tab(), 0);
+    EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G2"));
+    g().SSTab1->setTab(1);
+    testsupport::Settle();
+    EXPECT_EQ(g().grilla_detalle->model()->rowCount(), 2);
+    EXPECT_EQ(enabledButtons(g().tlb_detalle), QStringLiteral("nuevo,modificar,eliminar"));
+    EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QStringLiteral("1:902 3c 30x2=60"));
+    EXPECT_EQ(storedGuideLines(QStringLiteral("G2")), QStringLiteral("1:902 1c 10x2=20 2:901 1c 10x1.75=17.5"));
 }
 
 }  // namespace

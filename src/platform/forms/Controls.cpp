@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace forms {
 
@@ -22,6 +23,15 @@ void Angosto(QComboBox* cbo, int chars)
 {
     cbo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cbo->setMinimumContentsLength(chars);
+}
+
+void NumeroDelPrograma(QLineEdit* box)
+{
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
+    box->setPalette(p);
 }
 
 }  // namespace forms

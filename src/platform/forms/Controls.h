@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace forms {
@@ -27,5 +28,10 @@ QLabel* Etiqueta(const QString& caption, QWidget* buddy, QWidget* parent);
 
 // A combo as wide as about `chars` characters, whatever its longest item.
 void Angosto(QComboBox* cbo, int chars);
+
+// A number the program gives (a declaration's, a line's): the box is
+// read-only, takes the focus only from a click and shows the tooltip
+// background, so the clerk sees it is not typed.
+void NumeroDelPrograma(QLineEdit* box);
 
 }  // namespace forms

@@ -138,4 +138,16 @@ void Button::setEnabled(bool enabled)
 bool Button::Visible() const { return m_toolbar->item(m_index).action->isVisible(); }
 void Button::setVisible(bool visible) { m_toolbar->item(m_index).action->setVisible(visible); }
 
+Toolbar* BarraDeSeccion(QWidget* parent, const char* name)
+{
+    auto* tb = new Toolbar(parent);
+    tb->setObjectName(QString::fromLatin1(name));
+    tb->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
+    tb->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
+    tb->AddButton(QStringLiteral("eliminar"), QStringLiteral("Eliminar"));
+    tb->AddButton(QStringLiteral("aceptar"), QStringLiteral("Aceptar"));
+    tb->AddButton(QStringLiteral("cancelar"), QStringLiteral("Cancelar"));
+    return tb;
+}
+
 }  // namespace forms

@@ -68,4 +68,8 @@ private:
     std::vector<Item> m_items;
 };
 
+// The toolbar of an editor's section: buttons 1 "nuevo", 2 "modificar",
+// 3 "eliminar", 4 "aceptar", 5 "cancelar", named `name`.
+Toolbar* BarraDeSeccion(QWidget* parent, const char* name);
+
 }  // namespace forms
