@@ -26,7 +26,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -125,14 +124,6 @@ void frmEditarGuias::crearCabecera(QWidget* page)
     connect(cbo_provincias, &forms::ComboBox::Click, this, &frmEditarGuias::cbo_provincias_Click);
     forms::OnKeyPress(txt_NroGuia, forms::Mayuscula);
     forms::OnKeyPress(txt_PlantaProcesadora, forms::Mayuscula);
-}
-
-QSize frmEditarGuias::sizeHint() const
-{
-    const QSize want = Form::sizeHint();
-    QMdiArea* area = MdiArea();
-    if (!area) return want;
-    return want.boundedTo(area->viewport()->size() - QSize(16, 40)).expandedTo(minimumSizeHint());
 }
 
 QString frmEditarGuias::NroDJ23() const { return text::PadLeft(mNroDJ, 23, QChar('0')); }

@@ -82,8 +82,6 @@ public:
     QGroupBox* frm_totalGralVtas;
     QLineEdit* txt_MtoGralVtas;
 
-    QSize sizeHint() const override;  // within the main window's area
-
 protected:
     void Form_Load() override;
     void Form_KeyPress(int& KeyAscii) override;

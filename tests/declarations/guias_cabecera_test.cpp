@@ -357,4 +357,18 @@ TEST_F(GuiaCabecera, CLocale_AStoredGuideSavedUnchangedKeepsItsAmounts)
 
 TEST(GuiaCabeceraUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("GuiaCabecera.CLocale_*")); }
 
+TEST_F(GuiaCabecera, TheEditorLiesInsideASmallMainWindowAndScrolls)
+{
+    MDIPrincipal& main = MDIPrincipal::Instance();
+    main.showNormal();
+    main.resize(640, 420);
+    testsupport::Settle();
+    openGuias();
+    nuevaGuia();
+    const QRect area = main.mdiArea()->viewport()->rect();
+    EXPECT_TRUE(area.contains(g().subWindow()->geometry()));
+    EXPECT_GE(g().height(), g().minimumSizeHint().height()) << "scrolled, never squeezed";
+    testsupport::Screenshot(&main, QStringLiteral("guia-en-ventana-chica"));
+}
+
 }  // namespace
