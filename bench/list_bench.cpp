@@ -176,17 +176,22 @@ void BM_ListActivation(benchmark::State& state)
     useDatabase(long(state.range(0)));
     frmDDJJ& list = openList();
     QMdiArea* area = mainWindow().mdiArea();
+    auto& other = forms::Form::Instance<Vecina>();
+    other.Show();
+    QApplication::processEvents();
     const bool changed = state.range(1) != 0;
     for (auto _ : state) {
-        if (changed) {
-            state.PauseTiming();
+        state.PauseTiming();
+        emit area->subWindowActivated(other.subWindow());  // the activation goes elsewhere first
+        if (changed)
             de1::conn().Execute(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_MULTA = PCDJ_MULTA + 1 "
                                                "where PCDJ_NRO = (select min(PCDJ_NRO) from LNV_PES_TB_CAB_DDJJ7351)"));
-            state.ResumeTiming();
-        }
+        QApplication::processEvents();
+        state.ResumeTiming();
         emit area->subWindowActivated(list.subWindow());
         QApplication::processEvents();
     }
+    other.Unload();
     list.Unload();
     settleDeletes();
 }

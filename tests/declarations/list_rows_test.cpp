@@ -147,6 +147,7 @@ TEST_F(LongList, ReactivationReadsAgainOnlyAfterAChange)
     ASSERT_TRUE(f.adoDDJJ->Recordset);
     EXPECT_TRUE(f.adoDDJJ->Recordset->SameRows(*before));
     EXPECT_EQ(f.grillaDJ->Row(), 0) << "the first row is selected again";
+    EXPECT_FALSE(f.grillaDJ->selectionModel()->isRowSelected(1, {})) << "and only it";
     EXPECT_EQ(f.grillaDJ->SelBookmarks().Count(), 1);
 
     insertDeclaration({.nro = QStringLiteral("30708123451012320300201"), .anio = 2030, .mes = 2});

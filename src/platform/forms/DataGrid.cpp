@@ -214,10 +214,12 @@ void DataGrid::rebind()
         // scroll stay; only the selection starts over, as after a new query.
         m_model->swap(rs);
         watch(rs);
-        selectionModel()->clearSelection();
+        m_selectionFromOldRows = true;
+        QMetaObject::invokeMethod(this, [this] { settleSelection(); }, Qt::QueuedConnection);
         syncFromRecordset(false);
         return;
     }
+    m_selectionFromOldRows = false;
     m_syncing = true;
     m_model->bind(rs);
     m_syncing = false;
@@ -225,6 +227,13 @@ void DataGrid::rebind()
     for (int c = 0; c < ColumnCount(); ++c)
         applyColumn(c);
     syncFromRecordset(true);
+}
+
+void DataGrid::settleSelection()
+{
+    if (!m_selectionFromOldRows) return;
+    m_selectionFromOldRows = false;
+    selectionModel()->clearSelection();
 }
 
 // The recordset says when code moves it; the grid catches up once the
@@ -418,6 +427,7 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     QTableView::currentChanged(current, previous);
     if (m_syncing || !current.isValid())
         return;
+    m_selectionFromOldRows = false;  // the user's own choice now
     const auto& rs = m_model->recordset();
     if (rs && rs->State() == 1 && current.row() < rs->RecordCount())
         rs->setBookmark(current.row() + 1);
@@ -546,14 +556,24 @@ void SelBookmarksList::Add(long bookmark)
 {
     if (bookmark < 1 || bookmark > m_grid->m_model->rowCount())
         throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (m_grid->m_selectionFromOldRows) {
+        m_grid->m_selectionFromOldRows = false;
+        const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+        if (rows.size() != 1 || rows[0].row() != int(bookmark - 1)) m_grid->selectionModel()->clearSelection();
+    }
     m_grid->selectionModel()->select(m_grid->m_model->index(int(bookmark - 1), 0),
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-long SelBookmarksList::Count() const { return long(m_grid->selectionModel()->selectedRows().size()); }
+long SelBookmarksList::Count() const
+{
+    m_grid->settleSelection();
+    return long(m_grid->selectionModel()->selectedRows().size());
+}
 
 long SelBookmarksList::Item(int index) const
 {
+    m_grid->settleSelection();
     QModelIndexList rows = m_grid->selectionModel()->selectedRows();
     if (index < 0 || index >= rows.size())
         throw platform::RuntimeError(platform::ErrSubscript);
@@ -564,6 +584,10 @@ long SelBookmarksList::Item(int index) const
     return sorted[size_t(index)] + 1;
 }
 
-void SelBookmarksList::Clear() { m_grid->selectionModel()->clearSelection(); }
+void SelBookmarksList::Clear()
+{
+    m_grid->m_selectionFromOldRows = false;
+    m_grid->selectionModel()->clearSelection();
+}
 
 }  // namespace forms

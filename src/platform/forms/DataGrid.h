@@ -128,6 +128,11 @@ private:
     bool m_syncing = false;
     bool m_syncQueued = false;
     bool m_fitQueued = false;
+    // After a rebind on the same rows the selection counts as cleared, but
+    // stays on screen until the window selects again: the same row selected
+    // again repaints nothing.
+    bool m_selectionFromOldRows = false;
+    void settleSelection();
     bool m_applying = false;
 };
 
