@@ -2,6 +2,7 @@
 // controls: the proposed amount, the forms of payment and their checks,
 // numbering, insert, update and delete, "cancelar" and a refused write.
 #include "editor_fixture.h"
+#include "guias_fixture.h"
 #include "support/LocaleRun.h"
 
 #include "core/controls/ctlNumero.h"
@@ -169,8 +170,16 @@ TEST_F(PagosTest, NuevoProposesTheAmountLessTheCreditAndTheHeadersInterestAndFin
     for (const Case& c : {Case{100, QStringLiteral("250,00")}, Case{349.99, QStringLiteral("0,01")}, Case{350, QString()},
                           Case{400, QString()}}) {
         SCOPED_TRACE(c.credito);
+        // The credit is half of what the declaration's guides deposited.
+        if (!count(QStringLiteral("select count(*) from LNV_PES_TB_CAB_DDJJ7351")))
+            insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL);
+        de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE"));
+        guiastest::Guia guia;
+        guia.nro = QStringLiteral("G1");
+        guia.valor = c.credito * 2;
+        guiastest::insertGuide(guia);
         openPagos(350, 5.5, 1);
-        ed().nroAfavorL7351->setValue(c.credito);
+        ASSERT_EQ(ed().nroAfavorL7351->Value(), c.credito);
         click(ed().tlb_BoletadePago, QStringLiteral("nuevo"));
         EXPECT_EQ(shown(ed().txt_ImportePg), c.importe);
         EXPECT_EQ(shown(ed().txt_InteresPg), QStringLiteral("5,50"));
