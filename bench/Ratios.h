@@ -15,6 +15,7 @@ struct Ratio {
     std::string name;      // the benchmark measured
     std::string baseline;  // the benchmark it is compared with
     const char* target;    // what we aim for, as text for the report
+    std::string minus{};   // when set, its time is taken off the measured one first
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -22,8 +23,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                times[r.run_name.function_name] = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
+                const double ns = r.GetAdjustedRealTime() * unitFactor(r.time_unit);
+                times[r.run_name.function_name] = ns;
+                // A benchmark run at several sizes is named with its argument: "BM_List/1000".
+                if (!r.run_name.args.empty()) times[r.run_name.function_name + "/" + r.run_name.args] = ns;
+            }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;  // nanoseconds
@@ -51,6 +56,13 @@ inline int RunWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios
     for (const Ratio& r : ratios) {
         const auto a = reporter.times.find(r.name), b = reporter.times.find(r.baseline);
         if (a == reporter.times.end() || b == reporter.times.end() || b->second <= 0) continue;
+        if (!r.minus.empty()) {
+            const auto m = reporter.times.find(r.minus);
+            if (m == reporter.times.end()) continue;
+            std::printf("ratio (%s - %s) / %s = %.4f (target %s)\n", r.name.c_str(), r.minus.c_str(), r.baseline.c_str(),
+                        (a->second - m->second) / b->second, r.target);
+            continue;
+        }
         std::printf("ratio %s / %s = %.2f (target %s)\n", r.name.c_str(), r.baseline.c_str(), a->second / b->second,
                     r.target);
     }

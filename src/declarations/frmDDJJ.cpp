@@ -8,6 +8,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
+#include "platform/forms/GridColumns.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
@@ -22,40 +23,34 @@ namespace {
 const QString kTituloBorrar = QStringLiteral("Borrar declaración jurada");
 
 // The view's 26 columns by position; a width of 0 hides the column.
-struct Columna {
-    const char* caption;
-    int width;  // twips
-    bool right;
+constexpr forms::ColumnaGrilla kColumnas[] = {
+    {"Nro. DDJJ", 1400},
+    {"Año", 500},
+    {"Mes", 500},
+    {"", 0},  // declaration type id
+    {"Tipo DDJJ", 2100},
+    {"Nro. Embarcación", 500},
+    {"Matrícula", 500},
+    {"Nombre", 2000},
+    {"", 0},  // vessel state id
+    {"Estado Emb.", 1000},
+    {"", 0},  // port id
+    {"Puerto Desembarco", 1500},
+    {"Nro. Empresa", 700},
+    {"Cuit", 1000},
+    {"Razón Social", 2000},
+    {"Total General de Ventas", 1100, forms::dbgRight},
+    {"Alícuota", 700, forms::dbgRight},
+    {"Importe", 900, forms::dbgRight},
+    {"Intereses", 900, forms::dbgRight},
+    {"Multa", 900, forms::dbgRight},
+    {"Total Adeudado", 900, forms::dbgRight},
+    {"Responsable", 2000},
+    {"Tipo Doc.", 700},
+    {"Nro. Doc.", 1000},
+    {"", 0},  // capacity id
+    {"Carácter", 1500},
 };
-constexpr Columna kColumnas[] = {
-    {"Nro. DDJJ", 1400, false},
-    {"Año", 500, false},
-    {"Mes", 500, false},
-    {"", 0, false},  // declaration type id
-    {"Tipo DDJJ", 2100, false},
-    {"Nro. Embarcación", 500, false},
-    {"Matrícula", 500, false},
-    {"Nombre", 2000, false},
-    {"", 0, false},  // vessel state id
-    {"Estado Emb.", 1000, false},
-    {"", 0, false},  // port id
-    {"Puerto Desembarco", 1500, false},
-    {"Nro. Empresa", 700, false},
-    {"Cuit", 1000, false},
-    {"Razón Social", 2000, false},
-    {"Total General de Ventas", 1100, true},
-    {"Alícuota", 700, true},
-    {"Importe", 900, true},
-    {"Intereses", 900, true},
-    {"Multa", 900, true},
-    {"Total Adeudado", 900, true},
-    {"Responsable", 2000, false},
-    {"Tipo Doc.", 700, false},
-    {"Nro. Doc.", 1000, false},
-    {"", 0, false},  // capacity id
-    {"Carácter", 1500, false},
-};
-constexpr int kCantColumnas = int(std::size(kColumnas));
 
 }  // namespace
 
@@ -166,7 +161,7 @@ void frmDDJJ::CargarGrilla()
     auto rs = std::make_shared<ado::Recordset>();
     // The grid keeps what it showed when the list cannot be read.
     if (!forms::Atrapar([&] {
-            rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenStatic,
+            rs->Open(QStringLiteral("select * FROM PES_VW_CAB_DDJJ7351"), de1::conn(), ado::adOpenKeyset,
                      ado::adLockOptimistic);
         }))
         return;
@@ -175,16 +170,7 @@ void frmDDJJ::CargarGrilla()
     FormatearGrilla();
 }
 
-void frmDDJJ::FormatearGrilla()
-{
-    const int n = std::min(kCantColumnas, grillaDJ->ColumnCount());
-    for (int i = 0; i < n; ++i) {
-        forms::Column c = grillaDJ->Columns(i);
-        c.setCaption(QString::fromUtf8(kColumnas[i].caption));
-        c.setWidth(kColumnas[i].width);
-        if (kColumnas[i].right) c.setAlignment(forms::dbgRight);
-    }
-}
+void frmDDJJ::FormatearGrilla() { forms::AplicarColumnas(*grillaDJ, kColumnas); }
 
 QString frmDDJJ::NroDJSeleccionada() { return text::PadLeft(grillaDJ->Text(0), 23, QChar('0')); }
 

@@ -12,6 +12,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
+#include "platform/forms/GridColumns.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
@@ -247,29 +248,16 @@ void frmEditarDJ::CargarGrillaDetalle()
 
 void frmEditarDJ::FormatearGrillaDetalle()
 {
-    struct Columna {
-        const char* titulo;
-        int ancho;
-        bool numero;
+    static constexpr forms::ColumnaGrilla columnas[] = {
+        {nullptr, 0},
+        {"Renglón", 700},
+        {nullptr, 0},
+        {"Especie", 2000},
+        {"Kg.Capturados", 1100, forms::dbgRight, "0.00"},
+        {"Precio por Kg.", 1100, forms::dbgRight, "0.00"},
+        {"Monto Total", 2000, forms::dbgRight, "0.00"},
     };
-    const Columna columnas[] = {
-        {"", 0, false},
-        {"Renglón", 700, false},
-        {"", 0, false},
-        {"Especie", 2000, false},
-        {"Kg.Capturados", 1100, true},
-        {"Precio por Kg.", 1100, true},
-        {"Monto Total", 2000, true},
-    };
-    for (int c = 0; c < 7 && c < grilla_detalle->ColumnCount(); ++c) {
-        forms::Column col = grilla_detalle->Columns(c);
-        if (*columnas[c].titulo) col.setCaption(QString::fromUtf8(columnas[c].titulo));
-        col.setWidth(columnas[c].ancho);
-        if (columnas[c].numero) {
-            col.setNumberFormat(QStringLiteral("0.00"));
-            col.setAlignment(forms::dbgRight);
-        }
-    }
+    forms::AplicarColumnas(*grilla_detalle, columnas);
 }
 
 bool frmEditarDJ::TieneRenglones() const

@@ -141,7 +141,7 @@ void frmEmbarcaciones::CargarGrilla()
     auto rs = std::make_shared<ado::Recordset>();
     // The grid keeps what it showed when the query fails.
     if (!forms::Atrapar([&] {
-            rs->Open(QStringLiteral("select * FROM PES_VW_EMBARCACIONES"), de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+            rs->Open(QStringLiteral("select * FROM PES_VW_EMBARCACIONES"), de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic);
         }))
         return;
     adoEmbarcaciones->Recordset = std::move(rs);

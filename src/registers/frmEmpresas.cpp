@@ -144,7 +144,7 @@ void frmEmpresas::CargarGrilla()
     auto rs = std::make_shared<ado::Recordset>();
     // The grid keeps what it showed when the view cannot be read.
     if (!forms::Atrapar([&] {
-            rs->Open(QStringLiteral("select * FROM PES_VW_EMPRESAS"), de1::conn(), ado::adOpenStatic,
+            rs->Open(QStringLiteral("select * FROM PES_VW_EMPRESAS"), de1::conn(), ado::adOpenKeyset,
                      ado::adLockOptimistic);
         }))
         return;

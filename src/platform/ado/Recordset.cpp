@@ -4,6 +4,9 @@
 #include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteError.h"
 
+#include <cstring>
+#include <utility>
+
 #include <sqlcipher/sqlite3.h>
 
 namespace ado {
@@ -19,41 +22,6 @@ AdoError noCurrentRecord()
     return AdoError(3021,
                     QStringLiteral("BOF o EOF es True, o el actual registro se eliminó; la operación solicitada "
                                    "requiere un registro actual."));
-}
-
-// "yyyy-mm-dd" (optionally followed by a time) as stored in DATE columns.
-bool parseIsoDate(const unsigned char* s, int n, QDate* d)
-{
-    if (n < 10 || s[4] != '-' || s[7] != '-') return false;
-    auto digits = [&](int from, int count) {
-        int v = 0;
-        for (int i = from; i < from + count; ++i) {
-            if (s[i] < '0' || s[i] > '9') return -1;
-            v = v * 10 + (s[i] - '0');
-        }
-        return v;
-    };
-    const int y = digits(0, 4), m = digits(5, 2), day = digits(8, 2);
-    if (y < 0 || m < 0 || day < 0) return false;
-    *d = QDate(y, m, day);
-    return d->isValid();
-}
-
-bool isDateType(const char* decl)
-{
-    return decl && qstrnicmp(decl, "DATE", 4) == 0;
-}
-
-// The engine names an unaliased column by its written text ("A.PTES_ID");
-// the provider names it by the column alone, and the windows read it so.
-QString columnName(sqlite3_stmt* stmt, int c)
-{
-    QString name = QString::fromUtf8(sqlite3_column_name(stmt, c));
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot < 0) return name;
-    for (QChar ch : name)
-        if (!(ch.isLetterOrNumber() || ch == u'_' || ch == u'.')) return name;  // an expression, left as written
-    return name.mid(dot + 1);
 }
 
 struct Statement {
@@ -75,12 +43,30 @@ const Variant& Field::Value() const
     return m_rs->at(m_rs->m_pos, m_column);
 }
 
-void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
+void Recordset::Open(const QString& sql, Connection& conn, int cursorType, int, long)
 {
     if (m_open)
         throw AdoError(3705, QStringLiteral("No se permite realizar la operación si el objeto está abierto."), sql);
     if (conn.State() != adStateOpen) throw closedError();
     sqlite3* db = conn.handle();
+    if (cursorType == adOpenKeyset) {
+        if (auto keyset = detail::Keyset::Open(JetToSqlite(sql), conn)) {
+            m_keyset = std::move(keyset);
+            m_keysetListener = m_keyset->listen([this] { notify(Change::Counted); });
+            m_names = m_keyset->names();
+            m_byName.clear();
+            for (int c = int(m_names.size()) - 1; c >= 0; --c) m_byName.insert(m_names[c].toLower(), c);
+            m_stamp = m_keyset->stamp();
+            m_source = sql;
+            m_conn = &conn;
+            m_db = db;
+            m_pos = 0;
+            m_open = true;
+            notify(Change::Reshaped);
+            return;
+        }
+    }
+    const detail::Stamp stamp = detail::CurrentStamp(db);
     const QByteArray text = JetToSqlite(sql).toUtf8();
     Statement stmt;
     if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &stmt.p, nullptr) != SQLITE_OK || !stmt.p)
@@ -91,32 +77,36 @@ void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
     QHash<QString, int> byName;
     std::vector<bool> dateColumn(size_t(columns), false);
     for (int c = 0; c < columns; ++c) {
-        names << columnName(stmt.p, c);
-        dateColumn[size_t(c)] = isDateType(sqlite3_column_decltype(stmt.p, c));
+        names << detail::ColumnName(stmt.p, c);
+        dateColumn[size_t(c)] = detail::IsDateType(sqlite3_column_decltype(stmt.p, c));
     }
     // Keep the first column of a repeated name, as the provider does.
-    byName.clear();
     for (int c = columns - 1; c >= 0; --c) byName.insert(names[c].toLower(), c);
 
     std::vector<Variant> cells;
+    cells.reserve(size_t(columns) * 64);
+    // A text repeated down a column (a port, a state, a name) shares the
+    // previous row's string instead of a heap copy of its own.
+    std::vector<QByteArray> lastText(static_cast<size_t>(columns));
+    std::vector<size_t> lastCell(static_cast<size_t>(columns), size_t(-1));
     long rows = 0;
     int rc;
     while ((rc = sqlite3_step(stmt.p)) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
-            switch (sqlite3_column_type(stmt.p, c)) {
-            case SQLITE_INTEGER: cells.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt.p, c))); break;
-            case SQLITE_FLOAT: cells.emplace_back(sqlite3_column_double(stmt.p, c)); break;
-            case SQLITE_NULL: cells.push_back(Variant::Null()); break;
-            default: {
-                const unsigned char* s = sqlite3_column_text(stmt.p, c);
+            if (sqlite3_column_type(stmt.p, c) == SQLITE_TEXT && !dateColumn[size_t(c)]) {
+                const char* s = reinterpret_cast<const char*>(sqlite3_column_text(stmt.p, c));
                 const int n = sqlite3_column_bytes(stmt.p, c);
-                QDate d;
-                if (dateColumn[size_t(c)] && parseIsoDate(s, n, &d))
-                    cells.emplace_back(d);
-                else
-                    cells.emplace_back(QString::fromUtf8(reinterpret_cast<const char*>(s), n));
+                size_t& prev = lastCell[size_t(c)];
+                if (prev != size_t(-1) && lastText[size_t(c)].size() == n && memcmp(lastText[size_t(c)].constData(), s, size_t(n)) == 0) {
+                    cells.push_back(cells[prev]);
+                } else {
+                    lastText[size_t(c)] = QByteArray(s, n);
+                    cells.emplace_back(QString::fromUtf8(s, n));
+                }
+                prev = cells.size() - 1;
+                continue;
             }
-            }
+            cells.push_back(detail::ReadCell(stmt.p, c, dateColumn[size_t(c)]));
         }
         ++rows;
     }
@@ -128,7 +118,77 @@ void Recordset::Open(const QString& sql, Connection& conn, int, int, long)
     m_cells = std::move(cells);
     m_rowCount = rows;
     m_pos = 0;
+    m_stamp = stamp;
+    m_conn = &conn;
+    m_db = db;
     m_open = true;
+    notify(Change::Reshaped);
+}
+
+Recordset::~Recordset() { dropKeyset(); }
+
+Recordset& Recordset::operator=(Recordset&& o) noexcept
+{
+    if (this == &o) return *this;
+    dropKeyset();
+    m_open = std::exchange(o.m_open, false);
+    m_source = std::move(o.m_source);
+    m_names = std::move(o.m_names);
+    m_byName = std::move(o.m_byName);
+    m_cells = std::move(o.m_cells);
+    m_rowCount = std::exchange(o.m_rowCount, 0);
+    m_pos = std::exchange(o.m_pos, 0);
+    auto keyset = o.m_keyset;
+    o.dropKeyset();
+    m_keyset = std::move(keyset);
+    if (m_keyset) m_keysetListener = m_keyset->listen([this] { notify(Change::Counted); });
+    m_conn = o.m_conn;
+    m_db = o.m_db;
+    m_stamp = o.m_stamp;
+    m_watchers = std::move(o.m_watchers);
+    m_nextWatcher = o.m_nextWatcher;
+    return *this;
+}
+
+void Recordset::dropKeyset()
+{
+    if (m_keyset) m_keyset->unlisten(m_keysetListener);
+    m_keyset.reset();
+    m_keysetListener = 0;
+}
+
+long Recordset::RecordCount() const { return m_keyset ? m_keyset->count() : m_rowCount; }
+
+const Variant& Recordset::at(long row, int column) const
+{
+    if (m_keyset) return m_keyset->at(row, column);
+    return m_cells[size_t(row) * size_t(m_names.size()) + size_t(column)];
+}
+
+bool Recordset::Changed() const
+{
+    if (!m_open || !m_conn || m_conn->handle() != m_db) return true;
+    return !(detail::CurrentStamp(m_db) == m_stamp);
+}
+
+bool Recordset::SameRows(const Recordset& other) const
+{
+    return m_open && other.m_open && m_keyset && m_keyset == other.m_keyset;
+}
+
+int Recordset::Watch(std::function<void(Change)> watcher)
+{
+    m_watchers.emplace(m_nextWatcher, std::move(watcher));
+    return m_nextWatcher++;
+}
+
+void Recordset::Unwatch(int id) { m_watchers.erase(id); }
+
+void Recordset::notify(Change c)
+{
+    if (m_watchers.empty()) return;
+    const auto watchers = m_watchers;  // a watcher may unwatch
+    for (const auto& [id, w] : watchers) w(c);
 }
 
 void Recordset::Close()
@@ -140,6 +200,8 @@ void Recordset::Close()
     m_byName.clear();
     m_rowCount = 0;
     m_pos = 0;
+    dropKeyset();
+    notify(Change::Reshaped);
 }
 
 void Recordset::requireOpen() const
@@ -150,27 +212,30 @@ void Recordset::requireOpen() const
 void Recordset::requireCurrent() const
 {
     requireOpen();
-    if (m_pos < 0 || m_pos >= m_rowCount) throw noCurrentRecord();
+    if (m_pos < 0 || m_pos >= RecordCount()) throw noCurrentRecord();
 }
 
 void Recordset::MoveFirst()
 {
     requireOpen();
     m_pos = 0;
+    notify(Change::Moved);
 }
 
 void Recordset::MoveLast()
 {
     requireOpen();
-    if (m_rowCount == 0) throw noCurrentRecord();
-    m_pos = m_rowCount - 1;
+    if (RecordCount() == 0) throw noCurrentRecord();
+    m_pos = RecordCount() - 1;
+    notify(Change::Moved);
 }
 
 void Recordset::MoveNext()
 {
     requireOpen();
-    if (m_pos >= m_rowCount) throw noCurrentRecord();
+    if (m_pos >= RecordCount()) throw noCurrentRecord();
     ++m_pos;
+    notify(Change::Moved);
 }
 
 void Recordset::MovePrevious()
@@ -178,6 +243,7 @@ void Recordset::MovePrevious()
     requireOpen();
     if (m_pos < 0) throw noCurrentRecord();
     --m_pos;
+    notify(Change::Moved);
 }
 
 long Recordset::Bookmark() const
@@ -189,10 +255,11 @@ long Recordset::Bookmark() const
 void Recordset::setBookmark(long bookmark)
 {
     requireOpen();
-    if (bookmark < 1 || bookmark > m_rowCount)
+    if (bookmark < 1 || bookmark > RecordCount())
         throw AdoError(3001, QStringLiteral("Los argumentos son de tipo incorrecto, están fuera del intervalo "
                                             "aceptable o están en conflicto con otros."));
     m_pos = bookmark - 1;
+    notify(Change::Moved);
 }
 
 int Recordset::columnIndex(const QString& name) const

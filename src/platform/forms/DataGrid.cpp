@@ -4,10 +4,11 @@
 #include "platform/forms/DataControl.h"
 #include "platform/text/Text.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAbstractTableModel>
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -41,6 +42,7 @@ public:
         int alignment = dbgLeft;
         QString format;
         bool visible = true;
+        int fittedPx = 0;  // the widest caption or shown value met since the bind
     };
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -61,6 +63,27 @@ public:
 
     // True when the recordset was closed or reopened in place since the bind.
     bool stale() const { return liveRows() != m_rows || liveColumns() != int(cols.size()); }
+
+    // Another recordset over the very same rows: nothing on screen changes.
+    void swap(std::shared_ptr<ado::Recordset> rs) { m_rs = std::move(rs); }
+
+    // The exact count of a keyset replaced its estimate: rows come or go at
+    // the end, and those read from the far end may have moved.
+    void recount()
+    {
+        const long live = liveRows();
+        if (live > m_rows) {
+            beginInsertRows({}, int(m_rows), int(live) - 1);
+            m_rows = live;
+            endInsertRows();
+        } else if (live < m_rows) {
+            beginRemoveRows({}, int(live), int(m_rows) - 1);
+            m_rows = live;
+            endRemoveRows();
+        }
+        if (m_rows > 0 && !cols.empty())
+            emit dataChanged(index(0, 0), index(int(m_rows) - 1, int(cols.size()) - 1));
+    }
 
     const std::shared_ptr<ado::Recordset>& recordset() const { return m_rs; }
 
@@ -165,24 +188,12 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetM
         if (!m_applying && size > 0 && size_t(col) < m_model->cols.size() && !isColumnHidden(col))
             m_model->cols[size_t(col)].widthTwips = int(std::lround(size * TwipsPerPixel / pixelScale()));
     });
-    // The recordset tells nobody when code moves it; once the handler that
-    // moved it is done and the event loop comes round, the grid catches up.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        auto check = [this] {
-            if (!m_syncQueued && outOfSync()) {
-                m_syncQueued = true;
-                QMetaObject::invokeMethod(this, [this] {
-                    m_syncQueued = false;
-                    syncFromRecordset(true);
-                }, Qt::QueuedConnection);
-            }
-        };
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, check);
-        connect(dispatcher, &QAbstractEventDispatcher::awake, this, check);
-    }
 }
 
-DataGrid::~DataGrid() = default;
+DataGrid::~DataGrid()
+{
+    if (m_watched) m_watched->Unwatch(m_watchId);
+}
 
 void DataGrid::setDataSource(DataControl* source)
 {
@@ -196,12 +207,49 @@ void DataGrid::setDataSource(DataControl* source)
 
 void DataGrid::rebind()
 {
+    std::shared_ptr<ado::Recordset> rs = m_source ? m_source->Recordset : nullptr;
+    const auto& bound = m_model->recordset();
+    if (rs && bound && rs != bound && rs->SameRows(*bound) && !m_model->stale()) {
+        // The same rows read again (nothing changed since): the layout and the
+        // scroll stay; only the selection starts over, as after a new query.
+        m_model->swap(rs);
+        watch(rs);
+        selectionModel()->clearSelection();
+        syncFromRecordset(false);
+        return;
+    }
     m_syncing = true;
-    m_model->bind(m_source ? m_source->Recordset : nullptr);
+    m_model->bind(rs);
     m_syncing = false;
+    watch(rs);
     for (int c = 0; c < ColumnCount(); ++c)
         applyColumn(c);
     syncFromRecordset(true);
+}
+
+// The recordset says when code moves it; the grid catches up once the
+// handler that moved it is done.
+void DataGrid::watch(const std::shared_ptr<ado::Recordset>& rs)
+{
+    if (m_watched == rs) return;
+    if (m_watched) m_watched->Unwatch(m_watchId);
+    m_watched = rs;
+    m_watchId = rs ? rs->Watch([this](ado::Recordset::Change c) { recordsetChanged(int(c)); }) : 0;
+}
+
+void DataGrid::recordsetChanged(int change)
+{
+    if (change == int(ado::Recordset::Change::Counted) && m_watched
+        && m_model->cols.size() == size_t(m_watched->FieldCount())) {
+        m_model->recount();
+        queueFit();
+    }
+    if (m_syncQueued) return;
+    m_syncQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_syncQueued = false;
+        syncFromRecordset(true);
+    }, Qt::QueuedConnection);
 }
 
 int DataGrid::ColumnCount() const { return int(m_model->cols.size()); }
@@ -225,9 +273,10 @@ void DataGrid::applyColumn(int col)
     m_applying = true;
     setColumnHidden(col, hidden);
     if (!hidden)
-        horizontalHeader()->resizeSection(
-            col, std::max(1, int(std::lround(s.widthTwips / double(TwipsPerPixel) * pixelScale()))));
+        horizontalHeader()->resizeSection(col, neededWidth(col));
     m_applying = false;
+    updateGeometry();
+    if (!hidden) queueFit();
     // The current cell must not sit in a column the user cannot see.
     QModelIndex cur = currentIndex();
     if (hidden && cur.isValid() && cur.column() == col) {
@@ -243,6 +292,83 @@ int DataGrid::firstVisibleColumn() const
         if (!isColumnHidden(c))
             return c;
     return 0;
+}
+
+int DataGrid::neededWidth(int col) const
+{
+    const auto& s = m_model->cols[size_t(col)];
+    const int documented = std::max(1, int(std::lround(s.widthTwips / double(TwipsPerPixel) * pixelScale())));
+    QHeaderView* h = horizontalHeader();
+    QStyleOptionHeader opt;
+    opt.initFrom(h);
+    opt.section = col;
+    opt.text = s.caption;
+    opt.textAlignment = qtAlignment(s.alignment);
+    const int caption = s.caption.isEmpty() ? 0 : h->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), h).width();
+    return std::max({documented, caption, s.fittedPx});
+}
+
+void DataGrid::queueFit()
+{
+    if (m_fitQueued) return;
+    m_fitQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_fitQueued = false;
+        fitColumns();
+    }, Qt::QueuedConnection);
+}
+
+// Which rows are on screen is known once the grid shows; a column keeps the
+// widest value met since the bind, so scrolling never narrows it again.
+void DataGrid::fitColumns()
+{
+    if (!isVisible() || m_model->rowCount() == 0) return;
+    const int top = rowAt(0);
+    if (top < 0) return;
+    int bottom = rowAt(viewport()->height() - 1);
+    if (bottom < 0) bottom = m_model->rowCount() - 1;
+    QStyleOptionViewItem opt;
+    initViewItemOption(&opt);
+    const int gridLine = showGrid() ? 1 : 0;
+    for (int c = 0; c < ColumnCount(); ++c) {
+        if (isColumnHidden(c)) continue;
+        auto& s = m_model->cols[size_t(c)];
+        for (int r = top; r <= bottom; ++r) {
+            const QModelIndex i = m_model->index(r, c);
+            s.fittedPx = std::max(s.fittedPx, itemDelegate()->sizeHint(opt, i).width() + gridLine);
+        }
+        const int want = neededWidth(c);
+        if (horizontalHeader()->sectionSize(c) < want) {
+            m_applying = true;
+            horizontalHeader()->resizeSection(c, want);
+            m_applying = false;
+            updateGeometry();
+        }
+    }
+}
+
+QSize DataGrid::sizeHint() const
+{
+    // A list of many columns scrolls sideways within its window rather than
+    // asking for more than a screen.
+    constexpr int kWidest = 960;
+    int columns = 0;
+    for (int c = 0; c < ColumnCount(); ++c)
+        if (!isColumnHidden(c)) columns += horizontalHeader()->sectionSize(c);
+    const int width = columns + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    return QSize(std::min(kWidest, std::max(width, QTableView::sizeHint().width())), QTableView::sizeHint().height());
+}
+
+void DataGrid::resizeEvent(QResizeEvent* e)
+{
+    QTableView::resizeEvent(e);
+    queueFit();
+}
+
+void DataGrid::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    if (dy != 0) queueFit();
 }
 
 int DataGrid::currentRecordRow() const
@@ -317,8 +443,11 @@ bool DataGrid::event(QEvent* e)
     switch (e->type()) {
     case QEvent::KeyPress:
     case QEvent::FocusIn:
+        syncFromRecordset(true);
+        break;
     case QEvent::Show:
         syncFromRecordset(true);
+        queueFit();
         break;
     default:
         break;
@@ -331,12 +460,6 @@ bool DataGrid::viewportEvent(QEvent* e)
     if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
         syncFromRecordset(false);
     return QTableView::viewportEvent(e);
-}
-
-bool DataGrid::outOfSync() const
-{
-    const QModelIndex cur = currentIndex();
-    return m_model->stale() || currentRecordRow() != (cur.isValid() ? cur.row() : -1);
 }
 
 QString DataGrid::Text(int column)
@@ -368,15 +491,20 @@ QString Column::Caption() const { return m_grid->m_model->cols[size_t(m_col)].ca
 
 void Column::setCaption(const QString& caption)
 {
-    m_grid->m_model->cols[size_t(m_col)].caption = caption;
+    auto& s = m_grid->m_model->cols[size_t(m_col)];
+    if (s.caption == caption) return;
+    s.caption = caption;
     m_grid->m_model->columnChanged(m_col);
+    m_grid->applyColumn(m_col);  // a longer caption widens the column
 }
 
 int Column::Width() const { return std::max(0, m_grid->m_model->cols[size_t(m_col)].widthTwips); }
 
 void Column::setWidth(int twips)
 {
-    m_grid->m_model->cols[size_t(m_col)].widthTwips = std::max(0, twips);
+    auto& s = m_grid->m_model->cols[size_t(m_col)];
+    if (s.widthTwips == std::max(0, twips)) return;
+    s.widthTwips = std::max(0, twips);
     m_grid->applyColumn(m_col);
 }
 
@@ -384,6 +512,7 @@ int Column::Alignment() const { return m_grid->m_model->cols[size_t(m_col)].alig
 
 void Column::setAlignment(int alignment)
 {
+    if (m_grid->m_model->cols[size_t(m_col)].alignment == alignment) return;
     m_grid->m_model->cols[size_t(m_col)].alignment = alignment;
     m_grid->m_model->columnChanged(m_col);
 }
@@ -392,14 +521,19 @@ QString Column::NumberFormat() const { return m_grid->m_model->cols[size_t(m_col
 
 void Column::setNumberFormat(const QString& pattern)
 {
-    m_grid->m_model->cols[size_t(m_col)].format = pattern;
+    auto& s = m_grid->m_model->cols[size_t(m_col)];
+    if (s.format == pattern) return;
+    s.format = pattern;
+    s.fittedPx = 0;  // the values show otherwise now
     m_grid->m_model->columnChanged(m_col);
+    m_grid->applyColumn(m_col);
 }
 
 bool Column::Visible() const { return m_grid->m_model->cols[size_t(m_col)].visible; }
 
 void Column::setVisible(bool visible)
 {
+    if (m_grid->m_model->cols[size_t(m_col)].visible == visible) return;
     m_grid->m_model->cols[size_t(m_col)].visible = visible;
     m_grid->applyColumn(m_col);
 }

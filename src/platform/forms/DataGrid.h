@@ -4,9 +4,12 @@
 // the recordset's current record follow each other: moving the recordset
 // in code moves the grid, and a click or a cursor key moves the recordset.
 // Cells are read from the recordset when they are painted, so a grid of a
-// hundred thousand rows costs no more than one of ten.
+// hundred thousand rows costs no more than one of ten. A column is never
+// narrower than its caption nor than the widest value of the rows on
+// screen; the width the window gives it is the least it gets.
 
 #include "platform/ado/Variant.h"
+#include "platform/forms/DataControl.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -16,7 +19,6 @@ namespace ado { class Recordset; }
 
 namespace forms {
 
-class DataControl;
 class DataGrid;
 class RecordsetModel;
 
@@ -85,6 +87,9 @@ public:
 
     SelBookmarksList SelBookmarks() { return SelBookmarksList(this); }
 
+    // Wide enough for every shown column, so a window laid out on it shows them whole.
+    QSize sizeHint() const override;
+
 signals:
     // The user moved to another cell (click or key). lastRow is the bookmark
     // of the row left (Empty when there was none), lastCol its column.
@@ -95,24 +100,34 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     double pixelScale() const;  // pixels per design pixel
     friend class Column;
     friend class SelBookmarksList;
     void rebind();
+    void watch(const std::shared_ptr<ado::Recordset>& rs);
+    void recordsetChanged(int change);
     void checkColumn(int col) const;
     void applyColumn(int col);
+    // Widens the shown columns to their captions and the rows on screen.
+    void fitColumns();
+    void queueFit();
+    int neededWidth(int col) const;
     int currentRecordRow() const;  // -1 without a current record
     // Puts the grid's current row where the recordset is, without raising RowColChange.
     void syncFromRecordset(bool scroll);
-    bool outOfSync() const;
     int firstVisibleColumn() const;
 
     QPointer<DataControl> m_source;
     RecordsetModel* m_model;
+    std::shared_ptr<ado::Recordset> m_watched;
+    int m_watchId = 0;
     bool m_syncing = false;
     bool m_syncQueued = false;
+    bool m_fitQueued = false;
     bool m_applying = false;
 };
 

@@ -5,6 +5,7 @@
 #include "support/Support.h"
 #include "support/ErrorNumber.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTest>
 #include <QVBoxLayout>
@@ -307,4 +308,30 @@ TEST_F(Grid, HundredThousandRows)
     key(Qt::Key_Down);
     EXPECT_EQ(grid->Text(0), "50001");
     EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(grid->currentIndex())));
+}
+
+// A list read as it is shown: a long one first shows the rows counted before
+// it appeared, and grows to its count in idle time, keeping the clerk's row.
+TEST_F(Grid, AListReadAsShownGrowsToItsCountKeepingTheCurrentRow)
+{
+    de1::conn().Execute("CREATE TABLE LARGA (ID INTEGER PRIMARY KEY, NOMBRE TEXT);"
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+                        "INSERT INTO LARGA SELECT i, 'FILA ' || substr('00000' || i, -5) FROM n;"
+                        "CREATE VIEW VW_LARGA AS SELECT L.ID AS ID, L.NOMBRE AS NOMBRE FROM LARGA L ORDER BY L.NOMBRE DESC;");
+    rs = std::make_shared<ado::Recordset>();
+    rs->Open("select * FROM VW_LARGA", de1::conn(), ado::adOpenKeyset);
+    ado->Recordset = rs;
+    ado->Refresh();
+    EXPECT_LT(grid->model()->rowCount(), 30000);  // before the event loop turns, only what was counted
+    grid->setRow(2);
+    ASSERT_EQ(grid->Text(1), "FILA 29998");
+    QElapsedTimer t;
+    t.start();
+    while (grid->model()->rowCount() != 30000 && t.elapsed() < 5000) QCoreApplication::processEvents();
+    ASSERT_EQ(grid->model()->rowCount(), 30000);
+    EXPECT_EQ(shownRow(), 2);
+    EXPECT_EQ(grid->Text(1), "FILA 29998");
+    key(Qt::Key_End);
+    EXPECT_EQ(grid->Text(1), "FILA 00001");
+    EXPECT_EQ(grid->model()->data(grid->model()->index(29999, 1)).toString(), "FILA 00001");
 }
