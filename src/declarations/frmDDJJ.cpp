@@ -2,6 +2,7 @@
 
 #include "core/General.h"
 #include "declarations/frmEditarDJ.h"
+#include "declarations/reports/frmLisDJ.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/CommonDialog.h"
@@ -231,10 +232,10 @@ void frmDDJJ::AbrirEditor(int op, std::shared_ptr<clsCabDDJJ> cab)
     editor.Show();
 }
 
-// The printed declaration's viewer takes the number and the checksum here
-// once it is part of the program; until then printing stops at the export.
 void frmDDJJ::AbrirVisor(const QString& DJNro, const QString& MD5Files)
 {
-    (void)DJNro;
-    (void)MD5Files;
+    frmLisDJ& visor = forms::Form::Instance<frmLisDJ>();
+    visor.DJNro(DJNro);
+    visor.MD5Files(MD5Files);
+    visor.Show();
 }

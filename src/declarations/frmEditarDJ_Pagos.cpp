@@ -6,6 +6,7 @@
 #include "core/General.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "declarations/reports/frmLisBolDeposito.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/Controls.h"
@@ -221,7 +222,10 @@ void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
         }
         HabilitarPagos(true);
     } else if (key == QLatin1String("imprimir")) {
-        forms::MsgBox(QStringLiteral("La impresión de las boletas de pago todavía no está disponible."), forms::vbInformation, Caption());
+        // The grid's first column is the declaration number: every slip of it prints.
+        frmLisBolDeposito& visor = forms::Form::Instance<frmLisBolDeposito>();
+        visor.IdInstrumento(grilla_pagos->Text(0));
+        visor.Show();
     }
 }
 

@@ -142,8 +142,9 @@ TEST(Crash, KilledWhileSavingLinesLosesNoSavedLineAndLeavesNoStaleTotals)
             QFile f(notesPath);
             return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
         };
-        for (int waited = 0; !notes().startsWith(QStringLiteral("ready")); ++waited) {
-            ASSERT_LT(waited, 10000) << "the child never got ready";
+        // From its first save shown on, however fast the machine.
+        for (int waited = 0; !notes().contains(QStringLiteral("\nA ")); ++waited) {
+            ASSERT_LT(waited, 20000) << "the child never saved";
             ASSERT_EQ(child.state(), QProcess::Running) << "the child ended";
             QThread::msleep(1);
         }
@@ -186,7 +187,7 @@ TEST(Crash, KilledWhileSavingLinesLosesNoSavedLineAndLeavesNoStaleTotals)
             ++stale;
     }
     std::printf("%d trials, %d saves shown, %d lost, %d stale headers, %d unsound files\n", kTrials, saves, losses, stale, unsound);
-    EXPECT_GT(saves, kTrials) << "the kills came before any save";
+    EXPECT_GE(saves, kTrials);
     EXPECT_EQ(losses, 0);
     EXPECT_EQ(unsound, 0);
     EXPECT_EQ(stale, 0);

@@ -7,6 +7,8 @@
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "declarations/reports/frmLisBolDeposito.h"
+#include "platform/report/Viewer.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
@@ -17,6 +19,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
 
@@ -465,8 +468,15 @@ TEST_F(PagosTest, TwoSlipsOneWithTwoCheques)
     EXPECT_FALSE(ed().grilla_pagos->Columns(4).Visible());
     testsupport::Screenshot(ed().subWindow(), QStringLiteral("editor-pagos"));
 
+    // Whichever row is selected, every slip of the declaration prints.
+    const int before = int(prompts().size());
     click(ed().tlb_BoletadePago, QStringLiteral("imprimir"));
-    EXPECT_EQ(lastPrompt(), QStringLiteral("La impresión de las boletas de pago todavía no está disponible."));
+    auto* visor = forms::Form::Existing<frmLisBolDeposito>();
+    ASSERT_NE(visor, nullptr);
+    EXPECT_EQ(forms::Form::MdiArea()->activeSubWindow(), visor->subWindow());
+    EXPECT_EQ(visor->Report->RecordCount(), 2);
+    EXPECT_EQ(visor->CRViewer91->PageCount(), 2);
+    EXPECT_EQ(int(prompts().size()), before);
 }
 
 // ---------------------------------------------------------------- a point locale

@@ -31,7 +31,8 @@ bool Atrapar(const std::function<void()>& step);
 bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero);
 
 // Runs step with errors ignored, for a deletion whose refusal the window
-// reports itself from the count of rows deleted. True when it finished.
+// reports itself from the count of rows deleted, and for the viewers'
+// activation, which passes errors over in silence. True when it finished.
 bool Ignorar(const std::function<void()>& step);
 
 // As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back

@@ -1,0 +1,253 @@
+#include "declarations/reports/crDJ.h"
+
+#include "declarations/reports/CodigoPago.h"
+#include "declarations/reports/Formatos.h"
+#include "platform/barcode/Barcode.h"
+#include "platform/text/Text.h"
+
+using namespace formatos;
+using report::SectionKind;
+
+namespace {
+
+const Qt::Alignment kDerecha = Qt::AlignRight | Qt::AlignVCenter;
+constexpr double kX = 150;
+
+QString Kilos(const ado::Variant& v) { return v.isNumber() ? text::Format(v, QStringLiteral("###,###,##0.00")) : text::CStr(v); }
+
+}  // namespace
+
+crDJ::crDJ(barcode::Barcode& Barcode, barcode::Barcode& BarcodeMD5, const QString& MD5Files)
+    : m_barcode(Barcode), m_barcodeMD5(BarcodeMD5), m_md5(MD5Files)
+{
+    Title = QStringLiteral("Declaración Jurada Ley 7351");
+    Encabezado();
+    Detalle();
+    Totales();
+    Guias();
+    Firmas();
+    Pie();
+}
+
+void crDJ::Encabezado()
+{
+    report::Section& s = AddSection(SectionKind::ReportHeader, QStringLiteral("ReportHeaderSection1"), 3300);
+    const double w = BodyWidth();
+    Rotulo(s, QStringLiteral("lblTitulo"), QRectF(0, 0, w, 400), QStringLiteral("DECLARACIÓN JURADA - LEY 7351"), 14, true,
+           Qt::AlignCenter);
+    Rotulo(s, QStringLiteral("lblSubtitulo"), QRectF(0, 420, w, 260),
+           QStringLiteral("Declaración jurada mensual de ventas de pescado"), 9, false, Qt::AlignCenter);
+    s.Add<report::BoxObject>(QStringLiteral("boxIdentificacion"), QRectF(0, 760, w, 2400), 20);
+
+    auto fila = [&](double y, const char* caption, double x, double wc, const char* column, double xv, double wv,
+                    report::FieldObject::Formatter f = Texto) {
+        Rotulo(s, QStringLiteral("lbl") + QLatin1String(column), QRectF(x, y, wc, 240), QString::fromUtf8(caption));
+        return Campo(s, QLatin1String(column), QRectF(xv, y, wv, 240), std::move(f), 8, true);
+    };
+    Monoespaciado(fila(860, "Declaración Jurada N°:", kX, 2000, "PCDJ_NRO", 2150, 3400), 9);
+    fila(860, "Período:", 5800, 800, "PCDJ_MES", 6600, 1000,
+         [this](const ado::Variant&) { return Periodo(Field(QStringLiteral("PCDJ_ANIO")), Field(QStringLiteral("PCDJ_MES"))); });
+    fila(1120, "Tipo:", kX, 600, "PTDJ_DESCRIPCION", 750, 3900);
+    fila(1120, "Estado:", 4800, 800, "PEDJ_DESCRIPCION", 5600, 3000);
+    fila(1380, "Puerto de desembarco:", kX, 2100, "PPTO_DESCRIPCION", 2250, 4500);
+    fila(1640, "Embarcación:", kX, 1250, "PBAR_NOMBRE", 1400, 3600);
+    fila(1640, "Matrícula:", 5100, 1000, "PBAR_MATRICULA", 6100, 1000);
+    fila(1640, "Tipo:", 7200, 600, "PTBA_DESCRIPCION", 7800, w - 7800 - kX);
+    fila(1900, "Empresa:", kX, 1000, "PEMP_RSOCIAL", 1150, 4300);
+    fila(1900, "CUIT:", 5550, 600, "PEMP_CUIT", 6150, 1500, Cuit);
+    fila(1900, "N° IIBB:", 7800, 850, "PEMP_NROIB", 8650, w - 8650 - kX);
+    fila(2160, "Domicilio fiscal:", kX, 1600, "PEMP_DOM_FISCAL", 1750, w - 1750 - kX, [this](const ado::Variant&) {
+        QStringList partes;
+        for (const char* c : {"PEMP_DOM_FISCAL", "GLOC_DESCRIPCION_DF", "GPRO_DESCRIPCION_DF"}) {
+            const QString t = text::CStr(Field(QLatin1String(c))).trimmed();
+            if (!t.isEmpty()) partes << t;
+        }
+        const QString cp = text::CStr(Field(QStringLiteral("PEMP_CP_DF"))).trimmed();
+        return partes.join(QStringLiteral(", ")) + (cp.isEmpty() ? QString() : QStringLiteral(" (C.P. ") + cp + QLatin1Char(')'));
+    });
+    s.Add<report::LineObject>(QStringLiteral("linResponsable"), QRectF(kX, 2460, w - 2 * kX, 0), 10);
+    fila(2520, "Responsable:", kX, 1300, "PCDJ_RESP", 1450, 3800);
+    fila(2520, "Documento:", 5400, 1100, "PCDJ_NRODOC", 6500, w - 6500 - kX, [this](const ado::Variant& v) {
+        return (text::CStr(Field(QStringLiteral("GTDC_ID"))) + QLatin1Char(' ') + text::CStr(v)).trimmed();
+    });
+    fila(2780, "Carácter:", kX, 1000, "PCAR_DESCRIPCION", 1150, 4500);
+}
+
+void crDJ::Detalle()
+{
+    const double w = BodyWidth();
+    report::Section& ph = AddSection(SectionKind::PageHeader, QStringLiteral("PageHeaderSection1"), 650);
+    m_cabecera = &ph;
+    Rotulo(ph, QStringLiteral("lblVentas"), QRectF(kX, 0, 4000, 280), QStringLiteral("Ventas"), 9, true);
+    Rotulo(ph, QStringLiteral("lblEspecie"), QRectF(kX, 320, 4500, 240), QStringLiteral("Especie"), 8, true);
+    Rotulo(ph, QStringLiteral("lblKg"), QRectF(4800, 320, 1800, 240), QStringLiteral("Kilogramos"), 8, true, kDerecha);
+    Rotulo(ph, QStringLiteral("lblPrecio"), QRectF(6700, 320, 1700, 240), QStringLiteral("Precio"), 8, true, kDerecha);
+    Rotulo(ph, QStringLiteral("lblImporte"), QRectF(8500, 320, w - 8500 - kX, 240), QStringLiteral("Importe"), 8, true, kDerecha);
+    ph.Add<report::LineObject>(QStringLiteral("linVentas"), QRectF(kX, 600, w - 2 * kX, 0), 10);
+    // Once the lines are done, the pages of totals and guides carry no sales captions.
+    ph.Format = [this] { m_cabecera->Suppress = m_enTotales || Field(QStringLiteral("PDDJ_NRO")).isNull(); };
+
+    report::Section& d = AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 250);
+    Campo(d, QStringLiteral("PTES_DESCRIPCION"), QRectF(kX, 0, 4500, 240));
+    Campo(d, QStringLiteral("PDDJ_KG"), QRectF(4800, 0, 1800, 240), Kilos, 8, false, kDerecha);
+    Campo(d, QStringLiteral("PDDJ_PRECIO"), QRectF(6700, 0, 1700, 240), Importe, 8, false, kDerecha);
+    Campo(d, QStringLiteral("PDDJ_TOTAL"), QRectF(8500, 0, w - 8500 - kX, 240), Importe, 8, false, kDerecha);
+    // A declaration without lines still has its one row of header data.
+    d.Format = [this, &d] { d.Suppress = Field(QStringLiteral("PDDJ_NRO")).isNull(); };
+}
+
+void crDJ::Totales()
+{
+    const double w = BodyWidth();
+    report::Section& s = AddSection(SectionKind::ReportFooter, QStringLiteral("ReportFooterSection1"), 1850);
+    s.Add<report::LineObject>(QStringLiteral("linTotales"), QRectF(kX, 40, w - 2 * kX, 0), 10);
+    struct Fila { const char* caption; const char* column; };
+    const Fila filas[] = {{"Total General de Ventas:", "PCDJ_MTOVTAS"}, {"Alícuota (%):", "PCDJ_ALICUOTA"},
+                          {"Importe:", "PCDJ_IMPORTE"},                  {"Intereses:", "PCDJ_INTERESES"},
+                          {"Multa:", "PCDJ_MULTA"},                      {"Total Adeudado:", "PCDJ_TOTAL"}};
+    double y = 100;
+    for (const Fila& f : filas) {
+        const bool total = qstrcmp(f.column, "PCDJ_TOTAL") == 0;
+        if (total) {
+            y += 60;
+            s.Add<report::LineObject>(QStringLiteral("linTotal"), QRectF(5200, y - 30, w - 5200 - kX, 0), 10);
+        }
+        Rotulo(s, QStringLiteral("lbl") + QLatin1String(f.column), QRectF(5200, y, 3200, 260), QString::fromUtf8(f.caption),
+               total ? 10 : 8, total, kDerecha);
+        Campo(s, QLatin1String(f.column), QRectF(8500, y, w - 8500 - kX, 260), Importe, total ? 10 : 8, total, kDerecha);
+        y += 260;
+    }
+    auto* sinLineas = Rotulo(s, QStringLiteral("lblSinLineas"), QRectF(kX, 100, 4800, 260), {}, 8, true);
+    s.Format = [this, sinLineas] {
+        m_enTotales = true;
+        sinLineas->SetText(Field(QStringLiteral("PDDJ_NRO")).isNull() ? QStringLiteral("La declaración no tiene líneas de venta.")
+                                                                    : QString());
+    };
+}
+
+void crDJ::Guias()
+{
+    const double w = BodyWidth();
+    auto sub = std::make_unique<report::Report>();
+    report::Report& g = *sub;
+    report::Section& h = g.AddSection(SectionKind::ReportHeader, QStringLiteral("ReportHeaderSection1"), 620);
+    auto* titulo = Rotulo(h, QStringLiteral("lblGuias"), QRectF(kX, 0, w - 2 * kX, 280), QStringLiteral("Guías de Tránsito"), 9, true);
+    struct Col { const char* caption; const char* column; double x, w; bool right; report::FieldObject::Formatter f; };
+    const Col cols[] = {
+        {"N° Guía", "PGTR_NRO", kX, 1200, false, Texto},
+        {"Fecha", "PGTR_FECHA", 1350, 950, false, Texto},
+        {"Destino", "GLOC_DESCRIPCION", 2300, 2450, false, {}},
+        {"Planta procesadora", "PGTR_PLANTAPROCESADORA", 4750, 1900, false, Texto},
+        {"Cajones", "PGTR_CAJONES", 6650, 800, true, Kilos},
+        {"Kilogramos", "PGTR_KGS", 7450, 1100, true, Kilos},
+        {"Total", "PGTR_TOTAL", 8550, 1050, true, Importe},
+        {"Valor", "PGTR_VALOR", 9600, w - 9600 - kX, true, Importe},
+    };
+    std::vector<report::TextObject*> captions;
+    report::Section& d = g.AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 240);
+    for (const Col& c : cols) {
+        captions.push_back(Rotulo(h, QStringLiteral("lbl") + QLatin1String(c.column), QRectF(c.x, 320, c.w, 240),
+                                  QString::fromUtf8(c.caption), 7, true, c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter));
+        auto f = c.f ? c.f : [&g](const ado::Variant& loc) {
+            const QString prov = text::CStr(g.Field(QStringLiteral("GPRO_DESCRIPCION")));
+            return text::CStr(loc) + (prov.isEmpty() ? QString() : QStringLiteral(", ") + prov);
+        };
+        Campo(d, QLatin1String(c.column), QRectF(c.x, 0, c.w, 230), f, 7, false,
+              c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    h.Format = [&g, titulo, captions] {
+        const bool hay = g.RecordCount() > 0;
+        titulo->SetText(hay ? QStringLiteral("Guías de Tránsito") : QStringLiteral("Guías de Tránsito: la declaración no tiene guías."));
+        for (report::TextObject* t : captions) t->Suppress = !hay;
+    };
+
+    report::Section& s = AddSection(SectionKind::ReportFooter, QStringLiteral("ReportFooterSection2"), 700);
+    subGuias = s.Add<report::SubreportObject>(QStringLiteral("subGuias"), QRectF(0, 200, w, 400), std::move(sub));
+}
+
+void crDJ::Firmas()
+{
+    const double w = BodyWidth();
+    report::Section& s = AddSection(SectionKind::ReportFooter, QStringLiteral("ReportFooterSection3"), 1700);
+    Rotulo(s, QStringLiteral("lblJuramento"), QRectF(kX, 100, w - 2 * kX, 260),
+           QStringLiteral("Declaro bajo juramento que los datos consignados en esta declaración son correctos y completos."));
+    s.Add<report::LineObject>(QStringLiteral("linFirma"), QRectF(600, 1200, 3800, 0), 10);
+    s.Add<report::LineObject>(QStringLiteral("linAclaracion"), QRectF(w - 600 - 3800, 1200, 3800, 0), 10);
+    Rotulo(s, QStringLiteral("lblFirma"), QRectF(600, 1240, 3800, 240), QStringLiteral("Firma del responsable"), 8, false,
+           Qt::AlignCenter);
+    Rotulo(s, QStringLiteral("lblAclaracion"), QRectF(w - 600 - 3800, 1240, 3800, 240),
+           QStringLiteral("Aclaración y carácter"), 8, false, Qt::AlignCenter);
+}
+
+void crDJ::Pie()
+{
+    const double w = BodyWidth();
+    PageFooterSection1 = &AddSection(SectionKind::PageFooter, QStringLiteral("PageFooterSection1"), 2150);
+    report::Section& s = *PageFooterSection1;
+    s.Add<report::LineObject>(QStringLiteral("linPie"), QRectF(0, 0, w, 0), 15);
+    Rotulo(s, QStringLiteral("lblCodigo"), QRectF(0, 60, 7000, 200), QStringLiteral("Código de pago de la declaración"), 7);
+    picCodigo = s.Add<report::PictureObject>(QStringLiteral("picCodigo"), QRectF(0, 260, 7000, 700));
+    txtAviso = Rotulo(s, QStringLiteral("txtAviso"), QRectF(0, 260, 7000, 700), {}, 9, true, Qt::AlignCenter);
+    txtAviso->WordWrap = true;
+    txtCodigo = Rotulo(s, QStringLiteral("txtCodigo"), QRectF(0, 980, w, 240), {}, 6.5);
+    Monoespaciado(txtCodigo, 6.5);
+    s.Add<report::PageNumberObject>(QStringLiteral("txtPagina"), QRectF(7300, 260, w - 7300, 260))->Alignment = kDerecha;
+    Rotulo(s, QStringLiteral("lblMD5"), QRectF(0, 1280, 7000, 200),
+           QStringLiteral("Suma de verificación (MD5) de los archivos de la declaración"), 7);
+    picMD5 = s.Add<report::PictureObject>(QStringLiteral("picMD5"), QRectF(0, 1480, 5600, 600));
+    txtMD5 = Rotulo(s, QStringLiteral("txtMD5"), QRectF(5800, 1620, w - 5800, 300), {}, 10);
+    Monoespaciado(txtMD5, 10);
+    s.Format = [this] { PageFooterSection1_Format(); };
+}
+
+QStringList crDJ::Avisos() const
+{
+    if (m_aviso.isEmpty()) return {};
+    return {m_aviso};
+}
+
+void crDJ::Layout()
+{
+    m_enTotales = false;
+    m_aviso.clear();
+    report::Report::Layout();
+}
+
+void crDJ::PageFooterSection1_Format()
+{
+    const QString code = ArmarCodigoBarras();
+    m_barcode.setText(code);
+    m_barcode.SizeTo(PixelesCodigo(picCodigo->Width()), PixelesCodigo(picCodigo->Height()));
+    const bool valido = CodigoPago::Valido(code) && m_barcode.Valid();
+    picCodigo->SetPicture(valido ? m_barcode.Drawing() : QPainterPath());
+    txtCodigo->SetText(valido ? CodigoPago::Agrupado(code) : QString());
+    txtAviso->SetText(valido ? QString()
+                             : QStringLiteral("SIN CÓDIGO DE PAGO: ") + m_problema
+                                   + QStringLiteral(". Corrija la declaración antes de pagarla."));
+    if (!valido) m_aviso = QStringLiteral("Declaración %1: %2.").arg(text::CStr(Field(0)), m_problema);
+
+    m_barcodeMD5.setText(m_md5);
+    m_barcodeMD5.SizeTo(PixelesCodigo(picMD5->Width()), PixelesCodigo(picMD5->Height()));
+    picMD5->SetPicture(m_barcodeMD5.Drawing());
+    QString grupos;
+    for (int i = 0; i < m_md5.size(); i += 4) grupos += m_md5.mid(i, 4) + QLatin1Char(' ');
+    txtMD5->SetText(grupos);
+    txtMD5->Font().setPointSize(10);
+}
+
+QString crDJ::ArmarCodigoBarras()
+{
+    // Fields by their position in PES_VW_DJ7351 (0-based here).
+    CodigoPago c;
+    c.Constante("031050");
+    c.Constante("050");
+    c.Identificador(Field(0), 23, QStringLiteral("el número de declaración"));
+    c.Centesimos(Field(17), 4, QStringLiteral("la alícuota"));
+    c.Constante("000");
+    c.Vencimiento(Field(1), Field(2));
+    c.Centesimos(Field(18), 12, QStringLiteral("el importe"));
+    c.Centesimos(Field(20), 10, QStringLiteral("el monto de los intereses"));
+    c.Centesimos(Field(19), 10, QStringLiteral("la multa"));
+    m_problema = c.Problema();
+    return c.Terminar();
+}
