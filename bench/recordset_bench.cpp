@@ -7,6 +7,7 @@
 #include "platform/ado/Recordset.h"
 #include "ui/MDIPrincipal.h"
 #include "Ratios.h"
+#include "support/Fixtures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,25 +33,7 @@ void fill()
     done = true;
     schema::CreateDatabase(folder().path(), true);
     de1::conn().Open(General::BuildConnectionString(folder().path()));
-    ado::Recordset v, c;
-    v.Open(QStringLiteral("select PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE from LNV_PES_TB_EMBARCACIONES"), de1::conn());
-    c.Open(QStringLiteral("select PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL from LNV_PES_TB_EMPRESAS"), de1::conn());
-    de1::conn().Execute(
-        QStringLiteral(
-            "insert into LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
-            "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
-            "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) "
-            "with recursive n(i) as (select 1 union all select i + 1 from n where i < 100000) "
-            "select substr('00000000000000000000000' || i, -23), 2000 + i % 20, 1 + i % 12, (select min(PPTO_ID) from LNV_PES_TB_PUERTOS), "
-            "%1, '%2', '%3', %4, %5, '%6', 3, 1.5, 0, 31.5 + i, "
-            "(select min(PEDJ_ID) from LNV_PES_TB_ESTADOS_DJ7351), (select min(PTDJ_ID) from LNV_PES_TB_TIPOS_DDJJL7351), "
-            "'JUAN PEREZ', (select min(GTDC_ID) from LNV_GLB_TB_TIPOS_DOCUMENTO), 20123456, "
-            "(select min(PCAR_ID) from LNV_PES_TB_CARACTERES_RESP), 1000 + i, 30 + i from n")
-            .arg(v(0).integer())
-            .arg(v(1).text(), v(2).text())
-            .arg(c(0).integer())
-            .arg(c(1).integer())
-            .arg(c(2).text()));
+    testsupport::insertDeclarations(100000);
 }
 
 void BM_PlainSqliteLoop(benchmark::State& state)

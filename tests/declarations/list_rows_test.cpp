@@ -25,17 +25,7 @@ protected:
     void SetUp() override
     {
         ListWindowTest::SetUp();
-        // Twenty years of monthly declarations copied from one made as the editor makes it.
-        insertDeclaration({.nro = QStringLiteral("30708123451012320060501")});
-        exec(QStringLiteral(
-                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                 "INSERT INTO LNV_PES_TB_CAB_DDJJ7351 SELECT '3070812345' || substr('0000' || i, -5) || (2000 + i % 20) "
-                 "|| substr('0' || (1 + i / 20 % 12), -2) || substr('0' || (i % 100), -2), 2000 + i % 20, "
-                 "1 + i / 20 % 12, PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, "
-                 "PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, "
-                 "PCDJ_NRODOC, PCAR_ID, i * 10.5, i * 0.3 FROM n, LNV_PES_TB_CAB_DDJJ7351 "
-                 "WHERE PCDJ_NRO = '30708123451012320060501'")
-                 .arg(kDeclarations - 1));
+        testsupport::insertDeclarations(kDeclarations);
     }
     // The declaration numbers in the view's order, read whole.
     static QStringList stored()

@@ -32,6 +32,26 @@ void insertCompany(int id, qint64 cuit, const QString& rsocial)
                             .arg(q(rsocial)));
 }
 
+void insertDeclarations(long n)
+{
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_CAB_DDJJ7351 (PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, "
+            "PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, "
+            "PEDJ_ID, PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID, PCDJ_MTOVTAS, PCDJ_IMPORTE) "
+            "with recursive n(i) as (select 1 union all select i + 1 from n where i < %1), "
+            "b as (select PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE from LNV_PES_TB_EMBARCACIONES order by PBAR_ID limit 1), "
+            "e as (select PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL from LNV_PES_TB_EMPRESAS order by PEMP_ID limit 1) "
+            "select e.PEMP_CUIT || substr('000000' || (i / 240), -4) || (2000 + i % 20) "
+            "|| substr('0' || (1 + i / 20 % 12), -2) || substr('0' || (i % 100), -2), 2000 + i % 20, 1 + i / 20 % 12, "
+            "(select min(PPTO_ID) from LNV_PES_TB_PUERTOS), b.PBAR_ID, b.PBAR_MATRICULA, b.PBAR_NOMBRE, e.PEMP_ID, "
+            "e.PEMP_CUIT, e.PEMP_RSOCIAL, 3, 1.5, 0, 31.5 + i, (select min(PEDJ_ID) from LNV_PES_TB_ESTADOS_DJ7351), "
+            "(select min(PTDJ_ID) from LNV_PES_TB_TIPOS_DDJJL7351), 'JUAN PEREZ', "
+            "(select min(GTDC_ID) from LNV_GLB_TB_TIPOS_DOCUMENTO), 20123456, "
+            "(select min(PCAR_ID) from LNV_PES_TB_CARACTERES_RESP), 1000 + i, 30 + i from n, b, e")
+            .arg(n));
+}
+
 void insertDeclaration(const Decl& d)
 {
     const QString vessel = QStringLiteral("(select %1 from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA = ") + q(d.matricula) + QStringLiteral(")");

@@ -45,6 +45,10 @@ struct Decl {
 // Throws when no row is written (a vessel or company missing from the registers).
 void insertDeclaration(const Decl& d);
 
+// Many declaration headers at once, over the registers' first vessel and
+// company: monthly ones over twenty years, each number its own.
+void insertDeclarations(long n);
+
 // The first column of the first row of a statement (Null when none), and a
 // count read by a "select count(*) ..." statement.
 ado::Variant scalar(const QString& sql);

@@ -1,7 +1,9 @@
 #pragma once
 // Holds the recordset that one or more grids show. A window hands it a new
 // recordset and calls Refresh, which rebinds every grid whose data source
-// it is (their column layout starts over, as after a new query).
+// it is (their column layout starts over, as after a new query), unless the
+// new one reads the very same rows: a list opened again on an unchanged
+// database keeps what it shows.
 
 #include "platform/ado/Recordset.h"
 
