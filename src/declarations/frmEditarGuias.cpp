@@ -135,10 +135,6 @@ QString frmEditarGuias::NroGuiaSQL() const { return General::DuplicarComillas(tx
 void frmEditarGuias::Form_Load()
 {
     Move(0, 0);
-    if (cbo_Alicuota->ListCount() > 0) {
-        cbo_Alicuota->setListIndex(0);
-        txt_alicuota->setValue(cbo_Alicuota->ItemData(0));
-    }
     forms::Atrapar([this] {
         Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"), *cbo_Puertos);
     });
@@ -160,6 +156,11 @@ void frmEditarGuias::Form_Load()
         n->setMaxLength(14);
     }
 
+    // The boxes know their decimals before the rate first computes the deposit.
+    if (cbo_Alicuota->ListCount() > 0) {
+        cbo_Alicuota->setListIndex(0);
+        txt_alicuota->setValue(cbo_Alicuota->ItemData(0));
+    }
     dtp_FechaG->setValue(text::Today());
     dtp_FechaG->setMaxDate(text::Today());
 }

@@ -67,6 +67,7 @@ TEST_F(GuiaCabecera, ANewGuideReachesDetalleOnlyOnceItsHeaderIsStored)
     EXPECT_FALSE(g().frm_cab->isEnabled());
     EXPECT_EQ(g().dtp_FechaG->Date(), QDate(2006, 5, 15));
     EXPECT_EQ(g().cbo_Alicuota->Text(), QStringLiteral("4%"));
+    EXPECT_EQ(shown(g().txt_Depositado), QStringLiteral("0,00"));
 
     fillHeader(QStringLiteral("g-1 b"));
     EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G-1 B")) << "typed in capitals";

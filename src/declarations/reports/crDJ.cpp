@@ -155,7 +155,15 @@ void crDJ::Guias()
         Campo(d, QLatin1String(c.column), QRectF(c.x, 0, c.w, 230), f, 7, false,
               c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
     }
-    h.Format = [&g, titulo, captions] {
+    // The pages the guides run on to repeat their captions at the top.
+    report::Section& ph = AddSection(SectionKind::PageHeader, QStringLiteral("PageHeaderSection2"), 300);
+    for (const Col& c : cols)
+        Rotulo(ph, QStringLiteral("lblSigue") + QLatin1String(c.column), QRectF(c.x, 0, c.w, 240), QString::fromUtf8(c.caption),
+               7, true, c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
+    ph.Format = [this, &ph] { ph.Suppress = !m_enGuias; };
+
+    h.Format = [this, &g, titulo, captions] {
+        m_enGuias = g.RecordCount() > 0;
         const bool hay = g.RecordCount() > 0;
         titulo->SetText(hay ? QStringLiteral("Guías de Tránsito") : QStringLiteral("Guías de Tránsito: la declaración no tiene guías."));
         for (report::TextObject* t : captions) t->Suppress = !hay;
@@ -169,6 +177,7 @@ void crDJ::Firmas()
 {
     const double w = BodyWidth();
     report::Section& s = AddSection(SectionKind::ReportFooter, QStringLiteral("ReportFooterSection3"), 1700);
+    s.Format = [this] { m_enGuias = false; };
     Rotulo(s, QStringLiteral("lblJuramento"), QRectF(kX, 100, w - 2 * kX, 260),
            QStringLiteral("Declaro bajo juramento que los datos consignados en esta declaración son correctos y completos."));
     s.Add<report::LineObject>(QStringLiteral("linFirma"), QRectF(600, 1200, 3800, 0), 10);
@@ -209,6 +218,7 @@ QStringList crDJ::Avisos() const
 void crDJ::Layout()
 {
     m_enTotales = false;
+    m_enGuias = false;
     m_aviso.clear();
     report::Report::Layout();
 }

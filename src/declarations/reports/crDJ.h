@@ -45,5 +45,6 @@ private:
     QString m_problema;  // of the last code built
     QString m_aviso;
     bool m_enTotales = false;  // past the sales lines: the page header drops their captions
+    bool m_enGuias = false;    // among the guides: the page header shows theirs
     report::Section* m_cabecera = nullptr;
 };

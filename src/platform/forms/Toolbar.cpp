@@ -25,6 +25,12 @@ QIcon iconFor(const QString& key)
         {"salir", {"application-exit", "window-close", nullptr}, QStyle::SP_DialogCloseButton},
         {"imprimir", {"document-print", nullptr, nullptr}, QStyle::SP_FileDialogContentsView},
         {"disco", {"document-save", "media-floppy", nullptr}, QStyle::SP_DriveFDIcon},
+        // The report viewer's (its zoom buttons show their captions alone).
+        {"pdf", {"document-save-as", "document-save", nullptr}, QStyle::SP_DialogSaveButton},
+        {"primera", {"go-first", "go-first-symbolic", nullptr}, QStyle::SP_MediaSkipBackward},
+        {"anterior", {"go-previous", "go-previous-symbolic", nullptr}, QStyle::SP_MediaSeekBackward},
+        {"siguiente", {"go-next", "go-next-symbolic", nullptr}, QStyle::SP_MediaSeekForward},
+        {"ultima", {"go-last", "go-last-symbolic", nullptr}, QStyle::SP_MediaSkipForward},
     };
     static const bool themed = [] {
         if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))

@@ -72,6 +72,10 @@ TEST_F(DeclarationTest, EveryPageFooterCarriesThePaymentCodeAndTheChecksumAsBarc
         if (found >= 0) at = found;
     }
     EXPECT_EQ(all.count("Firma del responsable"), 1);
+    // A page of guides only carries the guides' captions, not the sales lines'.
+    const QString guidesOnly = testsupport::Folded(testsupport::PdfText(pdf, pages - 1));
+    EXPECT_TRUE(guidesOnly.startsWith("N° Guía Fecha Destino")) << guidesOnly.left(80).toStdString();
+    EXPECT_FALSE(guidesOnly.contains("Especie"));
     EXPECT_TRUE(boxes.messages().empty());
 }
 
