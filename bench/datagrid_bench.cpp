@@ -1,13 +1,13 @@
 // The lists show whole views in a DataGrid: what does binding and paging a
 // grid of 100 000 rows cost over opening the recordset alone, and over a
 // plain QTableView on a model that formats nothing?
-#include "core/de1.h"
+#include "Ratios.h"
 #include "core/General.h"
+#include "core/de1.h"
 #include "core/schema/Database.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
-#include "Ratios.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -23,12 +23,14 @@ constexpr int kRows = 100000;
 // Ten columns shaped like a list's: ids, texts, amounts, a date.
 const QString& listQuery()
 {
-    static const QString q = QStringLiteral(
-        "with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
-        "select substr('00000000000000000000000' || i, -23) as NRO, 2000 + i % 20 as ANIO, 1 + i % 12 as MES, "
-        "'EMBARCACION ' || i as NOMBRE, 'EMPRESA PESQUERA ' || (i % 97) as RSOCIAL, 1000.25 + i as VENTAS, "
-        "3 as ALICUOTA, 30.5 + i as IMPORTE, 'JUAN PEREZ' as RESP, date('2006-01-01', '+' || (i % 3000) || ' days') as FECHA "
-        "from n").arg(kRows);
+    static const QString q =
+        QStringLiteral(
+            "with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+            "select substr('00000000000000000000000' || i, -23) as NRO, 2000 + i % 20 as ANIO, 1 + i % 12 as MES, "
+            "'EMBARCACION ' || i as NOMBRE, 'EMPRESA PESQUERA ' || (i % 97) as RSOCIAL, 1000.25 + i as VENTAS, "
+            "3 as ALICUOTA, 30.5 + i as IMPORTE, 'JUAN PEREZ' as RESP, date('2006-01-01', '+' || (i % 3000) || ' days') as FECHA "
+            "from n")
+            .arg(kRows);
     return q;
 }
 
@@ -76,8 +78,7 @@ void BM_GridLoad(benchmark::State& state)
         rs->Open(listQuery(), de1::conn());
         ado.Recordset = rs;
         ado.Refresh();
-        for (int c = 0; c < grid->ColumnCount(); ++c)
-            grid->Columns(c).setWidth(1200);
+        for (int c = 0; c < grid->ColumnCount(); ++c) grid->Columns(c).setWidth(1200);
         grid->Columns(5).setNumberFormat(QStringLiteral("0.00"));
         grid->Columns(5).setAlignment(forms::dbgRight);
         rs->MoveFirst();
@@ -114,8 +115,7 @@ void BM_PlainTablePageDown(benchmark::State& state)
     for (auto _ : state) {
         pageDown(&view);
         view.viewport()->repaint();
-        if (view.currentIndex().row() >= kRows - 100)
-            view.setCurrentIndex(model.index(0, 0));
+        if (view.currentIndex().row() >= kRows - 100) view.setCurrentIndex(model.index(0, 0));
     }
 }
 BENCHMARK(BM_PlainTablePageDown)->Unit(benchmark::kMicrosecond);
@@ -137,8 +137,7 @@ void BM_GridPageDown(benchmark::State& state)
     for (auto _ : state) {
         pageDown(&grid);
         grid.viewport()->repaint();
-        if (grid.Row() >= kRows - 100)
-            rs->MoveFirst();
+        if (grid.Row() >= kRows - 100) rs->MoveFirst();
     }
 }
 BENCHMARK(BM_GridPageDown)->Unit(benchmark::kMicrosecond);

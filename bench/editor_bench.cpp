@@ -2,6 +2,7 @@
 // dock price in force (200 species, 50 prices each), and the save of one
 // sales line in a declaration of 500 (insert, totals, reload of species and
 // grid), each against the same statements run plainly through ado.
+#include "Ratios.h"
 #include "core/General.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
@@ -15,7 +16,6 @@
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
 #include "support/Fixtures.h"
-#include "Ratios.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -67,20 +67,23 @@ void fill()
     de1::conn().Open(General::BuildConnectionString(folder().path()));
     ado::Connection& c = de1::conn();
     c.Execute(QStringLiteral("BEGIN"));
-    c.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
-                             "insert into LNV_PES_TB_ESPECIES (PTES_ID, PTES_DESCRIPCION) select 1000 + i, 'ESPECIE ' || i from n")
+    c.Execute(QStringLiteral(
+                  "with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                  "insert into LNV_PES_TB_ESPECIES (PTES_ID, PTES_DESCRIPCION) select 1000 + i, 'ESPECIE ' || i from n")
                   .arg(kSpecies));
-    c.Execute(QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < %1) "
-                             "insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
-                             "select 1001 + i / %2, 1 + (i % 97) / 10.0, date('2000-01-01', '+' || ((i % %2) * 80) || ' days'), "
-                             "'DISPOSICIÓN ' || i from n")
+    c.Execute(QStringLiteral(
+                  "with recursive n(i) as (select 0 union all select i + 1 from n where i < %1) "
+                  "insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
+                  "select 1001 + i / %2, 1 + (i % 97) / 10.0, date('2000-01-01', '+' || ((i % %2) * 80) || ' days'), "
+                  "'DISPOSICIÓN ' || i from n")
                   .arg(kSpecies * kPricesEach - 1)
                   .arg(kPricesEach));
-    testsupport::insertDeclaration({.nro = kNro, .cuit = 20123456786, .nroDoc = 22333444,
-                                    .responsable = QStringLiteral("GOMEZ ANA")});
-    c.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
-                             "insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
-                             "select '%2', i, 1001 + i % %3, 10 + i, 1.5, (10 + i) * 1.5 from n")
+    testsupport::insertDeclaration(
+        {.nro = kNro, .cuit = 20123456786, .nroDoc = 22333444, .responsable = QStringLiteral("GOMEZ ANA")});
+    c.Execute(QStringLiteral(
+                  "with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                  "insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+                  "select '%2', i, 1001 + i % %3, 10 + i, 1.5, (10 + i) * 1.5 from n")
                   .arg(kLines)
                   .arg(kNro)
                   .arg(kSpecies));
@@ -131,7 +134,12 @@ BENCHMARK(BM_CargarEspecies)->Unit(benchmark::kMillisecond);
 
 // ---------------------------------------------------------------- one line
 
-void removeNewLine() { de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1' and PDDJ_NRO > %2").arg(kNro).arg(kLines)); }
+void removeNewLine()
+{
+    de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1' and PDDJ_NRO > %2")
+                            .arg(kNro)
+                            .arg(kLines));
+}
 
 // What the save runs, one statement after another: line number, insert,
 // totals and their update in one transaction, the species and the lines
@@ -144,14 +152,23 @@ void BM_SaveLineStatementsViaAdo(benchmark::State& state)
         de1::conn().BeginTrans();
         ado::Recordset max;
         max.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO From LNV_PES_TB_DET_DDJJ7351 "
-                                "WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '%1'))").arg(kNro),
+                                "WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '%1'))")
+                     .arg(kNro),
                  de1::conn());
-        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
-                                           "VALUES ('%1', %2, 1, 10.00, 1.5000, 15.00)").arg(kNro).arg(max(0).integer() + 1));
+        de1::conn().Execute(
+            QStringLiteral(
+                "insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+                "VALUES ('%1', %2, 1, 10.00, 1.5000, 15.00)")
+                .arg(kNro)
+                .arg(max(0).integer() + 1));
         ado::Recordset total;
-        total.Open(QStringLiteral("SELECT TOTAL From PES_VW_TOTALES_DJ7351 WHERE PCDJ_NRO = '%1'").arg(kNro), de1::conn());
-        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET PCDJ_MTOVTAS = %1, PCDJ_IMPORTE = 1,  PCDJ_TOTAL = 1 "
-                                           "WHERE PCDJ_NRO ='%2'").arg(total(0).toDouble(), 0, 'g', 15).arg(kNro));
+        total.Open(QStringLiteral("SELECT TOTAL From PES_VW_TOTALES_DJ7351 WHERE PCDJ_NRO = '%1'").arg(kNro),
+                   de1::conn());
+        de1::conn().Execute(
+            QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET PCDJ_MTOVTAS = %1, PCDJ_IMPORTE = 1,  PCDJ_TOTAL = 1 "
+                           "WHERE PCDJ_NRO ='%2'")
+                .arg(total(0).toDouble(), 0, 'g', 15)
+                .arg(kNro));
         de1::conn().CommitTrans();
         ado::Recordset esp;
         esp.Open(species, de1::conn());

@@ -1,6 +1,7 @@
 // The export of one large declaration (1 000 sales lines, 100 guides of 20
 // lines each) as "Imprimir DJ" and "Generar disco" run it, beside the part
 // of it that is the three database queries and the part that is the MD5.
+#include "Ratios.h"
 #include "core/CMD5.h"
 #include "core/General.h"
 #include "core/de1.h"
@@ -13,9 +14,8 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
-#include "ui/MDIPrincipal.h"
 #include "support/Fixtures.h"
-#include "Ratios.h"
+#include "ui/MDIPrincipal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,22 +46,23 @@ frmDDJJ& list()
     if (f) return *f;
     schema::CreateDatabase(folder().path(), true);
     de1::conn().Open(General::BuildConnectionString(folder().path()));
-    testsupport::insertDeclaration({.nro = kNro, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13, .intereses = 12.5,
-                                    .total = 86.63});
-    de1::conn().Execute(QStringLiteral(
-        "INSERT INTO LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-        "SELECT '%1', i, i % 20, 100.5 + i, 1.235, round((100.5 + i) * 1.235, 2) FROM n;"
-        "INSERT INTO LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
-        "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
-        "SELECT '%1', printf('G %05d', i), printf('2006-05-%02d', 1 + i % 28), 12, 44, 26, 'PLANTA NRO ' || i, "
-        "20 * i, 400.25 * i, 1200.75 * i, 4, 48.03 * i FROM n;"
-        "INSERT INTO LNV_PES_TB_GUIAS_DET (PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) "
-        "WITH RECURSIVE g(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM g WHERE i < 100), "
-        "l(j) AS (SELECT 1 UNION ALL SELECT j + 1 FROM l WHERE j < 20) "
-        "SELECT printf('G %05d', i), j, j % 20, 1, 20.0125 * i, 2.675, round(20.0125 * i * 2.675, 2) FROM g, l;")
-                            .arg(kNro));
+    testsupport::insertDeclaration(
+        {.nro = kNro, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13, .intereses = 12.5, .total = 86.63});
+    de1::conn().Execute(
+        QStringLiteral(
+            "INSERT INTO LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+            "SELECT '%1', i, i % 20, 100.5 + i, 1.235, round((100.5 + i) * 1.235, 2) FROM n;"
+            "INSERT INTO LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
+            "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+            "SELECT '%1', printf('G %05d', i), printf('2006-05-%02d', 1 + i % 28), 12, 44, 26, 'PLANTA NRO ' || i, "
+            "20 * i, 400.25 * i, 1200.75 * i, 4, 48.03 * i FROM n;"
+            "INSERT INTO LNV_PES_TB_GUIAS_DET (PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) "
+            "WITH RECURSIVE g(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM g WHERE i < 100), "
+            "l(j) AS (SELECT 1 UNION ALL SELECT j + 1 FROM l WHERE j < 20) "
+            "SELECT printf('G %05d', i), j, j % 20, 1, 20.0125 * i, 2.675, round(20.0125 * i * 2.675, 2) FROM g, l;")
+            .arg(kNro));
     MDIPrincipal::Instance().Show();
     MDIPrincipal::Instance().op_DDJJ->trigger();
     QApplication::processEvents();
@@ -104,7 +105,10 @@ BENCHMARK(BM_ExportToDisk)->Unit(benchmark::kMillisecond);
 void BM_ExportQueries(benchmark::State& state)
 {
     list();
-    struct Query { QString sql; QStringList columns; };
+    struct Query {
+        QString sql;
+        QStringList columns;
+    };
     const Query queries[] = {
         {ExportRecords::SalesLinesSql(kNro), {"PDDJ_NRO", "PTES_ID", "PDDJ_KG", "PDDJ_PRECIO", "PDDJ_TOTAL"}},
         {ExportRecords::GuidesSql(kNro),

@@ -3,6 +3,7 @@
 // window beside it closes, at 1 000, 100 000 and 1 000 000 declarations.
 // Baseline: stepping the view's first screen of rows in a plain SQLCipher
 // loop. The "peak_MB" counter is the process's peak resident memory so far.
+#include "Ratios.h"
 #include "core/General.h"
 #include "core/de1.h"
 #include "core/schema/Database.h"
@@ -11,9 +12,8 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
-#include "ui/MDIPrincipal.h"
-#include "Ratios.h"
 #include "support/Fixtures.h"
+#include "ui/MDIPrincipal.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -201,21 +201,26 @@ BENCHMARK(BM_PlainFirstScreen)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(bench
 BENCHMARK(BM_ListShow)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListReactivate)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeighbourClose)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListActivation)->Args({1000, 0})->Args({1000000, 0})->Args({1000, 1})->Args({1000000, 1})
+BENCHMARK(BM_ListActivation)
+    ->Args({1000, 0})
+    ->Args({1000000, 0})
+    ->Args({1000, 1})
+    ->Args({1000000, 1})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    return bench::RunWithRatios(argc, argv,
-                                {{"BM_ListShow/1000", "BM_PlainFirstScreen/1000", "for the record"},
-                                 {"BM_ListShow/1000000", "BM_PlainFirstScreen/1000000", "for the record"},
-                                 {"BM_ListShow/1000000", "BM_ListShow/1000", "at most 1.5"},
-                                 {"BM_ListReactivate/1000000", "BM_ListShow/1000000", "for the record"},
-                                 {"BM_ListReactivate/1000000", "BM_ListShow/1000000", "under 0.01", "BM_NeighbourClose/1000"},
-                                 {"BM_ListReactivate/1000", "BM_ListShow/1000", "under 0.01", "BM_NeighbourClose/1000"},
-                                 {"BM_ListActivation/1000000/0", "BM_ListShow/1000000", "under 0.01"},
-                                 {"BM_ListActivation/1000/0", "BM_ListShow/1000", "under 0.01"},
-                                 {"BM_ListActivation/1000000/1", "BM_ListShow/1000000", "for the record"}});
+    return bench::RunWithRatios(
+        argc, argv,
+        {{"BM_ListShow/1000", "BM_PlainFirstScreen/1000", "for the record"},
+         {"BM_ListShow/1000000", "BM_PlainFirstScreen/1000000", "for the record"},
+         {"BM_ListShow/1000000", "BM_ListShow/1000", "at most 1.5"},
+         {"BM_ListReactivate/1000000", "BM_ListShow/1000000", "for the record"},
+         {"BM_ListReactivate/1000000", "BM_ListShow/1000000", "under 0.01", "BM_NeighbourClose/1000"},
+         {"BM_ListReactivate/1000", "BM_ListShow/1000", "under 0.01", "BM_NeighbourClose/1000"},
+         {"BM_ListActivation/1000000/0", "BM_ListShow/1000000", "under 0.01"},
+         {"BM_ListActivation/1000/0", "BM_ListShow/1000", "under 0.01"},
+         {"BM_ListActivation/1000000/1", "BM_ListShow/1000000", "for the record"}});
 }

@@ -4,8 +4,8 @@
 // Qt's (1 = as fast; the aim is at least 0.7); the closing line gives the
 // same as a time ratio (at most 1/0.7 = 1.43).
 
-#include "core/CMD5.h"
 #include "Ratios.h"
+#include "core/CMD5.h"
 
 #include <QCryptographicHash>
 #include <benchmark/benchmark.h>
@@ -37,16 +37,14 @@ void BM_CMD5(benchmark::State& state)
 {
     const QString& text = Text();
     CMD5 md5;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(md5.MD5(text));
+    for (auto _ : state) benchmark::DoNotOptimize(md5.MD5(text));
     state.SetBytesProcessed(state.iterations() * text.size());
 }
 
 void BM_QtMd5(benchmark::State& state)
 {
     const QString& text = Text();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(QtMd5(text));
+    for (auto _ : state) benchmark::DoNotOptimize(QtMd5(text));
     state.SetBytesProcessed(state.iterations() * text.size());
 }
 
@@ -63,8 +61,7 @@ void BM_Ratio(benchmark::State& state)
         const auto t1 = Clock::now();
         const QString b = QtMd5(text);
         const auto t2 = Clock::now();
-        if (a != b)
-            state.SkipWithError("digests differ");
+        if (a != b) state.SkipWithError("digests differ");
         ours += t1 - t0;
         qt += t2 - t1;
     }
@@ -82,7 +79,4 @@ BENCHMARK(BM_CMD5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtMd5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Ratio)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    return bench::RunWithRatios(argc, argv, {{"BM_CMD5", "BM_QtMd5", "at most 1.43"}});
-}
+int main(int argc, char** argv) { return bench::RunWithRatios(argc, argv, {{"BM_CMD5", "BM_QtMd5", "at most 1.43"}}); }

@@ -1,13 +1,13 @@
 // The list windows open whole views as static snapshots: how much does our
 // Recordset cost over a plain SQLCipher loop reading the same typed values?
 // Also: start-up, from opening the database to the main window shown.
+#include "Ratios.h"
 #include "core/General.h"
 #include "core/de1.h"
 #include "core/schema/Database.h"
 #include "platform/ado/Recordset.h"
-#include "ui/MDIPrincipal.h"
-#include "Ratios.h"
 #include "support/Fixtures.h"
+#include "ui/MDIPrincipal.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,6 +2,7 @@
 // guides): laid out and written as PDF, and laid out and shown in the
 // preview up to its first page, each beside the same pages drawn as plain
 // QPainter text (no report runtime, no barcodes).
+#include "Ratios.h"
 #include "core/General.h"
 #include "core/de1.h"
 #include "core/schema/Database.h"
@@ -10,7 +11,6 @@
 #include "platform/barcode/Barcode.h"
 #include "platform/report/Viewer.h"
 #include "support/Fixtures.h"
-#include "Ratios.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -41,18 +41,19 @@ struct Fixture {
     {
         schema::CreateDatabase(folder().path(), true);
         de1::conn().Open(General::BuildConnectionString(folder().path()));
-        testsupport::insertDeclaration({.nro = kNro, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13,
-                                        .intereses = 12.5, .total = 86.63});
-        de1::conn().Execute(QStringLiteral(
-            "INSERT INTO LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-            "SELECT '%1', i, i % 20, 100.5 + i, 1.235, round((100.5 + i) * 1.235, 2) FROM n;"
-            "INSERT INTO LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
-            "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
-            "SELECT '%1', printf('G %05d', i), printf('2006-05-%02d', 1 + i % 28), 12, 44, 26, 'PLANTA NRO ' || i, "
-            "20 * i, 400.25 * i, 1200.75 * i, 4, 48.03 * i FROM n;")
-                                .arg(kNro));
+        testsupport::insertDeclaration(
+            {.nro = kNro, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13, .intereses = 12.5, .total = 86.63});
+        de1::conn().Execute(
+            QStringLiteral(
+                "INSERT INTO LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                "SELECT '%1', i, i % 20, 100.5 + i, 1.235, round((100.5 + i) * 1.235, 2) FROM n;"
+                "INSERT INTO LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
+                "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+                "SELECT '%1', printf('G %05d', i), printf('2006-05-%02d', 1 + i % 28), 12, 44, 26, 'PLANTA NRO ' || i, "
+                "20 * i, 400.25 * i, 1200.75 * i, 4, 48.03 * i FROM n;")
+                .arg(kNro));
         // The data as the viewer hands it over.
         report = std::make_unique<crDJ>(codigo, md5, kMD5);
         ado::Recordset rs, guias;
@@ -143,7 +144,8 @@ void BM_PlainTextFirstPage(benchmark::State& state)
         QImage img(size, QImage::Format_RGB32);
         img.fill(Qt::white);
         QPainter p(&img);
-        p.scale(size.width() / (11906 * img.logicalDpiX() / 1440.0), size.width() / (11906 * img.logicalDpiX() / 1440.0));
+        p.scale(size.width() / (11906 * img.logicalDpiX() / 1440.0),
+                size.width() / (11906 * img.logicalDpiX() / 1440.0));
         plainPage(p, f.report->Pages()[0]);
         p.end();
         benchmark::DoNotOptimize(img);
@@ -155,7 +157,8 @@ BENCHMARK(BM_PlainTextFirstPage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return bench::RunWithRatios(argc, argv,
-                                {{"BM_DeclarationPdf", "BM_PlainTextPdf", "a few times: layout, barcodes, lines"},
-                                 {"BM_PreviewFirstPage", "BM_PlainTextFirstPage", "the preview draws every page first"}});
+    return bench::RunWithRatios(
+        argc, argv,
+        {{"BM_DeclarationPdf", "BM_PlainTextPdf", "a few times: layout, barcodes, lines"},
+         {"BM_PreviewFirstPage", "BM_PlainTextFirstPage", "the preview draws every page first"}});
 }

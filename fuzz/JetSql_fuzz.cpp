@@ -26,7 +26,10 @@ QStringList literals(const QString& s)
             qsizetype j = i + 1;
             for (; j < s.size(); ++j) {
                 if (s[j] != c) continue;
-                if (j + 1 < s.size() && s[j + 1] == c) { ++j; continue; }  // a doubled quote
+                if (j + 1 < s.size() && s[j + 1] == c) {
+                    ++j;
+                    continue;
+                }  // a doubled quote
                 ++j;
                 break;
             }
@@ -42,7 +45,7 @@ QStringList literals(const QString& s)
             qsizetype k = i + 1;
             while (k < s.size() && s[k].isSpace()) ++k;
             const bool derived = s.mid(k, 6).compare(QLatin1String("select"), Qt::CaseInsensitive) == 0
-                              && (k + 6 >= s.size() || !wordChar(s[k + 6]));
+                && (k + 6 >= s.size() || !wordChar(s[k + 6]));
             if (derived) {
                 ++i;
             } else {
@@ -80,8 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList after = literals(out);
     qsizetype k = 0;
     for (const QString& lit : after) {
-        if (k < before.size() && lit == before[k]) ++k;
-        else if (!isoDate.match(lit).hasMatch()) fail("a literal changed or appeared", in, out);
+        if (k < before.size() && lit == before[k])
+            ++k;
+        else if (!isoDate.match(lit).hasMatch())
+            fail("a literal changed or appeared", in, out);
     }
     if (k != before.size()) fail("a literal was lost", in, out);
 

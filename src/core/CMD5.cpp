@@ -19,17 +19,16 @@ inline u32 load32le(const unsigned char* p)
 #define MD5_G(x, y, z) ((y) ^ ((z) & ((x) ^ (y))))
 #define MD5_H(x, y, z) ((x) ^ (y) ^ (z))
 #define MD5_I(x, y, z) ((y) ^ ((x) | ~(z)))
-#define MD5_STEP(f, a, b, c, d, xk, t, s) \
-    {                                     \
-        a += f(b, c, d) + (xk) + u32(t);  \
-        a = rotl(a, s) + b;               \
+#define MD5_STEP(f, a, b, c, d, xk, t, s)                                                                              \
+    {                                                                                                                  \
+        a += f(b, c, d) + (xk) + u32(t);                                                                               \
+        a = rotl(a, s) + b;                                                                                            \
     }
 
 void transform(std::array<u32, 4>& st, const unsigned char* block)
 {
     u32 x[16];
-    for (int i = 0; i < 16; ++i)
-        x[i] = load32le(block + 4 * i);
+    for (int i = 0; i < 16; ++i) x[i] = load32le(block + 4 * i);
 
     u32 a = st[0], b = st[1], c = st[2], d = st[3];
 
@@ -123,8 +122,7 @@ QString CMD5::MD5(const QString& sMessage)
     // One byte per character, taken a block at a time into a buffer on the
     // stack (no copy of the whole text); the loop vectorises.
     auto lowBytes = [src](std::size_t from, std::size_t count, unsigned char* out) {
-        for (std::size_t i = 0; i < count; ++i)
-            out[i] = static_cast<unsigned char>(src[from + i]);
+        for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<unsigned char>(src[from + i]);
     };
 
     std::array<u32, 4> st{0x67452301u, 0xefcdab89u, 0x98badcfeu, 0x10325476u};
@@ -143,11 +141,9 @@ QString CMD5::MD5(const QString& sMessage)
     tail[rest] = 0x80;
     const std::size_t tailLen = rest < 56 ? 64 : 128;
     const std::uint64_t bits = std::uint64_t(len) * 8u;
-    for (int i = 0; i < 8; ++i)
-        tail[tailLen - 8 + i] = static_cast<unsigned char>(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i) tail[tailLen - 8 + i] = static_cast<unsigned char>(bits >> (8 * i));
     transform(st, tail);
-    if (tailLen == 128)
-        transform(st, tail + 64);
+    if (tailLen == 128) transform(st, tail + 64);
 
     static const char hex[] = "0123456789abcdef";
     QString out(32, Qt::Uninitialized);

@@ -32,8 +32,8 @@ QString DatabaseFileName() { return QStringLiteral("dj7351.mdb"); }
 QString BuildConnectionString(const QString& folder)
 {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=") + DatabasePassword()
-         + QStringLiteral(";Data Source=") + folder + QStringLiteral("\\") + DatabaseFileName()
-         + QStringLiteral(";Persist Security Info=false");
+        + QStringLiteral(";Data Source=") + folder + QStringLiteral("\\") + DatabaseFileName()
+        + QStringLiteral(";Persist Security Info=false");
 }
 
 QString ConnectionString() { return connectionString(); }

@@ -6,6 +6,6 @@
 namespace MenuPrincipal {
 
 void SetHabDeshabMenu(std::function<void(bool)> f);  // the main window, once
-void HabDeshabMenu(bool Habilitar);                   // does nothing without a main window
+void HabDeshabMenu(bool Habilitar);                  // does nothing without a main window
 
 }  // namespace MenuPrincipal

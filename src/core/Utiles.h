@@ -4,7 +4,9 @@
 #include <QString>
 #include <cstdint>
 
-namespace forms { class ComboBox; }
+namespace forms {
+class ComboBox;
+}
 
 namespace Utiles {
 

@@ -17,8 +17,7 @@ void CargarCombo(QString sql, forms::ComboBox& combo)
             const ado::Variant& id = rs.Fields(0).Value();
             const ado::Variant& description = rs.Fields(1).Value();
             // Both converted before the item is added, so a bad row adds nothing.
-            if (description.isNull())
-                throw platform::RuntimeError(platform::ErrTypeMismatch);
+            if (description.isNull()) throw platform::RuntimeError(platform::ErrTypeMismatch);
             const std::int32_t data = text::CLng(id);
             const int at = combo.AddItem(text::CStr(description));
             combo.setItemData(at, data);
@@ -37,8 +36,7 @@ QString ComaAPunto(const QString& s)
 void SeleccionarTextoCombo(forms::ComboBox& combo, const QString& texto)
 {
     int i = 0;
-    while (i < combo.ListCount() && combo.List(i) != texto)
-        ++i;
+    while (i < combo.ListCount() && combo.List(i) != texto) ++i;
     combo.setListIndex(i == combo.ListCount() ? -1 : i);
 }
 
@@ -46,8 +44,7 @@ void SeleccionarIdCombo(forms::ComboBox& combo, const std::int32_t& id)
 {
     int found = -1;
     for (int i = 0; i < combo.ListCount() && found < 0; ++i)
-        if (combo.ItemData(i) == id)
-            found = i;
+        if (combo.ItemData(i) == id) found = i;
     combo.setListIndex(found);
 }
 

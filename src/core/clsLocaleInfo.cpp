@@ -10,23 +10,23 @@ namespace {
 // listed takes its language's main country, then US English.
 std::int32_t langIdOf(const QLocale& l)
 {
-    struct Entry { const char* name; std::int32_t id; };
+    struct Entry {
+        const char* name;
+        std::int32_t id;
+    };
     static const Entry table[] = {
-        {"es_AR", 0x2C0A}, {"es_UY", 0x380A}, {"es_CL", 0x340A}, {"es_PY", 0x3C0A},
-        {"es_BO", 0x400A}, {"es_PE", 0x280A}, {"es_MX", 0x080A}, {"es_ES", 0x0C0A},
-        {"es", 0x0C0A},    {"pt_BR", 0x0416}, {"pt_PT", 0x0816}, {"pt", 0x0416},
-        {"en_US", 0x0409}, {"en_GB", 0x0809}, {"en", 0x0409},    {"fr_FR", 0x040C},
-        {"fr", 0x040C},    {"de_DE", 0x0407}, {"de", 0x0407},    {"it_IT", 0x0410},
+        {"es_AR", 0x2C0A}, {"es_UY", 0x380A}, {"es_CL", 0x340A}, {"es_PY", 0x3C0A}, {"es_BO", 0x400A},
+        {"es_PE", 0x280A}, {"es_MX", 0x080A}, {"es_ES", 0x0C0A}, {"es", 0x0C0A},    {"pt_BR", 0x0416},
+        {"pt_PT", 0x0816}, {"pt", 0x0416},    {"en_US", 0x0409}, {"en_GB", 0x0809}, {"en", 0x0409},
+        {"fr_FR", 0x040C}, {"fr", 0x040C},    {"de_DE", 0x0407}, {"de", 0x0407},    {"it_IT", 0x0410},
         {"it", 0x0410},
     };
     const QString name = l.name();  // "es_AR"; "C" for the C locale
     const QString lang = name.section(QLatin1Char('_'), 0, 0);
     for (const auto& e : table)
-        if (name == QLatin1String(e.name))
-            return e.id;
+        if (name == QLatin1String(e.name)) return e.id;
     for (const auto& e : table)
-        if (lang == QLatin1String(e.name))
-            return e.id;
+        if (lang == QLatin1String(e.name)) return e.id;
     return 0x0409;
 }
 
@@ -36,19 +36,15 @@ QString orderOf(const QString& format)
     const auto d = format.indexOf(QLatin1Char('d'));
     const auto m = format.indexOf(QLatin1Char('M'));
     const auto y = format.indexOf(QLatin1Char('y'));
-    if (y >= 0 && (d < 0 || y < d) && (m < 0 || y < m))
-        return QStringLiteral("2");
-    if (m >= 0 && d >= 0 && m < d)
-        return QStringLiteral("0");
+    if (y >= 0 && (d < 0 || y < d) && (m < 0 || y < m)) return QStringLiteral("2");
+    if (m >= 0 && d >= 0 && m < d) return QStringLiteral("0");
     return QStringLiteral("1");
 }
 
 QString orderName(const QString& number)
 {
-    if (number == QLatin1String("1"))
-        return QStringLiteral("DMY");
-    if (number == QLatin1String("0"))
-        return QStringLiteral("MDY");
+    if (number == QLatin1String("1")) return QStringLiteral("DMY");
+    if (number == QLatin1String("0")) return QStringLiteral("MDY");
     return QStringLiteral("YMD");
 }
 
@@ -74,8 +70,7 @@ QString clsLocaleInfo::LocaleInfo(std::int32_t lcType) const
         break;
     case LOCALE_SNATIVELANGNAME: answer = l.nativeLanguageName(); break;
     case LOCALE_SCOUNTRY:
-        if (l.territory() != QLocale::AnyTerritory)
-            answer = QLocale::territoryToString(l.territory());
+        if (l.territory() != QLocale::AnyTerritory) answer = QLocale::territoryToString(l.territory());
         break;
     case LOCALE_SNATIVECTRYNAME: answer = l.nativeTerritoryName(); break;
     case LOCALE_SDECIMAL: answer = text::DecimalSeparator(); break;
@@ -89,10 +84,8 @@ QString clsLocaleInfo::LocaleInfo(std::int32_t lcType) const
     // An answer ends at its first NUL, without blanks around; a separator
     // that is itself a blank (grouping by spaces) is kept.
     const auto nul = answer.indexOf(QChar(0));
-    if (nul >= 0)
-        answer.truncate(nul);
-    if (lcType == LOCALE_SDECIMAL || lcType == LOCALE_STHOUSAND)
-        return answer;
+    if (nul >= 0) answer.truncate(nul);
+    if (lcType == LOCALE_SDECIMAL || lcType == LOCALE_STHOUSAND) return answer;
     return text::Trim(answer);
 }
 

@@ -78,8 +78,7 @@ QString ProperCase(const QString& s)
         if (ch.isSpace()) {
             wordStart = true;
         } else {
-            if (wordStart)
-                ch = ch.toUpper();
+            if (wordStart) ch = ch.toUpper();
             wordStart = false;
         }
     }
@@ -90,12 +89,10 @@ QString ProperCase(const QString& s)
 
 QString NroALetras(double Numero, std::int16_t Tipo, bool Parentesis)
 {
-    if (std::isnan(Numero))
-        throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (std::isnan(Numero)) throw platform::RuntimeError(platform::ErrInvalidCall);
     constexpr double kLimit = 1e15;  // 15 digits of integer part
     const double amount = std::fabs(Numero);
-    if (!(amount < kLimit))
-        throw platform::RuntimeError(platform::ErrOverflow);
+    if (!(amount < kLimit)) throw platform::RuntimeError(platform::ErrOverflow);
 
     double whole = std::trunc(amount);
     // Current rounding mode: halves go to the even neighbour.
@@ -104,8 +101,7 @@ QString NroALetras(double Numero, std::int16_t Tipo, bool Parentesis)
     if (cents >= 100.0) {
         whole += 1.0;
         cents -= 100.0;
-        if (!(whole < kLimit))
-            throw platform::RuntimeError(platform::ErrOverflow);
+        if (!(whole < kLimit)) throw platform::RuntimeError(platform::ErrOverflow);
     }
 
     const QString digits = QString::number(static_cast<qint64>(whole)).rightJustified(15, u'0');
@@ -132,8 +128,7 @@ QString NroALetras(double Numero, std::int16_t Tipo, bool Parentesis)
                 words += QStringLiteral("Billones ");
             break;
         case 1:
-            if (value[1] != 0)
-                words += value[2] == 0 ? QStringLiteral("Mil Millones ") : QStringLiteral("Mil ");
+            if (value[1] != 0) words += value[2] == 0 ? QStringLiteral("Mil Millones ") : QStringLiteral("Mil ");
             break;
         case 2:
             if (value[2] == 1)
@@ -142,18 +137,15 @@ QString NroALetras(double Numero, std::int16_t Tipo, bool Parentesis)
                 words += QStringLiteral("Millones ");
             break;
         case 3:
-            if (value[3] != 0)
-                words += QStringLiteral("Mil ");
+            if (value[3] != 0) words += QStringLiteral("Mil ");
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
     const QString centsText = QString::number(static_cast<int>(cents)).rightJustified(2, u'0');
-    const QString result = Parentesis
-        ? QStringLiteral("( ") + words + centsText + QStringLiteral("/100)")
-        : words + QStringLiteral(" con ") + centsText + QStringLiteral("/100");
+    const QString result = Parentesis ? QStringLiteral("( ") + words + centsText + QStringLiteral("/100)")
+                                      : words + QStringLiteral(" con ") + centsText + QStringLiteral("/100");
 
     switch (Tipo) {
     case 1: return result.toUpper();

@@ -16,8 +16,7 @@ using platform::RuntimeError;
 // one gets its "-" in front of the zeros.
 QString zeroPadded(double whole, int width)
 {
-    if (!std::isfinite(whole))
-        throw RuntimeError(platform::ErrOverflow);
+    if (!std::isfinite(whole)) throw RuntimeError(platform::ErrOverflow);
     char buf[400];
     const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(whole), std::chars_format::fixed, 0);
     QString digits = QString::fromLatin1(buf, r.ptr - buf).rightJustified(width, QChar('0'));
@@ -31,18 +30,15 @@ QString asText(const ado::Variant& v) { return text::CStr(v); }
 QString Encode(const Field& f)
 {
     switch (f.encoding) {
-    case Encoding::Number23:
-        return text::PadLeft(asText(f.value), f.width, QChar('0'));
-    case Encoding::Digits:
-        return zeroPadded(std::round(text::CDbl(f.value)), f.width);
+    case Encoding::Number23: return text::PadLeft(asText(f.value), f.width, QChar('0'));
+    case Encoding::Digits: return zeroPadded(std::round(text::CDbl(f.value)), f.width);
     case Encoding::Cents: {
         // The product is taken in double precision and rounded as it
         // stands: 1.235 * 100 lies just above 123.5 and gives 124.
         const double product = text::CDbl(f.value) * 100.0;
         return zeroPadded(std::round(product), f.width);
     }
-    case Encoding::Text:
-        return asText(f.value).left(f.width).leftJustified(f.width, QChar(' '));
+    case Encoding::Text: return asText(f.value).left(f.width).leftJustified(f.width, QChar(' '));
     case Encoding::Guide12:
         // A longer number is written whole rather than losing digits.
         return asText(f.value).rightJustified(f.width, QChar(' ')).replace(QChar(' '), QChar('0'));
@@ -50,8 +46,7 @@ QString Encode(const Field& f)
         if (f.value.type() != ado::Variant::Type::Date || !f.value.date().isValid())
             throw RuntimeError(platform::ErrTypeMismatch);
         return text::Format(f.value.date(), QStringLiteral("dd/MM/yyyy"));
-    case Encoding::AsIs:
-        return asText(f.value);
+    case Encoding::AsIs: return asText(f.value);
     }
     return QString();
 }
@@ -59,8 +54,7 @@ QString Encode(const Field& f)
 QString Record(std::initializer_list<Field> fields)
 {
     QString r;
-    for (const Field& f : fields)
-        r += Encode(f);
+    for (const Field& f : fields) r += Encode(f);
     return r;
 }
 
@@ -69,17 +63,17 @@ QString Header(const QStringList& row)
     auto col = [&row](int i) { return ado::Variant(row.value(i)); };
     using E = Encoding;
     return Record({
-        {E::Number23, 23, col(0)},   // declaration number
-        {E::Digits, 5, col(10)},     // port id
-        {E::Text, 50, col(7)},       // vessel name
-        {E::Cents, 16, col(15)},     // sales total
-        {E::Cents, 4, col(16)},      // rate
-        {E::Cents, 16, col(17)},     // tax amount
-        {E::Cents, 16, col(18)},     // interest
-        {E::Cents, 16, col(19)},     // fine
-        {E::Cents, 16, col(20)},     // total due
-        {E::AsIs, 0, col(8)},        // vessel state id
-        {E::Digits, 5, col(3)},      // declaration type id
+        {E::Number23, 23, col(0)},  // declaration number
+        {E::Digits, 5, col(10)},    // port id
+        {E::Text, 50, col(7)},      // vessel name
+        {E::Cents, 16, col(15)},    // sales total
+        {E::Cents, 4, col(16)},     // rate
+        {E::Cents, 16, col(17)},    // tax amount
+        {E::Cents, 16, col(18)},    // interest
+        {E::Cents, 16, col(19)},    // fine
+        {E::Cents, 16, col(20)},    // total due
+        {E::AsIs, 0, col(8)},       // vessel state id
+        {E::Digits, 5, col(3)},     // declaration type id
     });
 }
 
@@ -133,7 +127,7 @@ QString GuideLine(const ado::Recordset& rs)
 QString FileSuffix(const QString& year, const QString& month, const QString& matricula)
 {
     return year + text::Format(ado::Variant(month), QStringLiteral("0#"))
-         + text::Format(ado::Variant(matricula), QStringLiteral("00000"));
+        + text::Format(ado::Variant(matricula), QStringLiteral("00000"));
 }
 
 QString SalesLinesSql(const QString& nroDJ)
@@ -142,7 +136,7 @@ QString SalesLinesSql(const QString& nroDJ)
                           "LNV_PES_TB_DET_DDJJ7351.PDDJ_KG, LNV_PES_TB_DET_DDJJ7351.PDDJ_PRECIO, "
                           "LNV_PES_TB_DET_DDJJ7351.PDDJ_TOTAL From LNV_PES_TB_DET_DDJJ7351 "
                           "WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '")
-         + General::DuplicarComillas(nroDJ) + QStringLiteral("'))");
+        + General::DuplicarComillas(nroDJ) + QStringLiteral("'))");
 }
 
 QString GuidesSql(const QString& nroDJ)
@@ -155,7 +149,7 @@ QString GuidesSql(const QString& nroDJ)
                           "LNV_PES_TB_GUIAS_TRANSPORTE.PGTR_TOTAL  , LNV_PES_TB_GUIAS_TRANSPORTE.PGTR_VALOR , "
                           "LNV_PES_TB_GUIAS_TRANSPORTE.PGTR_ALICUOTA From LNV_PES_TB_GUIAS_TRANSPORTE "
                           "WHERE (((LNV_PES_TB_GUIAS_TRANSPORTE.PCDJ_NRO)= '")
-         + General::DuplicarComillas(nroDJ) + QStringLiteral("' ))");
+        + General::DuplicarComillas(nroDJ) + QStringLiteral("' ))");
 }
 
 QString GuideLinesSql(const QString& nroDJ)
@@ -165,7 +159,7 @@ QString GuideLinesSql(const QString& nroDJ)
                           "PES_VW_GUIAS_DET_EXPORTAR.PDGT_KGS,  PES_VW_GUIAS_DET_EXPORTAR.PDGT_PRECIO,  "
                           "PES_VW_GUIAS_DET_EXPORTAR.PDGT_TOTAL From PES_VW_GUIAS_DET_EXPORTAR "
                           "WHERE (((PES_VW_GUIAS_DET_EXPORTAR.PCDJ_NRO)= '")
-         + General::DuplicarComillas(nroDJ) + QStringLiteral("' ))");
+        + General::DuplicarComillas(nroDJ) + QStringLiteral("' ))");
 }
 
 }  // namespace ExportRecords

@@ -10,7 +10,9 @@
 #include <QStringList>
 #include <initializer_list>
 
-namespace ado { class Recordset; }
+namespace ado {
+class Recordset;
+}
 
 namespace ExportRecords {
 

@@ -24,18 +24,21 @@ void CargarEspecies(QDate fecha, std::shared_ptr<colEspecies>& especies, forms::
 
     const QString sql =
         QStringLiteral(" SELECT A.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, A.PPRE_VALOR, A.PPRE_DISPOSICION")
-        + QStringLiteral(" FROM LNV_PES_TB_ESPECIES INNER JOIN [select  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID,  P.UltFecha,  ")
+        + QStringLiteral(
+            " FROM LNV_PES_TB_ESPECIES INNER JOIN [select  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID,  P.UltFecha,  ")
         + QStringLiteral(" LNV_PES_TB_PRECIOS_LEY7351.PPRE_VALOR, LNV_PES_TB_PRECIOS_LEY7351.PPRE_DISPOSICION")
         + QStringLiteral(" from LNV_PES_TB_PRECIOS_LEY7351 inner join")
         + QStringLiteral(" (select PTES_ID,  max(PPRE_FVIGENCIA) as UltFecha")
         + QStringLiteral(" From LNV_PES_TB_PRECIOS_LEY7351")
-        + QStringLiteral(" Where LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA <= #") + text::Format(fecha, QStringLiteral("mm/dd/yyyy"))
-        + QStringLiteral("#") + QStringLiteral(" and  PTES_ID<>99") + QStringLiteral(" GROUP BY PTES_ID")
-        + QStringLiteral(" ORDER BY PTES_ID") + QStringLiteral(" ) as P")
-        + QStringLiteral(" on  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID=P.PTES_ID AND  LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA=p.UltFecha")
+        + QStringLiteral(" Where LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA <= #")
+        + text::Format(fecha, QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#") + QStringLiteral(" and  PTES_ID<>99")
+        + QStringLiteral(" GROUP BY PTES_ID") + QStringLiteral(" ORDER BY PTES_ID") + QStringLiteral(" ) as P")
+        + QStringLiteral(
+            " on  LNV_PES_TB_PRECIOS_LEY7351.PTES_ID=P.PTES_ID AND  LNV_PES_TB_PRECIOS_LEY7351.PPRE_FVIGENCIA=p.UltFecha")
         + QStringLiteral(" ]. AS A ON LNV_PES_TB_ESPECIES.PTES_ID = A.PTES_ID") + QStringLiteral(" Union")
         + QStringLiteral(" SELECT LNV_PES_TB_ESPECIES.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, null, NULL")
-        + QStringLiteral(" FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID")
+        + QStringLiteral(
+            " FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID")
         + QStringLiteral(" Where (((LNV_PES_TB_PRECIOS_LEY7351.PTES_ID) Is Null))");
 
     ado::Recordset rs;
@@ -98,8 +101,9 @@ bool MontoAceptado(ctlNumero& monto, double precio, double kg, const QString& ti
     // Binary noise of the product (0.57 read as 0.5699999...) is no lower digit.
     auto cuatroDecimales = [](double v) { return text::Int(text::Round(v * 10000, 6)) / 10000; };
     if (cuatroDecimales(monto.Value()) == cuatroDecimales(precio * kg)) return true;
-    if (forms::MsgBox(QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
-                      forms::vbYesNo + forms::vbInformation, titulo)
+    if (forms::MsgBox(
+            QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"),
+            forms::vbYesNo + forms::vbInformation, titulo)
         != forms::vbYes)
         return true;
     monto.setFocus();

@@ -11,8 +11,12 @@
 
 class QLabel;
 class ctlNumero;
-namespace ado { class Recordset; }
-namespace forms { class ComboBox; }
+namespace ado {
+class Recordset;
+}
+namespace forms {
+class ComboBox;
+}
 
 namespace PrecioEnVigor {
 

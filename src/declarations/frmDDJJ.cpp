@@ -1,9 +1,10 @@
 #include "declarations/frmDDJJ.h"
 
 #include "core/General.h"
+#include "core/MenuPrincipal.h"
+#include "core/de1.h"
 #include "declarations/frmEditarDJ.h"
 #include "declarations/reports/frmLisDJ.h"
-#include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/Controls.h"
@@ -14,7 +15,6 @@
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
-#include "core/MenuPrincipal.h"
 
 #include <QMdiArea>
 #include <QVBoxLayout>
@@ -214,7 +214,7 @@ void frmDDJJ::CargarDJSeleccionada()
 void frmDDJJ::BorrarDJ()
 {
     const QString sql = QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='")
-                      + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'");
+        + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'");
     long borradas = 0;
     // The database's refusal (guides or payments still there) ends in the message below.
     forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });

@@ -50,8 +50,7 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
         std::unique_ptr<QTemporaryDir> trabajo;
         if (!EnDisco) {
             trabajo = std::make_unique<QTemporaryDir>();
-            if (!trabajo->isValid())
-                throw platform::RuntimeError(platform::ErrPathFileAccess);
+            if (!trabajo->isValid()) throw platform::RuntimeError(platform::ErrPathFileAccess);
         }
         auto ruta = [&](const QString& prefijo, const QString& carpeta) {
             if (!EnDisco) return trabajo->filePath(prefijo);

@@ -91,32 +91,51 @@ void frmEditarDJ::Form_Load()
     // A list that cannot be read is reported and the window still opens.
     using forms::Atrapar;
     Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"), *cbo_Puertos);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"),
+            *cbo_Puertos);
     });
     Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_ID, LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_DESCRIPCION From LNV_PES_TB_TIPOS_DDJJL7351 ORDER BY LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_DESCRIPCION"), *cbo_TipoDJ);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_ID, LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_DESCRIPCION From LNV_PES_TB_TIPOS_DDJJL7351 ORDER BY LNV_PES_TB_TIPOS_DDJJL7351.PTDJ_DESCRIPCION"),
+            *cbo_TipoDJ);
     });
     Atrapar([this] {
         ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT LNV_PES_TB_ESTADOS_DJ7351.PEDJ_ID, LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION From LNV_PES_TB_ESTADOS_DJ7351 ORDER BY LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION"),
-                de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+        rs.Open(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_ESTADOS_DJ7351.PEDJ_ID, LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION From LNV_PES_TB_ESTADOS_DJ7351 ORDER BY LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION"),
+            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.Eof(); rs.MoveNext()) cbo_EstadosDJ->AddItem(CStr(rs(QStringLiteral("PEDJ_DESCRIPCION"))));
     });
     Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_EMBARCACIONES.PBAR_ID, LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE From LNV_PES_TB_EMBARCACIONES ORDER BY LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE "), *cbo_barcos);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_EMBARCACIONES.PBAR_ID, LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE From LNV_PES_TB_EMBARCACIONES ORDER BY LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE "),
+            *cbo_barcos);
     });
     Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_EMPRESAS.PEMP_ID, LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL From LNV_PES_TB_EMPRESAS ORDER BY LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL"), *cbo_empresas);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_EMPRESAS.PEMP_ID, LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL From LNV_PES_TB_EMPRESAS ORDER BY LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL"),
+            *cbo_empresas);
     });
     CargarEspecies();
     Atrapar([this] {
         ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT LNV_GLB_TB_TIPOS_DOCUMENTO.GTDC_ID From LNV_GLB_TB_TIPOS_DOCUMENTO ORDER BY LNV_GLB_TB_TIPOS_DOCUMENTO.GTDC_ID"),
-                de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+        rs.Open(
+            QStringLiteral(
+                "SELECT LNV_GLB_TB_TIPOS_DOCUMENTO.GTDC_ID From LNV_GLB_TB_TIPOS_DOCUMENTO ORDER BY LNV_GLB_TB_TIPOS_DOCUMENTO.GTDC_ID"),
+            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.Eof(); rs.MoveNext()) cbo_TipoDoc->AddItem(CStr(rs(QStringLiteral("GTDC_ID"))));
     });
     Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_CARACTERES_RESP.PCAR_ID, LNV_PES_TB_CARACTERES_RESP.PCAR_DESCRIPCION From LNV_PES_TB_CARACTERES_RESP ORDER BY LNV_PES_TB_CARACTERES_RESP.PCAR_DESCRIPCION"), *cbo_CaracteresResp);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_CARACTERES_RESP.PCAR_ID, LNV_PES_TB_CARACTERES_RESP.PCAR_DESCRIPCION From LNV_PES_TB_CARACTERES_RESP ORDER BY LNV_PES_TB_CARACTERES_RESP.PCAR_DESCRIPCION"),
+            *cbo_CaracteresResp);
     });
 
     txt_alicuota->setCantidadDecimales(2);
@@ -219,9 +238,12 @@ void frmEditarDJ::toolbar_ButtonClick(const QString& key)
 void frmEditarDJ::SSTab1_Click(int previousTab)
 {
     (void)previousTab;
-    if (SSTab1->Tab() == 1) CargarDetalle();
-    else if (SSTab1->Tab() == 2) CargarGuias();
-    else if (SSTab1->Tab() == 3) CargarPagos();
+    if (SSTab1->Tab() == 1)
+        CargarDetalle();
+    else if (SSTab1->Tab() == 2)
+        CargarGuias();
+    else if (SSTab1->Tab() == 3)
+        CargarPagos();
 }
 
 void frmEditarDJ::Form_Activate()

@@ -28,14 +28,16 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class ctlNumero;
-namespace ado { class Variant; }
+namespace ado {
+class Variant;
+}
 namespace forms {
 class ComboBox;
 class DataControl;
 class DataGrid;
 class TabbedDialog;
 class Toolbar;
-}
+}  // namespace forms
 
 class frmEditarDJ : public forms::Form {
     Q_OBJECT

@@ -16,9 +16,9 @@
 #include "platform/text/Text.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -237,8 +237,10 @@ void frmEditarDJ::cbo_EstadosDJ_Click()
         // back to: the one shown before the click comes back instead.
         const QString anterior = mCab && !mCab->Estado.isEmpty() ? mCab->Estado : mEstadoMostrado;
         SeleccionarTextoSinClick(cbo_EstadosDJ, anterior);
-        forms::MsgBox(QStringLiteral("Para declarar SIN MOVIMIENTO o EN DIQUE o EN REPARACION o EN MAREA  o VEDA BIOLOGICA elimine primero el detalle de la Declaracion Jurada"),
-                      forms::vbOKOnly);
+        forms::MsgBox(
+            QStringLiteral(
+                "Para declarar SIN MOVIMIENTO o EN DIQUE o EN REPARACION o EN MAREA  o VEDA BIOLOGICA elimine primero el detalle de la Declaracion Jurada"),
+            forms::vbOKOnly);
         if (cbo_EstadosDJ->isEnabled()) cbo_EstadosDJ->setFocus();
         return;
     }

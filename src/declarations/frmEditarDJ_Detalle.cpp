@@ -1,8 +1,8 @@
 // The "Detalle" tab of the declaration editor: the sales lines, one per
 // species, priced from the dock price in force on the first day of the
 // declared month, and the header totals that follow every change.
-#include "declarations/frmEditarDJ.h"
 #include "declarations/PrecioEnVigor.h"
+#include "declarations/frmEditarDJ.h"
 
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
@@ -110,7 +110,10 @@ void frmEditarDJ::cbo_Especies_Click()
     if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
 }
 
-void frmEditarDJ::QuitarEspeciesCargadas() { PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleDJ->Recordset.get(), *cbo_Especies); }
+void frmEditarDJ::QuitarEspeciesCargadas()
+{
+    PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleDJ->Recordset.get(), *cbo_Especies);
+}
 
 // ---------------------------------------------------------------- one line
 
@@ -132,7 +135,8 @@ void frmEditarDJ::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Va
 QString frmEditarDJ::SiguienteRenglon()
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO ") + QStringLiteral("From LNV_PES_TB_DET_DDJJ7351 ")
+    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO ")
+                + QStringLiteral("From LNV_PES_TB_DET_DDJJ7351 ")
                 + QStringLiteral("WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '") + NroDJ23() + QStringLiteral("'))"),
             de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     QString siguiente = QStringLiteral("1");
@@ -147,36 +151,38 @@ QString frmEditarDJ::SiguienteRenglon()
 void frmEditarDJ::InsertarDetalle()
 {
     const QString renglon = SiguienteRenglon();
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
-                        + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('") + NroDJ23()
-                        + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + NumeroSQL(txt_kg)
-                        + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal)
-                        + QStringLiteral(")"));
+    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ")
+                        + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
+                        + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('")
+                        + NroDJ23() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
+                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ")
+                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ")
+                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
 }
 
 void frmEditarDJ::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + NumeroSQL(txt_kg)
-                        + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + NumeroSQL(txt_precio) + QStringLiteral(", ")
-                        + QStringLiteral("PDDJ_TOTAL=") + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '")
-                        + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
+    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=")
+                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=")
+                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDDJ_TOTAL=")
+                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
+                        + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
 }
 
 void frmEditarDJ::BorrarDetalle()
 {
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
-                        + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
+    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '")
+                        + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
 }
 
 void frmEditarDJ::RecalcularTotales()
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
-                + NroDJ23() + QStringLiteral("'"),
+    rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ")
+                + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
             de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     double total = 0;
     if (!rs.Eof() && !rs(QStringLiteral("Total")).isNull()) total = CDbl(rs(QStringLiteral("Total")));
@@ -186,10 +192,11 @@ void frmEditarDJ::RecalcularTotales()
     const double importe = text::Round(tasa * total / 100, 2);
     const double adeudado = text::Round((txt_Interes->Value() + importe) + txt_Multa->Value(), 2);
 
-    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ") + text::NumeroSQL(total)
-                        + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ") + text::NumeroSQL(importe) + QStringLiteral(", ")
-                        + QStringLiteral(" PCDJ_TOTAL = ") + text::NumeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='")
-                        + NroDJ23() + QStringLiteral("'"));
+    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ")
+                        + text::NumeroSQL(total) + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ")
+                        + text::NumeroSQL(importe) + QStringLiteral(", ") + QStringLiteral(" PCDJ_TOTAL = ")
+                        + text::NumeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23()
+                        + QStringLiteral("'"));
     txt_TotalGralVtas->setValue(total);
     txt_Importe->setValue(importe);
     txt_TotalAdeudado->setValue(adeudado);
@@ -222,7 +229,8 @@ void frmEditarDJ::CargarDetalle()
     const auto& rs = adoDetalleDJ->Recordset;
     double suma = 0;
     if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0) {
-        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            suma += CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
         rs->MoveFirst();
         grilla_detalle->SelBookmarks().Add(rs->Bookmark());
         GuardarDetalleActual();
@@ -238,7 +246,8 @@ void frmEditarDJ::CargarGrillaDetalle()
 {
     forms::Atrapar([&] {
         auto rs = std::make_shared<ado::Recordset>();
-        rs->Open(QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
+        rs->Open(QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23()
+                     + QStringLiteral("'"),
                  de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         adoDetalleDJ->Recordset = rs;
         adoDetalleDJ->Refresh();

@@ -20,9 +20,9 @@
 
 #include <QDate>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 using text::CDbl;
@@ -31,7 +31,10 @@ namespace {
 
 const QString kTituloBorrar = QStringLiteral("Borrar guía de tránsito");
 
-bool conFilas(const std::shared_ptr<ado::Recordset>& rs) { return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0; }
+bool conFilas(const std::shared_ptr<ado::Recordset>& rs)
+{
+    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
+}
 
 }  // namespace
 
@@ -74,7 +77,8 @@ void frmEditarDJ::CargarGuias()
     double suma = 0;
     const auto& rs = adoGuiasDJ->Recordset;
     if (conFilas(rs)) {
-        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PGTR_VALOR")).Value());
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            suma += CDbl(rs->Fields(QStringLiteral("PGTR_VALOR")).Value());
         rs->MoveFirst();
         grilla_guias->SelBookmarks().Add(rs->Bookmark());
     } else {
@@ -102,7 +106,8 @@ void frmEditarDJ::CargarGrillaGuias()
     // A view that cannot be read leaves the grid as it was.
     forms::Atrapar([this] {
         auto rs = std::make_shared<ado::Recordset>();
-        rs->Open(QStringLiteral("select * FROM PES_VW_GUIAS_TRANSPORTE WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
+        rs->Open(QStringLiteral("select * FROM PES_VW_GUIAS_TRANSPORTE WHERE PCDJ_NRO = '") + NroDJ23()
+                     + QStringLiteral("'"),
                  de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         adoGuiasDJ->Recordset = rs;
         adoGuiasDJ->Refresh();
@@ -171,11 +176,13 @@ void frmEditarDJ::BorrarGuia()
     // The database's refusal is not shown: a guide left in place is reported as such.
     forms::Ignorar([&] {
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE  where PCDJ_NRO='")
-                                + text::PadLeft(grilla_guias->Text(0), 23, QChar('0')) + QStringLiteral("' and PGTR_NRO ='")
-                                + General::DuplicarComillas(grilla_guias->Text(1)) + QStringLiteral("'"),
+                                + text::PadLeft(grilla_guias->Text(0), 23, QChar('0'))
+                                + QStringLiteral("' and PGTR_NRO ='") + General::DuplicarComillas(grilla_guias->Text(1))
+                                + QStringLiteral("'"),
                             &borradas);
     });
-    if (borradas == 0) forms::MsgBox(QStringLiteral("No se puede borrar la guía seleccionada"), forms::vbInformation, kTituloBorrar);
+    if (borradas == 0)
+        forms::MsgBox(QStringLiteral("No se puede borrar la guía seleccionada"), forms::vbInformation, kTituloBorrar);
 }
 
 void frmEditarDJ::tlb_guias_ButtonClick(const QString& key)
@@ -190,11 +197,14 @@ void frmEditarDJ::tlb_guias_ButtonClick(const QString& key)
         guias.Operacion(2, mGuia, txt_NroDJ->text());
         guias.Show();
     } else if (key == QLatin1String("eliminar")) {
-        if (forms::MsgBox(QStringLiteral("¿Está seguro que desea borrar la guía de tránsito seleccionada?"), forms::vbYesNo + forms::vbQuestion,
-                          kTituloBorrar) != forms::vbYes)
+        if (forms::MsgBox(QStringLiteral("¿Está seguro que desea borrar la guía de tránsito seleccionada?"),
+                          forms::vbYesNo + forms::vbQuestion, kTituloBorrar)
+            != forms::vbYes)
             return;
-        if (forms::MsgBox(QStringLiteral("Al borrar la guía, se borrará el detalle de la misma ¿Desea eliminarla de todos modos?"),
-                          forms::vbYesNo + forms::vbQuestion, kTituloBorrar) != forms::vbYes)
+        if (forms::MsgBox(QStringLiteral(
+                              "Al borrar la guía, se borrará el detalle de la misma ¿Desea eliminarla de todos modos?"),
+                          forms::vbYesNo + forms::vbQuestion, kTituloBorrar)
+            != forms::vbYes)
             return;
         BorrarGuia();
         CargarGuias();

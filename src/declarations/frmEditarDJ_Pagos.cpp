@@ -8,8 +8,8 @@
 #include "core/de1.h"
 #include "declarations/reports/frmLisBolDeposito.h"
 #include "platform/ado/Recordset.h"
-#include "platform/forms/DataControl.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/GridColumns.h"
 #include "platform/forms/KeyPress.h"
@@ -41,7 +41,8 @@ QString montoSQL(const ctlNumero* n) { return n->Value() == 0 ? QStringLiteral("
 // A text as the slip statements write it: null for nothing.
 QString textoSQL(const QLineEdit* t)
 {
-    return t->text().isEmpty() ? QStringLiteral("null") : QStringLiteral("'") + General::DuplicarComillas(t->text()) + QStringLiteral("'");
+    return t->text().isEmpty() ? QStringLiteral("null")
+                               : QStringLiteral("'") + General::DuplicarComillas(t->text()) + QStringLiteral("'");
 }
 
 double importeDe(const QString& celda) { return text::IsNumeric(celda) ? CDbl(celda) : 0.0; }
@@ -116,8 +117,16 @@ void frmEditarDJ::crearPagos(QWidget* page)
         const char* cual;
     };
     const Cheque cheques[] = {
-        {txt_NroCheque1, txtCheque1_Banco, nroCheque1_Monto, {"txt_NroCheque1", "txtCheque1_Banco", "nroCheque1_Monto"}, "primer"},
-        {txt_NroCheque2, txtCheque2_Banco, nroCheque2_Monto, {"txt_NroCheque2", "txtCheque2_Banco", "nroCheque2_Monto"}, "segundo"},
+        {txt_NroCheque1,
+         txtCheque1_Banco,
+         nroCheque1_Monto,
+         {"txt_NroCheque1", "txtCheque1_Banco", "nroCheque1_Monto"},
+         "primer"},
+        {txt_NroCheque2,
+         txtCheque2_Banco,
+         nroCheque2_Monto,
+         {"txt_NroCheque2", "txtCheque2_Banco", "nroCheque2_Monto"},
+         "segundo"},
     };
     int fila = 2;
     for (const Cheque& c : cheques) {
@@ -153,22 +162,24 @@ void frmEditarDJ::crearPagos(QWidget* page)
     abajo->addWidget(fra_Pagos, 1);
     pageLayout->addLayout(abajo);
 
-    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto,
-                         nroCheque2_Monto, nroTotalFormasPago}) {
+    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo,
+                         nroCheque1_Monto, nroCheque2_Monto, nroTotalFormasPago}) {
         n->setCantidadDecimales(2);
         n->setMaxLength(14);
     }
-    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroTotalFormasPago}) n->setValue(0);
+    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroTotalFormasPago})
+        n->setValue(0);
     nroTotalFormasPago->setEnabled(false);  // the sum of the forms of payment
     // Wide enough for the largest amount a slip takes.
     const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("9.999.999,99")) + 16;
-    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto,
-                         nroCheque2_Monto, nroTotalFormasPago})
+    for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo,
+                         nroCheque1_Monto, nroCheque2_Monto, nroTotalFormasPago})
         n->setMinimumWidth(ancho);
 
     connect(tlb_BoletadePago, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_BoletadePago_ButtonClick);
     connect(grilla_pagos, &forms::DataGrid::RowColChange, this, &frmEditarDJ::grilla_pagos_RowColChange);
-    for (ctlNumero* n : {txt_ImportePg, txt_InteresPg, txt_MultaPg}) connect(n, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalPago);
+    for (ctlNumero* n : {txt_ImportePg, txt_InteresPg, txt_MultaPg})
+        connect(n, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalPago);
     for (ctlNumero* n : {nroEfectivo, nroCheque1_Monto, nroCheque2_Monto})
         connect(n, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularTotalFormasPago);
     for (QLineEdit* banco : {txtCheque1_Banco, txtCheque2_Banco}) forms::OnKeyPress(banco, forms::Mayuscula);
@@ -185,7 +196,8 @@ void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
         }
         mModoPago = forms::ModoNuevo;
         HabilitarPagos(false);
-        if (nroAfavorL7351->Value() < txt_Importe->Value()) txt_ImportePg->setValue(txt_Importe->Value() - nroAfavorL7351->Value());
+        if (nroAfavorL7351->Value() < txt_Importe->Value())
+            txt_ImportePg->setValue(txt_Importe->Value() - nroAfavorL7351->Value());
         txt_InteresPg->setValue(txt_Interes->Value());
         txt_MultaPg->setValue(txt_Multa->Value());
         if (txt_ImportePg->Enabled()) txt_ImportePg->setFocus();
@@ -245,7 +257,8 @@ bool frmEditarDJ::ValidarPago()
         return false;
     };
     if (txt_Interes->toString().isEmpty()) txt_Interes->setValue(0);
-    for (QLineEdit* t : {txt_NroCheque1, txt_NroCheque2, txtCheque1_Banco, txtCheque2_Banco}) t->setText(t->text().trimmed());
+    for (QLineEdit* t : {txt_NroCheque1, txt_NroCheque2, txtCheque1_Banco, txtCheque2_Banco})
+        t->setText(t->text().trimmed());
     for (ctlNumero* n : {nroCheque1_Monto, nroCheque2_Monto})
         if (n->toSQL().isEmpty()) n->setValue(0);
     CalcularTotalFormasPago();
@@ -260,10 +273,10 @@ bool frmEditarDJ::ValidarPago()
         const char* faltaMonto;
     };
     const Cheque cheques[] = {
-        {txt_NroCheque1, txtCheque1_Banco, nroCheque1_Monto, "Ingrese el Nº del primer cheque", "Ingrese el Banco del primer cheque",
-         "Ingrese el Monto del primer cheque"},
-        {txt_NroCheque2, txtCheque2_Banco, nroCheque2_Monto, "Ingrese el Nº del segundo cheque", "Ingrese el Banco del segundo cheque",
-         "Ingrese el Monto del segundo cheque"},
+        {txt_NroCheque1, txtCheque1_Banco, nroCheque1_Monto, "Ingrese el Nº del primer cheque",
+         "Ingrese el Banco del primer cheque", "Ingrese el Monto del primer cheque"},
+        {txt_NroCheque2, txtCheque2_Banco, nroCheque2_Monto, "Ingrese el Nº del segundo cheque",
+         "Ingrese el Banco del segundo cheque", "Ingrese el Monto del segundo cheque"},
     };
     for (const Cheque& c : cheques) {
         const bool nro = !c.nro->text().isEmpty(), banco = !c.banco->text().isEmpty(), monto = c.monto->Value() > 0;
@@ -271,7 +284,8 @@ bool frmEditarDJ::ValidarPago()
         if (!banco && (nro || monto)) return falla(c.faltaBanco, c.banco);
         if (c.monto->Value() == 0 && (nro || banco)) return falla(c.faltaMonto, c.monto);
     }
-    const double efectivo = nroEfectivo->Value(), cheque1 = nroCheque1_Monto->Value(), cheque2 = nroCheque2_Monto->Value();
+    const double efectivo = nroEfectivo->Value(), cheque1 = nroCheque1_Monto->Value(),
+                 cheque2 = nroCheque2_Monto->Value();
     if (efectivo == 0 && cheque1 == 0 && cheque2 == 0) return falla("Ingrese la forma de pago", nroEfectivo);
     // To the cent: 1.10 + 2.20 is 3.30 although the doubles differ.
     if (text::Round(efectivo + cheque1 + cheque2, 2) != text::Round(txt_TotalPg->Value(), 2))
@@ -279,7 +293,10 @@ bool frmEditarDJ::ValidarPago()
     return true;
 }
 
-void frmEditarDJ::CalcularTotalPago() { txt_TotalPg->setValue(txt_InteresPg->Value() + txt_ImportePg->Value() + txt_MultaPg->Value()); }
+void frmEditarDJ::CalcularTotalPago()
+{
+    txt_TotalPg->setValue(txt_InteresPg->Value() + txt_ImportePg->Value() + txt_MultaPg->Value());
+}
 
 void frmEditarDJ::CalcularTotalFormasPago()
 {
@@ -289,7 +306,8 @@ void frmEditarDJ::CalcularTotalFormasPago()
 QString frmEditarDJ::SiguienteNroPago()
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_PAGOS_DDJJ7351.PPDJ_NRO) AS PPDJ_NRO ") + QStringLiteral("From LNV_PES_TB_PAGOS_DDJJ7351 ")
+    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_PAGOS_DDJJ7351.PPDJ_NRO) AS PPDJ_NRO ")
+                + QStringLiteral("From LNV_PES_TB_PAGOS_DDJJ7351 ")
                 + QStringLiteral("WHERE (((LNV_PES_TB_PAGOS_DDJJ7351.PCDJ_NRO)= '") + NroDJ23() + QStringLiteral("'))"),
             de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     QString siguiente = QStringLiteral("1");
@@ -306,18 +324,21 @@ bool frmEditarDJ::InsertarPago()
     const QString sinNumero = txt_NroPago->text();
     const bool guardado = forms::Atrapar([this] {
         const QString nro = SiguienteNroPago();
-        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_PAGOS_DDJJ7351 (") + QStringLiteral(" PCDJ_NRO") + QStringLiteral(", PPDJ_NRO")
-                            + QStringLiteral(", PPDJ_ANIO ") + QStringLiteral(", PPDJ_MES") + QStringLiteral(", PPDJ_IMPORTE ")
-                            + QStringLiteral(", PPDJ_INTERESES") + QStringLiteral(", PPDJ_MULTA") + QStringLiteral(", PPDJ_EFECTIVO")
-                            + QStringLiteral(", PPDJ_CHEQUE1_NRO") + QStringLiteral(", PPDJ_CHEQUE1_BANCO") + QStringLiteral(", PPDJ_CHEQUE1_MONTO")
-                            + QStringLiteral(", PPDJ_CHEQUE2_NRO") + QStringLiteral(", PPDJ_CHEQUE2_BANCO") + QStringLiteral(", PPDJ_CHEQUE2_MONTO")
-                            + QStringLiteral(") VALUES (")
-                            + QStringList{QStringLiteral("'") + NroDJ23() + QStringLiteral("'"), nro, txt_anio->text(), txt_mes->text(),
-                                          montoSQL(txt_ImportePg), montoSQL(txt_InteresPg), montoSQL(txt_MultaPg), montoSQL(nroEfectivo),
-                                          textoSQL(txt_NroCheque1), textoSQL(txtCheque1_Banco), montoSQL(nroCheque1_Monto),
-                                          textoSQL(txt_NroCheque2), textoSQL(txtCheque2_Banco), montoSQL(nroCheque2_Monto)}
-                                  .join(QStringLiteral(", "))
-                            + QStringLiteral(")"));
+        de1::conn().Execute(
+            QStringLiteral("insert into LNV_PES_TB_PAGOS_DDJJ7351 (") + QStringLiteral(" PCDJ_NRO")
+            + QStringLiteral(", PPDJ_NRO") + QStringLiteral(", PPDJ_ANIO ") + QStringLiteral(", PPDJ_MES")
+            + QStringLiteral(", PPDJ_IMPORTE ") + QStringLiteral(", PPDJ_INTERESES") + QStringLiteral(", PPDJ_MULTA")
+            + QStringLiteral(", PPDJ_EFECTIVO") + QStringLiteral(", PPDJ_CHEQUE1_NRO")
+            + QStringLiteral(", PPDJ_CHEQUE1_BANCO") + QStringLiteral(", PPDJ_CHEQUE1_MONTO")
+            + QStringLiteral(", PPDJ_CHEQUE2_NRO") + QStringLiteral(", PPDJ_CHEQUE2_BANCO")
+            + QStringLiteral(", PPDJ_CHEQUE2_MONTO") + QStringLiteral(") VALUES (")
+            + QStringList{QStringLiteral("'") + NroDJ23() + QStringLiteral("'"), nro, txt_anio->text(), txt_mes->text(),
+                          montoSQL(txt_ImportePg), montoSQL(txt_InteresPg), montoSQL(txt_MultaPg),
+                          montoSQL(nroEfectivo), textoSQL(txt_NroCheque1), textoSQL(txtCheque1_Banco),
+                          montoSQL(nroCheque1_Monto), textoSQL(txt_NroCheque2), textoSQL(txtCheque2_Banco),
+                          montoSQL(nroCheque2_Monto)}
+                  .join(QStringLiteral(", "))
+            + QStringLiteral(")"));
     });
     // Not stored: the slip has no number yet.
     if (!guardado) txt_NroPago->setText(sinNumero);
@@ -329,15 +350,17 @@ bool frmEditarDJ::ActualizarPago()
     // The slip number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return false;
     return forms::Atrapar([this] {
-        de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_PAGOS_DDJJ7351 SET ") + QStringLiteral("PPDJ_IMPORTE = ") + montoSQL(txt_ImportePg)
-                            + QStringLiteral(", PPDJ_INTERESES = ") + montoSQL(txt_InteresPg) + QStringLiteral(", PPDJ_MULTA = ")
-                            + montoSQL(txt_MultaPg) + QStringLiteral(", PPDJ_EFECTIVO=") + montoSQL(nroEfectivo)
-                            + QStringLiteral(", PPDJ_CHEQUE1_NRO=") + textoSQL(txt_NroCheque1) + QStringLiteral(", PPDJ_CHEQUE1_BANCO=")
-                            + textoSQL(txtCheque1_Banco) + QStringLiteral(", PPDJ_CHEQUE1_MONTO=") + montoSQL(nroCheque1_Monto)
-                            + QStringLiteral(", PPDJ_CHEQUE2_NRO=") + textoSQL(txt_NroCheque2) + QStringLiteral(", PPDJ_CHEQUE2_BANCO=")
-                            + textoSQL(txtCheque2_Banco) + QStringLiteral(", PPDJ_CHEQUE2_MONTO=") + montoSQL(nroCheque2_Monto)
-                            + QStringLiteral(" WHERE PCDJ_NRO='") + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PPDJ_NRO = ")
-                            + txt_NroPago->text());
+        de1::conn().Execute(
+            QStringLiteral("UPDATE LNV_PES_TB_PAGOS_DDJJ7351 SET ") + QStringLiteral("PPDJ_IMPORTE = ")
+            + montoSQL(txt_ImportePg) + QStringLiteral(", PPDJ_INTERESES = ") + montoSQL(txt_InteresPg)
+            + QStringLiteral(", PPDJ_MULTA = ") + montoSQL(txt_MultaPg) + QStringLiteral(", PPDJ_EFECTIVO=")
+            + montoSQL(nroEfectivo) + QStringLiteral(", PPDJ_CHEQUE1_NRO=") + textoSQL(txt_NroCheque1)
+            + QStringLiteral(", PPDJ_CHEQUE1_BANCO=") + textoSQL(txtCheque1_Banco)
+            + QStringLiteral(", PPDJ_CHEQUE1_MONTO=") + montoSQL(nroCheque1_Monto)
+            + QStringLiteral(", PPDJ_CHEQUE2_NRO=") + textoSQL(txt_NroCheque2) + QStringLiteral(", PPDJ_CHEQUE2_BANCO=")
+            + textoSQL(txtCheque2_Banco) + QStringLiteral(", PPDJ_CHEQUE2_MONTO=") + montoSQL(nroCheque2_Monto)
+            + QStringLiteral(" WHERE PCDJ_NRO='") + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PPDJ_NRO = ")
+            + txt_NroPago->text());
     });
 }
 
@@ -345,8 +368,9 @@ void frmEditarDJ::BorrarPago()
 {
     if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return;
     forms::Atrapar([this] {
-        de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO='") + NroDJ23()
-                            + QStringLiteral("'") + QStringLiteral(" AND PPDJ_NRO =") + txt_NroPago->text());
+        de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_PAGOS_DDJJ7351 ")
+                            + QStringLiteral("WHERE PCDJ_NRO='") + NroDJ23() + QStringLiteral("'")
+                            + QStringLiteral(" AND PPDJ_NRO =") + txt_NroPago->text());
     });
 }
 
@@ -372,8 +396,8 @@ void frmEditarDJ::CargarGrillaPagos()
     forms::Atrapar([this] {
         ado::Recordset suma;
         suma.Open(QStringLiteral("SELECT Sum([PPDJ_EFECTIVO]+[PPDJ_CHEQUE1_MONTO]+[PPDJ_CHEQUE2_MONTO]) AS Total ")
-                      + QStringLiteral(" from LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral(" where PCDJ_NRO = '") + NroDJ23()
-                      + QStringLiteral("'"),
+                      + QStringLiteral(" from LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral(" where PCDJ_NRO = '")
+                      + NroDJ23() + QStringLiteral("'"),
                   de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         if (!suma.Eof()) {
             const ado::Variant& t = suma(QStringLiteral("Total"));
@@ -383,8 +407,8 @@ void frmEditarDJ::CargarGrillaPagos()
 
         auto rs = std::make_shared<ado::Recordset>();
         // By slip number, so that the first slip shown is the first one paid.
-        rs->Open(QStringLiteral("select * FROM PES_VW_PAGOS_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23()
-                     + QStringLiteral("' ORDER BY PPDJ_NRO"),
+        rs->Open(QStringLiteral("select * FROM PES_VW_PAGOS_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
+                     + NroDJ23() + QStringLiteral("' ORDER BY PPDJ_NRO"),
                  de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         adoPagosDJ->Recordset = rs;
         adoPagosDJ->Refresh();
@@ -445,7 +469,8 @@ void frmEditarDJ::LimpiarPago()
 {
     txt_NroPago->clear();
     txt_NroCheque1->clear();
-    for (ctlNumero* n : {txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto, nroCheque2_Monto})
+    for (ctlNumero* n :
+         {txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo, nroCheque1_Monto, nroCheque2_Monto})
         n->ClearText();
     for (QLineEdit* t : {txtCheque1_Banco, txtCheque2_Banco, txt_NroCheque1, txt_NroCheque2}) t->clear();
     nroTotalFormasPago->ClearText();

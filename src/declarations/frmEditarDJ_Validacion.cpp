@@ -18,9 +18,9 @@
 
 using General::DuplicarComillas;
 using text::CStr;
+using text::EsEnteroSimple;
 using text::Format;
 using text::IsNumeric;
-using text::EsEnteroSimple;
 using text::Trim;
 
 namespace {
@@ -38,7 +38,8 @@ bool mesValido(const QString& s) { return EsEnteroSimple(s, 2) && s.toInt() >= 1
 
 bool frmEditarDJ::ValidarCabecera()
 {
-    for (QLineEdit* t : {txt_anio, txt_mes, txt_NroEmb, txt_Matricula, txt_NroEmp, txt_CUIT, txt_NroDoc, txt_responsable})
+    for (QLineEdit* t :
+         {txt_anio, txt_mes, txt_NroEmb, txt_Matricula, txt_NroEmp, txt_CUIT, txt_NroDoc, txt_responsable})
         t->setText(Trim(t->text()));
 
     struct Regla {
@@ -55,7 +56,8 @@ bool frmEditarDJ::ValidarCabecera()
         {!mesValido(txt_mes->text()), "Ingrese el mes al que corresponde la Declaración Jurada", txt_mes},
         {cbo_TipoDJ->ListIndex() < 0, "Seleccione el tipo de Declaración Jurada", cbo_TipoDJ},
         {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de desembarco", cbo_Puertos},
-        {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado", cbo_EstadosDJ},
+        {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado",
+         cbo_EstadosDJ},
         {!text::EsNroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
         // Four digits of the declaration number: anything else would break
         // its 23 digits and the statements it keys.
@@ -86,11 +88,13 @@ QString frmEditarDJ::GenerarNroDJ()
     // whole number would not do: its CUIT comes first, so another company's
     // number could hide a higher sequence and repeat one.
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT LNV_PES_TB_CAB_DDJJ7351.PCDJ_NRO AS PCDJ_NRO From LNV_PES_TB_CAB_DDJJ7351 WHERE (((LNV_PES_TB_CAB_DDJJ7351.PCDJ_ANIO)=")
-                + txt_anio->text() + QStringLiteral(") AND ((LNV_PES_TB_CAB_DDJJ7351.PCDJ_MES)=") + txt_mes->text()
-                + QStringLiteral(")AND ((LNV_PES_TB_CAB_DDJJ7351.PBAR_MATRICULA)= '") + DuplicarComillas(txt_Matricula->text())
-                + QStringLiteral("'))"),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+    rs.Open(
+        QStringLiteral(
+            "SELECT LNV_PES_TB_CAB_DDJJ7351.PCDJ_NRO AS PCDJ_NRO From LNV_PES_TB_CAB_DDJJ7351 WHERE (((LNV_PES_TB_CAB_DDJJ7351.PCDJ_ANIO)=")
+            + txt_anio->text() + QStringLiteral(") AND ((LNV_PES_TB_CAB_DDJJ7351.PCDJ_MES)=") + txt_mes->text()
+            + QStringLiteral(")AND ((LNV_PES_TB_CAB_DDJJ7351.PBAR_MATRICULA)= '")
+            + DuplicarComillas(txt_Matricula->text()) + QStringLiteral("'))"),
+        de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     int secuencia = 0;
     for (; !rs.Eof(); rs.MoveNext()) {
         const QString nro = CStr(rs(QStringLiteral("PCDJ_NRO")));
@@ -98,9 +102,8 @@ QString frmEditarDJ::GenerarNroDJ()
         if (EsEnteroSimple(ultimos, 2)) secuencia = std::max(secuencia, ultimos.toInt() + 1);
     }
     const QString nro = Format(ado::Variant(txt_CUIT->text()), QStringLiteral("00000000000"))
-                      + Format(ado::Variant(txt_Matricula->text()), QStringLiteral("000#")) + txt_anio->text()
-                      + Format(ado::Variant(txt_mes->text()), QStringLiteral("0#"))
-                      + Format(double(secuencia), QStringLiteral("00"));
+        + Format(ado::Variant(txt_Matricula->text()), QStringLiteral("000#")) + txt_anio->text()
+        + Format(ado::Variant(txt_mes->text()), QStringLiteral("0#")) + Format(double(secuencia), QStringLiteral("00"));
     txt_NroDJ->setText(nro);
     return nro;
 }
@@ -144,18 +147,15 @@ bool frmEditarDJ::ActualizarCabecera()
 {
     return forms::Atrapar([&] {
         TasaSeleccionada();
-        const QString sql =
-            QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 SET PPTO_ID=") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex()))
-            + QStringLiteral(", PCDJ_ALICUOTA=") + NumeroSQL(txt_alicuota)
-            + QStringLiteral(", PCDJ_IMPORTE=") + NumeroSQL(txt_Importe)
-            + QStringLiteral(", PCDJ_INTERESES=") + NumeroSQL(txt_Interes)
-            + QStringLiteral(", PCDJ_MULTA=") + NumeroSQL(txt_Multa)
-            + QStringLiteral(", PCDJ_TOTAL=") + NumeroSQL(txt_TotalAdeudado)
-            + QStringLiteral(", PEDJ_ID= '") + DuplicarComillas(ObtenerIdEstado())
-            + QStringLiteral("', PTDJ_ID= ") + CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex()))
-            + QStringLiteral(", PCDJ_RESP= '") + DuplicarComillas(txt_responsable->text())
-            + QStringLiteral("', GTDC_ID='") + DuplicarComillas(cbo_TipoDoc->Text())
-            + QStringLiteral("', PCDJ_NRODOC=") + txt_NroDoc->text()
+        const QString sql = QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 SET PPTO_ID=")
+            + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", PCDJ_ALICUOTA=")
+            + NumeroSQL(txt_alicuota) + QStringLiteral(", PCDJ_IMPORTE=") + NumeroSQL(txt_Importe)
+            + QStringLiteral(", PCDJ_INTERESES=") + NumeroSQL(txt_Interes) + QStringLiteral(", PCDJ_MULTA=")
+            + NumeroSQL(txt_Multa) + QStringLiteral(", PCDJ_TOTAL=") + NumeroSQL(txt_TotalAdeudado)
+            + QStringLiteral(", PEDJ_ID= '") + DuplicarComillas(ObtenerIdEstado()) + QStringLiteral("', PTDJ_ID= ")
+            + CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex())) + QStringLiteral(", PCDJ_RESP= '")
+            + DuplicarComillas(txt_responsable->text()) + QStringLiteral("', GTDC_ID='")
+            + DuplicarComillas(cbo_TipoDoc->Text()) + QStringLiteral("', PCDJ_NRODOC=") + txt_NroDoc->text()
             + QStringLiteral(", PCAR_ID=") + CStr(cbo_CaracteresResp->ItemData(cbo_CaracteresResp->ListIndex()))
             + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("'");
         de1::conn().Execute(sql);
@@ -165,9 +165,11 @@ bool frmEditarDJ::ActualizarCabecera()
 QString frmEditarDJ::ObtenerIdEstado()
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT LNV_PES_TB_ESTADOS_DJ7351.PEDJ_ID From LNV_PES_TB_ESTADOS_DJ7351 WHERE (((LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION)='")
-                + DuplicarComillas(cbo_EstadosDJ->Text()) + QStringLiteral("')) "),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+    rs.Open(
+        QStringLiteral(
+            "SELECT LNV_PES_TB_ESTADOS_DJ7351.PEDJ_ID From LNV_PES_TB_ESTADOS_DJ7351 WHERE (((LNV_PES_TB_ESTADOS_DJ7351.PEDJ_DESCRIPCION)='")
+            + DuplicarComillas(cbo_EstadosDJ->Text()) + QStringLiteral("')) "),
+        de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     return rs.Eof() ? QString() : CStr(rs(QStringLiteral("PEDJ_ID")));
 }
 
@@ -208,7 +210,8 @@ void sinSeleccion(forms::ComboBox* cbo)
 
 void frmEditarDJ::BuscarEmpresa(const QString& modo)
 {
-    QString sql = QStringLiteral("SELECT LNV_PES_TB_EMPRESAS.PEMP_ID, LNV_PES_TB_EMPRESAS.PEMP_CUIT, LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL FROM LNV_PES_TB_EMPRESAS ");
+    QString sql = QStringLiteral(
+        "SELECT LNV_PES_TB_EMPRESAS.PEMP_ID, LNV_PES_TB_EMPRESAS.PEMP_CUIT, LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL FROM LNV_PES_TB_EMPRESAS ");
     // A number that is no plain whole number names no company: nothing to ask the database.
     bool buscar = true;
     if (modo == QLatin1String("N")) {
@@ -220,13 +223,15 @@ void frmEditarDJ::BuscarEmpresa(const QString& modo)
         buscar = EsEnteroSimple(cuit, kDigitosCUIT);
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMPRESAS.PEMP_CUIT)=") + cuit + QStringLiteral(" ))");
     } else {
-        sql += QStringLiteral("WHERE (((LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL)='") + DuplicarComillas(cbo_empresas->Text()) + QStringLiteral("' ))");
+        sql += QStringLiteral("WHERE (((LNV_PES_TB_EMPRESAS.PEMP_RSOCIAL)='") + DuplicarComillas(cbo_empresas->Text())
+            + QStringLiteral("' ))");
     }
     forms::Atrapar([&] {
         ado::Recordset rs;
         if (buscar) rs.Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         if (!buscar || rs.Eof()) {
-            forms::MsgBox(QStringLiteral("No se encuentra la empresa buscada"), forms::vbInformation, QStringLiteral("Atención"));
+            forms::MsgBox(QStringLiteral("No se encuentra la empresa buscada"), forms::vbInformation,
+                          QStringLiteral("Atención"));
             txt_CUIT->clear();
             txt_NroEmp->clear();
             sinSeleccion(cbo_empresas);
@@ -243,22 +248,26 @@ void frmEditarDJ::BuscarEmpresa(const QString& modo)
 
 void frmEditarDJ::BuscarEmbarcacion(const QString& modo)
 {
-    QString sql = QStringLiteral("SELECT LNV_PES_TB_EMBARCACIONES.PBAR_ID, LNV_PES_TB_EMBARCACIONES.PBAR_MATRICULA,  LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE FROM LNV_PES_TB_EMBARCACIONES ");
+    QString sql = QStringLiteral(
+        "SELECT LNV_PES_TB_EMBARCACIONES.PBAR_ID, LNV_PES_TB_EMBARCACIONES.PBAR_MATRICULA,  LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE FROM LNV_PES_TB_EMBARCACIONES ");
     bool buscar = true;
     if (modo == QLatin1String("N")) {
         const QString nro = Trim(txt_NroEmb->text());
         buscar = text::EsNroRegistro(nro);
         sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_ID)=") + nro + QStringLiteral(" ))");
     } else if (modo == QLatin1String("M")) {
-        sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_MATRICULA)='") + DuplicarComillas(txt_Matricula->text()) + QStringLiteral("' ))");
+        sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_MATRICULA)='")
+            + DuplicarComillas(txt_Matricula->text()) + QStringLiteral("' ))");
     } else {
-        sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE)='") + DuplicarComillas(cbo_barcos->Text()) + QStringLiteral("' ))");
+        sql += QStringLiteral("WHERE (((LNV_PES_TB_EMBARCACIONES.PBAR_NOMBRE)='") + DuplicarComillas(cbo_barcos->Text())
+            + QStringLiteral("' ))");
     }
     forms::Atrapar([&] {
         ado::Recordset rs;
         if (buscar) rs.Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         if (!buscar || rs.Eof()) {
-            forms::MsgBox(QStringLiteral("No se encuentra la embarcación buscada"), forms::vbInformation, QStringLiteral("Atención"));
+            forms::MsgBox(QStringLiteral("No se encuentra la embarcación buscada"), forms::vbInformation,
+                          QStringLiteral("Atención"));
             txt_NroEmb->clear();
             txt_Matricula->clear();
             sinSeleccion(cbo_barcos);

@@ -82,7 +82,8 @@ void frmEditarGuias::crearCabecera(QWidget* page)
     forms::Angosto(cbo_provincias, 20);
     txt_PlantaProcesadora = Nombrado(new QLineEdit(frm_cab), "txt_PlantaProcesadora");
     txt_PlantaProcesadora->setMaxLength(50);
-    txt_PlantaProcesadora->setMinimumWidth(txt_PlantaProcesadora->fontMetrics().horizontalAdvance(QString(30, QChar('M'))));
+    txt_PlantaProcesadora->setMinimumWidth(
+        txt_PlantaProcesadora->fontMetrics().horizontalAdvance(QString(30, QChar('M'))));
     guia->addRow(Etiqueta(QStringLiteral("Nro. Guía"), txt_NroGuia, frm_cab), txt_NroGuia);
     guia->addRow(Etiqueta(QStringLiteral("Fecha"), dtp_FechaG, frm_cab), dtp_FechaG);
     guia->addRow(Etiqueta(QStringLiteral("Puerto Desembarco"), cbo_Puertos, frm_cab), cbo_Puertos);
@@ -136,7 +137,10 @@ void frmEditarGuias::Form_Load()
 {
     Move(0, 0);
     forms::Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"), *cbo_Puertos);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"),
+            *cbo_Puertos);
     });
     CargarEspecies();
     // Provinces first: each locality holds its province.
@@ -269,9 +273,12 @@ bool frmEditarGuias::ValidarCabecera()
     if (txt_NroGuia->text().isEmpty()) return falla(QStringLiteral("Ingrese el Nro. de Guía"), txt_NroGuia);
     if (!dtp_FechaG->HasValue()) return falla(QStringLiteral("Ingrese la fecha de la guía"), dtp_FechaG);
     if (cbo_Puertos->ListIndex() < 0) return falla(QStringLiteral("Seleccione el puerto de procedencia"), cbo_Puertos);
-    if (cbo_localidades->ListIndex() < 0) return falla(QStringLiteral("Seleccione la localidad destino"), cbo_localidades);
-    if (cbo_provincias->ListIndex() < 0) return falla(QStringLiteral("Seleccione la provincia destino"), cbo_provincias);
-    if (txt_PlantaProcesadora->text().isEmpty()) return falla(QStringLiteral("Ingrese la Planta Procesadora"), txt_PlantaProcesadora);
+    if (cbo_localidades->ListIndex() < 0)
+        return falla(QStringLiteral("Seleccione la localidad destino"), cbo_localidades);
+    if (cbo_provincias->ListIndex() < 0)
+        return falla(QStringLiteral("Seleccione la provincia destino"), cbo_provincias);
+    if (txt_PlantaProcesadora->text().isEmpty())
+        return falla(QStringLiteral("Ingrese la Planta Procesadora"), txt_PlantaProcesadora);
     if (cbo_Alicuota->ListIndex() < 0)
         return falla(QStringLiteral("Seleccione la alícuota consignada en la Guía de Tránsito"), cbo_Alicuota);
     return true;
@@ -281,35 +288,40 @@ bool frmEditarGuias::InsertarCabecera()
 {
     txt_alicuota->setValue(cbo_Alicuota->ItemData(cbo_Alicuota->ListIndex()));
     const QString sql =
-        QStringLiteral("insert into LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID , GLOC_ID, GPRO_ID, "
-                       "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR ) VALUES (")
-        + QStringLiteral("'") + NroDJ23() + QStringLiteral("'") + QStringLiteral(", '") + NroGuiaSQL() + QStringLiteral("'")
-        + QStringLiteral(", #") + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
-        + QStringLiteral(", ") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", ")
-        + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", ")
+        QStringLiteral(
+            "insert into LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID , GLOC_ID, GPRO_ID, "
+            "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR ) VALUES (")
+        + QStringLiteral("'") + NroDJ23() + QStringLiteral("'") + QStringLiteral(", '") + NroGuiaSQL()
+        + QStringLiteral("'") + QStringLiteral(", #") + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy"))
+        + QStringLiteral("#") + QStringLiteral(", ") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex()))
+        + QStringLiteral(", ") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", ")
         + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", '")
         + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("'") + QStringLiteral(", ")
         + NumeroSQL(txt_CajonesTotales) + QStringLiteral(", ") + NumeroSQL(txt_KilosTotales) + QStringLiteral(", ")
-        + NumeroSQL(txt_TotalGral) + QStringLiteral(", ") + NumeroSQL(txt_alicuota) + QStringLiteral(", ") + NumeroSQL(txt_Depositado)
-        + QStringLiteral(")");
+        + NumeroSQL(txt_TotalGral) + QStringLiteral(", ") + NumeroSQL(txt_alicuota) + QStringLiteral(", ")
+        + NumeroSQL(txt_Depositado) + QStringLiteral(")");
     // The number is the table's key: a duplicate is one stored in any declaration.
-    return forms::Atrapar([&] { de1::conn().Execute(sql); }, ado::adErrGeneric, [this] {
-        forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"), forms::vbExclamation, Caption());
-    });
+    return forms::Atrapar([&] { de1::conn().Execute(sql); }, ado::adErrGeneric,
+                          [this] {
+                              forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"),
+                                            forms::vbExclamation, Caption());
+                          });
 }
 
 void frmEditarGuias::ActualizarCabecera()
 {
     if (cbo_Alicuota->ListIndex() >= 0) txt_alicuota->setValue(cbo_Alicuota->ItemData(cbo_Alicuota->ListIndex()));
-    const QString sql =
-        QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=#") + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy"))
-        + QStringLiteral("#, PPTO_ID=") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", GLOC_ID=")
+    const QString sql = QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=#")
+        + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#, PPTO_ID=")
+        + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", GLOC_ID=")
         + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", GPRO_ID=")
         + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", PGTR_PLANTAPROCESADORA='")
-        + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("', PGTR_CAJONES=") + NumeroSQL(txt_CajonesTotales)
-        + QStringLiteral(", PGTR_KGS=") + NumeroSQL(txt_KilosTotales) + QStringLiteral(", PGTR_TOTAL=") + NumeroSQL(txt_TotalGral)
-        + QStringLiteral(", PGTR_ALICUOTA=") + NumeroSQL(txt_alicuota) + QStringLiteral(", PGTR_VALOR=") + NumeroSQL(txt_Depositado)
-        + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("' AND PGTR_NRO= '") + NroGuiaSQL() + QStringLiteral("'");
+        + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("', PGTR_CAJONES=")
+        + NumeroSQL(txt_CajonesTotales) + QStringLiteral(", PGTR_KGS=") + NumeroSQL(txt_KilosTotales)
+        + QStringLiteral(", PGTR_TOTAL=") + NumeroSQL(txt_TotalGral) + QStringLiteral(", PGTR_ALICUOTA=")
+        + NumeroSQL(txt_alicuota) + QStringLiteral(", PGTR_VALOR=") + NumeroSQL(txt_Depositado)
+        + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("' AND PGTR_NRO= '") + NroGuiaSQL()
+        + QStringLiteral("'");
     forms::Atrapar([&] { de1::conn().Execute(sql); });
 }
 
@@ -325,7 +337,8 @@ frmEditarGuias::Totales frmEditarGuias::EscribirTotales()
 {
     Totales t;
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT TCajones, TKilos, TTotal From PES_VW_TOTALES_GUIA WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'"),
+    rs.Open(QStringLiteral("SELECT TCajones, TKilos, TTotal From PES_VW_TOTALES_GUIA WHERE PGTR_NRO = '") + NroGuiaSQL()
+                + QStringLiteral("'"),
             de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     if (!rs.Eof()) {
         t.cajones = CDbl(rs(QStringLiteral("TCajones")));
@@ -335,9 +348,10 @@ frmEditarGuias::Totales frmEditarGuias::EscribirTotales()
     const int i = cbo_Alicuota->ListIndex();
     txt_alicuota->setValue(i < 0 ? 0 : cbo_Alicuota->ItemData(i));
     t.depositado = text::Round(txt_alicuota->Value() * t.total / 100, 2);
-    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_CAJONES = ") + text::NumeroSQL(t.cajones)
-                        + QStringLiteral(", PGTR_KGS = ") + text::NumeroSQL(t.kilos) + QStringLiteral(", PGTR_TOTAL = ")
-                        + text::NumeroSQL(t.total) + QStringLiteral(", PGTR_VALOR = ") + text::NumeroSQL(t.depositado)
+    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_CAJONES = ")
+                        + text::NumeroSQL(t.cajones) + QStringLiteral(", PGTR_KGS = ") + text::NumeroSQL(t.kilos)
+                        + QStringLiteral(", PGTR_TOTAL = ") + text::NumeroSQL(t.total)
+                        + QStringLiteral(", PGTR_VALOR = ") + text::NumeroSQL(t.depositado)
                         + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'"));
     return t;
 }
@@ -364,14 +378,16 @@ void frmEditarGuias::CargarProvincias()
     mProvincias = std::make_shared<colProvincias>();
     forms::Atrapar([this] {
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select GPRO_ID, GPRO_DESCRIPCION, GPRO_JURISDICCION, GPRO_LETRA_PAT from LNV_GLB_TB_PROVINCIAS ORDER BY GPRO_DESCRIPCION"),
-                de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
+        rs.Open(
+            QStringLiteral(
+                "select GPRO_ID, GPRO_DESCRIPCION, GPRO_JURISDICCION, GPRO_LETRA_PAT from LNV_GLB_TB_PROVINCIAS ORDER BY GPRO_DESCRIPCION"),
+            de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
         cbo_provincias->Clear();
         for (; !rs.Eof(); rs.MoveNext()) {
             const std::int32_t id = text::CLng(rs(QStringLiteral("GPRO_ID")));
             const QString descripcion = CStr(rs(QStringLiteral("GPRO_DESCRIPCION")));
-            mProvincias->Add(descripcion, text::CLng(rs(QStringLiteral("GPRO_JURISDICCION"))), id, CStr(rs(QStringLiteral("GPRO_LETRA_PAT"))),
-                             QStringLiteral("p") + CStr(id));
+            mProvincias->Add(descripcion, text::CLng(rs(QStringLiteral("GPRO_JURISDICCION"))), id,
+                             CStr(rs(QStringLiteral("GPRO_LETRA_PAT"))), QStringLiteral("p") + CStr(id));
             cbo_provincias->AddItem(descripcion);
             cbo_provincias->setItemData(cbo_provincias->NewIndex(), id);
         }
@@ -383,15 +399,17 @@ void frmEditarGuias::CargarLocalidades()
     mLocalidades = std::make_shared<colLocalidades>();
     forms::Atrapar([this] {
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select GLOC_ID, GLOC_DESCRIPCION, GPRO_ID from LNV_GLB_TB_LOCALIDADES  ORDER BY GLOC_DESCRIPCION"), de1::conn(),
-                ado::adOpenKeyset, ado::adLockOptimistic, 1);
+        rs.Open(QStringLiteral(
+                    "select GLOC_ID, GLOC_DESCRIPCION, GPRO_ID from LNV_GLB_TB_LOCALIDADES  ORDER BY GLOC_DESCRIPCION"),
+                de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
         cbo_localidades->Clear();
         for (; !rs.Eof(); rs.MoveNext()) {
             const std::int32_t id = text::CLng(rs(QStringLiteral("GLOC_ID")));
             const QString descripcion = CStr(rs(QStringLiteral("GLOC_DESCRIPCION")));
             std::shared_ptr<clsProvincia> provincia;
             // A locality whose province the list does not hold has none to select.
-            forms::Ignorar([&] { provincia = mProvincias->Item(QStringLiteral("p") + CStr(rs(QStringLiteral("GPRO_ID")))); });
+            forms::Ignorar(
+                [&] { provincia = mProvincias->Item(QStringLiteral("p") + CStr(rs(QStringLiteral("GPRO_ID")))); });
             mLocalidades->Add(descripcion, provincia, id, QStringLiteral("l") + CStr(id));
             cbo_localidades->AddItem(descripcion);
             cbo_localidades->setItemData(cbo_localidades->NewIndex(), id);
@@ -418,7 +436,9 @@ void frmEditarGuias::cbo_localidades_Click()
     if (QApplication::focusWidget() != cbo_localidades || !mLocalidades) return;
     if (cbo_localidades->ListIndex() < 0) return;
     std::shared_ptr<clsLocalidad> l;
-    forms::Ignorar([&] { l = mLocalidades->Item(QStringLiteral("l") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex()))); });
+    forms::Ignorar([&] {
+        l = mLocalidades->Item(QStringLiteral("l") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())));
+    });
     if (l && l->Provincia) Utiles::SeleccionarIdCombo(*cbo_provincias, l->Provincia->id);
 }
 

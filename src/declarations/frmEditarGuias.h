@@ -25,7 +25,9 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class ctlNumero;
-namespace ado { class Variant; }
+namespace ado {
+class Variant;
+}
 namespace forms {
 class ComboBox;
 class DataControl;
@@ -33,7 +35,7 @@ class DataGrid;
 class DatePicker;
 class TabbedDialog;
 class Toolbar;
-}
+}  // namespace forms
 
 class frmEditarGuias : public forms::Form {
     Q_OBJECT

@@ -2,8 +2,8 @@
 // species, with crates, kilograms, price per kilogram and amount, priced
 // from the dock price in force at the guide's date. Every line change and
 // the guide's totals it moves are stored together.
-#include "declarations/frmEditarGuias.h"
 #include "declarations/PrecioEnVigor.h"
+#include "declarations/frmEditarGuias.h"
 
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
@@ -83,8 +83,10 @@ void frmEditarGuias::crearDetalle(QWidget* page)
 
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarGuias::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarGuias::cbo_Especies_Click);
-    for (ctlNumero* n : {txt_cajones, txt_kg, txt_precio}) connect(n, &ctlNumero::LostFocus, this, &frmEditarGuias::CalcularMontoRenglon);
-    for (ctlNumero* n : {txt_MtoTotal, txt_alicuota}) connect(n, &ctlNumero::LostFocus, this, &frmEditarGuias::CalcularDepositado);
+    for (ctlNumero* n : {txt_cajones, txt_kg, txt_precio})
+        connect(n, &ctlNumero::LostFocus, this, &frmEditarGuias::CalcularMontoRenglon);
+    for (ctlNumero* n : {txt_MtoTotal, txt_alicuota})
+        connect(n, &ctlNumero::LostFocus, this, &frmEditarGuias::CalcularDepositado);
     connect(grilla_detalle, &forms::DataGrid::RowColChange, this, &frmEditarGuias::grilla_detalle_RowColChange);
 }
 
@@ -110,7 +112,10 @@ void frmEditarGuias::cbo_Especies_Click()
     if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
 }
 
-void frmEditarGuias::QuitarEspeciesCargadas() { PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleGuia->Recordset.get(), *cbo_Especies); }
+void frmEditarGuias::QuitarEspeciesCargadas()
+{
+    PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleGuia->Recordset.get(), *cbo_Especies);
+}
 
 // ---------------------------------------------------------------- one line
 
@@ -133,7 +138,8 @@ void frmEditarGuias::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio-
 QString frmEditarGuias::SiguienteRenglon()
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_GUIAS_DET.PDGT_NRO) AS PDGT_NRO ") + QStringLiteral("From LNV_PES_TB_GUIAS_DET ")
+    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_GUIAS_DET.PDGT_NRO) AS PDGT_NRO ")
+                + QStringLiteral("From LNV_PES_TB_GUIAS_DET ")
                 + QStringLiteral("WHERE (((LNV_PES_TB_GUIAS_DET.PGTR_NRO)= '") + NroGuiaSQL() + QStringLiteral("'))"),
             de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
     QString siguiente = QStringLiteral("1");
@@ -148,30 +154,33 @@ QString frmEditarGuias::SiguienteRenglon()
 void frmEditarGuias::InsertarDetalle()
 {
     const QString renglon = SiguienteRenglon();
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET ") + QStringLiteral("(PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, ")
-                        + QStringLiteral("PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('")
-                        + NroGuiaSQL() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ") + NumeroSQL(txt_cajones)
-                        + QStringLiteral(", ") + NumeroSQL(txt_kg) + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
+    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET ")
+                        + QStringLiteral("(PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, ")
+                        + QStringLiteral("PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) ") + QStringLiteral("VALUES ")
+                        + QStringLiteral("('") + NroGuiaSQL() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
+                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ")
+                        + NumeroSQL(txt_cajones) + QStringLiteral(", ") + NumeroSQL(txt_kg) + QStringLiteral(", ")
+                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
 }
 
 void frmEditarGuias::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=") + NumeroSQL(txt_cajones)
-                        + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=") + NumeroSQL(txt_kg) + QStringLiteral(", ")
-                        + QStringLiteral("PDGT_PRECIO=") + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'")
-                        + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
+    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=")
+                        + NumeroSQL(txt_cajones) + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=")
+                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + QStringLiteral("PDGT_PRECIO=")
+                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
+                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL()
+                        + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
 }
 
 void frmEditarGuias::BorrarDetalle()
 {
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_GUIAS_DET ") + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL()
-                        + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
+    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_GUIAS_DET ") + QStringLiteral(" WHERE PGTR_NRO = '")
+                        + NroGuiaSQL() + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ")
+                        + txt_renglon->text());
 }
 
 // A failed save stores neither the line nor the totals and leaves the
@@ -199,7 +208,8 @@ void frmEditarGuias::CargarDetalle()
     const auto& rs = adoDetalleGuia->Recordset;
     double suma = 0;
     if (TieneRenglones()) {
-        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) suma += CDbl(rs->Fields(QStringLiteral("PDGT_TOTAL")).Value());
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            suma += CDbl(rs->Fields(QStringLiteral("PDGT_TOTAL")).Value());
         rs->MoveFirst();
         grilla_detalle->SelBookmarks().Add(rs->Bookmark());
         MostrarRenglon();
@@ -214,7 +224,8 @@ void frmEditarGuias::CargarGrillaDetalle()
 {
     forms::Atrapar([this] {
         auto rs = std::make_shared<ado::Recordset>();
-        rs->Open(QStringLiteral("select * FROM PES_VW_GUIAS_DET ") + QStringLiteral("WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'"),
+        rs->Open(QStringLiteral("select * FROM PES_VW_GUIAS_DET ") + QStringLiteral("WHERE PGTR_NRO = '") + NroGuiaSQL()
+                     + QStringLiteral("'"),
                  de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         adoDetalleGuia->Recordset = rs;
         adoDetalleGuia->Refresh();

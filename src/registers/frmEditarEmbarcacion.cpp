@@ -18,9 +18,9 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFormLayout>
-#include <QLabel>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -31,12 +31,16 @@ namespace {
 QString Comillas(const QString& s) { return QStringLiteral("'") + General::DuplicarComillas(s) + QStringLiteral("'"); }
 
 // An optional text: null when only blanks were typed.
-QString TextoSQL(const QLineEdit* t) { return text::Trim(t->text()).isEmpty() ? QStringLiteral("null") : Comillas(t->text()); }
+QString TextoSQL(const QLineEdit* t)
+{
+    return text::Trim(t->text()).isEmpty() ? QStringLiteral("null") : Comillas(t->text());
+}
 
 QString FechaSQL(const forms::DatePicker* d)
 {
-    return d->HasValue() ? QStringLiteral("#") + text::Format(d->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
-                         : QStringLiteral("null");
+    return d->HasValue()
+        ? QStringLiteral("#") + text::Format(d->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
+        : QStringLiteral("null");
 }
 
 // A date as the list shows it ("dd/MM/yyyy"), none when empty. A stored
@@ -90,7 +94,8 @@ frmEditarEmbarcacion::frmEditarEmbarcacion()
     cbo_Puertos = forms::Nombrado(new forms::ComboBox(this), "cbo_Puertos");
     txt_NroCertSeg = texto("txt_NroCertSeg", 50, true);
     chk_convenio = forms::Nombrado(
-        new QCheckBox(QStringLiteral("Convenio de Administración Conjunta de la Pesca en el Golfo San Jorge"), this), "chk_convenio");
+        new QCheckBox(QStringLiteral("Convenio de Administración Conjunta de la Pesca en el Golfo San Jorge"), this),
+        "chk_convenio");
 
     auto* identidad = new QFormLayout;
     fila(identidad, QStringLiteral("Nro. Embarcación:"), txt_IdEmbarcacion);
@@ -165,14 +170,19 @@ void frmEditarEmbarcacion::Form_Load()
 {
     Move(0, 0);
     forms::Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"),
-                            *cbo_Puertos);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_PUERTOS.PPTO_ID, LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION From LNV_PES_TB_PUERTOS ORDER BY LNV_PES_TB_PUERTOS.PPTO_DESCRIPCION"),
+            *cbo_Puertos);
     });
     forms::Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_TIPOS_EMBARCACION.PTBA_ID, LNV_PES_TB_TIPOS_EMBARCACION.PTBA_DESCRIPCION From LNV_PES_TB_TIPOS_EMBARCACION ORDER BY LNV_PES_TB_TIPOS_EMBARCACION.PTBA_DESCRIPCION"),
-                            *cbo_TipoEmb);
+        Utiles::CargarCombo(
+            QStringLiteral(
+                "SELECT LNV_PES_TB_TIPOS_EMBARCACION.PTBA_ID, LNV_PES_TB_TIPOS_EMBARCACION.PTBA_DESCRIPCION From LNV_PES_TB_TIPOS_EMBARCACION ORDER BY LNV_PES_TB_TIPOS_EMBARCACION.PTBA_DESCRIPCION"),
+            *cbo_TipoEmb);
     });
-    for (ctlNumero* n : {txt_Eslora, txt_Arboladura, txt_Bodega, txt_Manga, txt_TonTotal, txt_TonNeto, txt_Puntal, txt_Potencia, txt_Poder}) {
+    for (ctlNumero* n : {txt_Eslora, txt_Arboladura, txt_Bodega, txt_Manga, txt_TonTotal, txt_TonNeto, txt_Puntal,
+                         txt_Potencia, txt_Poder}) {
         n->setEnabled(true);
         n->setCantidadDecimales(2);
     }
@@ -258,15 +268,20 @@ bool frmEditarEmbarcacion::ValidarDatos()
     };
     // Digits only: the number is written into SQL as typed, unquoted.
     auto sinNumero = [](const QLineEdit* t, int digitos) {
-        return text::Trim(t->text()).isEmpty() || !text::EsEnteroSimple(t->text(), digitos) || t->text() == QLatin1String("0");
+        return text::Trim(t->text()).isEmpty() || !text::EsEnteroSimple(t->text(), digitos)
+            || t->text() == QLatin1String("0");
     };
     // The list hands the number to this editor as a 32-bit one: a larger
     // vessel number could be stored but never changed again.
-    if (sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0) return falla(QStringLiteral("Ingrese el número de embarcación"), txt_IdEmbarcacion);
-    if (sinNumero(txt_Matricula, 11)) return falla(QStringLiteral("Ingrese la matrícula de la embarcación"), txt_Matricula);
-    if (text::Trim(txt_nombre->text()).isEmpty()) return falla(QStringLiteral("Ingrese el nombre de la embarcación"), txt_nombre);
+    if (sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0)
+        return falla(QStringLiteral("Ingrese el número de embarcación"), txt_IdEmbarcacion);
+    if (sinNumero(txt_Matricula, 11))
+        return falla(QStringLiteral("Ingrese la matrícula de la embarcación"), txt_Matricula);
+    if (text::Trim(txt_nombre->text()).isEmpty())
+        return falla(QStringLiteral("Ingrese el nombre de la embarcación"), txt_nombre);
     if (cbo_TipoEmb->ListIndex() == -1) return falla(QStringLiteral("Seleccione el tipo de embarcación"), cbo_TipoEmb);
-    if (cbo_Puertos->ListIndex() == -1) return falla(QStringLiteral("Seleccione el puerto de la embarcación"), cbo_Puertos);
+    if (cbo_Puertos->ListIndex() == -1)
+        return falla(QStringLiteral("Seleccione el puerto de la embarcación"), cbo_Puertos);
     if (!dtp_FAlta->HasValue()) return falla(QStringLiteral("Ingrese la fecha de alta"), dtp_FAlta);
     return true;
 }
@@ -297,33 +312,23 @@ bool frmEditarEmbarcacion::InsertarEmbarcacion()
         }
         rs.Close();
         const QStringList valores = {
-            txt_IdEmbarcacion->text(),
-            Comillas(txt_Matricula->text()),
-            Comillas(txt_nombre->text()),
-            CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex())),
-            FechaSQL(dtp_FInscL7351),
-            FechaSQL(dtp_FAlta),
-            FechaSQL(dtp_FBaja),
-            FechaSQL(dtp_FBotadura),
-            NumeroSQL(txt_Eslora),
-            TextoSQL(txt_MCasco),
-            NumeroSQL(txt_Arboladura),
-            NumeroSQL(txt_Manga),
-            NumeroSQL(txt_Puntal),
-            NumeroSQL(txt_Bodega),
-            NumeroSQL(txt_TonTotal),
-            NumeroSQL(txt_TonNeto),
-            NumeroSQL(txt_Poder),
-            TextoSQL(txt_MarcaMotor),
-            TextoSQL(txt_NroMotor),
-            TextoSQL(txt_TipoMotor),
-            TextoSQL(txt_NroCertSeg),
-            CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())),
-            NumeroSQL(txt_Potencia),
-            chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+            txt_IdEmbarcacion->text(),    Comillas(txt_Matricula->text()),
+            Comillas(txt_nombre->text()), CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex())),
+            FechaSQL(dtp_FInscL7351),     FechaSQL(dtp_FAlta),
+            FechaSQL(dtp_FBaja),          FechaSQL(dtp_FBotadura),
+            NumeroSQL(txt_Eslora),        TextoSQL(txt_MCasco),
+            NumeroSQL(txt_Arboladura),    NumeroSQL(txt_Manga),
+            NumeroSQL(txt_Puntal),        NumeroSQL(txt_Bodega),
+            NumeroSQL(txt_TonTotal),      NumeroSQL(txt_TonNeto),
+            NumeroSQL(txt_Poder),         TextoSQL(txt_MarcaMotor),
+            TextoSQL(txt_NroMotor),       TextoSQL(txt_TipoMotor),
+            TextoSQL(txt_NroCertSeg),     CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())),
+            NumeroSQL(txt_Potencia),      chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
         };
-        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FINSC7351, PBAR_FALTA, PBAR_FBAJA, PBAR_FBOTADURA, PBAR_ESLORA, PBAR_MATERIALCASCO, PBAR_ARBOLADURA, PBAR_MANGA, PBAR_PUNTAL, PBAR_BODEGA, PBAR_TONTOTAL, PBAR_TONNETO, PBAR_PODERMOTOR, PBAR_MARCAMOTOR, PBAR_NROMOTOR, PBAR_TIPOMOTOR, PBAR_CERTSEGURIDAD, PPTO_ID, PBAR_POTENCIA, PBAR_CONVENIO_GOLFO) VALUES (")
-                            + valores.join(QStringLiteral(", ")) + QStringLiteral(") "));
+        de1::conn().Execute(
+            QStringLiteral(
+                "insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FINSC7351, PBAR_FALTA, PBAR_FBAJA, PBAR_FBOTADURA, PBAR_ESLORA, PBAR_MATERIALCASCO, PBAR_ARBOLADURA, PBAR_MANGA, PBAR_PUNTAL, PBAR_BODEGA, PBAR_TONTOTAL, PBAR_TONNETO, PBAR_PODERMOTOR, PBAR_MARCAMOTOR, PBAR_NROMOTOR, PBAR_TIPOMOTOR, PBAR_CERTSEGURIDAD, PPTO_ID, PBAR_POTENCIA, PBAR_CONVENIO_GOLFO) VALUES (")
+            + valores.join(QStringLiteral(", ")) + QStringLiteral(") "));
         insertada = true;
     });
     return insertada;
@@ -331,34 +336,41 @@ bool frmEditarEmbarcacion::InsertarEmbarcacion()
 
 bool frmEditarEmbarcacion::ActualizarEmbarcacion()
 {
-    const QString sql =
-        QStringLiteral("update LNV_PES_TB_EMBARCACIONES SET PBAR_ID=") + txt_IdEmbarcacion->text() + QStringLiteral(", PBAR_NOMBRE=")
-        + Comillas(txt_nombre->text()) + QStringLiteral(", PTBA_ID=") + CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex()))
-        + QStringLiteral(", ") + QStringLiteral("PBAR_FINSC7351=") + FechaSQL(dtp_FInscL7351) + QStringLiteral(", ")
+    const QString sql = QStringLiteral("update LNV_PES_TB_EMBARCACIONES SET PBAR_ID=") + txt_IdEmbarcacion->text()
+        + QStringLiteral(", PBAR_NOMBRE=") + Comillas(txt_nombre->text()) + QStringLiteral(", PTBA_ID=")
+        + CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex())) + QStringLiteral(", ")
+        + QStringLiteral("PBAR_FINSC7351=") + FechaSQL(dtp_FInscL7351) + QStringLiteral(", ")
         + QStringLiteral("PBAR_FALTA=") + FechaSQL(dtp_FAlta) + QStringLiteral(", ") + QStringLiteral("PBAR_FBAJA=")
         + FechaSQL(dtp_FBaja) + QStringLiteral(", ") + QStringLiteral("PBAR_FBOTADURA=") + FechaSQL(dtp_FBotadura)
-        + QStringLiteral(", ") + QStringLiteral("PBAR_ESLORA=") + NumeroSQL(txt_Eslora) + QStringLiteral(", PBAR_MATERIALCASCO=")
-        + TextoSQL(txt_MCasco) + QStringLiteral(", PBAR_ARBOLADURA=") + NumeroSQL(txt_Arboladura) + QStringLiteral(", PBAR_MANGA=")
-        + NumeroSQL(txt_Manga) + QStringLiteral(", PBAR_PUNTAL=") + NumeroSQL(txt_Puntal) + QStringLiteral(", PBAR_BODEGA=")
-        + NumeroSQL(txt_Bodega) + QStringLiteral(", PBAR_TONTOTAL=") + NumeroSQL(txt_TonTotal) + QStringLiteral(", PBAR_TONNETO=")
-        + NumeroSQL(txt_TonNeto) + QStringLiteral(", PBAR_PODERMOTOR=") + NumeroSQL(txt_Poder) + QStringLiteral(", PBAR_MARCAMOTOR=")
-        + TextoSQL(txt_MarcaMotor) + QStringLiteral(", PBAR_NROMOTOR=") + TextoSQL(txt_NroMotor) + QStringLiteral(", PBAR_TIPOMOTOR=")
-        + TextoSQL(txt_TipoMotor) + QStringLiteral(", PBAR_CERTSEGURIDAD=") + TextoSQL(txt_NroCertSeg) + QStringLiteral(", PPTO_ID=")
-        + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", PBAR_POTENCIA=") + NumeroSQL(txt_Potencia)
-        + QStringLiteral(", PBAR_CONVENIO_GOLFO=") + (chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
+        + QStringLiteral(", ") + QStringLiteral("PBAR_ESLORA=") + NumeroSQL(txt_Eslora)
+        + QStringLiteral(", PBAR_MATERIALCASCO=") + TextoSQL(txt_MCasco) + QStringLiteral(", PBAR_ARBOLADURA=")
+        + NumeroSQL(txt_Arboladura) + QStringLiteral(", PBAR_MANGA=") + NumeroSQL(txt_Manga)
+        + QStringLiteral(", PBAR_PUNTAL=") + NumeroSQL(txt_Puntal) + QStringLiteral(", PBAR_BODEGA=")
+        + NumeroSQL(txt_Bodega) + QStringLiteral(", PBAR_TONTOTAL=") + NumeroSQL(txt_TonTotal)
+        + QStringLiteral(", PBAR_TONNETO=") + NumeroSQL(txt_TonNeto) + QStringLiteral(", PBAR_PODERMOTOR=")
+        + NumeroSQL(txt_Poder) + QStringLiteral(", PBAR_MARCAMOTOR=") + TextoSQL(txt_MarcaMotor)
+        + QStringLiteral(", PBAR_NROMOTOR=") + TextoSQL(txt_NroMotor) + QStringLiteral(", PBAR_TIPOMOTOR=")
+        + TextoSQL(txt_TipoMotor) + QStringLiteral(", PBAR_CERTSEGURIDAD=") + TextoSQL(txt_NroCertSeg)
+        + QStringLiteral(", PPTO_ID=") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex()))
+        + QStringLiteral(", PBAR_POTENCIA=") + NumeroSQL(txt_Potencia) + QStringLiteral(", PBAR_CONVENIO_GOLFO=")
+        + (chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
         + QStringLiteral("  WHERE PBAR_MATRICULA = ") + Comillas(txt_Matricula->text());
     long cambiadas = 0;
-    const bool hecho = forms::Atrapar([&] { de1::conn().Execute(sql, &cambiadas); }, ado::adErrGeneric, [this] {
-        forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"), forms::vbInformation, Caption());
-        txt_IdEmbarcacion->setFocus();
-    });
+    const bool hecho = forms::Atrapar(
+        [&] { de1::conn().Execute(sql, &cambiadas); }, ado::adErrGeneric,
+        [this] {
+            forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"),
+                          forms::vbInformation, Caption());
+            txt_IdEmbarcacion->setFocus();
+        });
     if (!hecho) return false;
     // A matrícula stored with leading zeros reaches the editor without them
     // and keys no row: the clerk is told instead of losing the changes.
     if (cambiadas == 0) {
-        forms::MsgBox(QStringLiteral("No se guardaron los cambios: no hay ninguna embarcación registrada con la matrícula ")
-                          + txt_Matricula->text(),
-                      forms::vbInformation, Caption());
+        forms::MsgBox(
+            QStringLiteral("No se guardaron los cambios: no hay ninguna embarcación registrada con la matrícula ")
+                + txt_Matricula->text(),
+            forms::vbInformation, Caption());
         return false;
     }
     return true;

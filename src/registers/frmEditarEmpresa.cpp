@@ -122,7 +122,7 @@ frmEditarEmpresa::frmEditarEmpresa()
 frmEditarEmpresa::~frmEditarEmpresa() = default;
 
 frmEditarEmpresa::Domicilio frmEditarEmpresa::crearDomicilio(const QString& titulo, const char* frame,
-                                                           const char* sufijo)
+                                                             const char* sufijo)
 {
     const QString s = QString::fromLatin1(sufijo);
     Domicilio d;

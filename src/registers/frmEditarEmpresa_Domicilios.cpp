@@ -20,7 +20,8 @@ void frmEditarEmpresa::CargarProvincias()
     mProvincias = std::make_shared<colProvincias>();
     forms::Atrapar([this] {
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select GPRO_ID, GPRO_DESCRIPCION, GPRO_JURISDICCION, GPRO_LETRA_PAT from LNV_GLB_TB_PROVINCIAS "),
+        rs.Open(QStringLiteral(
+                    "select GPRO_ID, GPRO_DESCRIPCION, GPRO_JURISDICCION, GPRO_LETRA_PAT from LNV_GLB_TB_PROVINCIAS "),
                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (forms::ComboBox* c : {cbo_provincia_DFiscal, cbo_provincia_DLegal, cbo_provincia_DReal}) c->Clear();
         for (; !rs.Eof(); rs.MoveNext()) {
@@ -41,7 +42,8 @@ void frmEditarEmpresa::CargarLocalidades()
     mLocalidades = std::make_shared<colLocalidades>();
     forms::Atrapar([this] {
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select GLOC_ID, GLOC_DESCRIPCION, GPRO_ID from LNV_GLB_TB_LOCALIDADES ORDER BY GLOC_DESCRIPCION"),
+        rs.Open(QStringLiteral(
+                    "select GLOC_ID, GLOC_DESCRIPCION, GPRO_ID from LNV_GLB_TB_LOCALIDADES ORDER BY GLOC_DESCRIPCION"),
                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (forms::ComboBox* c : {cbo_localidad_DFiscal, cbo_localidad_DReal, cbo_localidad_DLegal}) c->Clear();
         for (; !rs.Eof(); rs.MoveNext()) {

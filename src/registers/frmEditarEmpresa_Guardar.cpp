@@ -65,7 +65,8 @@ bool frmEditarEmpresa::ValidarDatos()
     };
     const Regla reglas[] = {
         {!text::EsNroRegistro(Trim(txt_IdEmpresa->text())), "Ingresar el número de Empresa", txt_IdEmpresa},
-        {Trim(txt_CUIT->text()).isEmpty() || !text::IsNumeric(txt_CUIT->text()), "Ingresar el CUIT de Empresa", txt_CUIT},
+        {Trim(txt_CUIT->text()).isEmpty() || !text::IsNumeric(txt_CUIT->text()), "Ingresar el CUIT de Empresa",
+         txt_CUIT},
         {Trim(txt_RSocial->text()).isEmpty(), "Ingrese la Razón Social de la Empresa", txt_RSocial},
         {sinElegir(cboTipoSociedad), "Seleccione el tipo de sociedad", cboTipoSociedad},
         {!dtp_FAlta->HasValue(), "Ingrese la fecha de alta", dtp_FAlta},
@@ -73,9 +74,11 @@ bool frmEditarEmpresa::ValidarDatos()
         {sinElegir(cbo_provincia_DFiscal), "Seleccione la provincia del domicilio fiscal", cbo_provincia_DFiscal},
         {sinElegir(cbo_localidad_DFiscal), "Seleccione la localidad del domicilio fiscal", cbo_localidad_DFiscal},
         {vacio(txt_CodPostal_DFiscal), "Ingrese el codigo postal del domicilio fiscal", txt_CodPostal_DFiscal},
-        {!vacio(real.domicilio) && sinElegir(real.provincia), "Seleccione la provincia del domicilio real", real.provincia},
+        {!vacio(real.domicilio) && sinElegir(real.provincia), "Seleccione la provincia del domicilio real",
+         real.provincia},
         {vacio(real.domicilio) && empezado(real), "Domicilio real incompleto", real.domicilio},
-        {!vacio(real.domicilio) && sinElegir(real.localidad), "Seleccione la localidad del domicilio real", real.localidad},
+        {!vacio(real.domicilio) && sinElegir(real.localidad), "Seleccione la localidad del domicilio real",
+         real.localidad},
         {vacio(real.codPostal) && (!vacio(real.domicilio) || empezado(real)),
          "Ingrese el codigo postal del domicilio real", real.codPostal},
         {!vacio(legal.domicilio) && sinElegir(legal.provincia), "Seleccione la provincia del domicilio Legal",
@@ -137,30 +140,31 @@ bool frmEditarEmpresa::InsertarEmpresa()
                 // Only the first company found is looked at: the number's message wins.
                 rs.MoveFirst();
                 if (text::CDbl(rs(QStringLiteral("PEMP_ID"))) == text::CDbl(id)) {
-                    forms::MsgBox(QStringLiteral("Ya existe una empresa con ese Número"), forms::vbInformation, Caption());
+                    forms::MsgBox(QStringLiteral("Ya existe una empresa con ese Número"), forms::vbInformation,
+                                  Caption());
                     if (txt_IdEmpresa->isEnabled()) txt_IdEmpresa->setFocus();
                 } else if (text::CDbl(rs(QStringLiteral("PEMP_CUIT"))) == text::CDbl(cuit)) {
-                    forms::MsgBox(QStringLiteral("Ya existe una empresa con ese CUIT"), forms::vbInformation, Caption());
+                    forms::MsgBox(QStringLiteral("Ya existe una empresa con ese CUIT"), forms::vbInformation,
+                                  Caption());
                     if (txt_CUIT->isEnabled()) txt_CUIT->setFocus();
                 }
                 rs.Close();
                 return;
             }
             QString sql = QStringLiteral("insert into LNV_PES_TB_EMPRESAS (") + QStringLiteral("PEMP_ID")
-                        + QStringLiteral(", PEMP_CUIT") + QStringLiteral(", PEMP_RSOCIAL") + QStringLiteral(", PEMP_NROIB")
-                        + QStringLiteral(", GTSO_ID") + QStringLiteral(", PEMP_FALTA") + QStringLiteral(", PEMP_FBAJA ")
-                        + QStringLiteral(", PEMP_DOM_FISCAL") + QStringLiteral(", GLOC_ID_DF") + QStringLiteral(", GPRO_ID_DF")
-                        + QStringLiteral(", PEMP_CP_DF") + QStringLiteral(", PEMP_DOM_REAL") + QStringLiteral(", GLOC_ID_DR")
-                        + QStringLiteral(", GPRO_ID_DR") + QStringLiteral(", PEMP_CP_DR") + QStringLiteral(", PEMP_DOM_LEGAL")
-                        + QStringLiteral(", GLOC_ID_DL") + QStringLiteral(", GPRO_ID_DL") + QStringLiteral(", PEMP_CP_DL")
-                        + QStringLiteral(") VALUES (") + id + QStringLiteral(",") + cuit + QStringLiteral(", '")
-                        + DuplicarComillas(txt_RSocial->text()) + QStringLiteral("'") + QStringLiteral(", ") + sqlNroIB()
-                        + QStringLiteral(", ") + sqlId(cboTipoSociedad) + QStringLiteral(", ") + sqlFecha(dtp_FAlta)
-                        + QStringLiteral(", ")
-                        + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) : QStringLiteral("null"));
+                + QStringLiteral(", PEMP_CUIT") + QStringLiteral(", PEMP_RSOCIAL") + QStringLiteral(", PEMP_NROIB")
+                + QStringLiteral(", GTSO_ID") + QStringLiteral(", PEMP_FALTA") + QStringLiteral(", PEMP_FBAJA ")
+                + QStringLiteral(", PEMP_DOM_FISCAL") + QStringLiteral(", GLOC_ID_DF") + QStringLiteral(", GPRO_ID_DF")
+                + QStringLiteral(", PEMP_CP_DF") + QStringLiteral(", PEMP_DOM_REAL") + QStringLiteral(", GLOC_ID_DR")
+                + QStringLiteral(", GPRO_ID_DR") + QStringLiteral(", PEMP_CP_DR") + QStringLiteral(", PEMP_DOM_LEGAL")
+                + QStringLiteral(", GLOC_ID_DL") + QStringLiteral(", GPRO_ID_DL") + QStringLiteral(", PEMP_CP_DL")
+                + QStringLiteral(") VALUES (") + id + QStringLiteral(",") + cuit + QStringLiteral(", '")
+                + DuplicarComillas(txt_RSocial->text()) + QStringLiteral("'") + QStringLiteral(", ") + sqlNroIB()
+                + QStringLiteral(", ") + sqlId(cboTipoSociedad) + QStringLiteral(", ") + sqlFecha(dtp_FAlta)
+                + QStringLiteral(", ") + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) : QStringLiteral("null"));
             for (const Domicilio* d : {&mFiscal, &mReal, &mLegal})
                 sql += QStringLiteral(", ") + sqlTexto(d->domicilio) + QStringLiteral(", ") + sqlId(d->localidad)
-                     + QStringLiteral(", ") + sqlId(d->provincia) + QStringLiteral(", ") + sqlTexto(d->codPostal);
+                    + QStringLiteral(", ") + sqlId(d->provincia) + QStringLiteral(", ") + sqlTexto(d->codPostal);
             sql += QStringLiteral(")");
             de1::conn().Execute(sql);
             insertada = true;
@@ -176,11 +180,11 @@ bool frmEditarEmpresa::InsertarEmpresa()
 bool frmEditarEmpresa::ActualizarEmpresa()
 {
     QString sql = QStringLiteral("update LNV_PES_TB_EMPRESAS set ") + QStringLiteral("PEMP_ID=")
-                + Trim(txt_IdEmpresa->text()) + QStringLiteral(", PEMP_RSOCIAL='") + DuplicarComillas(txt_RSocial->text())
-                + QStringLiteral("'") + QStringLiteral(", PEMP_NROIB=") + sqlNroIB() + QStringLiteral(", GTSO_ID=")
-                + sqlId(cboTipoSociedad) + QStringLiteral(", PEMP_FALTA=") + sqlFecha(dtp_FAlta)
-                + QStringLiteral(", PEMP_FBAJA=")
-                + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) + QStringLiteral(" ") : QStringLiteral("null"));
+        + Trim(txt_IdEmpresa->text()) + QStringLiteral(", PEMP_RSOCIAL='") + DuplicarComillas(txt_RSocial->text())
+        + QStringLiteral("'") + QStringLiteral(", PEMP_NROIB=") + sqlNroIB() + QStringLiteral(", GTSO_ID=")
+        + sqlId(cboTipoSociedad) + QStringLiteral(", PEMP_FALTA=") + sqlFecha(dtp_FAlta)
+        + QStringLiteral(", PEMP_FBAJA=")
+        + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) + QStringLiteral(" ") : QStringLiteral("null"));
     const struct {
         const Domicilio& d;
         const char* dom;
@@ -188,10 +192,10 @@ bool frmEditarEmpresa::ActualizarEmpresa()
     } domicilios[] = {{mFiscal, "FISCAL", "DF"}, {mReal, "REAL", "DR"}, {mLegal, "LEGAL", "DL"}};
     for (const auto& x : domicilios) {
         const QString s = QString::fromLatin1(x.sufijo);
-        sql += QStringLiteral(", PEMP_DOM_") + QString::fromLatin1(x.dom) + QStringLiteral("=") + sqlTexto(x.d.domicilio)
-             + QStringLiteral(", GLOC_ID_") + s + QStringLiteral("=") + sqlId(x.d.localidad) + QStringLiteral(", GPRO_ID_")
-             + s + QStringLiteral("=") + sqlId(x.d.provincia) + QStringLiteral(", PEMP_CP_") + s + QStringLiteral("=")
-             + sqlTexto(x.d.codPostal);
+        sql += QStringLiteral(", PEMP_DOM_") + QString::fromLatin1(x.dom) + QStringLiteral("=")
+            + sqlTexto(x.d.domicilio) + QStringLiteral(", GLOC_ID_") + s + QStringLiteral("=") + sqlId(x.d.localidad)
+            + QStringLiteral(", GPRO_ID_") + s + QStringLiteral("=") + sqlId(x.d.provincia)
+            + QStringLiteral(", PEMP_CP_") + s + QStringLiteral("=") + sqlTexto(x.d.codPostal);
     }
     sql += QStringLiteral(" where PEMP_CUIT = ") + txt_CUIT->text();
     bool actualizada = false;
@@ -202,7 +206,8 @@ bool frmEditarEmpresa::ActualizarEmpresa()
         },
         ado::adErrGeneric,
         [this] {
-            forms::MsgBox(QStringLiteral("Ya existe otra empresa con ese Nro.Empresa"), forms::vbInformation, Caption());
+            forms::MsgBox(QStringLiteral("Ya existe otra empresa con ese Nro.Empresa"), forms::vbInformation,
+                          Caption());
         });
     return actualizada;
 }

@@ -23,7 +23,10 @@ namespace {
 // when a newer one sets the price.
 const QString kDisposicionVigente = QStringLiteral("Disposición SSP vigente");
 
-QString FechaSQL(QDate d) { return QStringLiteral("#") + text::Format(d, QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#"); }
+QString FechaSQL(QDate d)
+{
+    return QStringLiteral("#") + text::Format(d, QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#");
+}
 
 }  // namespace
 
@@ -60,8 +63,10 @@ void frmEditarPrecio::Form_Load()
 {
     Move(0, 0);
     forms::Atrapar([this] {
-        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_ESPECIES.PTES_ID, ") + QStringLiteral("LNV_PES_TB_ESPECIES.PTES_DESCRIPCION ")
-                                + QStringLiteral("From LNV_PES_TB_ESPECIES ") + QStringLiteral("where PTES_DESCRIPCION<>'Sin Pesca' ")
+        Utiles::CargarCombo(QStringLiteral("SELECT LNV_PES_TB_ESPECIES.PTES_ID, ")
+                                + QStringLiteral("LNV_PES_TB_ESPECIES.PTES_DESCRIPCION ")
+                                + QStringLiteral("From LNV_PES_TB_ESPECIES ")
+                                + QStringLiteral("where PTES_DESCRIPCION<>'Sin Pesca' ")
                                 + QStringLiteral("ORDER BY LNV_PES_TB_ESPECIES.PTES_DESCRIPCION"),
                             *cbo_Especies);
     });
@@ -130,32 +135,33 @@ bool frmEditarPrecio::ValidarDatos()
 QString frmEditarPrecio::Disposicion() const
 {
     const QString t = txtDisposicion->text();
-    return t.isEmpty() ? QStringLiteral("null") : QStringLiteral("'") + General::DuplicarComillas(t) + QStringLiteral("'");
+    return t.isEmpty() ? QStringLiteral("null")
+                       : QStringLiteral("'") + General::DuplicarComillas(t) + QStringLiteral("'");
 }
 
 bool frmEditarPrecio::InsertarPrecio()
 {
     const QString sql = QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (") + QStringLiteral("PTES_ID")
-                      + QStringLiteral(", PPRE_VALOR ") + QStringLiteral(", PPRE_FVIGENCIA") + QStringLiteral(", PPRE_DISPOSICION ")
-                      + QStringLiteral(") values (") + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex()))
-                      + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + FechaSQL(dtp_FAlta->Date())
-                      + QStringLiteral(", ") + Disposicion() + QStringLiteral(") ");
+        + QStringLiteral(", PPRE_VALOR ") + QStringLiteral(", PPRE_FVIGENCIA") + QStringLiteral(", PPRE_DISPOSICION ")
+        + QStringLiteral(") values (") + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex()))
+        + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + FechaSQL(dtp_FAlta->Date())
+        + QStringLiteral(", ") + Disposicion() + QStringLiteral(") ");
     return forms::Atrapar([&] { de1::conn().Execute(sql); });
 }
 
 bool frmEditarPrecio::ActualizarPrecio()
 {
     const QString sql = QStringLiteral("update LNV_PES_TB_PRECIOS_LEY7351  set ") + QStringLiteral("PTES_ID=")
-                      + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", PPRE_VALOR=")
-                      + NumeroSQL(txt_precio) + QStringLiteral(", PPRE_FVIGENCIA=") + FechaSQL(dtp_FAlta->Date())
-                      + QStringLiteral(" ") + QStringLiteral(", PPRE_DISPOSICION=") + Disposicion()
-                      + QStringLiteral(" WHERE PPRE_ID = ") + text::CStr(mPrecio->IdPrecio);
+        + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", PPRE_VALOR=")
+        + NumeroSQL(txt_precio) + QStringLiteral(", PPRE_FVIGENCIA=") + FechaSQL(dtp_FAlta->Date())
+        + QStringLiteral(" ") + QStringLiteral(", PPRE_DISPOSICION=") + Disposicion()
+        + QStringLiteral(" WHERE PPRE_ID = ") + text::CStr(mPrecio->IdPrecio);
     long cambiadas = 0;
     if (!forms::Atrapar([&] { de1::conn().Execute(sql, &cambiadas); })) return false;
     // Deleted from the list while it was being edited: the clerk's values stay on screen.
     if (cambiadas == 0) {
-        forms::MsgBox(QStringLiteral("No se guardaron los cambios: el valor banquina ya no está registrado"), forms::vbInformation,
-                      Caption());
+        forms::MsgBox(QStringLiteral("No se guardaron los cambios: el valor banquina ya no está registrado"),
+                      forms::vbInformation, Caption());
         return false;
     }
     return true;

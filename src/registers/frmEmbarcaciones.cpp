@@ -141,7 +141,8 @@ void frmEmbarcaciones::CargarGrilla()
     auto rs = std::make_shared<ado::Recordset>();
     // The grid keeps what it showed when the query fails.
     if (!forms::Atrapar([&] {
-            rs->Open(QStringLiteral("select * FROM PES_VW_EMBARCACIONES"), de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic);
+            rs->Open(QStringLiteral("select * FROM PES_VW_EMBARCACIONES"), de1::conn(), ado::adOpenKeyset,
+                     ado::adLockOptimistic);
         }))
         return;
     adoEmbarcaciones->Recordset = std::move(rs);
@@ -164,9 +165,12 @@ bool frmEmbarcaciones::CargarEmbarcacionSeleccionada()
             if (problema.isEmpty()) {
                 const QString dato = QString::fromUtf8(kColumnas[c].caption);
                 problema = text::Trim(texto(c)).isEmpty()
-                             ? QStringLiteral("No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"%1\".").arg(dato)
-                             : QStringLiteral("No se puede modificar la embarcación seleccionada porque el dato \"%1\" (%2) no es un número válido%3.")
-                                   .arg(dato, texto(c), c == 1 ? QStringLiteral(" entre -32768 y 32767") : QString());
+                    ? QStringLiteral(
+                          "No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"%1\".")
+                          .arg(dato)
+                    : QStringLiteral(
+                          "No se puede modificar la embarcación seleccionada porque el dato \"%1\" (%2) no es un número válido%3.")
+                          .arg(dato, texto(c), c == 1 ? QStringLiteral(" entre -32768 y 32767") : QString());
             }
             return {};
         }
@@ -213,13 +217,15 @@ void frmEmbarcaciones::BorrarEmbarcacion()
 {
     // The matrícula as shown: leading zeros are part of the stored key.
     const QString sql = QStringLiteral("delete from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA='")
-                      + General::DuplicarComillas(grillaEmbaraciones->Text(1)) + QStringLiteral("'");
+        + General::DuplicarComillas(grillaEmbaraciones->Text(1)) + QStringLiteral("'");
     long borradas = 0;
     // The database's refusal (declarations name it) ends in the message below.
     forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });
     if (borradas == 0)
-        forms::MsgBox(QStringLiteral("No se puede borrar la embarcación seleccionada porque tiene Declaraciones Juradas relacionadas"),
-                      forms::vbInformation, kTituloBorrar);
+        forms::MsgBox(
+            QStringLiteral(
+                "No se puede borrar la embarcación seleccionada porque tiene Declaraciones Juradas relacionadas"),
+            forms::vbInformation, kTituloBorrar);
     CargarGrilla();
 }
 

@@ -121,8 +121,9 @@ void frmPrecios::CargarGrilla()
     auto rs = std::make_shared<ado::Recordset>();
     // The grid keeps what it showed when the query fails.
     if (!forms::Atrapar([&] {
-            rs->Open(QStringLiteral("select * FROM PES_VW_PRECIOS_LEY7351 order by PPRE_FVIGENCIA DESC, PTES_DESCRIPCION"),
-                     de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+            rs->Open(
+                QStringLiteral("select * FROM PES_VW_PRECIOS_LEY7351 order by PPRE_FVIGENCIA DESC, PTES_DESCRIPCION"),
+                de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
         }))
         return;
     adoPrecios->Recordset = std::move(rs);
@@ -148,7 +149,9 @@ void frmPrecios::BorrarPrecio()
     long borradas = 0;
     // Any refusal ends in the message below.
     forms::Ignorar([&] {
-        de1::conn().Execute(QStringLiteral("delete * from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID=") + grillaPrecios->Text(0), &borradas);
+        de1::conn().Execute(QStringLiteral("delete * from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID=")
+                                + grillaPrecios->Text(0),
+                            &borradas);
     });
     if (borradas == 0)
         forms::MsgBox(QStringLiteral("No se puede borrar el Precio seleccionado"), forms::vbInformation, kTituloBorrar);

@@ -1,13 +1,13 @@
 #include "ui/MDIPrincipal.h"
 
-#include "declarations/frmDDJJ.h"
-#include "registers/frmEmpresas.h"
 #include "core/MenuPrincipal.h"
-#include "registers/frmEmbarcaciones.h"
-#include "registers/frmPrecios.h"
+#include "declarations/frmDDJJ.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
+#include "registers/frmEmbarcaciones.h"
+#include "registers/frmEmpresas.h"
+#include "registers/frmPrecios.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +19,7 @@ MDIPrincipal* g_main = nullptr;
 // The frame's title also shows a maximized child's caption; the caption
 // itself stays this.
 const QString kCaption = QStringLiteral("Ley 7351");
-}
+}  // namespace
 
 MDIPrincipal& MDIPrincipal::Instance()
 {

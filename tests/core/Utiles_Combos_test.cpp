@@ -1,10 +1,10 @@
 // Filling combos from queries on a fresh database and selecting by text
 // and by id.
-#include "support/ErrorNumber.h"
 #include "core/Utiles.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
+#include "support/ErrorNumber.h"
 #include "support/Support.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +27,7 @@ protected:
     QStringList items() const
     {
         QStringList all;
-        for (int i = 0; i < combo.ListCount(); ++i)
-            all << combo.List(i) + "=" + QString::number(combo.ItemData(i));
+        for (int i = 0; i < combo.ListCount(); ++i) all << combo.List(i) + "=" + QString::number(combo.ItemData(i));
         return all;
     }
     void fill(const QStringList& textIdPairs)
@@ -48,8 +47,10 @@ protected:
 
 TEST_F(Combos, FillsFromAReferenceTableInTheQueryOrder)
 {
-    de1::conn().Execute("INSERT INTO LNV_PES_TB_PUERTOS (PPTO_ID, PPTO_DESCRIPCION) VALUES (9001, 'AAA PUERTO DE PRUEBA')");
-    de1::conn().Execute("INSERT INTO LNV_PES_TB_PUERTOS (PPTO_ID, PPTO_DESCRIPCION) VALUES (9002, 'ZZZ PUERTO DE PRUEBA')");
+    de1::conn().Execute(
+        "INSERT INTO LNV_PES_TB_PUERTOS (PPTO_ID, PPTO_DESCRIPCION) VALUES (9001, 'AAA PUERTO DE PRUEBA')");
+    de1::conn().Execute(
+        "INSERT INTO LNV_PES_TB_PUERTOS (PPTO_ID, PPTO_DESCRIPCION) VALUES (9002, 'ZZZ PUERTO DE PRUEBA')");
     ado::Recordset rs;
     rs.Open(kPuertos, de1::conn());
 
@@ -88,7 +89,11 @@ TEST_F(Combos, FillingAddsWithoutClearing)
 
 TEST_F(Combos, BadRowsRaiseErrorsAndAddNothingOfTheirOwn)
 {
-    struct Case { const char* sql; long error; QStringList kept; };
+    struct Case {
+        const char* sql;
+        long error;
+        QStringList kept;
+    };
     const Case cases[] = {
         {"SELECT 1, 'UNO' UNION ALL SELECT NULL, 'SIN ID'", 13, {"UNO=1"}},
         {"SELECT 1, 'UNO' UNION ALL SELECT 2, NULL", 13, {"UNO=1"}},
@@ -112,22 +117,19 @@ TEST_F(Combos, BadRowsRaiseErrorsAndAddNothingOfTheirOwn)
 TEST_F(Combos, SelectByTextFirstExactMatchWins)
 {
     fill({"NORMAL=1", "EN DIQUE=2", "NORMAL=3", "normal=4", "=5"});
-    struct Case { const char* text; int index; };
+    struct Case {
+        const char* text;
+        int index;
+    };
     const Case cases[] = {
-        {"NORMAL", 0},
-        {"normal", 3},
-        {"Normal", -1},        // case counts
-        {"NORMAL ", -1},
-        {"", 4},
-        {"VEDA BIOLOGICA", -1},
-        {"EN DIQUE", 1},
+        {"NORMAL", 0},   {"normal", 3}, {"Normal", -1},  // case counts
+        {"NORMAL ", -1}, {"", 4},       {"VEDA BIOLOGICA", -1}, {"EN DIQUE", 1},
     };
     int expectedClicks = 0, last = -1;
     for (const auto& c : cases) {
         Utiles::SeleccionarTextoCombo(combo, QString::fromUtf8(c.text));
         EXPECT_EQ(combo.ListIndex(), c.index) << c.text;
-        if (c.index != last)
-            ++expectedClicks;  // a Click for every change of selection
+        if (c.index != last) ++expectedClicks;  // a Click for every change of selection
         last = c.index;
         EXPECT_EQ(clicks, expectedClicks) << c.text;
     }
@@ -140,7 +142,11 @@ TEST_F(Combos, SelectByIdFirstMatchWins)
     EXPECT_EQ(clicks, 0);
 
     fill({"2%=2", "3%=3", "4%=4", "OTRO 4%=4"});
-    struct Case { std::int32_t id; int index; int clicks; };
+    struct Case {
+        std::int32_t id;
+        int index;
+        int clicks;
+    };
     const Case cases[] = {{4, 2, 1}, {4, 2, 1}, {2, 0, 2}, {99, -1, 3}, {0, -1, 3}, {3, 1, 4}};
     for (const auto& c : cases) {
         Utiles::SeleccionarIdCombo(combo, c.id);
@@ -151,10 +157,12 @@ TEST_F(Combos, SelectByIdFirstMatchWins)
 
 TEST(ComaAPunto, EveryCommaBecomesAPoint)
 {
-    struct Case { const char* in; const char* out; };
+    struct Case {
+        const char* in;
+        const char* out;
+    };
     const Case cases[] = {
         {"12,50", "12.50"}, {"1.234,5", "1.234.5"}, {"1.5", "1.5"}, {"", ""}, {",,", ".."}, {"abc", "abc"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Utiles::ComaAPunto(c.in), QString::fromUtf8(c.out)) << c.in;
+    for (const auto& c : cases) EXPECT_EQ(Utiles::ComaAPunto(c.in), QString::fromUtf8(c.out)) << c.in;
 }

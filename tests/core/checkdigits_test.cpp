@@ -8,7 +8,10 @@ using namespace Utiles;
 
 TEST(ValidarCUIT, Cases)
 {
-    struct Case { const char* cuit; bool valid; };
+    struct Case {
+        const char* cuit;
+        bool valid;
+    };
     const Case cases[] = {
         // Real CUITs (AFIP, Banco de la Nacion, YPF, Mercado Libre).
         {"33693450239", true},
@@ -46,31 +49,32 @@ TEST(ValidarCUIT, Cases)
         {"33693 50239", false},
         {" 3369345023", false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ValidarCUIT(QString::fromLatin1(c.cuit)), c.valid) << c.cuit;
+    for (const Case& c : cases) EXPECT_EQ(ValidarCUIT(QString::fromLatin1(c.cuit)), c.valid) << c.cuit;
 }
 
 TEST(DigitoVerificadorInscripcion, Cases)
 {
-    struct Case { double body; int digit; };
+    struct Case {
+        double body;
+        int digit;
+    };
     const Case cases[] = {
-        {0, 1},          // six zeros: sum 0, d = 11
-        {1, 8},
-        {100000, 0},     // sum 1, d = 10
-        {12345, 5},
-        {123456, 3},
-        {999999, 4},
-        {1000000, -1},   // seven characters
+        {0, 1},                                                    // six zeros: sum 0, d = 11
+        {1, 8},          {100000, 0},                              // sum 1, d = 10
+        {12345, 5},      {123456, 3}, {999999, 4}, {1000000, -1},  // seven characters
         {123456789, -1},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(DigitoVerificadorInscripcion(c.body), c.digit) << c.body;
+    for (const Case& c : cases) EXPECT_EQ(DigitoVerificadorInscripcion(c.body), c.digit) << c.body;
 }
 
 TEST(DigitoVerificadorBarras, Cases)
 {
     // Code = `zeros` zeros, then `tail`.
-    struct Case { int zeros; const char* tail; const char* digit; };
+    struct Case {
+        int zeros;
+        const char* tail;
+        const char* digit;
+    };
     const Case cases[] = {
         {0, "", "0"},
         {79, "", "0"},
@@ -96,18 +100,15 @@ TEST(DigitoVerificadorBarras, Cases)
 
 TEST(DigitoVerificadorBarras, RefusesBadInput)
 {
-    struct Case { const char* code; long error; };
+    struct Case {
+        const char* code;
+        long error;
+    };
     const Case cases[] = {
-        {"1", platform::ErrInvalidCall},
-        {"12", platform::ErrInvalidCall},
-        {"12345", platform::ErrInvalidCall},
-        {"123456", platform::ErrInvalidCall},
-        {"12a", platform::ErrTypeMismatch},
-        {"1 34", platform::ErrTypeMismatch},
-        {"-123", platform::ErrTypeMismatch},
-        {"1a", platform::ErrTypeMismatch},
+        {"1", platform::ErrInvalidCall},      {"12", platform::ErrInvalidCall},   {"12345", platform::ErrInvalidCall},
+        {"123456", platform::ErrInvalidCall}, {"12a", platform::ErrTypeMismatch}, {"1 34", platform::ErrTypeMismatch},
+        {"-123", platform::ErrTypeMismatch},  {"1a", platform::ErrTypeMismatch},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(errorNumber([&] { DigitoVerificadorBarras(QString::fromLatin1(c.code)); }), c.error)
-            << c.code;
+        EXPECT_EQ(errorNumber([&] { DigitoVerificadorBarras(QString::fromLatin1(c.code)); }), c.error) << c.code;
 }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 TEST(LocaleInfoAR, AnswersOfTheArgentineLocale)
 {
     ASSERT_EQ(QLocale::system().name(), "es_AR") << "run under LANG=es_AR.UTF-8";

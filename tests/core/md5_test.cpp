@@ -18,15 +18,17 @@ QString QtMd5(const QByteArray& bytes)
 
 TEST(CMD5, Rfc1321TestSuite)
 {
-    struct Case { const char* message; const char* digest; };
+    struct Case {
+        const char* message;
+        const char* digest;
+    };
     const Case cases[] = {
         {"", "d41d8cd98f00b204e9800998ecf8427e"},
         {"a", "0cc175b9c0f1b6a831c399e269772661"},
         {"abc", "900150983cd24fb0d6963f7d28e17f72"},
         {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
         {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
-         "d174ab98d277d9f5a5611c2c9f419d9f"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
         {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
          "57edf4a22be3c955ac49da2e2107b67a"},
     };
@@ -45,8 +47,7 @@ TEST(CMD5, MatchesQtForRandomLatin1Texts)
     CMD5 md5;
     for (int len = 0; len <= 200; ++len) {
         QByteArray bytes(len, Qt::Uninitialized);
-        for (char& b : bytes)
-            b = static_cast<char>(byte(rng));
+        for (char& b : bytes) b = static_cast<char>(byte(rng));
         EXPECT_EQ(md5.MD5(QString::fromLatin1(bytes)), QtMd5(bytes)) << "length " << len;
     }
 }
@@ -54,8 +55,7 @@ TEST(CMD5, MatchesQtForRandomLatin1Texts)
 TEST(CMD5, LongTextOverManyBlocks)
 {
     QByteArray bytes;
-    for (int i = 0; i < 100003; ++i)
-        bytes.append(static_cast<char>(i * 7 + i / 256));
+    for (int i = 0; i < 100003; ++i) bytes.append(static_cast<char>(i * 7 + i / 256));
     EXPECT_EQ(CMD5().MD5(QString::fromLatin1(bytes)), QtMd5(bytes));
 }
 
@@ -63,7 +63,9 @@ TEST(CMD5, OneBytePerCharacter)
 {
     CMD5 md5;
     // N with tilde is the single byte D1, not its two UTF-8 bytes.
-    EXPECT_EQ(md5.MD5(QStringLiteral("PE\u00D1A")), QtMd5(QByteArray("PE\xD1" "A")));
+    EXPECT_EQ(md5.MD5(QStringLiteral("PE\u00D1A")),
+              QtMd5(QByteArray("PE\xD1"
+                               "A")));
     EXPECT_NE(md5.MD5(QStringLiteral("\u00D1")), QtMd5(QStringLiteral("\u00D1").toUtf8()));
     // Beyond Latin-1 only the low byte of the code unit counts (euro sign 20AC -> AC).
     EXPECT_EQ(md5.MD5(QStringLiteral("1\u20AC")), QtMd5(QByteArray("1\xAC")));

@@ -78,8 +78,7 @@ TEST(NroALetras, Words)
         {900, 0, false, "novecientos  con 00/100"},
         {999, 0, false, "novecientos noventa y nueve  con 00/100"},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const Case& c : cases) Check(c);
 }
 
 TEST(NroALetras, GroupWords)
@@ -104,8 +103,7 @@ TEST(NroALetras, GroupWords)
          "novecientos noventa y nueve Billones novecientos noventa y nueve Mil novecientos noventa y "
          "nueve Millones novecientos noventa y nueve Mil novecientos noventa y nueve  con 00/100"},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const Case& c : cases) Check(c);
 }
 
 TEST(NroALetras, CaseAndTail)
@@ -132,8 +130,7 @@ TEST(NroALetras, CaseAndTail)
          "CIENTO VEINTITRES MIL CUATROCIENTOS CINCUENTA Y SEIS MILLONES SETECIENTOS OCHENTA Y NUEVE "
          "MIL DOCE  CON 34/100"},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const Case& c : cases) Check(c);
 }
 
 // Cents that round up to a whole unit carry into it instead of reading "100/100".
@@ -145,8 +142,7 @@ TEST(NroALetras, CentsCarryIntoTheUnit)
         {99.9951, 0, true, "( cien 00/100)"},
         {1234.994, 0, false, "un Mil doscientos treinta y cuatro  con 99/100"},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const Case& c : cases) Check(c);
 }
 
 // Fifteen digits is the layout's limit; past it the clerk gets an error,
@@ -154,16 +150,15 @@ TEST(NroALetras, CentsCarryIntoTheUnit)
 TEST(NroALetras, RefusesAmountsOutOfRange)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    struct Bad { double amount; long error; };
-    const Bad cases[] = {
-        {1e15, platform::ErrOverflow},
-        {-1e15, platform::ErrOverflow},
-        {1.5e20, platform::ErrOverflow},
-        {inf, platform::ErrOverflow},
-        {-inf, platform::ErrOverflow},
-        {std::numeric_limits<double>::quiet_NaN(), platform::ErrInvalidCall},
+    struct Bad {
+        double amount;
+        long error;
     };
-    for (const Bad& c : cases)
-        EXPECT_EQ(errorNumber([&] { NroALetras(c.amount, 1, false); }), c.error) << c.amount;
+    const Bad cases[] = {
+        {1e15, platform::ErrOverflow},   {-1e15, platform::ErrOverflow},
+        {1.5e20, platform::ErrOverflow}, {inf, platform::ErrOverflow},
+        {-inf, platform::ErrOverflow},   {std::numeric_limits<double>::quiet_NaN(), platform::ErrInvalidCall},
+    };
+    for (const Bad& c : cases) EXPECT_EQ(errorNumber([&] { NroALetras(c.amount, 1, false); }), c.error) << c.amount;
     EXPECT_EQ(errorNumber([] { NroALetras(999999999999999.0, 1, false); }), 0);
 }

@@ -62,12 +62,13 @@ void insertGuideLine(const QString& guide, int line)
 
 void insertPayment(int n, const QString& nro = kNro)
 {
-    exec(QStringLiteral("INSERT INTO LNV_PES_TB_PAGOS_DDJJ7351 (PCDJ_NRO, PPDJ_NRO, PPDJ_ANIO, PPDJ_MES, "
-                        "PPDJ_IMPORTE, PPDJ_INTERESES, PPDJ_MULTA, PPDJ_EFECTIVO, PPDJ_CHEQUE1_NRO, PPDJ_CHEQUE1_BANCO, "
-                        "PPDJ_CHEQUE1_MONTO, PPDJ_CHEQUE2_NRO, PPDJ_CHEQUE2_BANCO, PPDJ_CHEQUE2_MONTO) VALUES "
-                        "('%1', %2, 2006, 5, 2.55, 0, 0, 2.55, null, null, 0, null, null, 0)")
-             .arg(nro)
-             .arg(n));
+    exec(
+        QStringLiteral("INSERT INTO LNV_PES_TB_PAGOS_DDJJ7351 (PCDJ_NRO, PPDJ_NRO, PPDJ_ANIO, PPDJ_MES, "
+                       "PPDJ_IMPORTE, PPDJ_INTERESES, PPDJ_MULTA, PPDJ_EFECTIVO, PPDJ_CHEQUE1_NRO, PPDJ_CHEQUE1_BANCO, "
+                       "PPDJ_CHEQUE1_MONTO, PPDJ_CHEQUE2_NRO, PPDJ_CHEQUE2_BANCO, PPDJ_CHEQUE2_MONTO) VALUES "
+                       "('%1', %2, 2006, 5, 2.55, 0, 0, 2.55, null, null, 0, null, null, 0)")
+            .arg(nro)
+            .arg(n));
 }
 
 class SchemaTest : public ::testing::Test {
@@ -85,7 +86,10 @@ QStringList columns(const QString& view)
 TEST_F(SchemaTest, ViewsDeliverTheirColumnsInOrder)
 {
     auto split = [](const char* s) { return QString::fromLatin1(s).split(u' '); };
-    const struct { const char* view; const char* columns; } views[] = {
+    const struct {
+        const char* view;
+        const char* columns;
+    } views[] = {
         {"PES_VW_CAB_DDJJ7351",
          "PCDJ_NRO PCDJ_ANIO PCDJ_MES PTDJ_ID PTDJ_DESCRIPCION PBAR_ID PBAR_MATRICULA PBAR_NOMBRE PEDJ_ID "
          "PEDJ_DESCRIPCION PPTO_ID PPTO_DESCRIPCION PEMP_ID PEMP_CUIT PEMP_RSOCIAL PCDJ_MTOVTAS PCDJ_ALICUOTA "
@@ -98,7 +102,8 @@ TEST_F(SchemaTest, ViewsDeliverTheirColumnsInOrder)
          "PCDJ_NRO PGTR_NRO PGTR_FECHA PPTO_ID PPTO_DESCRIPCION GLOC_ID GLOC_DESCRIPCION GPRO_ID GPRO_DESCRIPCION "
          "PGTR_PLANTAPROCESADORA PGTR_CAJONES PGTR_KGS PGTR_TOTAL PGTR_ALICUOTA PGTR_VALOR"},
         {"PES_VW_GUIAS_DET", "PGTR_NRO PDGT_NRO PTES_ID PTES_DESCRIPCION PDGT_CAJONES PDGT_KGS PDGT_PRECIO PDGT_TOTAL"},
-        {"PES_VW_GUIAS_DET_EXPORTAR", "PGTR_NRO PDGT_NRO PTES_ID PDGT_CAJONES PDGT_KGS PDGT_PRECIO PDGT_TOTAL PCDJ_NRO"},
+        {"PES_VW_GUIAS_DET_EXPORTAR",
+         "PGTR_NRO PDGT_NRO PTES_ID PDGT_CAJONES PDGT_KGS PDGT_PRECIO PDGT_TOTAL PCDJ_NRO"},
         {"PES_VW_TOTALES_GUIA", "PGTR_NRO TCajones TKilos TTotal"},
         {"PES_VW_TOTALES_DJ7351", "PCDJ_NRO TOTAL"},
         {"PES_VW_EMBARCACIONES",
@@ -108,13 +113,13 @@ TEST_F(SchemaTest, ViewsDeliverTheirColumnsInOrder)
          "PBAR_CERTSEGURIDAD PPTO_ID PPTO_DESCRIPCION PBAR_CONVENIO_GOLFO"},
         {"PES_VW_PRECIOS_LEY7351", "PPRE_ID PTES_ID PTES_DESCRIPCION PPRE_VALOR PPRE_FVIGENCIA PPRE_DISPOSICION"},
     };
-    for (const auto& v : views)
-        EXPECT_EQ(columns(QString::fromLatin1(v.view)), split(v.columns)) << v.view;
+    for (const auto& v : views) EXPECT_EQ(columns(QString::fromLatin1(v.view)), split(v.columns)) << v.view;
 
     // The companies' three addresses: street, locality id and name, province id and name, postal code.
     const QStringList empresas = columns(QStringLiteral("PES_VW_EMPRESAS"));
     ASSERT_EQ(empresas.size(), 26);
-    EXPECT_EQ(empresas.mid(0, 8), split("PEMP_ID PEMP_CUIT PEMP_RSOCIAL PEMP_NROIB GTSO_ID GTSO_DESCRIPCION PEMP_FALTA PEMP_FBAJA"));
+    EXPECT_EQ(empresas.mid(0, 8),
+              split("PEMP_ID PEMP_CUIT PEMP_RSOCIAL PEMP_NROIB GTSO_ID GTSO_DESCRIPCION PEMP_FALTA PEMP_FBAJA"));
     for (int a = 0; a < 3; ++a) {
         const QString sfx = QStringList{"_DF", "_DR", "_DL"}[a];
         EXPECT_EQ(empresas.mid(8 + 6 * a, 6),
@@ -169,22 +174,40 @@ TEST_F(SchemaTest, EveryUniqueKeyRefusesADuplicate)
     insertPayment(1);
     const QString other = QStringLiteral("30708123451012320060501");
     insertDeclaration(other);
-    const struct { const char* what; std::function<void()> insert; } dups[] = {
+    const struct {
+        const char* what;
+        std::function<void()> insert;
+    } dups[] = {
         {"declaration number", [] { insertDeclaration(); }},
         {"sales line", [] { insertLine(1); }},
         {"payment", [] { insertPayment(1); }},
         {"guide number under another declaration", [&] { insertGuide(QStringLiteral("A-0001"), other); }},
         {"guide line", [] { insertGuideLine(QStringLiteral("A-0001"), 1); }},
         {"vessel number",
-         [] { exec("INSERT INTO LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) VALUES (1, '999', 'X', 1, #01/01/2006#, 1)"); }},
+         [] {
+             exec(
+                 "INSERT INTO LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) VALUES (1, '999', 'X', 1, #01/01/2006#, 1)");
+         }},
         {"matrícula",
-         [] { exec("INSERT INTO LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) VALUES (99, '123', 'X', 1, #01/01/2006#, 1)"); }},
+         [] {
+             exec(
+                 "INSERT INTO LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) VALUES (99, '123', 'X', 1, #01/01/2006#, 1)");
+         }},
         {"company number",
-         [] { exec("INSERT INTO LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) VALUES (1, 20000000001, 'X', 1, #01/01/2006#, 'C', 1, 2, 'C1000')"); }},
+         [] {
+             exec(
+                 "INSERT INTO LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) VALUES (1, 20000000001, 'X', 1, #01/01/2006#, 'C', 1, 2, 'C1000')");
+         }},
         {"CUIT",
-         [] { exec("INSERT INTO LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) VALUES (99, 30708123451, 'X', 1, #01/01/2006#, 'C', 1, 2, 'C1000')"); }},
+         [] {
+             exec(
+                 "INSERT INTO LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) VALUES (99, 30708123451, 'X', 1, #01/01/2006#, 'C', 1, 2, 'C1000')");
+         }},
         {"price id",
-         [] { exec("INSERT INTO LNV_PES_TB_PRECIOS_LEY7351 (PPRE_ID, PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA) SELECT min(PPRE_ID), 1, 1, #01/01/2006# FROM LNV_PES_TB_PRECIOS_LEY7351"); }},
+         [] {
+             exec(
+                 "INSERT INTO LNV_PES_TB_PRECIOS_LEY7351 (PPRE_ID, PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA) SELECT min(PPRE_ID), 1, 1, #01/01/2006# FROM LNV_PES_TB_PRECIOS_LEY7351");
+         }},
     };
     for (const auto& d : dups) {
         try {
@@ -220,7 +243,9 @@ TEST_F(SchemaTest, DeleteRules)
     EXPECT_EQ(count("select count(*) from LNV_PES_TB_CAB_DDJJ7351"), 2);
     EXPECT_EQ(count("select count(*) from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO='" + nro3 + "'"), 1);
     // A guide takes its lines with it; then its declaration can go.
-    EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_GUIAS_TRANSPORTE where PCDJ_NRO='" + nro2 + "' and PGTR_NRO='G-1'"), 1);
+    EXPECT_EQ(
+        execIgnoringErrors("delete from LNV_PES_TB_GUIAS_TRANSPORTE where PCDJ_NRO='" + nro2 + "' and PGTR_NRO='G-1'"),
+        1);
     EXPECT_EQ(count("select count(*) from LNV_PES_TB_GUIAS_DET"), 0);
     EXPECT_EQ(execIgnoringErrors("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='" + nro2 + "'"), 1);
     // A vessel or company named by a declaration stays; unused ones go.
@@ -235,14 +260,19 @@ TEST_F(SchemaTest, DeleteRules)
 TEST_F(SchemaTest, ReferenceRowsTheWindowsDependOn)
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("select PEDJ_DESCRIPCION from LNV_PES_TB_ESTADOS_DJ7351 order by PEDJ_DESCRIPCION"), de1::conn());
+    rs.Open(QStringLiteral("select PEDJ_DESCRIPCION from LNV_PES_TB_ESTADOS_DJ7351 order by PEDJ_DESCRIPCION"),
+            de1::conn());
     QStringList states;
     for (; !rs.Eof(); rs.MoveNext()) states << rs(0).text();
-    EXPECT_EQ(states, (QStringList{"EN DIQUE", "EN MAREA", "EN REPARACION", "NORMAL", "SIN MOVIMIENTO", "VEDA BIOLOGICA"}));
+    EXPECT_EQ(states,
+              (QStringList{"EN DIQUE", "EN MAREA", "EN REPARACION", "NORMAL", "SIN MOVIMIENTO", "VEDA BIOLOGICA"}));
     EXPECT_EQ(count("select count(*) from LNV_PES_TB_ESPECIES where PTES_DESCRIPCION='Sin Pesca'"), 1);
     EXPECT_EQ(count("select count(*) from LNV_PES_TB_ESPECIES where PTES_ID in (0, 99)"), 2);
     EXPECT_EQ(count("select count(*) from LNV_GLB_TB_PROVINCIAS"), 24);
-    EXPECT_EQ(count("select count(*) from LNV_GLB_TB_LOCALIDADES L left join LNV_GLB_TB_PROVINCIAS P on P.GPRO_ID = L.GPRO_ID where P.GPRO_ID is null"), 0);
+    EXPECT_EQ(
+        count(
+            "select count(*) from LNV_GLB_TB_LOCALIDADES L left join LNV_GLB_TB_PROVINCIAS P on P.GPRO_ID = L.GPRO_ID where P.GPRO_ID is null"),
+        0);
 }
 
 }  // namespace

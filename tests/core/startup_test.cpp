@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <sqlcipher/sqlite3.h>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
 #include <thread>
 
 namespace {
@@ -73,7 +73,10 @@ TEST_F(StartupTest, ADatabaseThatCannotBeOpenedEndsStartUpWithItsError)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("Esto no es una base de datos, es un texto cualquiera de prueba.");
     }
-    const struct { QString folder; const char* prefix; } cases[] = {
+    const struct {
+        QString folder;
+        const char* prefix;
+    } cases[] = {
         {empty.path(), "Error -2147467259: "},
         {otherKey.path(), "Error -2147217843: "},
         {notADb.path(), "Error -2147217843: "},
@@ -102,14 +105,17 @@ TEST_F(StartupTest, AnEmptyOrForeignFileIsRefusedAndLeftUntouched)
     {
         sqlite3* db = nullptr;  // an SQLite file without a key, with tables of its own
         ASSERT_EQ(sqlite3_open(QFile::encodeName(fileIn(plain)).constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, "create table CLIENTES (ID integer, NOMBRE text); insert into CLIENTES values (1, 'A')",
-                               nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db,
+                               "create table CLIENTES (ID integer, NOMBRE text); insert into CLIENTES values (1, 'A')",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
         sqlite3_close(db);
     }
     {
         ado::Connection c;  // the program's key, someone else's tables
         c.Create(fileIn(foreign), General::DatabasePassword());
-        c.Execute(QStringLiteral("create table CLIENTES (ID integer, NOMBRE text); insert into CLIENTES values (1, 'A')"));
+        c.Execute(
+            QStringLiteral("create table CLIENTES (ID integer, NOMBRE text); insert into CLIENTES values (1, 'A')"));
     }
     {
         testsupport::TempDb db(false, false);  // the system's, with one table gone
@@ -130,8 +136,10 @@ TEST_F(StartupTest, AnEmptyOrForeignFileIsRefusedAndLeftUntouched)
         EXPECT_EQ(start(d->path(), boxes, shown), 1);
         EXPECT_FALSE(shown);
         ASSERT_EQ(boxes.messages().size(), 1u);
-        EXPECT_EQ(boxes.messages()[0].prompt,
-                  QStringLiteral("Error -2147217843: No es una contraseña válida, o el archivo no es una base de datos del sistema."));
+        EXPECT_EQ(
+            boxes.messages()[0].prompt,
+            QStringLiteral(
+                "Error -2147217843: No es una contraseña válida, o el archivo no es una base de datos del sistema."));
         EXPECT_EQ(de1::conn().State(), 0);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll(), before);
@@ -149,7 +157,8 @@ TEST_F(StartupTest, StartsWhileAnotherInstanceCommitsInALoop)
         ado::Connection c;
         c.Open(General::BuildConnectionString(db.folder()));
         while (!stop) {
-            c.Execute(QStringLiteral("BEGIN IMMEDIATE; update LNV_PES_TB_ESPECIES set PTES_DESCRIPCION = PTES_DESCRIPCION; COMMIT"));
+            c.Execute(QStringLiteral(
+                "BEGIN IMMEDIATE; update LNV_PES_TB_ESPECIES set PTES_DESCRIPCION = PTES_DESCRIPCION; COMMIT"));
             ++commits;
         }
     });
@@ -186,7 +195,10 @@ TEST_F(StartupTest, AnOlderFileIsMovedToTheWriteAheadLog)
 
 TEST(DuplicarComillas, EveryRunOfQuotesBecomesOnePair)
 {
-    const struct { const char* in; const char* out; } cases[] = {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
         {"", ""},
         {"'", "''"},
         {"''", "''"},

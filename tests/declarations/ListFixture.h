@@ -7,8 +7,8 @@
 #include "platform/ado/Recordset.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/DataControl.h"
-#include "platform/forms/MsgBox.h"
 #include "platform/forms/DataGrid.h"
+#include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
@@ -25,8 +25,8 @@
 
 namespace listtest {
 
-using testsupport::Decl;
 using testsupport::count;
+using testsupport::Decl;
 using testsupport::insertDeclaration;
 
 inline void exec(const QString& sql) { de1::conn().Execute(sql); }

@@ -90,7 +90,8 @@ TEST(CrashChild, DISABLED_SavesLinesUntilKilled)
             // The new line is the highest number.
             long renglon = 0;
             auto& rs = *ed.adoDetalleDJ->Recordset;
-            for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) renglon = std::max(renglon, long(text::CLng(rs(QStringLiteral("PDDJ_NRO")))));
+            for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+                renglon = std::max(renglon, long(text::CLng(rs(QStringLiteral("PDDJ_NRO")))));
             notes.line(QStringLiteral("A nuevo %1 %2").arg(renglon).arg(kg * 1.25, 0, 'f', 2));
         } else {
             const bool borrar = choice == 2;
@@ -101,7 +102,8 @@ TEST(CrashChild, DISABLED_SavesLinesUntilKilled)
                 ed.txt_MtoTotal->setValue(kg * ed.txt_precio->Value());
             }
             const double total = ed.txt_MtoTotal->Value();
-            notes.line(QStringLiteral("B %1 %2").arg(borrar ? QStringLiteral("eliminar") : QStringLiteral("modificar"), renglon));
+            notes.line(QStringLiteral("B %1 %2").arg(borrar ? QStringLiteral("eliminar") : QStringLiteral("modificar"),
+                                                     renglon));
             press(ed.tlb_detalle, "aceptar");
             notes.line(QStringLiteral("A %1 %2 %3")
                            .arg(borrar ? QStringLiteral("eliminar") : QStringLiteral("modificar"), renglon)
@@ -160,8 +162,10 @@ TEST(Crash, KilledWhileSavingLinesLosesNoSavedLineAndLeavesNoStaleTotals)
             if (w[0] != QLatin1String("A")) continue;
             ++saves;
             uncertain = -1;
-            if (w[1] == QLatin1String("eliminar")) expected.remove(w[2].toLong());
-            else expected[w[2].toLong()] = w[3].toDouble();
+            if (w[1] == QLatin1String("eliminar"))
+                expected.remove(w[2].toLong());
+            else
+                expected[w[2].toLong()] = w[3].toDouble();
         }
 
         ado::Recordset check;
@@ -170,23 +174,32 @@ TEST(Crash, KilledWhileSavingLinesLosesNoSavedLineAndLeavesNoStaleTotals)
         QMap<long, double> stored;
         double sum = 0;
         ado::Recordset lines;
-        lines.Open(QStringLiteral("select PDDJ_NRO, PDDJ_TOTAL from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro), c);
+        lines.Open(
+            QStringLiteral("select PDDJ_NRO, PDDJ_TOTAL from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro),
+            c);
         for (; !lines.Eof(); lines.MoveNext()) {
             stored[long(lines(0).toDouble())] = lines(1).toDouble();
             sum += lines(1).toDouble();
         }
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-            if (it.key() != uncertain && (!stored.contains(it.key()) || std::abs(stored[it.key()] - it.value()) > 0.001)) ++losses;
+            if (it.key() != uncertain
+                && (!stored.contains(it.key()) || std::abs(stored[it.key()] - it.value()) > 0.001))
+                ++losses;
         // What the file now holds is what the next trial starts from.
         expected = stored;
         ado::Recordset head;
-        head.Open(QStringLiteral("select PCDJ_MTOVTAS, PCDJ_IMPORTE, PCDJ_TOTAL from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro), c);
+        head.Open(
+            QStringLiteral(
+                "select PCDJ_MTOVTAS, PCDJ_IMPORTE, PCDJ_TOTAL from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%1'")
+                .arg(kNro),
+            c);
         const double importe = text::Round(kRate * sum / 100, 2);
         if (std::abs(head(0).toDouble() - sum) > 0.001 || std::abs(head(1).toDouble() - importe) > 0.001
             || std::abs(head(2).toDouble() - importe) > 0.001)
             ++stale;
     }
-    std::printf("%d trials, %d saves shown, %d lost, %d stale headers, %d unsound files\n", kTrials, saves, losses, stale, unsound);
+    std::printf("%d trials, %d saves shown, %d lost, %d stale headers, %d unsound files\n", kTrials, saves, losses,
+                stale, unsound);
     EXPECT_GE(saves, kTrials);
     EXPECT_EQ(losses, 0);
     EXPECT_EQ(unsound, 0);

@@ -38,7 +38,8 @@ QString enabledTabs(forms::TabbedDialog* t)
 
 QString cell(const QString& column, const QString& nro = kNro)
 {
-    return text::CStr(scalar(QStringLiteral("select %1 from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%2'").arg(column, nro)));
+    return text::CStr(
+        scalar(QStringLiteral("select %1 from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%2'").arg(column, nro)));
 }
 
 long headers() { return count(QStringLiteral("select count(*) from LNV_PES_TB_CAB_DDJJ7351")); }
@@ -63,7 +64,8 @@ TEST_F(CabeceraTest, ANewDeclarationOpensLockedWithOnlyTheHeaderTab)
     click(ed().tlb_cabecera, QStringLiteral("nuevo"));
     EXPECT_TRUE(ed().frm_cab->isEnabled());
     EXPECT_EQ(enabledButtons(ed().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
-    for (QWidget* w : std::initializer_list<QWidget*>{ed().txt_anio, ed().txt_mes, ed().frm_Embarcacion, ed().frm_Empresa})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ed().txt_anio, ed().txt_mes, ed().frm_Embarcacion, ed().frm_Empresa})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     testsupport::Screenshot(ed().subWindow(), QStringLiteral("editor-nueva"));
 }
@@ -80,10 +82,11 @@ TEST_F(CabeceraTest, AnExistingDeclarationOpensWithItsRecordAndTheStateRuleOnThe
         SCOPED_TRACE(c.estado);
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
         insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QString::fromLatin1(c.estado));
-        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_INTERESES = 1.5, PCDJ_MULTA = 2, PCDJ_TOTAL = 3.5"));
+        de1::conn().Execute(QStringLiteral(
+            "update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_INTERESES = 1.5, PCDJ_MULTA = 2, PCDJ_TOTAL = 3.5"));
         auto cab = recordOf(kNro);
-        cab->NroEmb = 999;                             // stale in the list,
-        cab->Matricula = QStringLiteral("OLD");        // refreshed from the register
+        cab->NroEmb = 999;                       // stale in the list,
+        cab->Matricula = QStringLiteral("OLD");  // refreshed from the register
         open(2, cab);
         EXPECT_EQ(ed().Caption(), QStringLiteral("Modificar Declaración Jurada"));
         EXPECT_EQ(ed().txt_NroDJ->text(), kNro);
@@ -114,7 +117,8 @@ TEST_F(CabeceraTest, AnExistingDeclarationOpensWithItsRecordAndTheStateRuleOnThe
         click(ed().tlb_cabecera, QStringLiteral("modificar"));
         EXPECT_TRUE(ed().frm_cab->isEnabled());
         EXPECT_EQ(enabledButtons(ed().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
-        for (QWidget* w : std::initializer_list<QWidget*>{ed().txt_anio, ed().txt_mes, ed().frm_Embarcacion, ed().frm_Empresa})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{ed().txt_anio, ed().txt_mes, ed().frm_Embarcacion, ed().frm_Empresa})
             EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
         click(ed().toolbar, QStringLiteral("salir"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -130,10 +134,12 @@ TEST_F(CabeceraTest, AnExistingDeclarationShowsItsOwnVesselAndCompanyWhenTheirNa
     const QString nro = QStringLiteral("30708123451045620060500");
     insertDeclaration(nro, 2006, 5, QStringLiteral("456"), 30708123451LL, QStringLiteral("N"));
     open(2, recordOf(nro));
-    EXPECT_EQ(QStringList({ed().txt_NroEmb->text(), ed().txt_Matricula->text(), ed().cbo_barcos->Text()}).join(QLatin1Char(' ')),
+    EXPECT_EQ(QStringList({ed().txt_NroEmb->text(), ed().txt_Matricula->text(), ed().cbo_barcos->Text()})
+                  .join(QLatin1Char(' ')),
               QStringLiteral("8 456 DON JUAN"));
-    EXPECT_EQ(QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()}).join(QLatin1Char(' ')),
-              QStringLiteral("4 30708123451 PEREZ JUAN CARLOS"));
+    EXPECT_EQ(
+        QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()}).join(QLatin1Char(' ')),
+        QStringLiteral("4 30708123451 PEREZ JUAN CARLOS"));
     ASSERT_GE(ed().cbo_barcos->ListIndex(), 0);
     ASSERT_GE(ed().cbo_empresas->ListIndex(), 0);
     EXPECT_EQ(ed().cbo_barcos->ItemData(ed().cbo_barcos->ListIndex()), 8);
@@ -158,19 +164,25 @@ TEST_F(CabeceraTest, TheSixteenChecksStopAtTheFirstFailureWithItsMessageAndFocus
 {
     const Check checks[] = {
         {"year empty", SET(txt_anio, ""), "Ingrese el año al que corresponde la Declaración Jurada", FOCUS(txt_anio)},
-        {"year not numeric", SET(txt_anio, "2OO6"), "Ingrese el año al que corresponde la Declaración Jurada", FOCUS(txt_anio)},
-        {"year not four digits", SET(txt_anio, "06"), "Ingrese el año al que corresponde la Declaración Jurada", FOCUS(txt_anio)},
-        {"year with a separator", SET(txt_anio, "2.006"), "Ingrese el año al que corresponde la Declaración Jurada", FOCUS(txt_anio)},
+        {"year not numeric", SET(txt_anio, "2OO6"), "Ingrese el año al que corresponde la Declaración Jurada",
+         FOCUS(txt_anio)},
+        {"year not four digits", SET(txt_anio, "06"), "Ingrese el año al que corresponde la Declaración Jurada",
+         FOCUS(txt_anio)},
+        {"year with a separator", SET(txt_anio, "2.006"), "Ingrese el año al que corresponde la Declaración Jurada",
+         FOCUS(txt_anio)},
         {"month empty", SET(txt_mes, " "), "Ingrese el mes al que corresponde la Declaración Jurada", FOCUS(txt_mes)},
-        {"month decimal", SET(txt_mes, "5,5"), "Ingrese el mes al que corresponde la Declaración Jurada", FOCUS(txt_mes)},
+        {"month decimal", SET(txt_mes, "5,5"), "Ingrese el mes al que corresponde la Declaración Jurada",
+         FOCUS(txt_mes)},
         {"month 13", SET(txt_mes, "13"), "Ingrese el mes al que corresponde la Declaración Jurada", FOCUS(txt_mes)},
         {"no type", NONE(cbo_TipoDJ), "Seleccione el tipo de Declaración Jurada", FOCUS(cbo_TipoDJ)},
         {"no port", NONE(cbo_Puertos), "Seleccione el puerto de desembarco", FOCUS(cbo_Puertos)},
-        {"no state", NONE(cbo_EstadosDJ), "Seleccione el estado de la embarcación durante el período indicado", FOCUS(cbo_EstadosDJ)},
+        {"no state", NONE(cbo_EstadosDJ), "Seleccione el estado de la embarcación durante el período indicado",
+         FOCUS(cbo_EstadosDJ)},
         {"vessel number empty", SET(txt_NroEmb, ""), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"vessel number with SQL", SET(txt_NroEmb, "7 OR 1=1"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
         {"vessel number decimal", SET(txt_NroEmb, "7,5"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
-        {"vessel number beyond 32 bits", SET(txt_NroEmb, "2147483648"), "Ingrese el nro. de Embarcación", FOCUS(txt_NroEmb)},
+        {"vessel number beyond 32 bits", SET(txt_NroEmb, "2147483648"), "Ingrese el nro. de Embarcación",
+         FOCUS(txt_NroEmb)},
         {"matrícula blank", SET(txt_Matricula, "   "), "Ingresar la Matrícula de la Embarcación", FOCUS(txt_Matricula)},
         {"no vessel name", NONE(cbo_barcos), "Ingresar el nombre de la Embarcación", FOCUS(cbo_barcos)},
         {"company number empty", SET(txt_NroEmp, ""), "Ingrese el Nº de la Empresa", FOCUS(txt_NroEmp)},
@@ -180,7 +192,8 @@ TEST_F(CabeceraTest, TheSixteenChecksStopAtTheFirstFailureWithItsMessageAndFocus
         {"no company name", NONE(cbo_empresas), "Ingrese la Razón Social de la Empresa", FOCUS(cbo_empresas)},
         {"no document type", NONE(cbo_TipoDoc), "Ingrese el tipo de documento del Responsable", FOCUS(cbo_TipoDoc)},
         {"document number empty", SET(txt_NroDoc, ""), "Ingrese el Nº de documento del Responsable", FOCUS(txt_NroDoc)},
-        {"document number pasted with letters", SET(txt_NroDoc, "22.333.444"), "Ingrese el Nº de documento del Responsable", FOCUS(txt_NroDoc)},
+        {"document number pasted with letters", SET(txt_NroDoc, "22.333.444"),
+         "Ingrese el Nº de documento del Responsable", FOCUS(txt_NroDoc)},
         {"no capacity", NONE(cbo_CaracteresResp), "Ingrese el caracter del Responsable", FOCUS(cbo_CaracteresResp)},
         {"responsible blank", SET(txt_responsable, "  "), "Ingrese el nombre del Responsable", FOCUS(txt_responsable)},
         {"no rate while NORMAL", NONE(cbo_Alicuota), "Seleccione la alícuota", FOCUS(cbo_Alicuota)},
@@ -230,25 +243,30 @@ TEST_F(CabeceraTest, TheFirstAceptarNumbersAndInsertsTheSecondUpdates)
     ASSERT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(ed().txt_NroDJ->text(), kNro);
     ASSERT_EQ(headers(), 1);
-    EXPECT_EQ(cell(QStringLiteral("PCDJ_ANIO || '/' || PCDJ_MES || ' ' || PBAR_ID || ' ' || PBAR_MATRICULA || ' ' || PBAR_NOMBRE")),
+    EXPECT_EQ(cell(QStringLiteral(
+                  "PCDJ_ANIO || '/' || PCDJ_MES || ' ' || PBAR_ID || ' ' || PBAR_MATRICULA || ' ' || PBAR_NOMBRE")),
               QStringLiteral("2006/5 7 123 DON JUAN"));
-    EXPECT_EQ(cell(QStringLiteral("PEMP_ID || ' ' || PEMP_CUIT || ' ' || PEMP_RSOCIAL")), QStringLiteral("3 20123456786 PEREZ JUAN CARLOS"));
+    EXPECT_EQ(cell(QStringLiteral("PEMP_ID || ' ' || PEMP_CUIT || ' ' || PEMP_RSOCIAL")),
+              QStringLiteral("3 20123456786 PEREZ JUAN CARLOS"));
     EXPECT_EQ(cell(QStringLiteral("PCDJ_ALICUOTA || ' ' || PEDJ_ID || ' ' || PCDJ_RESP || ' ' || PCDJ_NRODOC")),
               QStringLiteral("3.0 N GOMEZ ANA 22333444"));
-    EXPECT_EQ(cell(QStringLiteral("PCDJ_MTOVTAS || ' ' || PCDJ_IMPORTE || ' ' || PCDJ_TOTAL")), QStringLiteral("0.0 0.0 0.0"));
+    EXPECT_EQ(cell(QStringLiteral("PCDJ_MTOVTAS || ' ' || PCDJ_IMPORTE || ' ' || PCDJ_TOTAL")),
+              QStringLiteral("0.0 0.0 0.0"));
     EXPECT_EQ(enabledTabs(ed().SSTab1), QStringLiteral("1111"));
     EXPECT_EQ(enabledButtons(ed().tlb_cabecera), QStringLiteral("modificar,eliminar"));
     EXPECT_FALSE(ed().frm_cab->isEnabled());
 
     click(ed().tlb_cabecera, QStringLiteral("modificar"));
-    for (QWidget* w : std::initializer_list<QWidget*>{ed().txt_anio, ed().txt_mes, ed().frm_Embarcacion, ed().frm_Empresa})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ed().txt_anio, ed().txt_mes, ed().frm_Embarcacion, ed().frm_Empresa})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString() << " forms the number: fixed once inserted";
     typeAndLeave(ed().txt_Interes, QStringLiteral("12,5"));
     type(ed().txt_responsable, QStringLiteral("o'brien"));
     click(ed().tlb_cabecera, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(headers(), 1);
-    EXPECT_EQ(cell(QStringLiteral("PCDJ_INTERESES || ' ' || PCDJ_TOTAL || ' ' || PCDJ_RESP")), QStringLiteral("12.5 12.5 O'BRIEN"));
+    EXPECT_EQ(cell(QStringLiteral("PCDJ_INTERESES || ' ' || PCDJ_TOTAL || ' ' || PCDJ_RESP")),
+              QStringLiteral("12.5 12.5 O'BRIEN"));
     EXPECT_EQ(ed().txt_NroDJ->text(), kNro);
 }
 
@@ -284,7 +302,8 @@ TEST_F(CabeceraTest, AHeaderTheDatabaseRefusesStaysOnScreenToBeCorrected)
         boxes.clear();
         click(which[0] == 't' && which[1] == 'l' ? ed().tlb_cabecera : ed().toolbar, QStringLiteral("aceptar"));
         ASSERT_EQ(boxes.messages().size(), 1u);
-        EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error "))) << boxes.messages()[0].prompt.toStdString();
+        EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error ")))
+            << boxes.messages()[0].prompt.toStdString();
         EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Sistema Caladero Ley 7351"));
         EXPECT_EQ(forms::Form::Existing<frmEditarDJ>(), m_ed);
         EXPECT_TRUE(ed().frm_cab->isEnabled());
@@ -350,8 +369,10 @@ TEST_F(CabeceraTest, AStateWithoutLinesIsRefusedWhileTheDeclarationHasLines)
     click(ed().tlb_cabecera, QStringLiteral("modificar"));
     choose(ed().cbo_EstadosDJ, QStringLiteral("EN DIQUE"));
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_EQ(boxes.messages()[0].prompt,
-              QStringLiteral("Para declarar SIN MOVIMIENTO o EN DIQUE o EN REPARACION o EN MAREA  o VEDA BIOLOGICA elimine primero el detalle de la Declaracion Jurada"));
+    EXPECT_EQ(
+        boxes.messages()[0].prompt,
+        QStringLiteral(
+            "Para declarar SIN MOVIMIENTO o EN DIQUE o EN REPARACION o EN MAREA  o VEDA BIOLOGICA elimine primero el detalle de la Declaracion Jurada"));
     EXPECT_EQ(boxes.messages()[0].style, forms::vbOKOnly);
     EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Sistema Caladero Ley 7351"));
     EXPECT_EQ(ed().cbo_EstadosDJ->Text(), QStringLiteral("NORMAL"));
@@ -403,15 +424,19 @@ TEST_F(CabeceraTest, TheTaxAmountRoundsHalvesToEvenAndTheTotalDueAddsInterestAnd
         const char* total;  // with interest 1,10 and fine 2,05
     };
     const Case cases[] = {
-        {6.25, "2%", "0,12", "3,27"},    {6.75, "2%", "0,14", "3,29"}, {1000.00, "3%", "30,00", "33,15"},
-        {18.75, "2%", "0,38", "3,53"},   {1234567.89, "4%", "49.382,72", "49.385,87"},
+        {6.25, "2%", "0,12", "3,27"},
+        {6.75, "2%", "0,14", "3,29"},
+        {1000.00, "3%", "30,00", "33,15"},
+        {18.75, "2%", "0,38", "3,53"},
+        {1234567.89, "4%", "49.382,72", "49.385,87"},
         {1000.00, nullptr, "0,00", "3,15"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ventas);
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
         insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), c.tasa ? 2 : 0);
-        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_MTOVTAS = %1").arg(c.ventas, 0, 'f', 2));
+        de1::conn().Execute(
+            QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_MTOVTAS = %1").arg(c.ventas, 0, 'f', 2));
         open(2, recordOf(kNro));
         click(ed().tlb_cabecera, QStringLiteral("modificar"));
         if (c.tasa) choose(ed().cbo_Alicuota, QString::fromLatin1(c.tasa));
@@ -421,7 +446,8 @@ TEST_F(CabeceraTest, TheTaxAmountRoundsHalvesToEvenAndTheTotalDueAddsInterestAnd
         EXPECT_EQ(shown(ed().txt_Importe), QString::fromLatin1(c.importe));
         EXPECT_EQ(shown(ed().txt_TotalAdeudado), QString::fromUtf8(c.total));
         click(ed().tlb_cabecera, QStringLiteral("aceptar"));
-        EXPECT_EQ(text::Format(scalar(QStringLiteral("select PCDJ_IMPORTE from LNV_PES_TB_CAB_DDJJ7351")), QStringLiteral("###,###,##0.00")),
+        EXPECT_EQ(text::Format(scalar(QStringLiteral("select PCDJ_IMPORTE from LNV_PES_TB_CAB_DDJJ7351")),
+                               QStringLiteral("###,###,##0.00")),
                   QString::fromLatin1(c.importe));
         click(ed().toolbar, QStringLiteral("salir"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -441,8 +467,10 @@ TEST_F(CabeceraTest, TheVesselAndCompanyAreFoundByNumberMatriculaCuitOrName)
         const char* company;  // number, CUIT, name
     };
     const Case cases[] = {
-        {"vessel by number", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_NroEmb, "8"); }, "8 456 DON JUAN", "  "},
-        {"vessel by matrícula", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_Matricula, "123"); }, "7 123 DON JUAN", "  "},
+        {"vessel by number", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_NroEmb, "8"); }, "8 456 DON JUAN",
+         "  "},
+        {"vessel by matrícula", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_Matricula, "123"); },
+         "7 123 DON JUAN", "  "},
         {"vessel by name, the second of two",
          [](EditorTest& t, frmEditarDJ& e) {
              t.focusOn(e.cbo_barcos);
@@ -450,7 +478,8 @@ TEST_F(CabeceraTest, TheVesselAndCompanyAreFoundByNumberMatriculaCuitOrName)
              emit e.cbo_barcos->activated(1);
          },
          "8 456 DON JUAN", "  "},
-        {"company by number", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_NroEmp, "4"); }, "  ", "4 30708123451 O'HIGGINS S.A."},
+        {"company by number", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_NroEmp, "4"); }, "  ",
+         "4 30708123451 O'HIGGINS S.A."},
         {"company by CUIT", [](EditorTest& t, frmEditarDJ& e) { t.typeAndLeave(e.txt_CUIT, "20123456786"); }, "  ",
          "3 20123456786 PEREZ JUAN CARLOS"},
         {"company by name", [](EditorTest& t, frmEditarDJ& e) { t.choose(e.cbo_empresas, "O'HIGGINS S.A."); }, "  ",
@@ -462,12 +491,15 @@ TEST_F(CabeceraTest, TheVesselAndCompanyAreFoundByNumberMatriculaCuitOrName)
         click(ed().tlb_cabecera, QStringLiteral("nuevo"));
         c.look(*this, ed());
         EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(QStringList({ed().txt_NroEmb->text(), ed().txt_Matricula->text(), ed().cbo_barcos->Text()}).join(QLatin1Char(' ')),
+        EXPECT_EQ(QStringList({ed().txt_NroEmb->text(), ed().txt_Matricula->text(), ed().cbo_barcos->Text()})
+                      .join(QLatin1Char(' ')),
                   QString::fromUtf8(c.vessel));
-        EXPECT_EQ(QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()}).join(QLatin1Char(' ')),
+        EXPECT_EQ(QStringList({ed().txt_NroEmp->text(), ed().txt_CUIT->text(), ed().cbo_empresas->Text()})
+                      .join(QLatin1Char(' ')),
                   QString::fromUtf8(c.company));
         if (ed().cbo_barcos->ListIndex() >= 0) {
-            EXPECT_EQ(QString::number(ed().cbo_barcos->ItemData(ed().cbo_barcos->ListIndex())), ed().txt_NroEmb->text());
+            EXPECT_EQ(QString::number(ed().cbo_barcos->ItemData(ed().cbo_barcos->ListIndex())),
+                      ed().txt_NroEmb->text());
         }
         click(ed().toolbar, QStringLiteral("salir"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -515,8 +547,9 @@ TEST_F(CabeceraTest, ALookupThatFindsNothingSaysSoAndClearsItsFields)
         boxes.clear();
         typeAndLeave(ed().*c.field, QString::fromLatin1(c.typed));
         ASSERT_EQ(boxes.messages().size(), 1u) << prompts().join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(boxes.messages()[0].prompt, c.vessel ? QStringLiteral("No se encuentra la embarcación buscada")
-                                                       : QStringLiteral("No se encuentra la empresa buscada"));
+        EXPECT_EQ(boxes.messages()[0].prompt,
+                  c.vessel ? QStringLiteral("No se encuentra la embarcación buscada")
+                           : QStringLiteral("No se encuentra la empresa buscada"));
         EXPECT_EQ(boxes.messages()[0].style, forms::vbInformation);
         EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Atención"));
         if (c.vessel) {

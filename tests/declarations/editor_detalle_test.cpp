@@ -29,9 +29,9 @@ using namespace editortest;
 namespace {
 
 // Species of the tests, beside the reference ones (which have no price here).
-constexpr int kVarios = 901;   // several prices: the latest on or before the date is in force
-constexpr int kViejo = 902;    // an old price and one taking effect the day after
-constexpr int kFuturo = 903;   // only a price not yet in force
+constexpr int kVarios = 901;  // several prices: the latest on or before the date is in force
+constexpr int kViejo = 902;   // an old price and one taking effect the day after
+constexpr int kFuturo = 903;  // only a price not yet in force
 constexpr int kSinPrecio = 904;
 
 const QString kVariosTxt = QStringLiteral("ESPECIE VARIOS PRECIOS");
@@ -93,18 +93,25 @@ protected:
     {
         QStringList all;
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL from LNV_PES_TB_DET_DDJJ7351 "
-                               "where PCDJ_NRO = '%1' order by PDDJ_NRO").arg(kNro),
-                de1::conn());
+        rs.Open(
+            QStringLiteral("select PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL from LNV_PES_TB_DET_DDJJ7351 "
+                           "where PCDJ_NRO = '%1' order by PDDJ_NRO")
+                .arg(kNro),
+            de1::conn());
         for (; !rs.Eof(); rs.MoveNext())
-            all << QStringLiteral("%1:%2 %3x%4=%5").arg(rs(0).integer()).arg(rs(1).integer())
-                       .arg(rs(2).toDouble()).arg(rs(3).toDouble()).arg(rs(4).toDouble());
+            all << QStringLiteral("%1:%2 %3x%4=%5")
+                       .arg(rs(0).integer())
+                       .arg(rs(1).integer())
+                       .arg(rs(2).toDouble())
+                       .arg(rs(3).toDouble())
+                       .arg(rs(4).toDouble());
         return all.join(QLatin1Char(' '));
     }
     QString totals() const
     {
         return text::CStr(scalar(QStringLiteral("select PCDJ_MTOVTAS || ' ' || PCDJ_IMPORTE || ' ' || PCDJ_TOTAL "
-                                                "from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro)));
+                                                "from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%1'")
+                                     .arg(kNro)));
     }
     QString enabledButtons() const
     {
@@ -125,7 +132,8 @@ TEST_F(DetalleTest, EachSpeciesIsOfferedWithTheDockPriceInForceOnTheFirstDayOfTh
         const char* viejo;
         const char* futuro;  // nullptr: not offered
     };
-    for (const Case c : {Case{5, "1,5000 DISP A2", "0,8000 DISP B1", nullptr}, Case{7, "2,0000 DISP A3", "0,9000 DISP B2", "3,0000 DISP C1"}}) {
+    for (const Case c : {Case{5, "1,5000 DISP A2", "0,8000 DISP B1", nullptr},
+                         Case{7, "2,0000 DISP A3", "0,9000 DISP B2", "3,0000 DISP C1"}}) {
         SCOPED_TRACE(c.mes);
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
         openDetalle(QStringLiteral("N"), c.mes);
@@ -135,7 +143,8 @@ TEST_F(DetalleTest, EachSpeciesIsOfferedWithTheDockPriceInForceOnTheFirstDayOfTh
             return shown(ed().txt_precio) + QLatin1Char(' ') + ed().lbl_Precio->text();
         };
         EXPECT_EQ(priceOf(kVariosTxt), QString::fromLatin1(c.varios));
-        EXPECT_EQ(ed().lbl_Precio->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::ButtonText));
+        EXPECT_EQ(ed().lbl_Precio->palette().color(QPalette::WindowText),
+                  QApplication::palette().color(QPalette::ButtonText));
         EXPECT_EQ(priceOf(kViejoTxt), QString::fromLatin1(c.viejo));
         EXPECT_EQ(offered(kFuturo), c.futuro != nullptr);
         if (c.futuro) {
@@ -210,7 +219,7 @@ TEST_F(DetalleTest, AnAmountThatIsNotKilogramsTimesPriceIsQuestionedAndAlwaysSto
         const char* typedAmount;  // nullptr: the amount the box computed
         int answer;               // to the question, if one comes
         bool asked;
-        const char* stored;       // empty: nothing stored
+        const char* stored;  // empty: nothing stored
     };
     const Case cases[] = {
         {"10", "1,25", nullptr, forms::vbNo, false, "1:904 10x1.25=12.5"},
@@ -221,7 +230,8 @@ TEST_F(DetalleTest, AnAmountThatIsNotKilogramsTimesPriceIsQuestionedAndAlwaysSto
     };
     openDetalle();
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.kg) + " x " + c.precio + (c.typedAmount ? " typed " : "") + (c.answer == forms::vbYes ? " yes" : ""));
+        SCOPED_TRACE(std::string(c.kg) + " x " + c.precio + (c.typedAmount ? " typed " : "")
+                     + (c.answer == forms::vbYes ? " yes" : ""));
         click(ed().tlb_detalle, QStringLiteral("nuevo"));
         choose(ed().cbo_Especies, kSinPrecioTxt);
         typeAndLeave(ed().txt_kg, QString::fromLatin1(c.kg));
@@ -233,7 +243,8 @@ TEST_F(DetalleTest, AnAmountThatIsNotKilogramsTimesPriceIsQuestionedAndAlwaysSto
         if (c.asked) {
             ASSERT_EQ(boxes.messages().size(), 1u);
             EXPECT_EQ(boxes.messages()[0].prompt,
-                      QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"));
+                      QStringLiteral(
+                          "El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"));
             EXPECT_EQ(boxes.messages()[0].style, forms::vbYesNo + forms::vbInformation);
             EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Modificar Declaración Jurada"));
         } else {
@@ -296,7 +307,8 @@ TEST_F(DetalleTest, TheHeaderTotalsFollowInsertUpdateAndDeleteOfTheLastLine)
     openDetalle();
     addLine(kSinPrecioTxt, QStringLiteral("100"), QStringLiteral("6,25"));
     EXPECT_EQ(totals(), QStringLiteral("625.0 12.5 13.6"));
-    EXPECT_EQ(shown(ed().txt_TotalGralVtas) + QLatin1Char(' ') + shown(ed().txt_Importe) + QLatin1Char(' ') + shown(ed().txt_TotalAdeudado),
+    EXPECT_EQ(shown(ed().txt_TotalGralVtas) + QLatin1Char(' ') + shown(ed().txt_Importe) + QLatin1Char(' ')
+                  + shown(ed().txt_TotalAdeudado),
               QStringLiteral("625,00 12,50 13,60"));
 
     click(ed().tlb_detalle, QStringLiteral("modificar"));
@@ -323,7 +335,12 @@ TEST_F(DetalleTest, ASaveThatCannotGetTheDatabaseStoresNothingAndKeepsWhatWasTyp
     openDetalle();
     addLine(kSinPrecioTxt, QStringLiteral("100"), QStringLiteral("6,25"));
     de1::conn().setBusyTimeout(200);
-    struct Row { const char* key; const char* kg; const char* linesAfter; const char* totalsAfter; };
+    struct Row {
+        const char* key;
+        const char* kg;
+        const char* linesAfter;
+        const char* totalsAfter;
+    };
     const Row rows[] = {
         {"nuevo", "10", "1:904 100x6.25=625 2:901 10x1.5=15", "640.0 12.8 12.8"},
         {"modificar", "3", "1:904 3x6.25=18.75 2:901 10x1.5=15", "33.75 0.68 0.68"},
@@ -343,8 +360,9 @@ TEST_F(DetalleTest, ASaveThatCannotGetTheDatabaseStoresNothingAndKeepsWhatWasTyp
         other.BeginTrans();
         boxes.clear();
         click(ed().tlb_detalle, QStringLiteral("aceptar"));
-        EXPECT_EQ(prompts(), QStringList{QStringLiteral("Error -2147467259: La base de datos está en uso por otra ventana o "
-                                                        "programa. Espere un momento y vuelva a intentarlo.")});
+        EXPECT_EQ(prompts(),
+                  QStringList{QStringLiteral("Error -2147467259: La base de datos está en uso por otra ventana o "
+                                             "programa. Espere un momento y vuelva a intentarlo.")});
         EXPECT_EQ(lines(), linesBefore);
         EXPECT_EQ(totals(), totalsBefore);
         EXPECT_EQ(shown(ed().txt_kg), typed);
@@ -501,10 +519,14 @@ TEST_F(DetalleTest, CLocale_ALineAndItsTotalsUnderAPointLocale)
     addLine(kSinPrecioTxt, QStringLiteral("1000"), QStringLiteral("6.25"));
     EXPECT_EQ(lines(), QStringLiteral("1:904 1000x6.25=6250"));
     EXPECT_EQ(totals(), QStringLiteral("6250.0 125.0 126.1"));
-    EXPECT_EQ(shown(ed().txt_TotalGralVtas) + QLatin1Char(' ') + shown(ed().txt_Importe), QStringLiteral("6,250.00 125.00"));
+    EXPECT_EQ(shown(ed().txt_TotalGralVtas) + QLatin1Char(' ') + shown(ed().txt_Importe),
+              QStringLiteral("6,250.00 125.00"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
 }
 
-TEST(DetalleUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("DetalleTest.CLocale_*")); }
+TEST(DetalleUnderC, TheCLocaleCasesPassInAChildProcess)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("DetalleTest.CLocale_*"));
+}
 
 }  // namespace

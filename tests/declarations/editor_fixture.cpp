@@ -15,41 +15,57 @@ namespace editortest {
 const QString kNro = QStringLiteral("20123456786012320060500");
 
 namespace {
-QString q(const QString& s) { return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'"); }
+QString q(const QString& s)
+{
+    return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
+}
 }  // namespace
 
 void insertSpecies(int id, const QString& descripcion)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_ESPECIES (PTES_ID, PTES_DESCRIPCION) values (%1, %2)").arg(id).arg(q(descripcion)));
+    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_ESPECIES (PTES_ID, PTES_DESCRIPCION) values (%1, %2)")
+                            .arg(id)
+                            .arg(q(descripcion)));
 }
 
 void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
-                                       "values (%1, %2, '%3', %4)")
-                            .arg(especie)
-                            .arg(valor, 0, 'g', 15)
-                            .arg(isoDate, disposicion.isNull() ? QStringLiteral("null") : q(disposicion)));
+    de1::conn().Execute(
+        QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
+                       "values (%1, %2, '%3', %4)")
+            .arg(especie)
+            .arg(valor, 0, 'g', 15)
+            .arg(isoDate, disposicion.isNull() ? QStringLiteral("null") : q(disposicion)));
 }
 
-void insertDeclaration(const QString& nro, int anio, int mes, const QString& matricula, qint64 cuit, const QString& estadoId,
-                       double alicuota)
+void insertDeclaration(const QString& nro, int anio, int mes, const QString& matricula, qint64 cuit,
+                       const QString& estadoId, double alicuota)
 {
-    testsupport::insertDeclaration({.nro = nro, .anio = anio, .mes = mes, .matricula = matricula, .cuit = cuit,
-                                    .alicuota = alicuota, .estado = estadoId, .nroDoc = 22333444, .puerto = 1,
-                                    .responsable = QStringLiteral("GOMEZ ANA"), .tipoDoc = QStringLiteral("CI")});
+    testsupport::insertDeclaration({.nro = nro,
+                                    .anio = anio,
+                                    .mes = mes,
+                                    .matricula = matricula,
+                                    .cuit = cuit,
+                                    .alicuota = alicuota,
+                                    .estado = estadoId,
+                                    .nroDoc = 22333444,
+                                    .puerto = 1,
+                                    .responsable = QStringLiteral("GOMEZ ANA"),
+                                    .tipoDoc = QStringLiteral("CI")});
 }
 
 void insertLine(const QString& nro, int renglon, int especie, double kg, double precio, double total)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
-                                       "values ('%1', %2, %3, %4, %5, %6)")
-                            .arg(nro)
-                            .arg(renglon)
-                            .arg(especie)
-                            .arg(kg, 0, 'g', 15)
-                            .arg(precio, 0, 'g', 15)
-                            .arg(total, 0, 'g', 15));
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_DET_DDJJ7351 (PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL) "
+            "values ('%1', %2, %3, %4, %5, %6)")
+            .arg(nro)
+            .arg(renglon)
+            .arg(especie)
+            .arg(kg, 0, 'g', 15)
+            .arg(precio, 0, 'g', 15)
+            .arg(total, 0, 'g', 15));
 }
 
 // ---------------------------------------------------------------- fixture

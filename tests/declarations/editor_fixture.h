@@ -2,8 +2,8 @@
 // The declaration editor, opened inside the main window on a fresh
 // database holding the reference rows and the registers each test adds.
 
-#include "declarations/frmEditarDJ.h"
 #include "core/records/clsCabDDJJ.h"
+#include "declarations/frmEditarDJ.h"
 #include "platform/ado/Variant.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
@@ -15,7 +15,10 @@
 
 class QWidget;
 class ctlNumero;
-namespace forms { class ComboBox; class Toolbar; }
+namespace forms {
+class ComboBox;
+class Toolbar;
+}  // namespace forms
 
 namespace editortest {
 
@@ -43,7 +46,6 @@ protected:
     void TearDown() override;
 
 public:
-
     frmEditarDJ& open(int operacion, const std::shared_ptr<clsCabDDJJ>& cab = nullptr);
     frmEditarDJ& ed() { return *m_ed; }
 

@@ -59,7 +59,8 @@ TEST_F(GuiasTab, TheCreditIsHalfTheDepositsRoundedToTheEvenCent)
         click(ed().toolbar, QStringLiteral("salir"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE"));
-        de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '20123456786012320060400'"));
+        de1::conn().Execute(
+            QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '20123456786012320060400'"));
     }
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QStringLiteral(" | ")).toStdString();
 }
@@ -72,8 +73,10 @@ TEST_F(GuiasTab, TheGridShowsTheGuidesUnderTheirCaptions)
     QStringList shownCaptions;
     for (int c = 0; c < grid->ColumnCount(); ++c)
         if (grid->Columns(c).Width() > 0) shownCaptions << grid->Columns(c).Caption();
-    EXPECT_EQ(shownCaptions.join(QLatin1Char('|')),
-              QStringLiteral("Nro. Guia|Fecha|Puerto|Destino|Provincia|Planta Procesadora|Total Cajones|Total Kilos|Total|Alícuota|Depositado"));
+    EXPECT_EQ(
+        shownCaptions.join(QLatin1Char('|')),
+        QStringLiteral(
+            "Nro. Guia|Fecha|Puerto|Destino|Provincia|Planta Procesadora|Total Cajones|Total Kilos|Total|Alícuota|Depositado"));
     EXPECT_EQ(grid->Text(1), QStringLiteral("0012 A"));
     EXPECT_EQ(grid->Text(2), QStringLiteral("10/05/2006"));
     EXPECT_EQ(grid->Text(4), QStringLiteral("PUERTO MADRYN"));
@@ -103,8 +106,9 @@ TEST_F(GuiasTab, DeletingAsksTwiceAndEitherNoKeepsTheGuide)
         click(ed().tlb_guias, QStringLiteral("eliminar"));
         const auto& answers = boxes;
         ASSERT_EQ(answers.messages().size(), c.answers.size());
-        const char* questions[] = {"¿Está seguro que desea borrar la guía de tránsito seleccionada?",
-                                   "Al borrar la guía, se borrará el detalle de la misma ¿Desea eliminarla de todos modos?"};
+        const char* questions[] = {
+            "¿Está seguro que desea borrar la guía de tránsito seleccionada?",
+            "Al borrar la guía, se borrará el detalle de la misma ¿Desea eliminarla de todos modos?"};
         for (size_t i = 0; i < c.answers.size(); ++i) {
             EXPECT_EQ(answers.messages()[i].prompt, QString::fromUtf8(questions[i]));
             EXPECT_EQ(answers.messages()[i].style, forms::vbYesNo + forms::vbQuestion);

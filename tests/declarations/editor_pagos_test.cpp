@@ -8,13 +8,13 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "declarations/reports/frmLisBolDeposito.h"
-#include "platform/report/Viewer.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/report/Viewer.h"
 #include "platform/text/Text.h"
 
 #include <QGroupBox>
@@ -44,10 +44,11 @@ protected:
     {
         if (!count(QStringLiteral("select count(*) from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro)))
             insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL);
-        de1::conn().Execute(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_IMPORTE = %1, PCDJ_INTERESES = %2, PCDJ_MULTA = %3")
-                                .arg(importe)
-                                .arg(interes)
-                                .arg(multa));
+        de1::conn().Execute(
+            QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_IMPORTE = %1, PCDJ_INTERESES = %2, PCDJ_MULTA = %3")
+                .arg(importe)
+                .arg(interes)
+                .arg(multa));
         open(2, recordOf(kNro));
         ed().SSTab1->setTab(3);
         testsupport::Settle();
@@ -56,15 +57,17 @@ protected:
     static void insertSlip(const Slip& s)
     {
         auto t = [](const QString& v) { return v.isEmpty() ? QStringLiteral("null") : QStringLiteral("'%1'").arg(v); };
-        de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_PAGOS_DDJJ7351 values ('%1', %2, 2006, 5, %3, 0, 0, %4, %5, %6, %7, %8, %9, %10)")
-                                .arg(kNro)
-                                .arg(s.nro)
-                                .arg(s.importe)
-                                .arg(s.efectivo)
-                                .arg(t(s.c1nro), t(s.c1banco))
-                                .arg(s.c1monto)
-                                .arg(t(s.c2nro), t(s.c2banco))
-                                .arg(s.c2monto));
+        de1::conn().Execute(
+            QStringLiteral(
+                "insert into LNV_PES_TB_PAGOS_DDJJ7351 values ('%1', %2, 2006, 5, %3, 0, 0, %4, %5, %6, %7, %8, %9, %10)")
+                .arg(kNro)
+                .arg(s.nro)
+                .arg(s.importe)
+                .arg(s.efectivo)
+                .arg(t(s.c1nro), t(s.c1banco))
+                .arg(s.c1monto)
+                .arg(t(s.c2nro), t(s.c2banco))
+                .arg(s.c2monto));
     }
 
     // The stored slips: "nro:importe+interest+fine cash c1=nro|bank|amount c2=...".
@@ -72,9 +75,10 @@ protected:
     {
         QStringList all;
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select PPDJ_NRO, PPDJ_ANIO, PPDJ_MES, PPDJ_IMPORTE, PPDJ_INTERESES, PPDJ_MULTA, PPDJ_EFECTIVO, "
-                               "PPDJ_CHEQUE1_NRO, PPDJ_CHEQUE1_BANCO, PPDJ_CHEQUE1_MONTO, PPDJ_CHEQUE2_NRO, PPDJ_CHEQUE2_BANCO, "
-                               "PPDJ_CHEQUE2_MONTO from LNV_PES_TB_PAGOS_DDJJ7351 where PCDJ_NRO = '%1' order by PPDJ_NRO")
+        rs.Open(QStringLiteral(
+                    "select PPDJ_NRO, PPDJ_ANIO, PPDJ_MES, PPDJ_IMPORTE, PPDJ_INTERESES, PPDJ_MULTA, PPDJ_EFECTIVO, "
+                    "PPDJ_CHEQUE1_NRO, PPDJ_CHEQUE1_BANCO, PPDJ_CHEQUE1_MONTO, PPDJ_CHEQUE2_NRO, PPDJ_CHEQUE2_BANCO, "
+                    "PPDJ_CHEQUE2_MONTO from LNV_PES_TB_PAGOS_DDJJ7351 where PCDJ_NRO = '%1' order by PPDJ_NRO")
                     .arg(kNro),
                 de1::conn());
         auto t = [&](int i) { return rs(i).isNull() ? QStringLiteral("-") : text::CStr(rs(i)); };
@@ -112,12 +116,13 @@ protected:
     }
 
     // The forms of payment as the user types them; an empty text leaves the box alone.
-    void payWith(const QString& efectivo, const QString& c1nro = {}, const QString& c1banco = {}, const QString& c1monto = {},
-                 const QString& c2nro = {}, const QString& c2banco = {}, const QString& c2monto = {})
+    void payWith(const QString& efectivo, const QString& c1nro = {}, const QString& c1banco = {},
+                 const QString& c1monto = {}, const QString& c2nro = {}, const QString& c2banco = {},
+                 const QString& c2monto = {})
     {
         const std::pair<QWidget*, QString> campos[] = {
-            {ed().nroEfectivo, efectivo},     {ed().txt_NroCheque1, c1nro},   {ed().txtCheque1_Banco, c1banco},
-            {ed().nroCheque1_Monto, c1monto}, {ed().txt_NroCheque2, c2nro},   {ed().txtCheque2_Banco, c2banco},
+            {ed().nroEfectivo, efectivo},     {ed().txt_NroCheque1, c1nro}, {ed().txtCheque1_Banco, c1banco},
+            {ed().nroCheque1_Monto, c1monto}, {ed().txt_NroCheque2, c2nro}, {ed().txtCheque2_Banco, c2banco},
             {ed().nroCheque2_Monto, c2monto},
         };
         for (const auto& [w, v] : campos)
@@ -153,7 +158,8 @@ TEST_F(PagosTest, ADeclarationWithoutSlipsOffersOnlyNuevoAndCancelarClearsWhatWa
     EXPECT_FALSE(ed().grilla_pagos->isEnabled());
     payWith(QStringLiteral("10"), QStringLiteral("77"), QStringLiteral("NACION"), QStringLiteral("5"));
     click(ed().tlb_BoletadePago, QStringLiteral("cancelar"));
-    for (ctlNumero* n : {ed().txt_ImportePg, ed().txt_InteresPg, ed().txt_MultaPg, ed().nroEfectivo, ed().nroCheque1_Monto})
+    for (ctlNumero* n :
+         {ed().txt_ImportePg, ed().txt_InteresPg, ed().txt_MultaPg, ed().nroEfectivo, ed().nroCheque1_Monto})
         EXPECT_EQ(shown(n), QString()) << n->objectName().toStdString();
     EXPECT_EQ(ed().txt_NroCheque1->text() + ed().txtCheque1_Banco->text(), QString());
     EXPECT_EQ(shown(ed().nroTotalFormasPago), QStringLiteral("0,00"));
@@ -170,8 +176,8 @@ TEST_F(PagosTest, NuevoProposesTheAmountLessTheCreditAndTheHeadersInterestAndFin
         double credito;
         QString importe;  // proposed
     };
-    for (const Case& c : {Case{100, QStringLiteral("250,00")}, Case{349.99, QStringLiteral("0,01")}, Case{350, QString()},
-                          Case{400, QString()}}) {
+    for (const Case& c : {Case{100, QStringLiteral("250,00")}, Case{349.99, QStringLiteral("0,01")},
+                          Case{350, QString()}, Case{400, QString()}}) {
         SCOPED_TRACE(c.credito);
         // The credit is half of what the declaration's guides deposited.
         if (!count(QStringLiteral("select count(*) from LNV_PES_TB_CAB_DDJJ7351")))
@@ -199,7 +205,8 @@ TEST_F(PagosTest, NuevoProposesTheAmountLessTheCreditAndTheHeadersInterestAndFin
         } else {
             QTest::keyClick(ed().txt_ImportePg->textBox(), Qt::Key_Tab);
             testsupport::Settle(1);
-            EXPECT_EQ(shown(ed().txt_TotalPg), c.importe == QLatin1String("250,00") ? QStringLiteral("256,50") : QStringLiteral("6,51"));
+            EXPECT_EQ(shown(ed().txt_TotalPg),
+                      c.importe == QLatin1String("250,00") ? QStringLiteral("256,50") : QStringLiteral("6,51"));
         }
         click(ed().tlb_BoletadePago, QStringLiteral("cancelar"));
         EXPECT_EQ(slips(), QString());
@@ -216,7 +223,8 @@ TEST_F(PagosTest, TheFormsOfPaymentMustAddUpToTheTotalToTheCent)
     payWith(QStringLiteral("1.10"), QStringLiteral("55"), QStringLiteral("NACION"), QStringLiteral("2.19"));
     EXPECT_EQ(shown(ed().nroTotalFormasPago), QStringLiteral("3,29"));
     click(ed().tlb_BoletadePago, QStringLiteral("aceptar"));
-    EXPECT_EQ(lastPrompt(), QStringLiteral("La sumatoria de las formas de pago de la boleta no coincide con el total a pagar"));
+    EXPECT_EQ(lastPrompt(),
+              QStringLiteral("La sumatoria de las formas de pago de la boleta no coincide con el total a pagar"));
     EXPECT_EQ(boxes.messages().back().style, forms::vbInformation);
     EXPECT_EQ(boxes.messages().back().title, ed().Caption());
     EXPECT_EQ(focused(), ed().nroEfectivo);
@@ -286,8 +294,9 @@ TEST_F(PagosTest, ASlipPaidOnlyWithChequesIsStoredWithNoCashAndCounted)
     click(ed().tlb_BoletadePago, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     // Trimmed, the banks in capitals as they were typed.
-    EXPECT_EQ(slips(), QStringLiteral("1/2006/5:40+0+0 40 c1=-|-|0 c2=-|-|0 "
-                                      "2/2006/5:250.5+0+0 0 c1=0001|NACIÓN|100 c2=0002|GALICIA|150.5"));
+    EXPECT_EQ(slips(),
+              QStringLiteral("1/2006/5:40+0+0 40 c1=-|-|0 c2=-|-|0 "
+                             "2/2006/5:250.5+0+0 0 c1=0001|NACIÓN|100 c2=0002|GALICIA|150.5"));
     EXPECT_EQ(shown(ed().nroSumatoriaPagos), QStringLiteral("290,50"));
 }
 
@@ -342,7 +351,7 @@ TEST_F(PagosTest, CancelarPutsBackTheKeptFieldsAndLeavesTheOthersAsTheyAre)
     click(ed().tlb_BoletadePago, QStringLiteral("cancelar"));
     EXPECT_EQ(shown(ed().txt_ImportePg), QStringLiteral("100,00"));
     EXPECT_EQ(ed().txt_NroCheque1->text(), QStringLiteral("111"));
-    EXPECT_EQ(shown(ed().nroEfectivo), QStringLiteral("5,00"));           // not kept, not put back
+    EXPECT_EQ(shown(ed().nroEfectivo), QStringLiteral("5,00"));  // not kept, not put back
     EXPECT_EQ(ed().txtCheque1_Banco->text(), QStringLiteral("GALICIA"));
     EXPECT_EQ(enabledButtons(), QStringLiteral("nuevo,modificar,eliminar,imprimir"));
 
@@ -446,7 +455,8 @@ TEST_F(PagosTest, ASlipTheDatabaseRefusesStaysOnScreenToBeSavedAgain)
         EXPECT_EQ(prompts().size(), 1) << prompts().join(QLatin1Char('|')).toStdString();
         EXPECT_FALSE(editing());
     }
-    EXPECT_EQ(slips(), QStringLiteral("1/2006/5:80+0+0 30 c1=9|NACION|50 c2=-|-|0 2/2006/5:80+0+0 30 c1=9|NACION|50 c2=-|-|0"));
+    EXPECT_EQ(slips(),
+              QStringLiteral("1/2006/5:80+0+0 30 c1=9|NACION|50 c2=-|-|0 2/2006/5:80+0+0 30 c1=9|NACION|50 c2=-|-|0"));
 }
 
 TEST_F(PagosTest, TwoSlipsOneWithTwoCheques)
@@ -456,8 +466,8 @@ TEST_F(PagosTest, TwoSlipsOneWithTwoCheques)
     payWith(QStringLiteral("1512.50"));
     click(ed().tlb_BoletadePago, QStringLiteral("aceptar"));
     newSlip();
-    payWith(QStringLiteral("12.50"), QStringLiteral("30512345"), QStringLiteral("banco de la nacion"), QStringLiteral("1000"),
-            QStringLiteral("7788"), QStringLiteral("banco galicia"), QStringLiteral("500"));
+    payWith(QStringLiteral("12.50"), QStringLiteral("30512345"), QStringLiteral("banco de la nacion"),
+            QStringLiteral("1000"), QStringLiteral("7788"), QStringLiteral("banco galicia"), QStringLiteral("500"));
     click(ed().tlb_BoletadePago, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(rows(), 2);
@@ -495,6 +505,9 @@ TEST_F(PagosTest, CLocale_AGroupedAmountIsStoredAsItsNumber)
     EXPECT_EQ(shown(ed().nroSumatoriaPagos), QStringLiteral("1,234.56"));
 }
 
-TEST(PagosUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("PagosTest.CLocale_*")); }
+TEST(PagosUnderC, TheCLocaleCasesPassInAChildProcess)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("PagosTest.CLocale_*"));
+}
 
 }  // namespace

@@ -19,7 +19,10 @@ class EditorFitTest : public EditorTest {};
 
 TEST_F(EditorFitTest, TheEditorLiesInsideTheMainWindowAndScrollsWhenTheAreaIsSmall)
 {
-    struct Case { QSize main; bool scrolls; };
+    struct Case {
+        QSize main;
+        bool scrolls;
+    };
     for (const Case& c : {Case{QSize(1024, 768), false}, Case{QSize(640, 420), true}}) {
         MDIPrincipal& main = MDIPrincipal::Instance();
         main.showNormal();

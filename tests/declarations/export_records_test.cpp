@@ -2,8 +2,8 @@
 #include "declarations/ExportRecords.h"
 
 #include "core/de1.h"
-#include "platform/errors/Error.h"
 #include "platform/ado/Recordset.h"
+#include "platform/errors/Error.h"
 #include "platform/text/Text.h"
 #include "support/ErrorNumber.h"
 #include "support/Support.h"
@@ -20,7 +20,11 @@ QString encode(E e, int width, const ado::Variant& v) { return Encode({e, width,
 
 TEST(ExportEncoding, CentsRoundTheDoubleProductHalvesAwayFromZero)
 {
-    const struct { double value; int width; const char* expected; } cases[] = {
+    const struct {
+        double value;
+        int width;
+        const char* expected;
+    } cases[] = {
         {1.235, 16, "0000000000000124"},  // 1.235 * 100 lies just above 123.5
         {2.675, 16, "0000000000000268"},  // the product is exactly 267.5
         {0.29, 16, "0000000000000029"},   // the product lies just below 29
@@ -28,9 +32,9 @@ TEST(ExportEncoding, CentsRoundTheDoubleProductHalvesAwayFromZero)
         {-2.675, 16, "-0000000000000268"},
         {-0.001, 16, "0000000000000000"},  // rounds to zero: no sign
         {0, 16, "0000000000000000"},
-        {4, 4, "0400"},                   // a rate of 4 per cent
+        {4, 4, "0400"},  // a rate of 4 per cent
         {3, 4, "0300"},
-        {123.45, 4, "12345"},             // longer than the width: written whole
+        {123.45, 4, "12345"},  // longer than the width: written whole
         {1e17, 16, "10000000000000000000"},
     };
     for (const auto& c : cases)
@@ -58,7 +62,12 @@ TEST(ExportEncoding, ValuesThatAreNoNumberAreRefused)
 TEST(ExportEncoding, FixedWidthTextsAndNumbers)
 {
     const QString sixty = QStringLiteral("NUESTRA SEÑORA DE LA CANDELARIA Y SAN JOSÉ DE LOS PESCADORES");
-    const struct { E encoding; int width; ado::Variant value; QString expected; } cases[] = {
+    const struct {
+        E encoding;
+        int width;
+        ado::Variant value;
+        QString expected;
+    } cases[] = {
         {E::Guide12, 12, QStringLiteral("123"), QStringLiteral("000000000123")},
         {E::Guide12, 12, QStringLiteral("0012 A"), QStringLiteral("00000000120A")},
         {E::Guide12, 12, QStringLiteral("A 1 2"), QStringLiteral("0000000A0102")},
@@ -101,16 +110,16 @@ TEST(ExportRecord, HeaderFromTheListRow)
     row[19] = QStringLiteral("0");
     row[20] = text::CStr(86.63);
     const QString expected = QStringLiteral("30708123451012320060501")  // number, 1-23
-                           + QStringLiteral("00012")                    // port, 24-28
-                           + QStringLiteral("DON JUAN CARLOS") + QString(35, QChar(' '))  // name, 29-78
-                           + QStringLiteral("0000000000185328")         // sales total, 79-94
-                           + QStringLiteral("0400")                     // rate, 95-98
-                           + QStringLiteral("0000000000007413")         // tax, 99-114
-                           + QStringLiteral("0000000000001250")         // interest, 115-130
-                           + QStringLiteral("0000000000000000")         // fine, 131-146
-                           + QStringLiteral("0000000000008663")         // total due, 147-162
-                           + QStringLiteral("N")                        // state id, 163
-                           + QStringLiteral("00001");                   // type id
+        + QStringLiteral("00012")                                       // port, 24-28
+        + QStringLiteral("DON JUAN CARLOS") + QString(35, QChar(' '))   // name, 29-78
+        + QStringLiteral("0000000000185328")                            // sales total, 79-94
+        + QStringLiteral("0400")                                        // rate, 95-98
+        + QStringLiteral("0000000000007413")                            // tax, 99-114
+        + QStringLiteral("0000000000001250")                            // interest, 115-130
+        + QStringLiteral("0000000000000000")                            // fine, 131-146
+        + QStringLiteral("0000000000008663")                            // total due, 147-162
+        + QStringLiteral("N")                                           // state id, 163
+        + QStringLiteral("00001");                                      // type id
     EXPECT_EQ(Header(row), expected);
     EXPECT_EQ(expected.size(), 168);
 }
@@ -132,7 +141,12 @@ TEST_F(ExportLineRecord, SalesLineOfSpeciesZeroKeepsItsFiftyEightCharacters)
     ado::Recordset rs = query(QStringLiteral(
         "select 3 AS PDDJ_NRO, 0 AS PTES_ID, 1500.0 AS PDDJ_KG, 1.235 AS PDDJ_PRECIO, 1852.5 AS PDDJ_TOTAL"));
     const QString r = SalesLine(rs);
-    EXPECT_EQ(r, QStringLiteral("00003" "00000" "0000000000150000" "0000000000000124" "0000000000185250"));
+    EXPECT_EQ(r,
+              QStringLiteral("00003"
+                             "00000"
+                             "0000000000150000"
+                             "0000000000000124"
+                             "0000000000185250"));
     EXPECT_EQ(r.size(), 58);
 }
 
@@ -148,18 +162,33 @@ TEST_F(ExportLineRecord, GuideAndGuideLine)
     ado::Recordset g = query(QStringLiteral("select * from G"));
     ASSERT_EQ(g("PGTR_FECHA").type(), ado::Variant::Type::Date);
     const QString guide = Guide(g);
-    EXPECT_EQ(guide, QStringLiteral("30708123451012320060501" "00000000120A" "03/05/2006" "00012" "0044" "26")
-                         + QStringLiteral("PLANTA DEL SUR") + QString(36, QChar(' '))
-                         + QStringLiteral("0000000000012000" "0000000000140000" "0000000000154400"
-                                          "0000000000006176" "0400"));
+    EXPECT_EQ(guide,
+              QStringLiteral("30708123451012320060501"
+                             "00000000120A"
+                             "03/05/2006"
+                             "00012"
+                             "0044"
+                             "26")
+                  + QStringLiteral("PLANTA DEL SUR") + QString(36, QChar(' '))
+                  + QStringLiteral("0000000000012000"
+                                   "0000000000140000"
+                                   "0000000000154400"
+                                   "0000000000006176"
+                                   "0400"));
     EXPECT_EQ(guide.size(), 174);
 
-    ado::Recordset l = query(QStringLiteral(
-        "select '123' AS PGTR_NRO, 1 AS PDGT_NRO, 0 AS PTES_ID, 30 AS PDGT_CAJONES, 120.5 AS PDGT_KGS, "
-        "5.85 AS PDGT_PRECIO, 704.93 AS PDGT_TOTAL"));
+    ado::Recordset l = query(
+        QStringLiteral("select '123' AS PGTR_NRO, 1 AS PDGT_NRO, 0 AS PTES_ID, 30 AS PDGT_CAJONES, 120.5 AS PDGT_KGS, "
+                       "5.85 AS PDGT_PRECIO, 704.93 AS PDGT_TOTAL"));
     const QString line = GuideLine(l);
-    EXPECT_EQ(line, QStringLiteral("000000000123" "00001" "00000" "0000000000003000" "0000000000012050"
-                                   "0000000000000585" "0000000000070493"));
+    EXPECT_EQ(line,
+              QStringLiteral("000000000123"
+                             "00001"
+                             "00000"
+                             "0000000000003000"
+                             "0000000000012050"
+                             "0000000000000585"
+                             "0000000000070493"));
     EXPECT_EQ(line.size(), 86);
 }
 

@@ -219,7 +219,8 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedNotCalledASuccess)
     MsgBoxRecorder boxes;
     click(f, "disco");
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error 76: "))) << boxes.messages()[0].prompt.toStdString();
+    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error 76: ")))
+        << boxes.messages()[0].prompt.toStdString();
     EXPECT_EQ(boxes.messages()[0].title, forms::AppTitle());
     EXPECT_EQ(f.MD5Archivos, QString());
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
@@ -239,7 +240,11 @@ TEST_F(Export, AFailedExportLeavesAnEarlierExportWhole)
         old.write(earlier);
     }
     using testsupport::UnwritablePlace;
-    struct Row { const char* place; UnwritablePlace::Kind kind; QStringList prefixes; };
+    struct Row {
+        const char* place;
+        UnwritablePlace::Kind kind;
+        QStringList prefixes;
+    };
     const Row rows[] = {
         {"full disk", UnwritablePlace::Full, {QStringLiteral("Error 61: Disco lleno."), QStringLiteral("Error 57: ")}},
         {"read-only folder", UnwritablePlace::ReadOnly, {QStringLiteral("Error 70: Permiso denegado")}},
@@ -255,8 +260,9 @@ TEST_F(Export, AFailedExportLeavesAnEarlierExportWhole)
         }
         ASSERT_EQ(boxes.messages().size(), 2u);
         const QString shown = boxes.messages()[1].prompt;
-        EXPECT_TRUE(std::any_of(r.prefixes.begin(), r.prefixes.end(), [&](const QString& p) { return shown.startsWith(p); }))
-            << shown.toStdString();
+        EXPECT_TRUE(std::any_of(r.prefixes.begin(), r.prefixes.end(), [&](const QString& p) {
+            return shown.startsWith(p);
+        })) << shown.toStdString();
         EXPECT_EQ(f.MD5Archivos, QString());
         EXPECT_EQ(filesIn(out.path()), QStringList{earlierPath});
         EXPECT_EQ(readAll(earlierPath).toStdString(), earlier.toStdString());

@@ -18,14 +18,31 @@ const QString kNro3 = QStringLiteral("20123456786237820070101");  // 2007-01, ve
 
 void insertThree()
 {
-    insertDeclaration({.nro = kNro1, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13, .intereses = 12.5,
-                       .total = 86.63});
-    insertDeclaration({.nro = kNro2, .mes = 4, .barId = 2, .matricula = QStringLiteral("1045"),
-                       .nombre = QStringLiteral("VIRGEN DE LUJÁN"), .mtoVtas = 1000, .importe = 30, .total = 30});
-    insertDeclaration({.nro = kNro3, .anio = 2007, .mes = 1, .barId = 3, .matricula = QStringLiteral("2378"),
-                       .nombre = QStringLiteral("SANTA ROSA DE LIMA"), .empId = 3, .cuit = 20123456786,
-                       .rsocial = QStringLiteral("PÉREZ JUAN CARLOS"), .alicuota = 2, .multa = 150.75,
-                       .total = 150.75, .estado = QStringLiteral("S"), .tipo = 2, .nroDoc = 12345678});
+    insertDeclaration(
+        {.nro = kNro1, .mtoVtas = 1853.28, .alicuota = 4, .importe = 74.13, .intereses = 12.5, .total = 86.63});
+    insertDeclaration({.nro = kNro2,
+                       .mes = 4,
+                       .barId = 2,
+                       .matricula = QStringLiteral("1045"),
+                       .nombre = QStringLiteral("VIRGEN DE LUJÁN"),
+                       .mtoVtas = 1000,
+                       .importe = 30,
+                       .total = 30});
+    insertDeclaration({.nro = kNro3,
+                       .anio = 2007,
+                       .mes = 1,
+                       .barId = 3,
+                       .matricula = QStringLiteral("2378"),
+                       .nombre = QStringLiteral("SANTA ROSA DE LIMA"),
+                       .empId = 3,
+                       .cuit = 20123456786,
+                       .rsocial = QStringLiteral("PÉREZ JUAN CARLOS"),
+                       .alicuota = 2,
+                       .multa = 150.75,
+                       .total = 150.75,
+                       .estado = QStringLiteral("S"),
+                       .tipo = 2,
+                       .nroDoc = 12345678});
 }
 
 QStringList rowNumbers(frmDDJJ& f)
@@ -53,8 +70,11 @@ TEST_F(DeclarationList, OpensFromTheMenuAtTheTopLeftWithItsButtonsAndColumns)
     EXPECT_EQ(main->mdiArea()->activeSubWindow(), f.subWindow());
     EXPECT_EQ(f.subWindow()->pos(), QPoint(0, 0));
 
-    const struct { const char* caption; const char* key; } buttons[] = {
-        {"Salir", "salir"}, {"Nuevo", "nuevo"}, {nullptr, nullptr}, {"Modificar", "modificar"},
+    const struct {
+        const char* caption;
+        const char* key;
+    } buttons[] = {
+        {"Salir", "salir"},     {"Nuevo", "nuevo"}, {nullptr, nullptr},          {"Modificar", "modificar"},
         {"Eliminar", "borrar"}, {nullptr, nullptr}, {"Imprimir DJ", "imprimir"}, {"Generar disco", "disco"},
     };
     ASSERT_EQ(f.tlbMonedas->Count(), 8);
@@ -69,14 +89,36 @@ TEST_F(DeclarationList, OpensFromTheMenuAtTheTopLeftWithItsButtonsAndColumns)
         EXPECT_TRUE(b.Enabled()) << i;
     }
 
-    const struct { const char* caption; int width; bool right; } columns[] = {
-        {"Nro. DDJJ", 1400, false}, {"Año", 500, false}, {"Mes", 500, false}, {"", 0, false},
-        {"Tipo DDJJ", 2100, false}, {"Nro. Embarcación", 500, false}, {"Matrícula", 500, false},
-        {"Nombre", 2000, false}, {"", 0, false}, {"Estado Emb.", 1000, false}, {"", 0, false},
-        {"Puerto Desembarco", 1500, false}, {"Nro. Empresa", 700, false}, {"Cuit", 1000, false},
-        {"Razón Social", 2000, false}, {"Total General de Ventas", 1100, true}, {"Alícuota", 700, true},
-        {"Importe", 900, true}, {"Intereses", 900, true}, {"Multa", 900, true}, {"Total Adeudado", 900, true},
-        {"Responsable", 2000, false}, {"Tipo Doc.", 700, false}, {"Nro. Doc.", 1000, false}, {"", 0, false},
+    const struct {
+        const char* caption;
+        int width;
+        bool right;
+    } columns[] = {
+        {"Nro. DDJJ", 1400, false},
+        {"Año", 500, false},
+        {"Mes", 500, false},
+        {"", 0, false},
+        {"Tipo DDJJ", 2100, false},
+        {"Nro. Embarcación", 500, false},
+        {"Matrícula", 500, false},
+        {"Nombre", 2000, false},
+        {"", 0, false},
+        {"Estado Emb.", 1000, false},
+        {"", 0, false},
+        {"Puerto Desembarco", 1500, false},
+        {"Nro. Empresa", 700, false},
+        {"Cuit", 1000, false},
+        {"Razón Social", 2000, false},
+        {"Total General de Ventas", 1100, true},
+        {"Alícuota", 700, true},
+        {"Importe", 900, true},
+        {"Intereses", 900, true},
+        {"Multa", 900, true},
+        {"Total Adeudado", 900, true},
+        {"Responsable", 2000, false},
+        {"Tipo Doc.", 700, false},
+        {"Nro. Doc.", 1000, false},
+        {"", 0, false},
         {"Carácter", 1500, false},
     };
     ASSERT_EQ(f.grillaDJ->ColumnCount(), 26);
@@ -148,8 +190,13 @@ TEST_F(DeclarationList, ReloadsOnEveryActivationAndSelectsTheFirstRowAgain)
     auto& other = forms::Form::Instance<OtraVentana>();
     other.Show();
     testsupport::Settle();
-    insertDeclaration({.nro = kNro3, .anio = 2007, .mes = 1, .barId = 3, .matricula = QStringLiteral("2378"),
-                       .empId = 3, .cuit = 20123456786});
+    insertDeclaration({.nro = kNro3,
+                       .anio = 2007,
+                       .mes = 1,
+                       .barId = 3,
+                       .matricula = QStringLiteral("2378"),
+                       .empId = 3,
+                       .cuit = 20123456786});
     other.Unload();
     testsupport::Settle();
 
@@ -185,7 +232,8 @@ TEST_F(DeclarationList, AListThatCannotBeReadSaysSoAndKeepsWhatItShowed)
     other.Unload();
     testsupport::Settle();
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error "))) << boxes.messages()[0].prompt.toStdString();
+    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error ")))
+        << boxes.messages()[0].prompt.toStdString();
     EXPECT_TRUE(boxes.messages()[0].prompt.contains(QStringLiteral("PES_VW_CAB_DDJJ7351")));
     EXPECT_EQ(boxes.messages()[0].title, forms::AppTitle());
     EXPECT_EQ(rowNumbers(f), QStringList{kNro1});
@@ -242,7 +290,11 @@ TEST_F(DeclarationList, DeleteAsksTwiceAndDeletesOnlyOnTwoYes)
     const QString q1 = QStringLiteral("¿Está seguro que desea borrar la declaración jurada seleccionada?");
     const QString q2 = QStringLiteral(
         "Al borrar la declaración jurada, se borrará el detalle de la misma ¿Desea eliminarla de todos modos?");
-    const struct { std::deque<int> answers; QStringList asked; bool deleted; } cases[] = {
+    const struct {
+        std::deque<int> answers;
+        QStringList asked;
+        bool deleted;
+    } cases[] = {
         {{forms::vbNo}, {q1}, false},
         {{forms::vbYes, forms::vbNo}, {q1, q2}, false},
         {{forms::vbYes, forms::vbYes}, {q1, q2}, true},

@@ -38,13 +38,18 @@ class ListWidths : public listtest::ListWindowTest {};
 TEST_F(ListWidths, EveryShownColumnHoldsItsCaptionAndItsValues)
 {
     using listtest::insertDeclaration;
-    insertDeclaration({.nro = QStringLiteral("30708123451012320060501"), .mtoVtas = 1853.28, .importe = 74.13,
-                       .total = 86.63});
-    insertDeclaration({.nro = QStringLiteral("30708123451012320060401"), .mes = 4,
+    insertDeclaration(
+        {.nro = QStringLiteral("30708123451012320060501"), .mtoVtas = 1853.28, .importe = 74.13, .total = 86.63});
+    insertDeclaration({.nro = QStringLiteral("30708123451012320060401"),
+                       .mes = 4,
                        .nombre = QStringLiteral("NUESTRA SEÑORA DEL ROSARIO DE SAN NICOLÁS"),
                        .rsocial = QStringLiteral("EMPRESA PESQUERA DEL ATLÁNTICO SUDOCCIDENTAL S.A."),
-                       .mtoVtas = 185185183.68, .importe = 5555555.51, .intereses = 123456.78,
-                       .multa = 98765.43, .total = 5777777.72, .nroDoc = 30708123451});
+                       .mtoVtas = 185185183.68,
+                       .importe = 5555555.51,
+                       .intereses = 123456.78,
+                       .multa = 98765.43,
+                       .total = 5777777.72,
+                       .nroDoc = 30708123451});
     frmDDJJ& f = openList();
     expectNothingCut(f.grillaDJ);
     // The documented width stays the least a column gets.
@@ -59,7 +64,10 @@ TEST_F(LineWidths, TheLinesShowEveryColumnWholeAtTheDefaultSize)
     using namespace editortest;
     insertSpecies(901, QStringLiteral("ESPECIE VARIOS PRECIOS"));
     insertSpecies(902, QStringLiteral("LANGOSTINO PATAGÓNICO ENTERO CONGELADO"));
-    const struct { const char* caso; double kg, precio; } cases[] = {
+    const struct {
+        const char* caso;
+        double kg, precio;
+    } cases[] = {
         {"sample lines", 10, 1.5},
         {"kilograms 123.456.789,12", 123456789.12, 1.5},
     };

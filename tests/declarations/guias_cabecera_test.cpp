@@ -49,7 +49,9 @@ protected:
     {
         QStringList all;
         ado::Recordset rs;
-        rs.Open(QStringLiteral("select GLOC_DESCRIPCION from LNV_GLB_TB_LOCALIDADES where GPRO_ID = %1 order by GLOC_DESCRIPCION").arg(provincia),
+        rs.Open(QStringLiteral(
+                    "select GLOC_DESCRIPCION from LNV_GLB_TB_LOCALIDADES where GPRO_ID = %1 order by GLOC_DESCRIPCION")
+                    .arg(provincia),
                 de1::conn());
         for (; !rs.Eof(); rs.MoveNext()) all << text::CStr(rs(0));
         return all;
@@ -85,7 +87,8 @@ TEST_F(GuiaCabecera, ANewGuideReachesDetalleOnlyOnceItsHeaderIsStored)
     EXPECT_FALSE(g().txt_NroGuia->isEnabled());
     type(g().txt_PlantaProcesadora, QStringLiteral("otra planta"));
     EXPECT_EQ(aceptar(), QString());
-    EXPECT_EQ(count(QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE")), 1) << "the second aceptar updates";
+    EXPECT_EQ(count(QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE")), 1)
+        << "the second aceptar updates";
     EXPECT_EQ(storedGuide(QStringLiteral("G-1 B")).section(QLatin1Char('|'), 6, 6), QStringLiteral("OTRA PLANTA"));
 }
 
@@ -132,7 +135,8 @@ TEST_F(GuiaCabecera, TheChecksRunInOrderAndKeepTheHeaderOpen)
     choose(g().cbo_Alicuota, QStringLiteral("4%"));
     EXPECT_EQ(aceptar(), QString());
     // Blanks around the number and the plant are not stored.
-    EXPECT_EQ(storedGuide(QStringLiteral("G1")).section(QLatin1Char('|'), 1, 6), QStringLiteral("G1|15/05/2006|12|44|26|PLANTA"));
+    EXPECT_EQ(storedGuide(QStringLiteral("G1")).section(QLatin1Char('|'), 1, 6),
+              QStringLiteral("G1|15/05/2006|12|44|26|PLANTA"));
 }
 
 TEST_F(GuiaCabecera, EachCheckFocusesItsField)
@@ -200,8 +204,16 @@ TEST_F(GuiaCabecera, ANumberStoredInAnotherDeclarationIsRefusedAndTheHeaderStays
 
 TEST_F(GuiaCabecera, AStoredGuideOpensWithItsValuesAndOnlyModificar)
 {
-    insertGuide({.nro = QStringLiteral("G5"), .fecha = QStringLiteral("2006-05-03"), .puerto = 12, .localidad = 3, .provincia = 6,
-                 .planta = QStringLiteral("FRIGORIFICO"), .cajones = 12, .kilos = 340.5, .total = 704.93, .valor = 28.2});
+    insertGuide({.nro = QStringLiteral("G5"),
+                 .fecha = QStringLiteral("2006-05-03"),
+                 .puerto = 12,
+                 .localidad = 3,
+                 .provincia = 6,
+                 .planta = QStringLiteral("FRIGORIFICO"),
+                 .cajones = 12,
+                 .kilos = 340.5,
+                 .total = 704.93,
+                 .valor = 28.2});
     openGuias();
     modificarGuia();
     EXPECT_EQ(g().Caption(), kModificar);
@@ -348,7 +360,10 @@ void GuiaCabecera::expectAmountsSurviveModificar(const QString& credito)
     EXPECT_EQ(storedGuide(QStringLiteral("G5")), before);
 }
 
-TEST_F(GuiaCabecera, AStoredGuideSavedUnchangedKeepsItsAmounts) { expectAmountsSurviveModificar(QStringLiteral("24,69")); }
+TEST_F(GuiaCabecera, AStoredGuideSavedUnchangedKeepsItsAmounts)
+{
+    expectAmountsSurviveModificar(QStringLiteral("24,69"));
+}
 
 TEST_F(GuiaCabecera, CLocale_AStoredGuideSavedUnchangedKeepsItsAmounts)
 {
@@ -356,7 +371,10 @@ TEST_F(GuiaCabecera, CLocale_AStoredGuideSavedUnchangedKeepsItsAmounts)
     expectAmountsSurviveModificar(QStringLiteral("24.69"));
 }
 
-TEST(GuiaCabeceraUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("GuiaCabecera.CLocale_*")); }
+TEST(GuiaCabeceraUnderC, TheCLocaleCasesPassInAChildProcess)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("GuiaCabecera.CLocale_*"));
+}
 
 TEST_F(GuiaCabecera, TheEditorLiesInsideASmallMainWindowAndScrolls)
 {

@@ -58,7 +58,8 @@ protected:
     }
     QString boxes4() const
     {
-        return QStringList{shown(g().txt_CajonesTotales), shown(g().txt_KilosTotales), shown(g().txt_TotalGral), shown(g().txt_Depositado)}
+        return QStringList{shown(g().txt_CajonesTotales), shown(g().txt_KilosTotales), shown(g().txt_TotalGral),
+                           shown(g().txt_Depositado)}
             .join(QLatin1Char(' '));
     }
     // Stored crates, kilograms, total and deposit of the guide.
@@ -171,7 +172,8 @@ TEST_F(GuiaDetalle, EveryLineChangeMovesTheGuideTotalsAndTheDeposit)
     EXPECT_EQ(storedGuideLines(QStringLiteral("G1")),
               QStringLiteral("1:901 5c 100x12.3457=1234.57 2:902 2.5c 10x2=20"));
     EXPECT_EQ(storedTotals(), QStringLiteral("7.5 110 1254.57 50.18"));
-    EXPECT_EQ(g().txt_renglon->text() + QLatin1Char(' ') + g().lbl_Precio->text(), QStringLiteral("1 DISP 3")) << "the first line's own reference";
+    EXPECT_EQ(g().txt_renglon->text() + QLatin1Char(' ') + g().lbl_Precio->text(), QStringLiteral("1 DISP 3"))
+        << "the first line's own reference";
     EXPECT_EQ(g().txt_MtoGralVtas->text(), QStringLiteral("1.254,57"));
 
     // Back on the header the deposit shown is the rate of the total shown.
@@ -206,7 +208,8 @@ TEST_F(GuiaDetalle, QuotesInTheNumberAndThePlantAreStoredAsTypedEverywhere)
     fillHeader(QStringLiteral("o'brien 2"), QStringLiteral("la 'costa'"));
     click(g().tlb_cabecera, QStringLiteral("aceptar"));
     const QString nro = QStringLiteral("O'BRIEN 2");
-    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 1, 6), QStringLiteral("O'BRIEN 2|15/05/2006|10|44|26|LA 'COSTA'"));
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 1, 6),
+              QStringLiteral("O'BRIEN 2|15/05/2006|10|44|26|LA 'COSTA'"));
 
     g().SSTab1->setTab(1);
     testsupport::Settle();
@@ -256,7 +259,8 @@ TEST_F(GuiaDetalle, ALineWhoseTotalsCannotBeStoredIsNotStoredEither)
     boxes.clear();
     addLine(kCambiaTxt, QStringLiteral("1"), QStringLiteral("10"), QString());
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error "))) << boxes.messages()[0].prompt.toStdString();
+    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error ")))
+        << boxes.messages()[0].prompt.toStdString();
     EXPECT_EQ(boxes.messages()[0].title, forms::AppTitle());
     EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), before);
     EXPECT_EQ(storedTotals(), QStringLiteral("1 10 20 0.8"));
@@ -346,7 +350,8 @@ TEST_F(GuiaDetalle, AnAmountThatIsNotKilogramsTimesPriceIsQuestioned)
         ASSERT_EQ(boxes.messages().size(), c.question ? 1u : 0u);
         if (c.question) {
             EXPECT_EQ(boxes.messages()[0].prompt,
-                      QStringLiteral("El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"));
+                      QStringLiteral(
+                          "El Monto Total no coincide con el producto  Kg.Capturados * Precio\r\n¿Desea corregirlo?"));
             EXPECT_EQ(boxes.messages()[0].style, forms::vbYesNo + forms::vbInformation);
         }
         EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QString::fromLatin1(c.stored));

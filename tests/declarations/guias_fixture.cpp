@@ -16,41 +16,51 @@
 namespace guiastest {
 
 namespace {
-QString q(const QString& s) { return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'"); }
+QString q(const QString& s)
+{
+    return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
+}
 QString n(double v) { return QString::number(v, 'g', 15); }
 }  // namespace
 
 void insertGuide(const Guia& g)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
-                                       "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
-                                       "values ('%1', %2, '%3', %4, %5, %6, %7, ")
-                            .arg(g.nroDJ, q(g.nro), g.fecha)
-                            .arg(g.puerto)
-                            .arg(g.localidad)
-                            .arg(g.provincia)
-                            .arg(q(g.planta))
-                        + QStringList{n(g.cajones), n(g.kilos), n(g.total), n(g.alicuota), n(g.valor)}.join(QStringLiteral(", "))
-                        + QStringLiteral(")"));
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, "
+            "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR) "
+            "values ('%1', %2, '%3', %4, %5, %6, %7, ")
+            .arg(g.nroDJ, q(g.nro), g.fecha)
+            .arg(g.puerto)
+            .arg(g.localidad)
+            .arg(g.provincia)
+            .arg(q(g.planta))
+        + QStringList{n(g.cajones), n(g.kilos), n(g.total), n(g.alicuota), n(g.valor)}.join(QStringLiteral(", "))
+        + QStringLiteral(")"));
 }
 
-void insertGuideLine(const QString& guia, int renglon, int especie, double cajones, double kg, double precio, double total)
+void insertGuideLine(const QString& guia, int renglon, int especie, double cajones, double kg, double precio,
+                     double total)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET (PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, "
-                                       "PDGT_TOTAL) values (%1, %2, %3, %4)")
-                            .arg(q(guia))
-                            .arg(renglon)
-                            .arg(especie)
-                            .arg(QStringList{n(cajones), n(kg), n(precio), n(total)}.join(QStringLiteral(", "))));
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_GUIAS_DET (PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, "
+            "PDGT_TOTAL) values (%1, %2, %3, %4)")
+            .arg(q(guia))
+            .arg(renglon)
+            .arg(especie)
+            .arg(QStringList{n(cajones), n(kg), n(precio), n(total)}.join(QStringLiteral(", "))));
 }
 
 QString storedGuide(const QString& nro)
 {
     ado::Recordset rs;
-    rs.Open(QStringLiteral("select PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, PGTR_PLANTAPROCESADORA, PGTR_CAJONES, "
-                           "PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR from LNV_PES_TB_GUIAS_TRANSPORTE where PGTR_NRO = %1")
-                .arg(q(nro)),
-            de1::conn());
+    rs.Open(
+        QStringLiteral(
+            "select PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID, GLOC_ID, GPRO_ID, PGTR_PLANTAPROCESADORA, PGTR_CAJONES, "
+            "PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR from LNV_PES_TB_GUIAS_TRANSPORTE where PGTR_NRO = %1")
+            .arg(q(nro)),
+        de1::conn());
     if (rs.Eof()) return QString();
     QStringList f;
     for (int i = 0; i < 12; ++i) {
@@ -64,8 +74,9 @@ QString storedGuideLines(const QString& nro)
 {
     QStringList all;
     ado::Recordset rs;
-    rs.Open(QStringLiteral("select PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL from LNV_PES_TB_GUIAS_DET "
-                           "where PGTR_NRO = %1 order by PDGT_NRO")
+    rs.Open(QStringLiteral(
+                "select PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL from LNV_PES_TB_GUIAS_DET "
+                "where PGTR_NRO = %1 order by PDGT_NRO")
                 .arg(q(nro)),
             de1::conn());
     for (; !rs.Eof(); rs.MoveNext())

@@ -24,7 +24,8 @@ struct Guia {
     double cajones = 0, kilos = 0, total = 0, alicuota = 4, valor = 0;
 };
 void insertGuide(const Guia& g);
-void insertGuideLine(const QString& guia, int renglon, int especie, double cajones, double kg, double precio, double total);
+void insertGuideLine(const QString& guia, int renglon, int especie, double cajones, double kg, double precio,
+                     double total);
 
 // The guide's stored header fields and its lines, in readable form.
 QString storedGuide(const QString& nro);

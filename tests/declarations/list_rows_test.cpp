@@ -3,9 +3,9 @@
 // editor, and what another program or the editor changed meanwhile.
 #include "ListFixture.h"
 
+#include "core/General.h"
 #include "declarations/frmEditarDJ.h"
 #include "platform/ado/Connection.h"
-#include "core/General.h"
 #include "platform/text/Text.h"
 
 #include <QElapsedTimer>
@@ -70,7 +70,11 @@ TEST_F(LongList, OpensOnTheFirstRowAndTheKeysReachEitherEnd)
     QScrollBar* bar = f.grillaDJ->verticalScrollBar();
     EXPECT_EQ(bar->maximum() + bar->pageStep(), kDeclarations);
 
-    const struct { Qt::Key key; Qt::KeyboardModifiers mods; int row; } steps[] = {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int row;
+    } steps[] = {
         {Qt::Key_End, Qt::NoModifier, kDeclarations - 1},
         {Qt::Key_Up, Qt::NoModifier, kDeclarations - 2},
         {Qt::Key_Home, Qt::NoModifier, 0},
@@ -117,10 +121,11 @@ TEST_F(LongList, AnotherProgramSavesWhileTheListIsOpenAndTheListShowsItNext)
     t.start();
     long deleted = 0;
     other.Execute(QStringLiteral("DELETE FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = '%1'").arg(first), &deleted);
-    other.Execute(QStringLiteral("BEGIN; INSERT INTO LNV_PES_TB_CAB_DDJJ7351 SELECT '30708123451012320300101', 2030, 1, "
-                                 "PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, "
-                                 "PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, PTDJ_ID, PCDJ_RESP, "
-                                 "GTDC_ID, PCDJ_NRODOC, PCAR_ID, 1, 1 FROM LNV_PES_TB_CAB_DDJJ7351 LIMIT 1; COMMIT;"));
+    other.Execute(
+        QStringLiteral("BEGIN; INSERT INTO LNV_PES_TB_CAB_DDJJ7351 SELECT '30708123451012320300101', 2030, 1, "
+                       "PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, "
+                       "PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, PTDJ_ID, PCDJ_RESP, "
+                       "GTDC_ID, PCDJ_NRODOC, PCAR_ID, 1, 1 FROM LNV_PES_TB_CAB_DDJJ7351 LIMIT 1; COMMIT;"));
     EXPECT_EQ(deleted, 1);
     EXPECT_LT(t.elapsed(), 1000) << "the list kept the file locked";
 

@@ -18,7 +18,10 @@ class ListOpensEditor : public ListWindowTest {};
 TEST_F(ListOpensEditor, NuevoAndModificarShareOneEditor)
 {
     insertDeclaration({.nro = kNroA});
-    insertDeclaration({.nro = kNroB, .mes = 4, .barId = 2, .matricula = QStringLiteral("1045"),
+    insertDeclaration({.nro = kNroB,
+                       .mes = 4,
+                       .barId = 2,
+                       .matricula = QStringLiteral("1045"),
                        .nombre = QStringLiteral("VIRGEN DE LUJÁN")});
     testsupport::MsgBoxRecorder boxes;
     frmDDJJ& list = openList();

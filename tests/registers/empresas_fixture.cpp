@@ -18,9 +18,13 @@ namespace empresastest {
 void insertDeclarationFor(const QString& cuit)
 {
     testsupport::insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
-    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"), .matricula = QStringLiteral("123"),
-                                    .cuit = cuit.toLongLong(), .nroDoc = 22333444, .puerto = 1,
-                                    .responsable = QStringLiteral("GOMEZ ANA"), .tipoDoc = QStringLiteral("CI")});
+    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"),
+                                    .matricula = QStringLiteral("123"),
+                                    .cuit = cuit.toLongLong(),
+                                    .nroDoc = 22333444,
+                                    .puerto = 1,
+                                    .responsable = QStringLiteral("GOMEZ ANA"),
+                                    .tipoDoc = QStringLiteral("CI")});
 }
 
 // ---------------------------------------------------------------- fixture

@@ -15,7 +15,10 @@
 #include <gtest/gtest.h>
 
 class MDIPrincipal;
-namespace forms { class ComboBox; class Toolbar; }
+namespace forms {
+class ComboBox;
+class Toolbar;
+}  // namespace forms
 
 namespace empresastest {
 

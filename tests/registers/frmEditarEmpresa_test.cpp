@@ -7,22 +7,20 @@
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
-#include "platform/text/Text.h"
-#include "platform/forms/DataGrid.h"
-#include "platform/text/Text.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/MaskedEdit.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
 #include "ui/MDIPrincipal.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QToolButton>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <QToolButton>
 #include <functional>
 
 using namespace empresastest;
@@ -39,7 +37,8 @@ public:
     long companies() { return count(QStringLiteral("select count(*) from LNV_PES_TB_EMPRESAS")); }
     QString column(const QString& expr, const QString& cuit = kCuitA)
     {
-        return text::CStr(scalar(QStringLiteral("select %1 from LNV_PES_TB_EMPRESAS where PEMP_CUIT = %2").arg(expr, cuit)));
+        return text::CStr(
+            scalar(QStringLiteral("select %1 from LNV_PES_TB_EMPRESAS where PEMP_CUIT = %2").arg(expr, cuit)));
     }
     // The message shown, its style and title, and where the focus went.
     void expectRefused(const QString& message, QWidget* focus, const QString& title = QStringLiteral("Nueva Empresa"))
@@ -77,14 +76,16 @@ TEST_F(CompanyEditor, TheChecksStopAtTheFirstFailureWithItsMessageAndFocus)
     const Case cases[] = {
         {"number empty", SET(txt_IdEmpresa, ""), "Ingresar el número de Empresa", FOCUS(txt_IdEmpresa)},
         {"number decimal", SET(txt_IdEmpresa, "1,5"), "Ingresar el número de Empresa", FOCUS(txt_IdEmpresa)},
-        {"number beyond 32 bits", SET(txt_IdEmpresa, "2147483648"), "Ingresar el número de Empresa", FOCUS(txt_IdEmpresa)},
+        {"number beyond 32 bits", SET(txt_IdEmpresa, "2147483648"), "Ingresar el número de Empresa",
+         FOCUS(txt_IdEmpresa)},
         {"CUIT empty", SET(txt_CUIT, ""), "Ingresar el CUIT de Empresa", FOCUS(txt_CUIT)},
         {"CUIT with dashes", SET(txt_CUIT, "30-708123-1"), "Ingresar el CUIT de Empresa", FOCUS(txt_CUIT)},
         {"name blank", SET(txt_RSocial, "   "), "Ingrese la Razón Social de la Empresa", FOCUS(txt_RSocial)},
         {"no company type", NONE(cboTipoSociedad), "Seleccione el tipo de sociedad", FOCUS(cboTipoSociedad)},
         {"no start date", [](CompanyEditor&, frmEditarEmpresa& e) { e.dtp_FAlta->setNoValue(); },
          "Ingrese la fecha de alta", FOCUS(dtp_FAlta)},
-        {"fiscal street blank", SET(txt_DomicilioFiscal, "   "), "Ingrese el domicilio Fiscal", FOCUS(txt_DomicilioFiscal)},
+        {"fiscal street blank", SET(txt_DomicilioFiscal, "   "), "Ingrese el domicilio Fiscal",
+         FOCUS(txt_DomicilioFiscal)},
         {"no fiscal province", NONE(cbo_provincia_DFiscal), "Seleccione la provincia del domicilio fiscal",
          FOCUS(cbo_provincia_DFiscal)},
         {"no fiscal locality", NONE(cbo_localidad_DFiscal), "Seleccione la localidad del domicilio fiscal",
@@ -129,7 +130,8 @@ TEST_F(CompanyEditor, TheChecksStopAtTheFirstFailureWithItsMessageAndFocus)
         {"CUIT of ten digits", SET(txt_CUIT, "3070812345"), "CUIT inválido. Ingréselo nuevamente", FOCUS(txt_CUIT)},
         {"CUIT with a wrong check digit", SET(txt_CUIT, "30708123452"), "CUIT inválido. Ingréselo nuevamente",
          FOCUS(txt_CUIT)},
-        {"gross-income number never left", [](CompanyEditor& t, frmEditarEmpresa& e) { t.typeMask(e, QStringLiteral("90112")); },
+        {"gross-income number never left",
+         [](CompanyEditor& t, frmEditarEmpresa& e) { t.typeMask(e, QStringLiteral("90112")); },
          "El número de inscripción ingresado no es válido", FOCUS(mskNroInscripcion)},
     };
 #undef SET
@@ -200,11 +202,12 @@ TEST_F(CompanyEditor, ANewCompanyIsStoredWithNullsForWhatIsLeftEmpty)
     EXPECT_EQ(column(QStringLiteral("PEMP_ID || '|' || PEMP_RSOCIAL || '|' || GTSO_ID || '|' || PEMP_FALTA || '|' || "
                                     "PEMP_DOM_FISCAL || '|' || GLOC_ID_DF || '|' || GPRO_ID_DF || '|' || PEMP_CP_DF")),
               QStringLiteral("10|PESQUERA DEL SUR S.A.|1|2006-05-15|RIVADAVIA 100|40|26|9103"));
-    EXPECT_EQ(count(QStringLiteral("select count(*) from LNV_PES_TB_EMPRESAS where PEMP_NROIB is null and PEMP_FBAJA is "
-                                   "null and PEMP_DOM_REAL is null and GLOC_ID_DR is null and GPRO_ID_DR is null and "
-                                   "PEMP_CP_DR is null and PEMP_DOM_LEGAL is null and GLOC_ID_DL is null and GPRO_ID_DL "
-                                   "is null and PEMP_CP_DL is null")),
-              1);
+    EXPECT_EQ(
+        count(QStringLiteral("select count(*) from LNV_PES_TB_EMPRESAS where PEMP_NROIB is null and PEMP_FBAJA is "
+                             "null and PEMP_DOM_REAL is null and GLOC_ID_DR is null and GPRO_ID_DR is null and "
+                             "PEMP_CP_DR is null and PEMP_DOM_LEGAL is null and GLOC_ID_DL is null and GPRO_ID_DL "
+                             "is null and PEMP_CP_DL is null")),
+        1);
 }
 
 TEST_F(CompanyEditor, APostalCodeAloneIsSavedWithTheRestOfItsAddressNull)
@@ -239,10 +242,11 @@ TEST_F(CompanyEditor, EveryFieldIsStoredAndTheEndDateCannotPrecedeTheStart)
     type(e.txt_CodPostal_DLegal, QStringLiteral("8520"));
     click(e.toolbar, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(column(QStringLiteral("PEMP_NROIB || '|' || GTSO_ID || '|' || PEMP_FALTA || '|' || PEMP_FBAJA || '|' || "
-                                    "PEMP_DOM_REAL || '|' || GLOC_ID_DR || '|' || GPRO_ID_DR || '|' || PEMP_CP_DR || '|' || "
-                                    "PEMP_DOM_LEGAL || '|' || GLOC_ID_DL || '|' || GPRO_ID_DL || '|' || PEMP_CP_DL")),
-              QStringLiteral("9011234563|8|2004-03-01|2005-06-30|SAN MARTÍN 5|3|6|B7600|PELLEGRINI 12|66|62|8520"));
+    EXPECT_EQ(
+        column(QStringLiteral("PEMP_NROIB || '|' || GTSO_ID || '|' || PEMP_FALTA || '|' || PEMP_FBAJA || '|' || "
+                              "PEMP_DOM_REAL || '|' || GLOC_ID_DR || '|' || GPRO_ID_DR || '|' || PEMP_CP_DR || '|' || "
+                              "PEMP_DOM_LEGAL || '|' || GLOC_ID_DL || '|' || GPRO_ID_DL || '|' || PEMP_CP_DL")),
+        QStringLiteral("9011234563|8|2004-03-01|2005-06-30|SAN MARTÍN 5|3|6|B7600|PELLEGRINI 12|66|62|8520"));
 }
 
 TEST_F(CompanyEditor, ADuplicateNumberOrCuitIsFoundBeforeAnyInsert)
@@ -432,9 +436,10 @@ TEST_F(CompanyEditor, AFreshDatabaseGetsItsFirstCompanyForADeclaration)
     click(e.toolbar, QStringLiteral("aceptar"));
     ASSERT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     ASSERT_EQ(rows().size(), 1);
-    EXPECT_EQ(rows()[0], QStringLiteral("10|30708123451|PESQUERA DEL SUR S.A.|9011234563|1|SOCIEDAD ANÓNIMA (S.A.)|"
-                                        "15/05/2006||RIVADAVIA 100|40|RAWSON|26|CHUBUT|9103|SAN MARTÍN 5|3|MAR DEL PLATA|"
-                                        "6|BUENOS AIRES|7600|PELLEGRINI 12|66|SAN ANTONIO OESTE|62|RÍO NEGRO|8520"));
+    EXPECT_EQ(rows()[0],
+              QStringLiteral("10|30708123451|PESQUERA DEL SUR S.A.|9011234563|1|SOCIEDAD ANÓNIMA (S.A.)|"
+                             "15/05/2006||RIVADAVIA 100|40|RAWSON|26|CHUBUT|9103|SAN MARTÍN 5|3|MAR DEL PLATA|"
+                             "6|BUENOS AIRES|7600|PELLEGRINI 12|66|SAN ANTONIO OESTE|62|RÍO NEGRO|8520"));
 
     frmEditarEmpresa& m = modificar(kCuitA);
     type(m.txt_CodPostal_DReal, QStringLiteral("b7600"));

@@ -4,6 +4,7 @@
 
 #include "support/LocaleRun.h"
 
+#include "core/de1.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/DataControl.h"
@@ -12,7 +13,6 @@
 #include "platform/forms/MaskedEdit.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
-#include "core/de1.h"
 #include "platform/text/Text.h"
 #include "ui/MDIPrincipal.h"
 
@@ -56,7 +56,10 @@ TEST_F(CompanyList, OpensFromTheMenuWithItsButtonsAndColumnsAndClosesGivingTheMe
     ASSERT_TRUE(f.subWindow());
     EXPECT_EQ(f.subWindow()->pos(), QPoint(0, 0));
 
-    const struct { const char* caption; const char* key; } buttons[] = {
+    const struct {
+        const char* caption;
+        const char* key;
+    } buttons[] = {
         {"Salir", "salir"}, {nullptr, nullptr}, {"Nuevo", "nuevo"}, {"Modificar", "modificar"}, {"Borrar", "borrar"},
     };
     ASSERT_EQ(f.tlbMonedas->Count(), 5);
@@ -72,13 +75,35 @@ TEST_F(CompanyList, OpensFromTheMenuWithItsButtonsAndColumnsAndClosesGivingTheMe
     }
 
     // Hidden columns carry the ids beside each description.
-    const struct { const char* caption; int width; } columns[] = {
-        {"Nro. Empresa", 700}, {"Cuit", 1300}, {"Razón Social", 2500}, {"Nro.Ingresos Brutos", 1200}, {nullptr, 0},
-        {"Tipo de Sociedad", 2000}, {"Fecha de Alta", 1000}, {"Fecha de Baja", 1000}, {"Domicilio Fiscal", 2500},
-        {nullptr, 0}, {"Localidad (Dom Fiscal)", 2200}, {nullptr, 0}, {"Provincia (Dom Fiscal)", 1200},
-        {"CP (Dom Fiscal)", 900}, {"Domicilio Real", 2500}, {nullptr, 0}, {"Localidad (Dom Real)", 2200},
-        {nullptr, 0}, {"Provincia (Dom Real)", 1200}, {"CP (Dom Real)", 900}, {"Domicilio Legal", 2500},
-        {nullptr, 0}, {"Localidad (Dom Legal)", 2200}, {nullptr, 0}, {"Provincia  (Dom Legal)", 1200},
+    const struct {
+        const char* caption;
+        int width;
+    } columns[] = {
+        {"Nro. Empresa", 700},
+        {"Cuit", 1300},
+        {"Razón Social", 2500},
+        {"Nro.Ingresos Brutos", 1200},
+        {nullptr, 0},
+        {"Tipo de Sociedad", 2000},
+        {"Fecha de Alta", 1000},
+        {"Fecha de Baja", 1000},
+        {"Domicilio Fiscal", 2500},
+        {nullptr, 0},
+        {"Localidad (Dom Fiscal)", 2200},
+        {nullptr, 0},
+        {"Provincia (Dom Fiscal)", 1200},
+        {"CP (Dom Fiscal)", 900},
+        {"Domicilio Real", 2500},
+        {nullptr, 0},
+        {"Localidad (Dom Real)", 2200},
+        {nullptr, 0},
+        {"Provincia (Dom Real)", 1200},
+        {"CP (Dom Real)", 900},
+        {"Domicilio Legal", 2500},
+        {nullptr, 0},
+        {"Localidad (Dom Legal)", 2200},
+        {nullptr, 0},
+        {"Provincia  (Dom Legal)", 1200},
         {"CP  (Dom Legal)", 900},
     };
     ASSERT_EQ(f.grillaEmpresas->ColumnCount(), 26);
@@ -95,8 +120,9 @@ TEST_F(CompanyList, OpensFromTheMenuWithItsButtonsAndColumnsAndClosesGivingTheMe
     EXPECT_EQ(f.grillaEmpresas->Row(), 0);
     ASSERT_EQ(f.grillaEmpresas->SelBookmarks().Count(), 1);
     EXPECT_EQ(f.grillaEmpresas->SelBookmarks().Item(0), 1);
-    EXPECT_EQ(rows().value(0), QStringLiteral("1|30708123451|ARGENPESCA S.A.||1|SOCIEDAD ANÓNIMA (S.A.)|01/01/2005||"
-                                              "RIVADAVIA 100|40|RAWSON|26|CHUBUT|9103||||||||||||"));
+    EXPECT_EQ(rows().value(0),
+              QStringLiteral("1|30708123451|ARGENPESCA S.A.||1|SOCIEDAD ANÓNIMA (S.A.)|01/01/2005||"
+                             "RIVADAVIA 100|40|RAWSON|26|CHUBUT|9103||||||||||||"));
     testsupport::Screenshot(f.subWindow(), QStringLiteral("empresas_lista"));
 
     click(f.tlbMonedas, QStringLiteral("salir"));
@@ -176,20 +202,32 @@ TEST_F(CompanyList, ModifyHandsTheSelectedRowToTheEditor)
     EXPECT_EQ(r.NroIB, 9011234563.0);
     EXPECT_EQ(e.Caption(), QStringLiteral("Modificar Empresa"));
     EXPECT_EQ(focused(), e.txt_IdEmpresa);
-    const struct { QLineEdit* box; const char* text; } boxes_[] = {
-        {e.txt_IdEmpresa, "2147483647"}, {e.txt_CUIT, "30708123451"}, {e.txt_RSocial, "PESQUERA DEL SUR S.A."},
-        {e.txt_DomicilioFiscal, "RIVADAVIA 100"}, {e.txt_CodPostal_DFiscal, "9103"},
-        {e.txt_DomicilioReal, "SAN MARTIN 5"}, {e.txt_CodPostal_DReal, "B7600"},
-        {e.txt_DomicilioLegal, "PELLEGRINI 12"}, {e.txt_CodPostal_DLegal, "8520"},
+    const struct {
+        QLineEdit* box;
+        const char* text;
+    } boxes_[] = {
+        {e.txt_IdEmpresa, "2147483647"},          {e.txt_CUIT, "30708123451"},
+        {e.txt_RSocial, "PESQUERA DEL SUR S.A."}, {e.txt_DomicilioFiscal, "RIVADAVIA 100"},
+        {e.txt_CodPostal_DFiscal, "9103"},        {e.txt_DomicilioReal, "SAN MARTIN 5"},
+        {e.txt_CodPostal_DReal, "B7600"},         {e.txt_DomicilioLegal, "PELLEGRINI 12"},
+        {e.txt_CodPostal_DLegal, "8520"},
     };
-    for (const auto& b : boxes_) EXPECT_EQ(b.box->text(), QString::fromUtf8(b.text)) << b.box->objectName().toStdString();
-    const struct { forms::ComboBox* cbo; const char* text; } combos[] = {
+    for (const auto& b : boxes_)
+        EXPECT_EQ(b.box->text(), QString::fromUtf8(b.text)) << b.box->objectName().toStdString();
+    const struct {
+        forms::ComboBox* cbo;
+        const char* text;
+    } combos[] = {
         {e.cboTipoSociedad, "SOCIEDAD DE RESPONSABILIDAD LIMITADA (S.R.L.)"},
-        {e.cbo_provincia_DFiscal, "CHUBUT"}, {e.cbo_localidad_DFiscal, "RAWSON"},
-        {e.cbo_provincia_DReal, "BUENOS AIRES"}, {e.cbo_localidad_DReal, "MAR DEL PLATA"},
-        {e.cbo_provincia_DLegal, "RÍO NEGRO"}, {e.cbo_localidad_DLegal, "SAN ANTONIO OESTE"},
+        {e.cbo_provincia_DFiscal, "CHUBUT"},
+        {e.cbo_localidad_DFiscal, "RAWSON"},
+        {e.cbo_provincia_DReal, "BUENOS AIRES"},
+        {e.cbo_localidad_DReal, "MAR DEL PLATA"},
+        {e.cbo_provincia_DLegal, "RÍO NEGRO"},
+        {e.cbo_localidad_DLegal, "SAN ANTONIO OESTE"},
     };
-    for (const auto& c : combos) EXPECT_EQ(c.cbo->Text(), QString::fromUtf8(c.text)) << c.cbo->objectName().toStdString();
+    for (const auto& c : combos)
+        EXPECT_EQ(c.cbo->Text(), QString::fromUtf8(c.text)) << c.cbo->objectName().toStdString();
     EXPECT_FALSE(e.txt_CUIT->isEnabled());
     EXPECT_EQ(e.mskNroInscripcion->Text(), QStringLiteral("901-123456-3"));
     EXPECT_EQ(e.dtp_FAlta->Date(), QDate(2004, 3, 1));
@@ -200,8 +238,9 @@ TEST_F(CompanyList, ModifyHandsTheSelectedRowToTheEditor)
     click(e.toolbar, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(forms::Form::Existing<frmEditarEmpresa>());
-    EXPECT_EQ(text::CStr(scalar(QStringLiteral("select PEMP_ID || ' ' || PEMP_NROIB || ' ' || PEMP_FALTA || ' ' || PEMP_FBAJA || ' ' "
-                                    "|| GLOC_ID_DL from LNV_PES_TB_EMPRESAS where PEMP_CUIT = 30708123451"))),
+    EXPECT_EQ(text::CStr(scalar(
+                  QStringLiteral("select PEMP_ID || ' ' || PEMP_NROIB || ' ' || PEMP_FALTA || ' ' || PEMP_FBAJA || ' ' "
+                                 "|| GLOC_ID_DL from LNV_PES_TB_EMPRESAS where PEMP_CUIT = 30708123451"))),
               QStringLiteral("2147483647 9011234563 2004-03-01 2005-06-30 66"));
 }
 
@@ -226,7 +265,10 @@ TEST_F(CompanyList, CLocale_TheCuitAndGrossIncomeNumberKeepTheirDigits)
               QStringLiteral("1234567 9011234563"));
 }
 
-TEST_F(CompanyList, UnderAPointDecimalLocaleToo) { testsupport::ExpectPassesUnderC(QStringLiteral("CompanyList.CLocale_*")); }
+TEST_F(CompanyList, UnderAPointDecimalLocaleToo)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("CompanyList.CLocale_*"));
+}
 
 TEST_F(CompanyList, ACompanyWithoutGrossIncomeNumberOrEndDateOpensWithBothEmpty)
 {

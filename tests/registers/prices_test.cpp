@@ -1,7 +1,7 @@
 // The dock-price register: the list's order, the editor's checks, insert,
 // update, deletion, keys, and the price reaching the declaration editor.
-#include "vessel_price_fixture.h"
 #include "support/LocaleRun.h"
+#include "vessel_price_fixture.h"
 
 #include "core/controls/ctlNumero.h"
 #include "declarations/frmDDJJ.h"
@@ -31,9 +31,10 @@ protected:
     // Two species on one date, an older price of one of them, and a third species.
     void insertFour()
     {
-        exec(QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) values "
-                            "(1, 0.85, '2005-01-01', 'DISP 04/05'), (2, 5.4, '2006-04-01', 'DISP 15/06'), "
-                            "(1, 1.05, '2006-04-01', null), (3, 1.25, '2006-02-01', 'DISP 08/06')"));
+        exec(QStringLiteral(
+            "insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) values "
+            "(1, 0.85, '2005-01-01', 'DISP 04/05'), (2, 5.4, '2006-04-01', 'DISP 15/06'), "
+            "(1, 1.05, '2006-04-01', null), (3, 1.25, '2006-02-01', 'DISP 08/06')"));
     }
     frmPrecios& openList() { return RegisterTest::openList<frmPrecios>(main->op_Precios); }
     frmEditarPrecio& ed() { return editor<frmEditarPrecio>(); }
@@ -52,8 +53,9 @@ protected:
     }
     QStringList stored()
     {
-        return rows(QStringLiteral("select PPRE_ID, PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION from LNV_PES_TB_PRECIOS_LEY7351 "
-                                   "order by PPRE_ID"));
+        return rows(QStringLiteral(
+            "select PPRE_ID, PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION from LNV_PES_TB_PRECIOS_LEY7351 "
+            "order by PPRE_ID"));
     }
     void closeAll()
     {
@@ -75,9 +77,15 @@ TEST_F(Prices, TheListShowsTheNewestPricesFirstThenBySpecies)
     const QStringList buttons = {"salir:Salir", "nuevo:Nuevo", ":", "modificar:Modificar", "borrar:Borrar"};
     ASSERT_EQ(f.tlbMonedas->Count(), 5);
     for (int i = 1; i <= 5; ++i)
-        EXPECT_EQ(f.tlbMonedas->Buttons(i).Key() + QLatin1Char(':') + f.tlbMonedas->Buttons(i).Caption(), buttons[i - 1]);
+        EXPECT_EQ(f.tlbMonedas->Buttons(i).Key() + QLatin1Char(':') + f.tlbMonedas->Buttons(i).Caption(),
+                  buttons[i - 1]);
 
-    const struct { const char* caption; int width; int alignment; const char* format; } columns[] = {
+    const struct {
+        const char* caption;
+        int width;
+        int alignment;
+        const char* format;
+    } columns[] = {
         {"", 0, forms::dbgLeft, ""},
         {"", 0, forms::dbgLeft, ""},
         {"Especie", 2000, forms::dbgLeft, ""},
@@ -94,9 +102,9 @@ TEST_F(Prices, TheListShowsTheNewestPricesFirstThenBySpecies)
         EXPECT_EQ(c.Alignment(), columns[i].alignment) << i;
         EXPECT_EQ(c.NumberFormat(), QString::fromLatin1(columns[i].format)) << i;
     }
-    EXPECT_EQ(shownRows(f.grillaPrecios), (QStringList{"LANGOSTINO|5,400|01/04/2006|DISP 15/06", "MERLUZA HUBBSI|1,050|01/04/2006|",
-                                                       "CALAMAR ILLEX|1,250|01/02/2006|DISP 08/06",
-                                                       "MERLUZA HUBBSI|0,850|01/01/2005|DISP 04/05"}));
+    EXPECT_EQ(shownRows(f.grillaPrecios),
+              (QStringList{"LANGOSTINO|5,400|01/04/2006|DISP 15/06", "MERLUZA HUBBSI|1,050|01/04/2006|",
+                           "CALAMAR ILLEX|1,250|01/02/2006|DISP 08/06", "MERLUZA HUBBSI|0,850|01/01/2005|DISP 04/05"}));
     EXPECT_EQ(f.grillaPrecios->Row(), 0);
     EXPECT_EQ(f.grillaPrecios->SelBookmarks().Count(), 1);
     EXPECT_TRUE(f.tlbMonedas->Buttons(4).Enabled());
@@ -134,7 +142,13 @@ TEST_F(Prices, AnEmptyRegisterOffersANewPriceOfAnySpeciesButSinPesca)
 
 TEST_F(Prices, AcceptingNeedsASpeciesAndAPriceAboveZero)
 {
-    const struct { const char* what; const char* species; const char* price; const char* message; const char* focus; } cases[] = {
+    const struct {
+        const char* what;
+        const char* species;
+        const char* price;
+        const char* message;
+        const char* focus;
+    } cases[] = {
         {"no species", nullptr, "1,5", "Seleccione la especie", "cbo_Especies"},
         {"empty price", "ABADEJO", "", "Ingrese el Valor Banquina de la especie indicada", "txt_precio"},
         {"price 0", "ABADEJO", "0", "Ingrese el Valor Banquina de la especie indicada", "txt_precio"},
@@ -161,9 +175,14 @@ TEST_F(Prices, AcceptingNeedsASpeciesAndAPriceAboveZero)
 
 TEST_F(Prices, ANewPriceKeepsTheReferenceAsTypedAndNullWhenEmptied)
 {
-    const struct { const char* what; const char* reference; const char* row; } cases[] = {
+    const struct {
+        const char* what;
+        const char* reference;
+        const char* row;
+    } cases[] = {
         {"the design's reference", nullptr, "1|4|7,125|01/06/2006|Disposición SSP vigente"},
-        {"an apostrophe, letters as typed", "  Disp. n° 12/06 'bis' d'Orbigny ", "1|4|7,125|01/06/2006|Disp. n° 12/06 'bis' d'Orbigny"},
+        {"an apostrophe, letters as typed", "  Disp. n° 12/06 'bis' d'Orbigny ",
+         "1|4|7,125|01/06/2006|Disp. n° 12/06 'bis' d'Orbigny"},
         {"emptied", "   ", "1|4|7,125|01/06/2006|null"},
     };
     for (const auto& c : cases) {
@@ -225,7 +244,8 @@ TEST_F(Prices, AChangeToAPriceDeletedMeanwhileIsReportedAndKeptOnScreen)
     exec(QStringLiteral("delete from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID = 2"));
     type(ed().txt_precio, QStringLiteral("9"));
     click(ed().toolbar, "aceptar");
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("No se guardaron los cambios: el valor banquina ya no está registrado")});
+    EXPECT_EQ(prompts(),
+              QStringList{QStringLiteral("No se guardaron los cambios: el valor banquina ya no está registrado")});
     EXPECT_TRUE(editorOpen());
     EXPECT_EQ(ed().txt_precio->toString(), QStringLiteral("9,000"));
 }
@@ -237,7 +257,8 @@ TEST_F(Prices, DeletionAsksFirstAndSaysWhenNothingWasDeleted)
     boxes.answer(7);
     click(f.tlbMonedas, "borrar");
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("¿Está seguro que desea borrar el valor banquina seleccionado?"));
+    EXPECT_EQ(boxes.messages()[0].prompt,
+              QStringLiteral("¿Está seguro que desea borrar el valor banquina seleccionado?"));
     EXPECT_EQ(boxes.messages()[0].style, 36);
     EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Borrar valor banquina"));
     EXPECT_EQ(stored().size(), 4);
@@ -297,7 +318,10 @@ TEST_F(Prices, CLocale_APriceRoundTripsThroughTheListUnderAPointLocale)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
 }
 
-TEST(PricesUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("Prices.CLocale_*")); }
+TEST(PricesUnderC, TheCLocaleCasesPassInAChildProcess)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("Prices.CLocale_*"));
+}
 
 // ---------------------------------------------------------------- end to end
 
@@ -305,8 +329,9 @@ TEST(PricesUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPass
 // line of a month from its date on; an earlier month keeps the older price.
 TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
 {
-    exec(QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
-                        "values (4, 2.05, '2006-04-01', 'DISP 15/06')"));
+    exec(
+        QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
+                       "values (4, 2.05, '2006-04-01', 'DISP 15/06')"));
     frmEditarPrecio& e = openNew();
     choose(e.cbo_Especies, QStringLiteral("ABADEJO"));
     type(e.txt_precio, QStringLiteral("7,125"));
@@ -318,7 +343,12 @@ TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
 
     testsupport::insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
     testsupport::insertCompany(3, 20123456786LL, QStringLiteral("PEREZ JUAN CARLOS"));
-    const struct { int mes; const char* nro; const char* price; const char* reference; } cases[] = {
+    const struct {
+        int mes;
+        const char* nro;
+        const char* price;
+        const char* reference;
+    } cases[] = {
         {5, "20123456786012320060501", "2,0500", "DISP 15/06"},
         {6, "20123456786012320060601", "7,1250", "DISP 20/06"},
         {7, "20123456786012320060701", "7,1250", "DISP 20/06"},

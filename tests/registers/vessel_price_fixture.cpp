@@ -31,7 +31,8 @@ QStringList rows(const QString& sql)
     rs.Open(sql, de1::conn());
     for (; !rs.Eof(); rs.MoveNext()) {
         QStringList fields;
-        for (int i = 0; i < rs.FieldCount(); ++i) fields << (rs(i).isNull() ? QStringLiteral("null") : text::CStr(rs(i)));
+        for (int i = 0; i < rs.FieldCount(); ++i)
+            fields << (rs(i).isNull() ? QStringLiteral("null") : text::CStr(rs(i)));
         all << fields.join(QLatin1Char('|'));
     }
     return all;

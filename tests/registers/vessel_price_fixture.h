@@ -16,7 +16,10 @@
 class MDIPrincipal;
 class QAction;
 class QWidget;
-namespace forms { class DataGrid; class DatePicker; }
+namespace forms {
+class DataGrid;
+class DatePicker;
+}  // namespace forms
 
 namespace vptest {
 

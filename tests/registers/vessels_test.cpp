@@ -1,7 +1,7 @@
 // The vessel register: the list, the copy of a row for the editor, the
 // deletion, and the editor's checks, duplicates, insert, update and keys.
-#include "vessel_price_fixture.h"
 #include "support/LocaleRun.h"
+#include "vessel_price_fixture.h"
 
 #include "core/controls/ctlNumero.h"
 #include "platform/forms/ComboBox.h"
@@ -34,12 +34,15 @@ protected:
     // Vessel 10 "0045" with every field; vessel 11 "123" with only what is mandatory.
     void insertTwo()
     {
-        exec(QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (") + kColumnas
-             + QStringLiteral(") values (10, '0045', 'ESTRELLA DEL SUR', 6, '2005-03-14', '2005-03-01', '2006-01-31', '1978-09-22', "
-                              "18.5, 'MADERA', 9.25, 5.1, 2.4, 45, 62.3, 21.8, 320, 'CATERPILLAR', 'CAT-77', 'DIESEL', 'CS-0412', 10, "
-                              "238.6, 1)"));
-        exec(QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) "
-                            "values (11, '123', 'DON JUAN', 2, '2004-11-05', 12)"));
+        exec(
+            QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (") + kColumnas
+            + QStringLiteral(
+                ") values (10, '0045', 'ESTRELLA DEL SUR', 6, '2005-03-14', '2005-03-01', '2006-01-31', '1978-09-22', "
+                "18.5, 'MADERA', 9.25, 5.1, 2.4, 45, 62.3, 21.8, 320, 'CATERPILLAR', 'CAT-77', 'DIESEL', 'CS-0412', 10, "
+                "238.6, 1)"));
+        exec(QStringLiteral(
+            "insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) "
+            "values (11, '123', 'DON JUAN', 2, '2004-11-05', 12)"));
     }
     frmEmbarcaciones& openList() { return RegisterTest::openList<frmEmbarcaciones>(main->op_Embarcaciones); }
     frmEditarEmbarcacion& ed() { return editor<frmEditarEmbarcacion>(); }
@@ -76,7 +79,8 @@ protected:
     }
     QString stored(int id)
     {
-        return rows(QStringLiteral("select ") + kColumnas + QStringLiteral(" from LNV_PES_TB_EMBARCACIONES where PBAR_ID = %1").arg(id))
+        return rows(QStringLiteral("select ") + kColumnas
+                    + QStringLiteral(" from LNV_PES_TB_EMBARCACIONES where PBAR_ID = %1").arg(id))
             .value(0);
     }
     long vessels() { return count(QStringLiteral("select count(*) from LNV_PES_TB_EMBARCACIONES")); }
@@ -95,15 +99,39 @@ TEST_F(Vessels, TheListShowsEveryVesselWithItsColumnsAndSelectsTheFirst)
     const QStringList buttons = {"salir:Salir", "nuevo:Nuevo", ":", "modificar:Modificar", "borrar:Borrar"};
     ASSERT_EQ(f.tlbMonedas->Count(), 5);
     for (int i = 1; i <= 5; ++i)
-        EXPECT_EQ(f.tlbMonedas->Buttons(i).Key() + QLatin1Char(':') + f.tlbMonedas->Buttons(i).Caption(), buttons[i - 1]);
+        EXPECT_EQ(f.tlbMonedas->Buttons(i).Key() + QLatin1Char(':') + f.tlbMonedas->Buttons(i).Caption(),
+                  buttons[i - 1]);
 
-    const struct { const char* caption; int width; } columns[] = {
-        {"Nro. Barco", 500}, {"Matrícula", 800}, {"Nombre", 2500}, {"", 0}, {"Tipo Emb.", 2100},
-        {"F. Inscr. Ley 7351", 1000}, {"Fecha de Alta", 1000}, {"Fecha de Baja", 1000}, {"Fecha de Botadura", 1000},
-        {"Eslora", 700}, {"Material Casco", 1000}, {"Arboladura", 700}, {"Manga", 700}, {"Puntal", 700}, {"Bodega", 700},
-        {"Tonelaje Total", 700}, {"Tonelaje Neto", 700}, {"Potencia (KW)", 700}, {"Poder Motor (HP)", 700},
-        {"Motor Marca", 1500}, {"Motor Nro.", 700}, {"Tipo Motor", 1500}, {"Nro. Cert. Seguridad", 700}, {"", 0},
-        {"Puerto", 1500}, {"Convenio Golfo", 700},
+    const struct {
+        const char* caption;
+        int width;
+    } columns[] = {
+        {"Nro. Barco", 500},
+        {"Matrícula", 800},
+        {"Nombre", 2500},
+        {"", 0},
+        {"Tipo Emb.", 2100},
+        {"F. Inscr. Ley 7351", 1000},
+        {"Fecha de Alta", 1000},
+        {"Fecha de Baja", 1000},
+        {"Fecha de Botadura", 1000},
+        {"Eslora", 700},
+        {"Material Casco", 1000},
+        {"Arboladura", 700},
+        {"Manga", 700},
+        {"Puntal", 700},
+        {"Bodega", 700},
+        {"Tonelaje Total", 700},
+        {"Tonelaje Neto", 700},
+        {"Potencia (KW)", 700},
+        {"Poder Motor (HP)", 700},
+        {"Motor Marca", 1500},
+        {"Motor Nro.", 700},
+        {"Tipo Motor", 1500},
+        {"Nro. Cert. Seguridad", 700},
+        {"", 0},
+        {"Puerto", 1500},
+        {"Convenio Golfo", 700},
     };
     ASSERT_EQ(f.grillaEmbaraciones->ColumnCount(), 26);
     for (int i = 0; i < 26; ++i) {
@@ -113,10 +141,12 @@ TEST_F(Vessels, TheListShowsEveryVesselWithItsColumnsAndSelectsTheFirst)
         EXPECT_EQ(f.grillaEmbaraciones->isColumnHidden(i), columns[i].width == 0) << i;
     }
     // By name, the values as the view gives them.
-    EXPECT_EQ(shownRows(f.grillaEmbaraciones),
-              (QStringList{"11|123|DON JUAN|COSTERO||05/11/2004|||0||0|0|0|0|0|0|0|0|||||RAWSON|0",
-                           "10|0045|ESTRELLA DEL SUR|TANGONERO|14/03/2005|01/03/2005|31/01/2006|22/09/1978|18,5|MADERA|9,25|5,1|2,4|45|"
-                           "62,3|21,8|238,6|320|CATERPILLAR|CAT-77|DIESEL|CS-0412|PUERTO MADRYN|1"}));
+    EXPECT_EQ(
+        shownRows(f.grillaEmbaraciones),
+        (QStringList{
+            "11|123|DON JUAN|COSTERO||05/11/2004|||0||0|0|0|0|0|0|0|0|||||RAWSON|0",
+            "10|0045|ESTRELLA DEL SUR|TANGONERO|14/03/2005|01/03/2005|31/01/2006|22/09/1978|18,5|MADERA|9,25|5,1|2,4|45|"
+            "62,3|21,8|238,6|320|CATERPILLAR|CAT-77|DIESEL|CS-0412|PUERTO MADRYN|1"}));
     EXPECT_EQ(f.grillaEmbaraciones->Row(), 0);
     EXPECT_EQ(f.grillaEmbaraciones->SelBookmarks().Count(), 1);
     for (int i : {1, 2, 4, 5}) EXPECT_TRUE(f.tlbMonedas->Buttons(i).Enabled()) << i;
@@ -156,7 +186,8 @@ TEST_F(Vessels, AListThatCannotBeReadIsReportedAndOffersOnlyNewAndExit)
     exec(QStringLiteral("drop view PES_VW_EMBARCACIONES"));
     frmEmbarcaciones& f = openList();
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error "))) << boxes.messages()[0].prompt.toStdString();
+    EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error ")))
+        << boxes.messages()[0].prompt.toStdString();
     EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Sistema Caladero Ley 7351"));
     EXPECT_FALSE(f.tlbMonedas->Buttons(4).Enabled());
     EXPECT_FALSE(f.tlbMonedas->Buttons(5).Enabled());
@@ -171,18 +202,41 @@ TEST_F(Vessels, ModificarHandsTheSelectedRowToTheEditor)
     frmEditarEmbarcacion& e = openExisting(1);
     EXPECT_EQ(e.Caption(), QStringLiteral("Modificar Embarcación"));
     auto values = [](frmEditarEmbarcacion& e) {
-        auto d = [](forms::DatePicker* p) { return p->HasValue() ? p->Date().toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("-"); };
-        return QStringList{e.txt_IdEmbarcacion->text(), e.txt_Matricula->text(), e.txt_Matricula->isEnabled() ? QStringLiteral("editable") : QStringLiteral("fixed"),
-                           e.txt_nombre->text(), e.cbo_TipoEmb->Text(), e.cbo_Puertos->Text(), d(e.dtp_FInscL7351), d(e.dtp_FAlta),
-                           d(e.dtp_FBaja), d(e.dtp_FBotadura), e.txt_Eslora->toString(), e.txt_MCasco->text(),
-                           e.txt_Arboladura->toString(), e.txt_Manga->toString(), e.txt_Puntal->toString(), e.txt_Bodega->toString(),
-                           e.txt_TonTotal->toString(), e.txt_TonNeto->toString(), e.txt_Potencia->toString(), e.txt_Poder->toString(),
-                           e.txt_MarcaMotor->text(), e.txt_NroMotor->text(), e.txt_TipoMotor->text(), e.txt_NroCertSeg->text(),
+        auto d = [](forms::DatePicker* p) {
+            return p->HasValue() ? p->Date().toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("-");
+        };
+        return QStringList{e.txt_IdEmbarcacion->text(),
+                           e.txt_Matricula->text(),
+                           e.txt_Matricula->isEnabled() ? QStringLiteral("editable") : QStringLiteral("fixed"),
+                           e.txt_nombre->text(),
+                           e.cbo_TipoEmb->Text(),
+                           e.cbo_Puertos->Text(),
+                           d(e.dtp_FInscL7351),
+                           d(e.dtp_FAlta),
+                           d(e.dtp_FBaja),
+                           d(e.dtp_FBotadura),
+                           e.txt_Eslora->toString(),
+                           e.txt_MCasco->text(),
+                           e.txt_Arboladura->toString(),
+                           e.txt_Manga->toString(),
+                           e.txt_Puntal->toString(),
+                           e.txt_Bodega->toString(),
+                           e.txt_TonTotal->toString(),
+                           e.txt_TonNeto->toString(),
+                           e.txt_Potencia->toString(),
+                           e.txt_Poder->toString(),
+                           e.txt_MarcaMotor->text(),
+                           e.txt_NroMotor->text(),
+                           e.txt_TipoMotor->text(),
+                           e.txt_NroCertSeg->text(),
                            e.chk_convenio->isChecked() ? QStringLiteral("convenio") : QStringLiteral("-")}
             .join(QLatin1Char('|'));
     };
-    EXPECT_EQ(values(e), QStringLiteral("10|45|fixed|ESTRELLA DEL SUR|TANGONERO|PUERTO MADRYN|14/03/2005|01/03/2005|31/01/2006|22/09/1978|"
-                                        "18,50|MADERA|9,25|5,10|2,40|45,00|62,30|21,80|238,60|320,00|CATERPILLAR|CAT-77|DIESEL|CS-0412|convenio"));
+    EXPECT_EQ(
+        values(e),
+        QStringLiteral(
+            "10|45|fixed|ESTRELLA DEL SUR|TANGONERO|PUERTO MADRYN|14/03/2005|01/03/2005|31/01/2006|22/09/1978|"
+            "18,50|MADERA|9,25|5,10|2,40|45,00|62,30|21,80|238,60|320,00|CATERPILLAR|CAT-77|DIESEL|CS-0412|convenio"));
     testsupport::Screenshot(e.subWindow(), QStringLiteral("vessel-editor"));
 
     // The open editor takes the next row.
@@ -192,7 +246,10 @@ TEST_F(Vessels, ModificarHandsTheSelectedRowToTheEditor)
     selectRow(f, 0);
     click(f.tlbMonedas, "modificar");
     EXPECT_EQ(&ed(), &e);
-    EXPECT_EQ(values(e), QStringLiteral("11|123|fixed|DON JUAN|COSTERO|RAWSON|-|05/11/2004|-|-|0,00||0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|||||-"));
+    EXPECT_EQ(
+        values(e),
+        QStringLiteral(
+            "11|123|fixed|DON JUAN|COSTERO|RAWSON|-|05/11/2004|-|-|0,00||0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|||||-"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
 }
 
@@ -214,23 +271,31 @@ TEST_F(Vessels, NuevoOnTheOpenEditorUnlocksTheMatricula)
     type(e.txt_Matricula, QStringLiteral("124"));
     click(e.toolbar, "aceptar");
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(stored(12), QStringLiteral("12|124|DON JUAN|2|null|15/05/2006|null|null|0|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
+    EXPECT_EQ(
+        stored(12),
+        QStringLiteral("12|124|DON JUAN|2|null|15/05/2006|null|null|0|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
 }
 
 TEST_F(Vessels, ARowTheRecordCannotTakeIsNamedAndNothingOpens)
 {
-    const struct { const char* change; const char* message; } cases[] = {
+    const struct {
+        const char* change;
+        const char* message;
+    } cases[] = {
         {"PBAR_MATRICULA = '40000'",
          "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (40000) no es un número válido entre -32768 y 32767."},
         {"PBAR_MATRICULA = 'AB-1'",
          "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (AB-1) no es un número válido entre -32768 y 32767."},
-        {"PBAR_ESLORA = ''", "No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"Eslora\"."},
-        {"PBAR_TONNETO = 'x'", "No se puede modificar la embarcación seleccionada porque el dato \"Tonelaje Neto\" (x) no es un número válido."},
+        {"PBAR_ESLORA = ''",
+         "No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"Eslora\"."},
+        {"PBAR_TONNETO = 'x'",
+         "No se puede modificar la embarcación seleccionada porque el dato \"Tonelaje Neto\" (x) no es un número válido."},
     };
     insertTwo();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
-        exec(QStringLiteral("update LNV_PES_TB_EMBARCACIONES set %1 where PBAR_ID = 11").arg(QString::fromUtf8(c.change)));
+        exec(QStringLiteral("update LNV_PES_TB_EMBARCACIONES set %1 where PBAR_ID = 11")
+                 .arg(QString::fromUtf8(c.change)));
         frmEmbarcaciones& f = openList();
         boxes.clear();
         click(f.tlbMonedas, "modificar");
@@ -241,8 +306,9 @@ TEST_F(Vessels, ARowTheRecordCannotTakeIsNamedAndNothingOpens)
         EXPECT_EQ(f.mEmbarcacion, nullptr);
         click(f.tlbMonedas, "salir");
         exec(QStringLiteral("delete from LNV_PES_TB_EMBARCACIONES where PBAR_ID = 11"));
-        exec(QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) "
-                            "values (11, '123', 'DON JUAN', 2, '2004-11-05', 12)"));
+        exec(QStringLiteral(
+            "insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) "
+            "values (11, '123', 'DON JUAN', 2, '2004-11-05', 12)"));
     }
 }
 
@@ -284,7 +350,8 @@ TEST_F(Vessels, AVesselInUseByADeclarationIsRefusedAndStays)
     click(f.tlbMonedas, "borrar");
     ASSERT_EQ(boxes.messages().size(), 2u);
     EXPECT_EQ(boxes.messages()[1].prompt,
-              QStringLiteral("No se puede borrar la embarcación seleccionada porque tiene Declaraciones Juradas relacionadas"));
+              QStringLiteral(
+                  "No se puede borrar la embarcación seleccionada porque tiene Declaraciones Juradas relacionadas"));
     EXPECT_EQ(boxes.messages()[1].style, 64);
     EXPECT_EQ(boxes.messages()[1].title, QStringLiteral("Borrar embarcación"));
     EXPECT_EQ(vessels(), 2);
@@ -296,8 +363,12 @@ TEST_F(Vessels, AVesselInUseByADeclarationIsRefusedAndStays)
 TEST_F(Vessels, TheChecksRunInOrderAndStopAtTheFirstFailure)
 {
     using Change = std::function<void(Vessels&, frmEditarEmbarcacion&)>;
-    auto number = [](const char* t) { return Change([t](Vessels& v, frmEditarEmbarcacion& e) { v.type(e.txt_IdEmbarcacion, QString::fromUtf8(t)); }); };
-    auto matricula = [](const char* t) { return Change([t](Vessels& v, frmEditarEmbarcacion& e) { v.type(e.txt_Matricula, QString::fromUtf8(t)); }); };
+    auto number = [](const char* t) {
+        return Change([t](Vessels& v, frmEditarEmbarcacion& e) { v.type(e.txt_IdEmbarcacion, QString::fromUtf8(t)); });
+    };
+    auto matricula = [](const char* t) {
+        return Change([t](Vessels& v, frmEditarEmbarcacion& e) { v.type(e.txt_Matricula, QString::fromUtf8(t)); });
+    };
     const QString kNumero = QStringLiteral("Ingrese el número de embarcación");
     const QString kMatricula = QStringLiteral("Ingrese la matrícula de la embarcación");
     const QString kNombre = QStringLiteral("Ingrese el nombre de la embarcación");
@@ -319,13 +390,20 @@ TEST_F(Vessels, TheChecksRunInOrderAndStopAtTheFirstFailure)
         {"letters in the matrícula", {matricula("ab")}, kMatricula, "txt_Matricula"},
         {"matrícula 00 passes",
          {matricula("00"), [](Vessels& v, frmEditarEmbarcacion& e) { v.type(e.txt_nombre, QStringLiteral("  ")); }},
-         kNombre, "txt_nombre"},
-        {"no type", {[](Vessels&, frmEditarEmbarcacion& e) { e.cbo_TipoEmb->setListIndex(-1); }},
-         QStringLiteral("Seleccione el tipo de embarcación"), "cbo_TipoEmb"},
-        {"no port", {[](Vessels&, frmEditarEmbarcacion& e) { e.cbo_Puertos->setListIndex(-1); }},
-         QStringLiteral("Seleccione el puerto de la embarcación"), "cbo_Puertos"},
-        {"no entry date", {[](Vessels& v, frmEditarEmbarcacion& e) { v.setDate(e.dtp_FAlta, QString()); }},
-         QStringLiteral("Ingrese la fecha de alta"), "dtp_FAlta"},
+         kNombre,
+         "txt_nombre"},
+        {"no type",
+         {[](Vessels&, frmEditarEmbarcacion& e) { e.cbo_TipoEmb->setListIndex(-1); }},
+         QStringLiteral("Seleccione el tipo de embarcación"),
+         "cbo_TipoEmb"},
+        {"no port",
+         {[](Vessels&, frmEditarEmbarcacion& e) { e.cbo_Puertos->setListIndex(-1); }},
+         QStringLiteral("Seleccione el puerto de la embarcación"),
+         "cbo_Puertos"},
+        {"no entry date",
+         {[](Vessels& v, frmEditarEmbarcacion& e) { v.setDate(e.dtp_FAlta, QString()); }},
+         QStringLiteral("Ingrese la fecha de alta"),
+         "dtp_FAlta"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -350,7 +428,12 @@ TEST_F(Vessels, TheChecksRunInOrderAndStopAtTheFirstFailure)
 
 TEST_F(Vessels, ANewVesselWithARegisteredNumberOrMatriculaIsRefusedBeforeAnyInsert)
 {
-    const struct { const char* numero; const char* matricula; const char* message; const char* focus; } cases[] = {
+    const struct {
+        const char* numero;
+        const char* matricula;
+        const char* message;
+        const char* focus;
+    } cases[] = {
         {"11", "999", "Ya existe una embarcacion con ese Número", "txt_IdEmbarcacion"},
         {"500", "123", "Ya existe una embarcacion con esa Matrícula", "txt_Matricula"},
         // Vessels 10 and 11 both match; the first row has the number.
@@ -452,7 +535,10 @@ TEST_F(Vessels, AChangeIsStoredByTheMatriculaAndMayRenumberTheVessel)
     click(e.toolbar, "aceptar");
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(editorOpen());
-    EXPECT_EQ(stored(12), QStringLiteral("12|123|DON JUAN II|2|null|05/11/2004|30/04/2006|01/12/2006|9,8|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
+    EXPECT_EQ(
+        stored(12),
+        QStringLiteral(
+            "12|123|DON JUAN II|2|null|05/11/2004|30/04/2006|01/12/2006|9,8|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
     EXPECT_EQ(vessels(), 2);
 }
 
@@ -465,7 +551,8 @@ TEST_F(Vessels, RenumberingToAnotherVesselsNumberIsRefused)
     type(e.txt_nombre, QStringLiteral("otro nombre"));
     click(e.toolbar, "aceptar");
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_EQ(boxes.messages()[0].prompt, QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"));
+    EXPECT_EQ(boxes.messages()[0].prompt,
+              QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"));
     EXPECT_EQ(boxes.messages()[0].style, 64);
     EXPECT_EQ(boxes.messages()[0].title, QStringLiteral("Modificar Embarcación"));
     EXPECT_TRUE(editorOpen());
@@ -484,7 +571,9 @@ TEST_F(Vessels, AChangeThatReachesNoRowIsReportedNotLost)
     frmEditarEmbarcacion& e = openExisting(1);
     type(e.txt_nombre, QStringLiteral("estrella del norte"));
     click(e.toolbar, "aceptar");
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("No se guardaron los cambios: no hay ninguna embarcación registrada con la matrícula 45")});
+    EXPECT_EQ(prompts(),
+              QStringList{QStringLiteral(
+                  "No se guardaron los cambios: no hay ninguna embarcación registrada con la matrícula 45")});
     EXPECT_TRUE(editorOpen());
     EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("ESTRELLA DEL NORTE"));
     EXPECT_EQ(stored(10), before);
@@ -500,21 +589,28 @@ TEST_F(Vessels, CLocale_DimensionsRoundTripUnderAPointLocale)
     type(e.txt_Eslora, QStringLiteral("18.5"));
     type(e.txt_Bodega, QStringLiteral("1234.5"));
     click(e.toolbar, "aceptar");
-    EXPECT_EQ(stored(11), QStringLiteral("11|123|DON JUAN|2|null|05/11/2004|null|null|18.5|null|0|0|0|1234.5|0|0|0|null|null|null|null|12|0|0"));
+    EXPECT_EQ(
+        stored(11),
+        QStringLiteral(
+            "11|123|DON JUAN|2|null|05/11/2004|null|null|18.5|null|0|0|0|1234.5|0|0|0|null|null|null|null|12|0|0"));
     frmEditarEmbarcacion& again = openExisting(0);
     EXPECT_EQ(again.txt_Eslora->toString(), QStringLiteral("18.50"));
     EXPECT_EQ(again.txt_Bodega->toString(), QStringLiteral("1,234.50"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
 }
 
-TEST(VesselsUnderC, TheCLocaleCasesPassInAChildProcess) { testsupport::ExpectPassesUnderC(QStringLiteral("Vessels.CLocale_*")); }
+TEST(VesselsUnderC, TheCLocaleCasesPassInAChildProcess)
+{
+    testsupport::ExpectPassesUnderC(QStringLiteral("Vessels.CLocale_*"));
+}
 
 // ---------------------------------------------------------------- keys and closing
 
 TEST_F(Vessels, LettersAreCapitalsInTheTextBoxesButNumberAndMatriculaKeepThem)
 {
     frmEditarEmbarcacion& e = openNew();
-    for (QLineEdit* t : {e.txt_nombre, e.txt_MCasco, e.txt_MarcaMotor, e.txt_NroMotor, e.txt_TipoMotor, e.txt_NroCertSeg}) {
+    for (QLineEdit* t :
+         {e.txt_nombre, e.txt_MCasco, e.txt_MarcaMotor, e.txt_NroMotor, e.txt_TipoMotor, e.txt_NroCertSeg}) {
         type(t, QStringLiteral("mar ñ-é 1"));
         EXPECT_EQ(t->text(), QStringLiteral("MAR Ñ-É 1")) << t->objectName().toStdString();
     }

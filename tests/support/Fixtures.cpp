@@ -9,27 +9,34 @@
 namespace testsupport {
 namespace {
 
-QString q(const QString& s) { return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'"); }
+QString q(const QString& s)
+{
+    return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
+}
 QString n(double v) { return QString::number(v, 'g', 17); }
 
 }  // namespace
 
 void insertVessel(int id, const QString& matricula, const QString& nombre)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) "
-                                       "values (%1, %2, %3, (select min(PTBA_ID) from LNV_PES_TB_TIPOS_EMBARCACION), '2005-01-01', "
-                                       "(select min(PPTO_ID) from LNV_PES_TB_PUERTOS))")
-                            .arg(id)
-                            .arg(q(matricula), q(nombre)));
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) "
+            "values (%1, %2, %3, (select min(PTBA_ID) from LNV_PES_TB_TIPOS_EMBARCACION), '2005-01-01', "
+            "(select min(PPTO_ID) from LNV_PES_TB_PUERTOS))")
+            .arg(id)
+            .arg(q(matricula), q(nombre)));
 }
 
 void insertCompany(int id, qint64 cuit, const QString& rsocial)
 {
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, "
-                                       "GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) values (%1, %2, %3, 1, '2005-01-01', 'RIVADAVIA 100', 40, 26, '9103')")
-                            .arg(id)
-                            .arg(cuit)
-                            .arg(q(rsocial)));
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, PEMP_DOM_FISCAL, "
+            "GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) values (%1, %2, %3, 1, '2005-01-01', 'RIVADAVIA 100', 40, 26, '9103')")
+            .arg(id)
+            .arg(cuit)
+            .arg(q(rsocial)));
 }
 
 void insertDeclarations(long n)
@@ -54,8 +61,10 @@ void insertDeclarations(long n)
 
 void insertDeclaration(const Decl& d)
 {
-    const QString vessel = QStringLiteral("(select %1 from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA = ") + q(d.matricula) + QStringLiteral(")");
-    const QString company = QStringLiteral("(select %1 from LNV_PES_TB_EMPRESAS where PEMP_CUIT = ") + QString::number(d.cuit) + QStringLiteral(")");
+    const QString vessel = QStringLiteral("(select %1 from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA = ")
+        + q(d.matricula) + QStringLiteral(")");
+    const QString company = QStringLiteral("(select %1 from LNV_PES_TB_EMPRESAS where PEMP_CUIT = ")
+        + QString::number(d.cuit) + QStringLiteral(")");
     QStringList values = {
         q(d.nro),
         QString::number(d.anio),
@@ -78,9 +87,10 @@ void insertDeclaration(const Decl& d)
         QString::number(d.nroDoc),
         QString::number(d.caracter),
     };
-    QString columns = QStringLiteral("PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, "
-                                     "PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, "
-                                     "PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID");
+    QString columns =
+        QStringLiteral("PCDJ_NRO, PCDJ_ANIO, PCDJ_MES, PPTO_ID, PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PEMP_ID, "
+                       "PEMP_CUIT, PEMP_RSOCIAL, PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA, PCDJ_TOTAL, PEDJ_ID, "
+                       "PTDJ_ID, PCDJ_RESP, GTDC_ID, PCDJ_NRODOC, PCAR_ID");
     if (d.mtoVtas) {
         columns += QStringLiteral(", PCDJ_MTOVTAS");
         values << n(*d.mtoVtas);

@@ -27,9 +27,9 @@ struct Decl {
     int barId = 0;  // 0: the register's
     QString matricula = QStringLiteral("123");
     QString nombre{};  // empty: the register's
-    int empId = 0;   // 0: the register's
+    int empId = 0;     // 0: the register's
     qint64 cuit = 30708123451;
-    QString rsocial{};  // empty: the register's
+    QString rsocial{};                // empty: the register's
     std::optional<double> mtoVtas{};  // unset: the column's default, as the editor leaves it
     double alicuota = 3;
     std::optional<double> importe{};  // unset: as mtoVtas

@@ -19,10 +19,9 @@ inline bool UnderCLocale()
     return l.decimalPoint() == QLatin1String(".") && l.groupSeparator() == QLatin1String(",");
 }
 
-#define SKIP_UNLESS_C_LOCALE()                                                       \
-    do {                                                                             \
-        if (!::testsupport::UnderCLocale())                                          \
-            GTEST_SKIP() << "runs in the child process started under LC_ALL=C";      \
+#define SKIP_UNLESS_C_LOCALE()                                                                                         \
+    do {                                                                                                               \
+        if (!::testsupport::UnderCLocale()) GTEST_SKIP() << "runs in the child process started under LC_ALL=C";        \
     } while (0)
 
 inline void ExpectPassesUnderC(const QString& filter)
@@ -34,8 +33,7 @@ inline void ExpectPassesUnderC(const QString& filter)
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=") + filter});
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
     ASSERT_TRUE(child.waitForFinished(120000)) << "the child test process did not finish";
     const QString out = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << out.toStdString();

@@ -14,7 +14,8 @@ QString run(const QString& program, const QStringList& args, int* exitCode = nul
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(120000)) throw std::runtime_error(("did not finish: " + program).toStdString());
-    if (exitCode) *exitCode = p.exitCode();
+    if (exitCode)
+        *exitCode = p.exitCode();
     else if (p.exitCode() != 0)
         throw std::runtime_error((program + " failed: " + QString::fromUtf8(p.readAllStandardError())).toStdString());
     return QString::fromUtf8(p.readAllStandardOutput());
@@ -30,7 +31,8 @@ QStringList pageArgs(int page)
 
 QString PdfText(const QString& pdf, int page)
 {
-    return run(QStringLiteral("pdftotext"), QStringList{QStringLiteral("-layout")} + pageArgs(page) + QStringList{pdf, QStringLiteral("-")});
+    return run(QStringLiteral("pdftotext"),
+               QStringList{QStringLiteral("-layout")} + pageArgs(page) + QStringList{pdf, QStringLiteral("-")});
 }
 
 int PdfPages(const QString& pdf)
@@ -48,18 +50,23 @@ QStringList PdfBarcodes(const QString& pdf, int page, int dpi, int strips)
     for (int s = 0; s < strips; ++s) {
         QStringList crop;
         if (strips > 1)
-            crop = {QStringLiteral("-x"), QStringLiteral("0"), QStringLiteral("-y"), QString::number(s * height / strips),
-                    QStringLiteral("-W"), QString::number(width), QStringLiteral("-H"), QString::number(height / strips)};
+            crop = {QStringLiteral("-x"), QStringLiteral("0"),
+                    QStringLiteral("-y"), QString::number(s * height / strips),
+                    QStringLiteral("-W"), QString::number(width),
+                    QStringLiteral("-H"), QString::number(height / strips)};
         run(QStringLiteral("pdftoppm"),
-            QStringList{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png")} + pageArgs(page)
-                + crop + QStringList{pdf, QDir(dir.path()).filePath(QStringLiteral("s%1").arg(s, 2, 10, QChar('0')))});
+            QStringList{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png")}
+                + pageArgs(page) + crop
+                + QStringList{pdf, QDir(dir.path()).filePath(QStringLiteral("s%1").arg(s, 2, 10, QChar('0')))});
     }
     QStringList found;
     QStringList pngs = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
     for (const QString& png : pngs) {
         int rc = 0;
         // Exit code 4: no barcode on that page.
-        const QString out = run(QStringLiteral("zbarimg"), {QStringLiteral("--quiet"), QStringLiteral("--raw"), QDir(dir.path()).filePath(png)}, &rc);
+        const QString out =
+            run(QStringLiteral("zbarimg"),
+                {QStringLiteral("--quiet"), QStringLiteral("--raw"), QDir(dir.path()).filePath(png)}, &rc);
         if (rc != 0 && rc != 4) throw std::runtime_error("zbarimg failed");
         for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) found << line.trimmed();
     }

@@ -17,8 +17,10 @@ bool setOverride(bool on)
     __user_cap_data_struct data[2]{};
     if (syscall(SYS_capget, &head, data) != 0) return false;
     const __u32 bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
-    if (on) data[0].effective |= bits & data[0].permitted;
-    else data[0].effective &= ~bits;
+    if (on)
+        data[0].effective |= bits & data[0].permitted;
+    else
+        data[0].effective &= ~bits;
     return syscall(SYS_capset, &head, data) == 0;
 }
 
@@ -48,8 +50,9 @@ FullDisk::~FullDisk()
 
 ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : m_folder(folder)
 {
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-                                      | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
     if (hasOverride()) m_droppedOverride = setOverride(false);
     // Proven by trying, as the code under test will.
     QFile probe(QDir(folder).filePath(QStringLiteral(".probe")));
@@ -65,8 +68,10 @@ ReadOnlyFolder::~ReadOnlyFolder()
 
 UnwritablePlace::UnwritablePlace(Kind kind, const QString& folder, rlim_t bytes)
 {
-    if (kind == ReadOnly) m_readOnly.emplace(folder);
-    else m_full.emplace(bytes);
+    if (kind == ReadOnly)
+        m_readOnly.emplace(folder);
+    else
+        m_full.emplace(bytes);
 }
 
 }  // namespace testsupport

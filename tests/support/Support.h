@@ -30,7 +30,11 @@ private:
 // answers from the queue (vbOK when it runs out, or the default answer).
 class MsgBoxRecorder {
 public:
-    struct Message { QString prompt; int style; QString title; };
+    struct Message {
+        QString prompt;
+        int style;
+        QString title;
+    };
     explicit MsgBoxRecorder(std::deque<int> answers = {}, int defaultAnswer = 1);
     ~MsgBoxRecorder();
     void answer(int result) { m_answers.push_back(result); }

@@ -14,7 +14,8 @@ namespace testsupport {
 void WindowTest::click(forms::Toolbar* tb, const QString& key)
 {
     QToolButton* b = tb->Buttons(key).widget();
-    if (!b->isEnabled()) throw std::runtime_error(tb->objectName().toStdString() + " " + key.toStdString() + " is disabled");
+    if (!b->isEnabled())
+        throw std::runtime_error(tb->objectName().toStdString() + " " + key.toStdString() + " is disabled");
     QTest::mouseClick(b, Qt::LeftButton);
     Settle();
 }

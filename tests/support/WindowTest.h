@@ -8,17 +8,20 @@
 #include <gtest/gtest.h>
 
 class QWidget;
-namespace forms { class ComboBox; class Toolbar; }
+namespace forms {
+class ComboBox;
+class Toolbar;
+}  // namespace forms
 
 namespace testsupport {
 
 class WindowTest : public ::testing::Test {
 public:
-    void click(forms::Toolbar* tb, const QString& key);     // a mouse click: the focus moves to the button
-    void focusOn(QWidget* w);                               // as Tab would (fails when it cannot)
-    void type(QWidget* w, const QString& text);             // focus in, select all, type
-    void typeAndLeave(QWidget* w, const QString& text);     // ... then Tab out
-    void choose(forms::ComboBox* cbo, const QString& text); // a pick from the list (fails when absent)
+    void click(forms::Toolbar* tb, const QString& key);      // a mouse click: the focus moves to the button
+    void focusOn(QWidget* w);                                // as Tab would (fails when it cannot)
+    void type(QWidget* w, const QString& text);              // focus in, select all, type
+    void typeAndLeave(QWidget* w, const QString& text);      // ... then Tab out
+    void choose(forms::ComboBox* cbo, const QString& text);  // a pick from the list (fails when absent)
     // The control with the focus; a compound one (the numeric field, a date
     // picker) stands for the inner box it hands its focus to.
     QWidget* focused() const;

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -30,7 +30,8 @@ protected:
         QStringList all;
         for (QAction* top : win->menuBar()->actions()) {
             all << top->menu()->objectName() + QStringLiteral("=") + top->text();
-            for (QAction* item : top->menu()->actions()) all << QStringLiteral("  ") + item->objectName() + QStringLiteral("=") + item->text();
+            for (QAction* item : top->menu()->actions())
+                all << QStringLiteral("  ") + item->objectName() + QStringLiteral("=") + item->text();
         }
         return all;
     }
@@ -53,16 +54,17 @@ TEST_F(MainWindowTest, ShowsMaximizedWithItsMenus)
 {
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Ley 7351"));
     EXPECT_TRUE(win->isMaximized());
-    EXPECT_EQ(menuTexts(), (QStringList{
-                               QStringLiteral("op_archivo=Archivo"),
-                               QStringLiteral("  op_salir=Salir"),
-                               QStringLiteral("op_Tablas=Tablas"),
-                               QStringLiteral("  op_empresas=Empresas"),
-                               QStringLiteral("  op_Embarcaciones=Embarcaciones"),
-                               QStringLiteral("  op_Precios=Valores Banquina"),
-                               QStringLiteral("op_DJ=Declaraciones Juradas"),
-                               QStringLiteral("  op_DDJJ=Declaraciones Juradas"),
-                           }));
+    EXPECT_EQ(menuTexts(),
+              (QStringList{
+                  QStringLiteral("op_archivo=Archivo"),
+                  QStringLiteral("  op_salir=Salir"),
+                  QStringLiteral("op_Tablas=Tablas"),
+                  QStringLiteral("  op_empresas=Empresas"),
+                  QStringLiteral("  op_Embarcaciones=Embarcaciones"),
+                  QStringLiteral("  op_Precios=Valores Banquina"),
+                  QStringLiteral("op_DJ=Declaraciones Juradas"),
+                  QStringLiteral("  op_DDJJ=Declaraciones Juradas"),
+              }));
     EXPECT_TRUE(menusEnabled());
     testsupport::Screenshot(win, QStringLiteral("main-window"));
 }
@@ -117,8 +119,10 @@ TEST_F(MainWindowTest, SalirAnsweredYesAndTheCloseBoxEndTheProgram)
         }
         testsupport::MsgBoxRecorder boxes({6});
         QTimer::singleShot(0, win, [this, viaMenu] {
-            if (viaMenu) win->op_salir->trigger();
-            else win->close();
+            if (viaMenu)
+                win->op_salir->trigger();
+            else
+                win->close();
         });
         QTimer guard;
         QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });

@@ -31,7 +31,7 @@ protected:
 private:
     void deliver(int keyAscii, QKeyEvent* e, bool asTyped);
     ctlNumero* m_owner;
-    bool m_inside = false;  // entered and not yet left
+    bool m_inside = false;           // entered and not yet left
     bool m_enteringByMouse = false;  // the click that gave the focus is not over yet
 };
 
@@ -45,12 +45,9 @@ int keyAsciiOf(const QKeyEvent* e)
     // Clipboard keys arrive as their control codes, whichever binding
     // (Ctrl+V, Shift+Insert) the user pressed, so that the filter stops
     // pasted text that no key could type.
-    if (e->matches(QKeySequence::Paste))
-        return 22;
-    if (e->matches(QKeySequence::Copy))
-        return 3;
-    if (e->matches(QKeySequence::Cut))
-        return 24;
+    if (e->matches(QKeySequence::Paste)) return 22;
+    if (e->matches(QKeySequence::Copy)) return 3;
+    if (e->matches(QKeySequence::Cut)) return 24;
     if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier && e->key() >= Qt::Key_A
         && e->key() <= Qt::Key_Z)
         return e->key() - Qt::Key_A + 1;
@@ -109,8 +106,7 @@ void ctlNumeroTextBox::deliver(int keyAscii, QKeyEvent* e, bool asTyped)
     // The box takes MaxLength characters from the keyboard; text given by
     // code is never cut.
     const int limit = m_owner->MaxLength();
-    if (keyAscii >= 32 && limit > 0 && !isReadOnly() && text().size() - selectedText().size() >= limit)
-        return;
+    if (keyAscii >= 32 && limit > 0 && !isReadOnly() && text().size() - selectedText().size() >= limit) return;
     if (asTyped) {
         QLineEdit::keyPressEvent(e);
         return;
@@ -165,8 +161,7 @@ void ctlNumeroTextBox::focusInEvent(QFocusEvent* e)
 
 // ---------------------------------------------------------------- ctlNumero
 
-ctlNumero::ctlNumero(QWidget* parent)
-    : QWidget(parent), txt(new ctlNumeroTextBox(this))
+ctlNumero::ctlNumero(QWidget* parent) : QWidget(parent), txt(new ctlNumeroTextBox(this))
 {
     txt->setObjectName(QStringLiteral("txt"));
     txt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -190,18 +185,15 @@ ctlNumero::ctlNumero(QWidget* parent)
 
 void ctlNumero::setMaxLength(std::int32_t length)
 {
-    if (length > 32767 || length < -32768)
-        throw platform::RuntimeError(platform::ErrOverflow);
-    if (length < 0)
-        throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
+    if (length > 32767 || length < -32768) throw platform::RuntimeError(platform::ErrOverflow);
+    if (length < 0) throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
     m_maxLength = std::int16_t(length);
     emit PropertyChanged(QStringLiteral("MaxLength"));
 }
 
 void ctlNumero::setCantidadDecimales(std::int16_t count)
 {
-    if (count < 0)
-        throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (count < 0) throw platform::RuntimeError(platform::ErrInvalidCall);
     m_decimals = count;
     emit PropertyChanged(QStringLiteral("CantDecimales"));
     m_zeros = QString(count, QChar('0'));
@@ -231,12 +223,9 @@ void ctlNumero::setEnabled(bool enabled)
 double ctlNumero::Value() const
 {
     QString s = txt->text();
-    if (s.isEmpty())
-        return 0;
-    if (!m_thousands.isEmpty())
-        s.remove(m_thousands);
-    if (s == m_decimal)
-        s.prepend(QChar('0'));
+    if (s.isEmpty()) return 0;
+    if (!m_thousands.isEmpty()) s.remove(m_thousands);
+    if (s == m_decimal) s.prepend(QChar('0'));
     return text::CDbl(s);
 }
 
@@ -253,10 +242,8 @@ QString ctlNumero::toString() const { return txt->text(); }
 QString ctlNumero::toSQL() const
 {
     QString s = txt->text();
-    if (!m_thousands.isEmpty())
-        s.remove(m_thousands);
-    if (!m_decimal.isEmpty())
-        s.replace(m_decimal, QStringLiteral("."));
+    if (!m_thousands.isEmpty()) s.remove(m_thousands);
+    if (!m_decimal.isEmpty()) s.replace(m_decimal, QStringLiteral("."));
     return s;
 }
 
@@ -279,8 +266,7 @@ void ctlNumero::filterKey(int& k)
 
 void ctlNumero::txtGotFocus()
 {
-    if (!m_thousands.isEmpty() && txt->text().contains(m_thousands))
-        txt->setText(txt->text().remove(m_thousands));
+    if (!m_thousands.isEmpty() && txt->text().contains(m_thousands)) txt->setText(txt->text().remove(m_thousands));
     txt->selectAll();
 }
 
@@ -295,8 +281,7 @@ void ctlNumero::txtLostFocusFormat()
     const QString mask = m_decimals != 0 ? QStringLiteral("###,###,##0.") + m_zeros : QStringLiteral("###,###,##0");
     // Empty text and text that is no number (a lone separator) stay as they are.
     const QString shown = text::Format(ado::Variant(txt->text()), mask);
-    if (shown != txt->text())
-        txt->setText(shown);
+    if (shown != txt->text()) txt->setText(shown);
 }
 
 void ctlNumero::resizeEvent(QResizeEvent* e)
@@ -322,8 +307,7 @@ void ctlNumero::ReadProperties(const QVariantMap& bag)
 void ctlNumero::WriteProperties(QVariantMap& bag) const
 {
     auto write = [&bag](const char* key, const QVariant& value, const QVariant& byDefault) {
-        if (value != byDefault)
-            bag.insert(QString::fromLatin1(key), value);
+        if (value != byDefault) bag.insert(QString::fromLatin1(key), value);
     };
     write("Ancho", width(), width());
     write("Alto", height(), height());

@@ -21,15 +21,15 @@ public:
     explicit ctlNumero(QWidget* parent = nullptr);
 
     std::int32_t MaxLength() const { return m_maxLength; }
-    void setMaxLength(std::int32_t length);        // 6 above 32767
+    void setMaxLength(std::int32_t length);  // 6 above 32767
     std::int16_t CantidadDecimales() const { return m_decimals; }
-    void setCantidadDecimales(std::int16_t count); // does not reformat the text
+    void setCantidadDecimales(std::int16_t count);  // does not reformat the text
     void ClearText();
     // Locking, not disabling: a locked field keeps taking the focus and
     // shows the button-face colour. Hides QWidget::setEnabled on purpose.
     bool Enabled() const;
     void setEnabled(bool enabled);
-    double Value() const;                          // 13 when the text is no number
+    double Value() const;  // 13 when the text is no number
     void setValue(double value);
     QString toString() const;
     QString toSQL() const;
@@ -65,9 +65,9 @@ private:
 
     QLineEdit* txt;
     clsLocaleInfo m_locale;
-    QString m_thousands;    // read once, when the field is created
+    QString m_thousands;  // read once, when the field is created
     QString m_decimal;
-    double m_value = 0;     // kept for the saved properties only
+    double m_value = 0;  // kept for the saved properties only
     std::int16_t m_decimals = 0;
     QString m_zeros;
     std::int16_t m_maxLength = 0;

@@ -14,8 +14,7 @@
 #include <memory>
 #include <vector>
 
-template <typename T>
-class KeyedCollection {
+template <typename T> class KeyedCollection {
 public:
     using Ptr = std::shared_ptr<T>;
     using const_iterator = typename std::vector<Ptr>::const_iterator;
@@ -24,8 +23,7 @@ public:
     Ptr Item(const QString& key) const
     {
         const auto it = m_byKey.constFind(fold(key));
-        if (it == m_byKey.constEnd())
-            throw platform::RuntimeError(platform::ErrInvalidCall);
+        if (it == m_byKey.constEnd()) throw platform::RuntimeError(platform::ErrInvalidCall);
         return it.value();
     }
 
@@ -35,11 +33,9 @@ public:
     void Remove(const QString& key)
     {
         const QString k = fold(key);
-        if (key.isEmpty() || !m_byKey.contains(k))
-            throw platform::RuntimeError(platform::ErrInvalidCall);
+        if (key.isEmpty() || !m_byKey.contains(k)) throw platform::RuntimeError(platform::ErrInvalidCall);
         std::size_t i = 0;
-        while (m_keys[i] != k)
-            ++i;
+        while (m_keys[i] != k) ++i;
         erase(i);
     }
 
@@ -53,8 +49,7 @@ protected:
     {
         const QString k = fold(key);
         if (!key.isEmpty()) {
-            if (m_byKey.contains(k))
-                throw platform::RuntimeError(platform::ErrDuplicateKey);
+            if (m_byKey.contains(k)) throw platform::RuntimeError(platform::ErrDuplicateKey);
             m_byKey.insert(k, item);
         }
         m_items.push_back(item);
@@ -74,20 +69,18 @@ private:
 
     std::size_t index(std::int32_t position) const
     {
-        if (position < 1 || position > Count())
-            throw platform::RuntimeError(platform::ErrInvalidCall);
+        if (position < 1 || position > Count()) throw platform::RuntimeError(platform::ErrInvalidCall);
         return static_cast<std::size_t>(position - 1);
     }
 
     void erase(std::size_t i)
     {
-        if (!m_keys[i].isEmpty())
-            m_byKey.remove(m_keys[i]);
+        if (!m_keys[i].isEmpty()) m_byKey.remove(m_keys[i]);
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(i));
         m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(i));
     }
 
     std::vector<Ptr> m_items;
-    std::vector<QString> m_keys;   // folded; empty for an item without a key
+    std::vector<QString> m_keys;  // folded; empty for an item without a key
     QHash<QString, Ptr> m_byKey;
 };

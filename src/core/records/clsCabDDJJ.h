@@ -5,7 +5,7 @@
 #include <cstdint>
 
 struct clsCabDDJJ {
-    QString NroDJ;           // 23 digits, zero-padded
+    QString NroDJ;  // 23 digits, zero-padded
     std::int16_t Anio = 0;
     std::int16_t Mes = 0;
     QString Puerto;

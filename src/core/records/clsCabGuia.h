@@ -7,7 +7,7 @@
 struct clsCabGuia {
     QString NroDJ;
     QString NroGuia;
-    QDate Fecha;             // null date until set
+    QDate Fecha;  // null date until set
     QString Puerto;
     QString Localidad;
     QString Provincia;

@@ -9,7 +9,7 @@ struct clsEmpresa {
     std::int32_t IdEmpresa = 0;
     double CUIT = 0;
     QString RSocial;
-    double NroIB = 0;        // 0: no gross-income number
+    double NroIB = 0;  // 0: no gross-income number
     QString TipoSoc;
     QString FAlta;
     QString FBaja;

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 struct clsPagosDDJJ {
-    ado::Variant NroDJ;      // Empty until set
+    ado::Variant NroDJ;  // Empty until set
     std::int16_t Nro_Pago = 0;
     QString FormaPg;
     QString NroCheque;

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 struct clsProvincia {
-    QString Letra_Pat;       // letter of the vehicle plates
+    QString Letra_Pat;  // letter of the vehicle plates
     std::int32_t id = 0;
     std::int32_t Jurisdiccion = 0;
     QString Descripcion;

@@ -8,8 +8,7 @@
 class colEspecies : public KeyedCollection<clsPrecios> {
 public:
     // IdPrecio and the date stay empty.
-    std::shared_ptr<clsPrecios> Add(const QString& Especie, double valor,
-                                    std::int32_t IdEspecie, const QString& Disposicion,
-                                    const QString& sKey = QString());
+    std::shared_ptr<clsPrecios> Add(const QString& Especie, double valor, std::int32_t IdEspecie,
+                                    const QString& Disposicion, const QString& sKey = QString());
     using KeyedCollection::Clear;
 };

@@ -8,7 +8,6 @@
 class colLocalidades : public KeyedCollection<clsLocalidad> {
 public:
     // Provincia is kept as the given object, not copied.
-    std::shared_ptr<clsLocalidad> Add(const QString& Descripcion,
-                                      const std::shared_ptr<clsProvincia>& Provincia,
+    std::shared_ptr<clsLocalidad> Add(const QString& Descripcion, const std::shared_ptr<clsProvincia>& Provincia,
                                       std::int32_t id, const QString& sKey = QString());
 };

@@ -7,7 +7,6 @@
 
 class colProvincias : public KeyedCollection<clsProvincia> {
 public:
-    std::shared_ptr<clsProvincia> Add(const QString& Descripcion, std::int32_t Jurisdiccion,
-                                      std::int32_t id, const QString& Letra_Pat,
-                                      const QString& sKey = QString());
+    std::shared_ptr<clsProvincia> Add(const QString& Descripcion, std::int32_t Jurisdiccion, std::int32_t id,
+                                      const QString& Letra_Pat, const QString& sKey = QString());
 };

@@ -36,8 +36,9 @@ void CheckDatabase(ado::Connection& conn)
     rs.Open(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view')"), conn);
     for (; !rs.Eof(); rs.MoveNext()) wanted.remove(rs(0).text().toUpper());
     if (!wanted.isEmpty())
-        throw ado::AdoError(-2147217843,
-                            QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."));
+        throw ado::AdoError(
+            -2147217843,
+            QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."));
 }
 
 void CreateDatabase(const QString& folder, bool sample)
@@ -48,7 +49,7 @@ void CreateDatabase(const QString& folder, bool sample)
     try {
         // One transaction: a few hundred rows, one write to disk.
         QString all = QStringLiteral("BEGIN;\n") + script(QStringLiteral("schema.sql")) + QStringLiteral(";\n")
-                    + script(QStringLiteral("reference-data.sql")) + QStringLiteral(";\n");
+            + script(QStringLiteral("reference-data.sql")) + QStringLiteral(";\n");
         if (sample) all += script(QStringLiteral("sample-data.sql")) + QStringLiteral(";\n");
         conn.Execute(all + QStringLiteral("COMMIT;"));
     } catch (...) {

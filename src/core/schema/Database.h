@@ -1,7 +1,9 @@
 #pragma once
 #include <QString>
 
-namespace ado { class Connection; }
+namespace ado {
+class Connection;
+}
 
 namespace schema {
 

@@ -16,8 +16,10 @@ void CodigoPago::Constante(const char* digits) { m_digits += QLatin1String(digit
 void CodigoPago::Identificador(const ado::Variant& value, int width, const QString& name)
 {
     QString s;
-    if (value.type() == ado::Variant::Type::Integer) s = QString::number(value.integer());
-    else if (value.type() == ado::Variant::Type::Text) s = value.text().trimmed();
+    if (value.type() == ado::Variant::Type::Integer)
+        s = QString::number(value.integer());
+    else if (value.type() == ado::Variant::Type::Text)
+        s = value.text().trimmed();
     // Written from its digits, never through a double: 25 digits are more than a double holds.
     bool digits = !s.isEmpty();
     for (QChar c : s) digits = digits && c >= u'0' && c <= u'9';
@@ -52,8 +54,8 @@ void CodigoPago::Vencimiento(const ado::Variant& year, const ado::Variant& month
 {
     const double y = year.isNumber() ? year.toDouble() : -1, m = month.isNumber() ? month.toDouble() : -1;
     const QDate d = (y >= 1000 && y <= 9999 && m >= 1 && m <= 12 && y == std::floor(y) && m == std::floor(m))
-                  ? QDate(int(y), int(m), 15).addMonths(1)
-                  : QDate();
+        ? QDate(int(y), int(m), 15).addMonths(1)
+        : QDate();
     if (!d.isValid()) {
         problema(QStringLiteral("el período no es un año y mes válidos"));
         return;

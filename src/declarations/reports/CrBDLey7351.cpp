@@ -41,17 +41,21 @@ void CrBDLey7351::Copia(report::Section& s, int i, double top)
         auto* corte = s.Add<report::LineObject>(QStringLiteral("linCorte") + n, at(-300, 0, BodyWidth() + 600, 0), 10);
         corte->Dashed = true;
     }
-    Rotulo(s, QStringLiteral("lblTitulo") + n, at(kX, 140, 6000, 300), QStringLiteral("BOLETA DE DEPÓSITO - LEY 7351"), 11, true);
-    Rotulo(s, QStringLiteral("lblEjemplar") + n, at(6200, 140, BodyWidth() - 6200 - kX, 300), QString::fromUtf8(kEjemplar[i]),
-           8, true, right);
+    Rotulo(s, QStringLiteral("lblTitulo") + n, at(kX, 140, 6000, 300), QStringLiteral("BOLETA DE DEPÓSITO - LEY 7351"),
+           11, true);
+    Rotulo(s, QStringLiteral("lblEjemplar") + n, at(6200, 140, BodyWidth() - 6200 - kX, 300),
+           QString::fromUtf8(kEjemplar[i]), 8, true, right);
 
     Rotulo(s, QStringLiteral("lblNroDJ") + n, at(kX, 500, 2000, 240), QStringLiteral("Declaración Jurada N°:"));
     txtNroDJ[i] = Rotulo(s, QStringLiteral("txtNroDJ") + n, at(2150, 500, 3300, 240), {}, 9, true);
     Monoespaciado(txtNroDJ[i], 9);
     Rotulo(s, QStringLiteral("lblPeriodo") + n, at(5600, 500, 800, 240), QStringLiteral("Período:"));
-    Campo(s, QStringLiteral("PPDJ_MES"), at(6400, 500, 900, 240),
-          [this](const ado::Variant&) { return Periodo(Field(QStringLiteral("PPDJ_ANIO")), Field(QStringLiteral("PPDJ_MES"))); },
-          8, true);
+    Campo(
+        s, QStringLiteral("PPDJ_MES"), at(6400, 500, 900, 240),
+        [this](const ado::Variant&) {
+            return Periodo(Field(QStringLiteral("PPDJ_ANIO")), Field(QStringLiteral("PPDJ_MES")));
+        },
+        8, true);
     Rotulo(s, QStringLiteral("lblBoleta") + n, at(7600, 500, 1100, 240), QStringLiteral("Boleta N°:"));
     Campo(s, QStringLiteral("PPDJ_NRO"), at(8700, 500, 700, 240), Texto, 8, true);
 
@@ -73,8 +77,10 @@ void CrBDLey7351::Copia(report::Section& s, int i, double top)
     s.Add<report::LineObject>(QStringLiteral("linImportes") + n, at(kX, 1330, BodyWidth() - 2 * kX, 0), 10);
     for (int c = 0; c < 4; ++c) {
         const double x = kX + c * 2300;
-        Rotulo(s, QStringLiteral("lblImp%1_").arg(c) + n, at(x, 1360, 2200, 240), QString::fromLatin1(caps[c]), 8, false, right);
-        auto* f = Campo(s, QString::fromLatin1(cols[c]), at(x, 1600, 2200, 260), Importe, c == 3 ? 10 : 9, c == 3, right);
+        Rotulo(s, QStringLiteral("lblImp%1_").arg(c) + n, at(x, 1360, 2200, 240), QString::fromLatin1(caps[c]), 8,
+               false, right);
+        auto* f =
+            Campo(s, QString::fromLatin1(cols[c]), at(x, 1600, 2200, 260), Importe, c == 3 ? 10 : 9, c == 3, right);
         if (c == 3 && i == 0) fldTotal = f;
     }
 
@@ -85,12 +91,13 @@ void CrBDLey7351::Copia(report::Section& s, int i, double top)
     for (int c = 1; c <= 2; ++c) {
         const double y = 1920 + (c - 1) * 250;
         const QString k = QString::number(c);
-        Rotulo(s, QStringLiteral("lblCheque%1_").arg(c) + n, at(4400, y, 1350, 240), QStringLiteral("Cheque %1 N°:").arg(c));
+        Rotulo(s, QStringLiteral("lblCheque%1_").arg(c) + n, at(4400, y, 1350, 240),
+               QStringLiteral("Cheque %1 N°:").arg(c));
         Campo(s, QStringLiteral("PPDJ_CHEQUE") + k + QStringLiteral("_NRO"), at(5750, y, 1150, 240));
         Rotulo(s, QStringLiteral("lblBanco%1_").arg(c) + n, at(6950, y, 650, 240), QStringLiteral("Banco:"));
         Campo(s, QStringLiteral("PPDJ_CHEQUE") + k + QStringLiteral("_BANCO"), at(7600, y, 2000, 240));
-        Campo(s, QStringLiteral("PPDJ_CHEQUE") + k + QStringLiteral("_MONTO"), at(9600, y, BodyWidth() - 9600 - kX, 240),
-              Importe, 8, false, right);
+        Campo(s, QStringLiteral("PPDJ_CHEQUE") + k + QStringLiteral("_MONTO"),
+              at(9600, y, BodyWidth() - 9600 - kX, 240), Importe, 8, false, right);
     }
 
     // A fixed-width face, as amounts in words are written on bank forms.
@@ -104,9 +111,10 @@ void CrBDLey7351::Copia(report::Section& s, int i, double top)
     s.Add<report::BoxObject>(QStringLiteral("boxAviso") + n, at(kX, 2780, 7600, 680), 20)->Suppress = true;
     txtCodigo[i] = Rotulo(s, QStringLiteral("txtCodigo") + n, at(kX, 3480, BodyWidth() - 2 * kX, 240), {}, 6.5, false);
     Monoespaciado(txtCodigo[i], 6.5);
-    Rotulo(s, QStringLiteral("lblVence") + n, at(8000, 2900, BodyWidth() - 8000 - kX, 240), QStringLiteral("Vencimiento:"), 8,
-           false, Qt::AlignCenter);
-    Rotulo(s, QStringLiteral("txtVence") + n, at(8000, 3150, BodyWidth() - 8000 - kX, 260), {}, 10, true, Qt::AlignCenter);
+    Rotulo(s, QStringLiteral("lblVence") + n, at(8000, 2900, BodyWidth() - 8000 - kX, 240),
+           QStringLiteral("Vencimiento:"), 8, false, Qt::AlignCenter);
+    Rotulo(s, QStringLiteral("txtVence") + n, at(8000, 3150, BodyWidth() - 8000 - kX, 260), {}, 10, true,
+           Qt::AlignCenter);
 }
 
 QStringList CrBDLey7351::Avisos() const
@@ -139,7 +147,7 @@ void CrBDLey7351::DetailSection1_Format()
     txtCodigo[0]->SetText(valido ? CodigoPago::Agrupado(code) : QString());
     for (int i = 1; i < kCopias; ++i) txtCodigo[i]->SetText(txtCodigo[0]->Text());
     const QString aviso = QStringLiteral("SIN CÓDIGO DE PAGO: ") + m_problema
-                        + QStringLiteral(". No pague con esta boleta; corrija la declaración y vuelva a imprimirla.");
+        + QStringLiteral(". No pague con esta boleta; corrija la declaración y vuelva a imprimirla.");
     for (int i = 0; i < kCopias; ++i) {
         picCodigo[i]->SetPicture(valido ? m_barcode.Drawing() : QPainterPath());
         txtAviso[i]->SetText(valido ? QString() : aviso);
@@ -151,7 +159,8 @@ void CrBDLey7351::DetailSection1_Format()
     if (valido)
         m_avisos.erase(CurrentRow());
     else
-        m_avisos[CurrentRow()] = QStringLiteral("Boleta %1: %2.").arg(text::CStr(Field(QStringLiteral("PPDJ_NRO"))), m_problema);
+        m_avisos[CurrentRow()] =
+            QStringLiteral("Boleta %1: %2.").arg(text::CStr(Field(QStringLiteral("PPDJ_NRO"))), m_problema);
 }
 
 QString CrBDLey7351::ArmarCodigoBarras()

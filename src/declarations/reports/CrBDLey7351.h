@@ -8,7 +8,9 @@
 #include <QStringList>
 #include <map>
 
-namespace barcode { class Barcode; }
+namespace barcode {
+class Barcode;
+}
 
 class CrBDLey7351 : public report::Report {
 public:
@@ -22,8 +24,8 @@ public:
     report::TextObject* txtCodigo[kCopias];    // the grouped digits of the code
     report::TextObject* txtAviso[kCopias];     // why a slip has no code
     report::PictureObject* picCodigo[kCopias];
-    report::PictureObject* picTamanio;         // only gives the barcode picture's size
-    report::FieldObject* fldTotal;             // the amount written in words
+    report::PictureObject* picTamanio;  // only gives the barcode picture's size
+    report::FieldObject* fldTotal;      // the amount written in words
 
     // One line per slip printed without a payment code, saying why.
     QStringList Avisos() const;
@@ -36,6 +38,6 @@ private:
     void Copia(report::Section& s, int i, double top);
 
     barcode::Barcode& m_barcode;
-    QString m_problema;                 // of the last code built
-    std::map<long, QString> m_avisos;   // by row
+    QString m_problema;                // of the last code built
+    std::map<long, QString> m_avisos;  // by row
 };

@@ -12,10 +12,10 @@ namespace formatos {
 // The screen's twips per pixel, by which the forms size their barcode pictures.
 constexpr double kTwipsPorPixel = 15;
 
-QString Importe(const ado::Variant& v);   // "1.234,56"; "" for null
-QString Cuit(const ado::Variant& v);      // "30-70812345-1"
+QString Importe(const ado::Variant& v);                              // "1.234,56"; "" for null
+QString Cuit(const ado::Variant& v);                                 // "30-70812345-1"
 QString Periodo(const ado::Variant& anio, const ado::Variant& mes);  // "05/2006"
-QString Texto(const ado::Variant& v);     // as shown, "" for null
+QString Texto(const ado::Variant& v);                                // as shown, "" for null
 
 // A caption or value text of the given size, in points.
 report::TextObject* Rotulo(report::Section& s, const QString& name, QRectF r, const QString& text, double pt = 8,

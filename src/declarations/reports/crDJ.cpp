@@ -13,7 +13,10 @@ namespace {
 const Qt::Alignment kDerecha = Qt::AlignRight | Qt::AlignVCenter;
 constexpr double kX = 150;
 
-QString Kilos(const ado::Variant& v) { return v.isNumber() ? text::Format(v, QStringLiteral("###,###,##0.00")) : text::CStr(v); }
+QString Kilos(const ado::Variant& v)
+{
+    return v.isNumber() ? text::Format(v, QStringLiteral("###,###,##0.00")) : text::CStr(v);
+}
 
 }  // namespace
 
@@ -33,8 +36,8 @@ void crDJ::Encabezado()
 {
     report::Section& s = AddSection(SectionKind::ReportHeader, QStringLiteral("ReportHeaderSection1"), 3300);
     const double w = BodyWidth();
-    Rotulo(s, QStringLiteral("lblTitulo"), QRectF(0, 0, w, 400), QStringLiteral("DECLARACIÓN JURADA - LEY 7351"), 14, true,
-           Qt::AlignCenter);
+    Rotulo(s, QStringLiteral("lblTitulo"), QRectF(0, 0, w, 400), QStringLiteral("DECLARACIÓN JURADA - LEY 7351"), 14,
+           true, Qt::AlignCenter);
     Rotulo(s, QStringLiteral("lblSubtitulo"), QRectF(0, 420, w, 260),
            QStringLiteral("Declaración jurada mensual de ventas de pescado"), 9, false, Qt::AlignCenter);
     s.Add<report::BoxObject>(QStringLiteral("boxIdentificacion"), QRectF(0, 760, w, 2400), 20);
@@ -45,8 +48,9 @@ void crDJ::Encabezado()
         return Campo(s, QLatin1String(column), QRectF(xv, y, wv, 240), std::move(f), 8, true);
     };
     Monoespaciado(fila(860, "Declaración Jurada N°:", kX, 2000, "PCDJ_NRO", 2150, 3400), 9);
-    fila(860, "Período:", 5800, 800, "PCDJ_MES", 6600, 1000,
-         [this](const ado::Variant&) { return Periodo(Field(QStringLiteral("PCDJ_ANIO")), Field(QStringLiteral("PCDJ_MES"))); });
+    fila(860, "Período:", 5800, 800, "PCDJ_MES", 6600, 1000, [this](const ado::Variant&) {
+        return Periodo(Field(QStringLiteral("PCDJ_ANIO")), Field(QStringLiteral("PCDJ_MES")));
+    });
     fila(1120, "Tipo:", kX, 600, "PTDJ_DESCRIPCION", 750, 3900);
     fila(1120, "Estado:", 4800, 800, "PEDJ_DESCRIPCION", 5600, 3000);
     fila(1380, "Puerto de desembarco:", kX, 2100, "PPTO_DESCRIPCION", 2250, 4500);
@@ -63,7 +67,8 @@ void crDJ::Encabezado()
             if (!t.isEmpty()) partes << t;
         }
         const QString cp = text::CStr(Field(QStringLiteral("PEMP_CP_DF"))).trimmed();
-        return partes.join(QStringLiteral(", ")) + (cp.isEmpty() ? QString() : QStringLiteral(" (C.P. ") + cp + QLatin1Char(')'));
+        return partes.join(QStringLiteral(", "))
+            + (cp.isEmpty() ? QString() : QStringLiteral(" (C.P. ") + cp + QLatin1Char(')'));
     });
     s.Add<report::LineObject>(QStringLiteral("linResponsable"), QRectF(kX, 2460, w - 2 * kX, 0), 10);
     fila(2520, "Responsable:", kX, 1300, "PCDJ_RESP", 1450, 3800);
@@ -82,7 +87,8 @@ void crDJ::Detalle()
     Rotulo(ph, QStringLiteral("lblEspecie"), QRectF(kX, 320, 4500, 240), QStringLiteral("Especie"), 8, true);
     Rotulo(ph, QStringLiteral("lblKg"), QRectF(4800, 320, 1800, 240), QStringLiteral("Kilogramos"), 8, true, kDerecha);
     Rotulo(ph, QStringLiteral("lblPrecio"), QRectF(6700, 320, 1700, 240), QStringLiteral("Precio"), 8, true, kDerecha);
-    Rotulo(ph, QStringLiteral("lblImporte"), QRectF(8500, 320, w - 8500 - kX, 240), QStringLiteral("Importe"), 8, true, kDerecha);
+    Rotulo(ph, QStringLiteral("lblImporte"), QRectF(8500, 320, w - 8500 - kX, 240), QStringLiteral("Importe"), 8, true,
+           kDerecha);
     ph.Add<report::LineObject>(QStringLiteral("linVentas"), QRectF(kX, 600, w - 2 * kX, 0), 10);
     // Once the lines are done, the pages of totals and guides carry no sales captions.
     ph.Format = [this] { m_cabecera->Suppress = m_enTotales || Field(QStringLiteral("PDDJ_NRO")).isNull(); };
@@ -101,10 +107,16 @@ void crDJ::Totales()
     const double w = BodyWidth();
     report::Section& s = AddSection(SectionKind::ReportFooter, QStringLiteral("ReportFooterSection1"), 1850);
     s.Add<report::LineObject>(QStringLiteral("linTotales"), QRectF(kX, 40, w - 2 * kX, 0), 10);
-    struct Fila { const char* caption; const char* column; };
-    const Fila filas[] = {{"Total General de Ventas:", "PCDJ_MTOVTAS"}, {"Alícuota (%):", "PCDJ_ALICUOTA"},
-                          {"Importe:", "PCDJ_IMPORTE"},                  {"Intereses:", "PCDJ_INTERESES"},
-                          {"Multa:", "PCDJ_MULTA"},                      {"Total Adeudado:", "PCDJ_TOTAL"}};
+    struct Fila {
+        const char* caption;
+        const char* column;
+    };
+    const Fila filas[] = {{"Total General de Ventas:", "PCDJ_MTOVTAS"},
+                          {"Alícuota (%):", "PCDJ_ALICUOTA"},
+                          {"Importe:", "PCDJ_IMPORTE"},
+                          {"Intereses:", "PCDJ_INTERESES"},
+                          {"Multa:", "PCDJ_MULTA"},
+                          {"Total Adeudado:", "PCDJ_TOTAL"}};
     double y = 100;
     for (const Fila& f : filas) {
         const bool total = qstrcmp(f.column, "PCDJ_TOTAL") == 0;
@@ -112,16 +124,18 @@ void crDJ::Totales()
             y += 60;
             s.Add<report::LineObject>(QStringLiteral("linTotal"), QRectF(5200, y - 30, w - 5200 - kX, 0), 10);
         }
-        Rotulo(s, QStringLiteral("lbl") + QLatin1String(f.column), QRectF(5200, y, 3200, 260), QString::fromUtf8(f.caption),
-               total ? 10 : 8, total, kDerecha);
-        Campo(s, QLatin1String(f.column), QRectF(8500, y, w - 8500 - kX, 260), Importe, total ? 10 : 8, total, kDerecha);
+        Rotulo(s, QStringLiteral("lbl") + QLatin1String(f.column), QRectF(5200, y, 3200, 260),
+               QString::fromUtf8(f.caption), total ? 10 : 8, total, kDerecha);
+        Campo(s, QLatin1String(f.column), QRectF(8500, y, w - 8500 - kX, 260), Importe, total ? 10 : 8, total,
+              kDerecha);
         y += 260;
     }
     auto* sinLineas = Rotulo(s, QStringLiteral("lblSinLineas"), QRectF(kX, 100, 4800, 260), {}, 8, true);
     s.Format = [this, sinLineas] {
         m_enTotales = true;
-        sinLineas->SetText(Field(QStringLiteral("PDDJ_NRO")).isNull() ? QStringLiteral("La declaración no tiene líneas de venta.")
-                                                                    : QString());
+        sinLineas->SetText(Field(QStringLiteral("PDDJ_NRO")).isNull()
+                               ? QStringLiteral("La declaración no tiene líneas de venta.")
+                               : QString());
     };
 }
 
@@ -131,8 +145,15 @@ void crDJ::Guias()
     auto sub = std::make_unique<report::Report>();
     report::Report& g = *sub;
     report::Section& h = g.AddSection(SectionKind::ReportHeader, QStringLiteral("ReportHeaderSection1"), 620);
-    auto* titulo = Rotulo(h, QStringLiteral("lblGuias"), QRectF(kX, 0, w - 2 * kX, 280), QStringLiteral("Guías de Tránsito"), 9, true);
-    struct Col { const char* caption; const char* column; double x, w; bool right; report::FieldObject::Formatter f; };
+    auto* titulo = Rotulo(h, QStringLiteral("lblGuias"), QRectF(kX, 0, w - 2 * kX, 280),
+                          QStringLiteral("Guías de Tránsito"), 9, true);
+    struct Col {
+        const char* caption;
+        const char* column;
+        double x, w;
+        bool right;
+        report::FieldObject::Formatter f;
+    };
     const Col cols[] = {
         {"N° Guía", "PGTR_NRO", kX, 1200, false, Texto},
         {"Fecha", "PGTR_FECHA", 1350, 950, false, Texto},
@@ -147,7 +168,8 @@ void crDJ::Guias()
     report::Section& d = g.AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 240);
     for (const Col& c : cols) {
         captions.push_back(Rotulo(h, QStringLiteral("lbl") + QLatin1String(c.column), QRectF(c.x, 320, c.w, 240),
-                                  QString::fromUtf8(c.caption), 7, true, c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter));
+                                  QString::fromUtf8(c.caption), 7, true,
+                                  c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter));
         auto f = c.f ? c.f : [&g](const ado::Variant& loc) {
             const QString prov = text::CStr(g.Field(QStringLiteral("GPRO_DESCRIPCION")));
             return text::CStr(loc) + (prov.isEmpty() ? QString() : QStringLiteral(", ") + prov);
@@ -158,14 +180,15 @@ void crDJ::Guias()
     // The pages the guides run on to repeat their captions at the top.
     report::Section& ph = AddSection(SectionKind::PageHeader, QStringLiteral("PageHeaderSection2"), 300);
     for (const Col& c : cols)
-        Rotulo(ph, QStringLiteral("lblSigue") + QLatin1String(c.column), QRectF(c.x, 0, c.w, 240), QString::fromUtf8(c.caption),
-               7, true, c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
+        Rotulo(ph, QStringLiteral("lblSigue") + QLatin1String(c.column), QRectF(c.x, 0, c.w, 240),
+               QString::fromUtf8(c.caption), 7, true, c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
     ph.Format = [this, &ph] { ph.Suppress = !m_enGuias; };
 
     h.Format = [this, &g, titulo, captions] {
         m_enGuias = g.RecordCount() > 0;
         const bool hay = g.RecordCount() > 0;
-        titulo->SetText(hay ? QStringLiteral("Guías de Tránsito") : QStringLiteral("Guías de Tránsito: la declaración no tiene guías."));
+        titulo->SetText(hay ? QStringLiteral("Guías de Tránsito")
+                            : QStringLiteral("Guías de Tránsito: la declaración no tiene guías."));
         for (report::TextObject* t : captions) t->Suppress = !hay;
     };
 
@@ -179,11 +202,12 @@ void crDJ::Firmas()
     report::Section& s = AddSection(SectionKind::ReportFooter, QStringLiteral("ReportFooterSection3"), 1700);
     s.Format = [this] { m_enGuias = false; };
     Rotulo(s, QStringLiteral("lblJuramento"), QRectF(kX, 100, w - 2 * kX, 260),
-           QStringLiteral("Declaro bajo juramento que los datos consignados en esta declaración son correctos y completos."));
+           QStringLiteral(
+               "Declaro bajo juramento que los datos consignados en esta declaración son correctos y completos."));
     s.Add<report::LineObject>(QStringLiteral("linFirma"), QRectF(600, 1200, 3800, 0), 10);
     s.Add<report::LineObject>(QStringLiteral("linAclaracion"), QRectF(w - 600 - 3800, 1200, 3800, 0), 10);
-    Rotulo(s, QStringLiteral("lblFirma"), QRectF(600, 1240, 3800, 240), QStringLiteral("Firma del responsable"), 8, false,
-           Qt::AlignCenter);
+    Rotulo(s, QStringLiteral("lblFirma"), QRectF(600, 1240, 3800, 240), QStringLiteral("Firma del responsable"), 8,
+           false, Qt::AlignCenter);
     Rotulo(s, QStringLiteral("lblAclaracion"), QRectF(w - 600 - 3800, 1240, 3800, 240),
            QStringLiteral("Aclaración y carácter"), 8, false, Qt::AlignCenter);
 }
@@ -194,13 +218,15 @@ void crDJ::Pie()
     PageFooterSection1 = &AddSection(SectionKind::PageFooter, QStringLiteral("PageFooterSection1"), 2150);
     report::Section& s = *PageFooterSection1;
     s.Add<report::LineObject>(QStringLiteral("linPie"), QRectF(0, 0, w, 0), 15);
-    Rotulo(s, QStringLiteral("lblCodigo"), QRectF(0, 60, 7000, 200), QStringLiteral("Código de pago de la declaración"), 7);
+    Rotulo(s, QStringLiteral("lblCodigo"), QRectF(0, 60, 7000, 200), QStringLiteral("Código de pago de la declaración"),
+           7);
     picCodigo = s.Add<report::PictureObject>(QStringLiteral("picCodigo"), QRectF(0, 260, 7000, 700));
     txtAviso = Rotulo(s, QStringLiteral("txtAviso"), QRectF(0, 260, 7000, 700), {}, 9, true, Qt::AlignCenter);
     txtAviso->WordWrap = true;
     txtCodigo = Rotulo(s, QStringLiteral("txtCodigo"), QRectF(0, 980, w, 240), {}, 6.5);
     Monoespaciado(txtCodigo, 6.5);
-    s.Add<report::PageNumberObject>(QStringLiteral("txtPagina"), QRectF(7300, 260, w - 7300, 260))->Alignment = kDerecha;
+    s.Add<report::PageNumberObject>(QStringLiteral("txtPagina"), QRectF(7300, 260, w - 7300, 260))->Alignment =
+        kDerecha;
     Rotulo(s, QStringLiteral("lblMD5"), QRectF(0, 1280, 7000, 200),
            QStringLiteral("Suma de verificación (MD5) de los archivos de la declaración"), 7);
     picMD5 = s.Add<report::PictureObject>(QStringLiteral("picMD5"), QRectF(0, 1480, 5600, 600));
@@ -233,7 +259,7 @@ void crDJ::PageFooterSection1_Format()
     txtCodigo->SetText(valido ? CodigoPago::Agrupado(code) : QString());
     txtAviso->SetText(valido ? QString()
                              : QStringLiteral("SIN CÓDIGO DE PAGO: ") + m_problema
-                                   + QStringLiteral(". Corrija la declaración antes de pagarla."));
+                              + QStringLiteral(". Corrija la declaración antes de pagarla."));
     if (!valido) m_aviso = QStringLiteral("Declaración %1: %2.").arg(text::CStr(Field(0)), m_problema);
 
     m_barcodeMD5.setText(m_md5);

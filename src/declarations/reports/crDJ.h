@@ -9,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace barcode { class Barcode; }
+namespace barcode {
+class Barcode;
+}
 
 class crDJ : public report::Report {
 public:

@@ -35,8 +35,8 @@ void frmLisBolDeposito::Form_Activate()
 {
     forms::SetMousePointer(forms::vbHourglass);
     const QString nro = text::PadLeft(m_nro, 23, QChar('0'));
-    const QString sql = QStringLiteral("select * from PES_VW_BOLETA_PAGO where PCDJ_NRO='") + General::DuplicarComillas(nro)
-                      + QStringLiteral("'");
+    const QString sql = QStringLiteral("select * from PES_VW_BOLETA_PAGO where PCDJ_NRO='")
+        + General::DuplicarComillas(nro) + QStringLiteral("'");
     auto rs = std::make_unique<ado::Recordset>();
     if (!Report) Report = std::make_unique<CrBDLey7351>(Barcode);
     Report->DiscardSavedData();

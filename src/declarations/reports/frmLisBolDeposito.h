@@ -14,7 +14,9 @@
 #include <QString>
 #include <memory>
 
-namespace report { class Viewer; }
+namespace report {
+class Viewer;
+}
 
 class frmLisBolDeposito : public forms::Form {
     Q_OBJECT

@@ -43,7 +43,8 @@ void frmLisDJ::Form_Activate()
     // From here on a failure is passed over: the viewer shows what it can.
     if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); })) {
         auto guias = std::make_unique<ado::Recordset>();
-        const QString sqlGuias = QStringLiteral("select * from PES_VW_GUIAS_REPORTE where PCDJ_NRO='") + nro + QStringLiteral("'");
+        const QString sqlGuias =
+            QStringLiteral("select * from PES_VW_GUIAS_REPORTE where PCDJ_NRO='") + nro + QStringLiteral("'");
         if (forms::Ignorar([&] { guias->Open(sqlGuias, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
             forms::Ignorar([&] {
                 Report->SetDataSource(*rs);

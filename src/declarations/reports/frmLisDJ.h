@@ -11,7 +11,9 @@
 #include <QString>
 #include <memory>
 
-namespace report { class Viewer; }
+namespace report {
+class Viewer;
+}
 
 class frmLisDJ : public forms::Form {
     Q_OBJECT

@@ -9,7 +9,9 @@ constexpr long adErrGeneric = -2147467259;  // 0x80004005
 class AdoError : public platform::Error {
 public:
     AdoError(long number, QString description, QString sql = {})
-        : platform::Error(number, std::move(description)), Sql(std::move(sql)) {}
+        : platform::Error(number, std::move(description)), Sql(std::move(sql))
+    {
+    }
     QString Sql;  // the statement that failed, for logs and tests
 };
 

@@ -14,8 +14,7 @@ QString ConnectionStringValue(const QString& connectionString, const QString& ke
     for (const QString& part : parts) {
         const qsizetype eq = part.indexOf(u'=');
         if (eq < 0) continue;
-        if (part.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0)
-            return part.mid(eq + 1);
+        if (part.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) return part.mid(eq + 1);
     }
     return {};
 }
@@ -24,7 +23,10 @@ namespace {
 
 // The connection's own misuse errors, one text each.
 constexpr long adErrObjectOpen = -2147217915;
-AdoError openError() { return AdoError(adErrObjectOpen, QStringLiteral("La operación no se permite si el objeto está abierto.")); }
+AdoError openError()
+{
+    return AdoError(adErrObjectOpen, QStringLiteral("La operación no se permite si el objeto está abierto."));
+}
 AdoError closedError(const QString& sql)
 {
     return AdoError(adErrObjectOpen, QStringLiteral("La operación no se permite si el objeto está cerrado."), sql);
@@ -53,8 +55,7 @@ void Connection::Close()
 
 void Connection::Open(const QString& connectionString, const QString&, const QString&, long)
 {
-    if (m_db)
-        throw openError();
+    if (m_db) throw openError();
     // The folder and the file name are joined with a backslash; on Linux
     // that is a path separator too.
     QString path = ConnectionStringValue(connectionString, QStringLiteral("Data Source"));
@@ -77,14 +78,12 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     const QByteArray key = password.toUtf8();
     rc = sqlite3_key(db, key.constData(), int(key.size()));
     // Reading the schema is what proves the key.
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK && (password.isEmpty() || (sqlite3_extended_errcode(db) & 0xff) == SQLITE_NOTADB)) {
         sqlite3_close_v2(db);
         throw detail::sqliteError(nullptr, SQLITE_NOTADB, {});
     }
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         AdoError e = detail::sqliteError(db, sqlite3_extended_errcode(db), {});
         sqlite3_close_v2(db);
@@ -96,10 +95,8 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
 
 void Connection::Create(const QString& path, const QString& password)
 {
-    if (m_db)
-        throw openError();
-    if (QFileInfo::exists(path))
-        throw AdoError(adErrGeneric, QStringLiteral("El archivo '%1' ya existe.").arg(path));
+    if (m_db) throw openError();
+    if (QFileInfo::exists(path)) throw AdoError(adErrGeneric, QStringLiteral("El archivo '%1' ya existe.").arg(path));
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
     int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
@@ -139,8 +136,7 @@ void Connection::UseWriteAheadLog()
 
 void Connection::Execute(const QString& sql, long* recordsAffected, long)
 {
-    if (!m_db)
-        throw closedError(sql);
+    if (!m_db) throw closedError(sql);
     const QByteArray text = JetToSqlite(sql).toUtf8();
     const char* tail = text.constData();
     const char* end = tail + text.size();
@@ -148,8 +144,7 @@ void Connection::Execute(const QString& sql, long* recordsAffected, long)
     while (tail < end) {
         sqlite3_stmt* stmt = nullptr;
         int rc = sqlite3_prepare_v2(m_db, tail, int(end - tail), &stmt, &tail);
-        if (rc != SQLITE_OK)
-            throw detail::sqliteError(m_db, sqlite3_extended_errcode(m_db), sql);
+        if (rc != SQLITE_OK) throw detail::sqliteError(m_db, sqlite3_extended_errcode(m_db), sql);
         if (!stmt) continue;  // blanks or a comment
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {}
         if (rc != SQLITE_DONE) {
@@ -157,8 +152,7 @@ void Connection::Execute(const QString& sql, long* recordsAffected, long)
             sqlite3_finalize(stmt);
             throw e;
         }
-        if (countsRows(stmt))
-            affected += sqlite3_changes(m_db);
+        if (countsRows(stmt)) affected += sqlite3_changes(m_db);
         sqlite3_finalize(stmt);
     }
     if (recordsAffected) *recordsAffected = affected;
@@ -168,8 +162,7 @@ namespace {
 
 void runControl(sqlite3* db, const char* sql)
 {
-    if (!db)
-        throw closedError(QString::fromLatin1(sql));
+    if (!db) throw closedError(QString::fromLatin1(sql));
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) throw detail::sqliteError(db, sqlite3_extended_errcode(db), QString::fromLatin1(sql));
 }

@@ -21,8 +21,8 @@ public:
 
     // Reads "Data Source" and "Jet OLEDB:Database Password" from the string;
     // never creates the file.
-    void Open(const QString& connectionString, const QString& userId = {},
-              const QString& password = {}, long options = -1);
+    void Open(const QString& connectionString, const QString& userId = {}, const QString& password = {},
+              long options = -1);
     void Close();
     // Makes a new encrypted database file with the given key and opens it;
     // refuses a path that already exists.

@@ -17,7 +17,10 @@ qsizetype quotedLength(const QString& s, qsizetype i)
     qsizetype j = i + 1;
     while (j < s.size()) {
         if (s[j] == q) {
-            if (j + 1 < s.size() && s[j + 1] == q) { j += 2; continue; }
+            if (j + 1 < s.size() && s[j + 1] == q) {
+                j += 2;
+                continue;
+            }
             return j + 1 - i;
         }
         ++j;
@@ -96,10 +99,10 @@ bool jetDate(const QString& s, qsizetype i, QString* iso, qsizetype* len, const 
     }
     if (j >= s.size() || s[j] != u'#' || digits[2] != 4) return false;
     if (parts[2] < 100 || !QDate(parts[2], parts[0], parts[1]).isValid())
-        throw AdoError(-2147217900,
-                       QStringLiteral("Error de sintaxis en la fecha en la expresión de consulta '%1'.")
-                           .arg(s.mid(i, j + 1 - i)),
-                       whole);
+        throw AdoError(
+            -2147217900,
+            QStringLiteral("Error de sintaxis en la fecha en la expresión de consulta '%1'.").arg(s.mid(i, j + 1 - i)),
+            whole);
     *iso = QStringLiteral("'%1-%2-%3'")
                .arg(parts[2], 4, 10, QChar(u'0'))
                .arg(parts[0], 2, 10, QChar(u'0'))
@@ -121,8 +124,10 @@ qsizetype closingBracket(const QString& s, qsizetype i)
             }
         }
         const QChar c = s[j];
-        if (c == u'[') ++depth;
-        else if (c == u']' && --depth == 0) return j;
+        if (c == u'[')
+            ++depth;
+        else if (c == u']' && --depth == 0)
+            return j;
     }
     return -1;
 }

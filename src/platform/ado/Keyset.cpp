@@ -70,10 +70,10 @@ QString ColumnName(sqlite3_stmt* stmt, int c)
 namespace {
 
 constexpr long kPageRows = 64;
-constexpr size_t kMaxPages = 48;             // about 3 000 rows held at most
-constexpr long kExactCountLimit = 20000;     // counted before showing: a few milliseconds
-constexpr long kCountSlice = 20000;          // rows counted per idle turn afterwards
-constexpr int kCountDelayMs = 100;           // the list paints first
+constexpr size_t kMaxPages = 48;          // about 3 000 rows held at most
+constexpr long kExactCountLimit = 20000;  // counted before showing: a few milliseconds
+constexpr long kCountSlice = 20000;       // rows counted per idle turn afterwards
+constexpr int kCountDelayMs = 100;        // the list paints first
 
 struct Stmt {
     sqlite3_stmt* p = nullptr;
@@ -129,8 +129,8 @@ Stamp CurrentStamp(sqlite3* db)
 
 struct Keyset::Shape {
     QString view, table;
-    QString key;        // the table's primary key column
-    QString keyOutput;  // the view's name for it
+    QString key;             // the table's primary key column
+    QString keyOutput;       // the view's name for it
     QString order, reverse;  // "ORDER BY ..." on the table's columns, and the other way round
 };
 
@@ -189,7 +189,8 @@ QStringList splitTopLevel(const QString& clean, const QString& masked, qsizetype
 std::shared_ptr<const Keyset::Shape> readShape(sqlite3* db, const QString& view)
 {
     Stmt def;
-    if (!prepare(db, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE"),
+    if (!prepare(db,
+                 QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE"),
                  def))
         return nullptr;
     const QByteArray name = view.toUtf8();
@@ -208,14 +209,16 @@ std::shared_ptr<const Keyset::Shape> readShape(sqlite3* db, const QString& view)
     const QRegularExpressionMatch m = form.match(masked);
     if (!m.hasMatch()) return nullptr;
     // Only left joins onto lookups keep one view row per table row.
-    static const QRegularExpression filters(QStringLiteral("\\b(WHERE|GROUP|HAVING|LIMIT|UNION|INTERSECT|EXCEPT|DISTINCT)\\b|,"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression filters(
+        QStringLiteral("\\b(WHERE|GROUP|HAVING|LIMIT|UNION|INTERSECT|EXCEPT|DISTINCT)\\b|,"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression joins(QStringLiteral("\\bJOIN\\b"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression leftJoins(QStringLiteral("\\bLEFT\\s+(?:OUTER\\s+)?JOIN\\b"),
                                               QRegularExpression::CaseInsensitiveOption);
     const QString joinPart = m.captured(4);
-    if (joinPart.contains(filters) || m.captured(1).contains(QRegularExpression(QStringLiteral("^DISTINCT\\b"),
-                                                                                  QRegularExpression::CaseInsensitiveOption)))
+    if (joinPart.contains(filters)
+        || m.captured(1).contains(
+            QRegularExpression(QStringLiteral("^DISTINCT\\b"), QRegularExpression::CaseInsensitiveOption)))
         return nullptr;
     const bool joined = joinPart.count(joins) > 0;
     if (joinPart.count(joins) != joinPart.count(leftJoins)) return nullptr;
@@ -224,7 +227,8 @@ std::shared_ptr<const Keyset::Shape> readShape(sqlite3* db, const QString& view)
     const QString alias = m.captured(3);
     auto ownTable = [&](const QString& qualifier) {
         if (qualifier.isEmpty()) return !joined;
-        return qualifier.compare(alias, Qt::CaseInsensitive) == 0 || qualifier.compare(shape->table, Qt::CaseInsensitive) == 0;
+        return qualifier.compare(alias, Qt::CaseInsensitive) == 0
+            || qualifier.compare(shape->table, Qt::CaseInsensitive) == 0;
     };
 
     // The table's columns the view shows, by the names it shows them under.
@@ -301,8 +305,8 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
     sqlite3* db = conn.handle();
     if (!m.hasMatch() || !db) return nullptr;
     const Stamp stamp = CurrentStamp(db);
-    const auto registryKey = std::make_pair(db, m.captured(1).toLower() + u'@'
-                                                    + QString::fromUtf8(sqlite3_db_filename(db, "main")));
+    const auto registryKey =
+        std::make_pair(db, m.captured(1).toLower() + u'@' + QString::fromUtf8(sqlite3_db_filename(db, "main")));
     if (auto open = openReaders()[registryKey].lock(); open && open->m_conn == &conn && open->m_stamp == stamp)
         return open;
 
@@ -320,16 +324,19 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
         ks->m_names << ColumnName(all.p, c);
         ks->m_dateColumn.push_back(IsDateType(sqlite3_column_decltype(all.p, c)));
     }
-    ks->m_keyColumn = int(ks->m_names.indexOf(QRegularExpression(
-        QStringLiteral("^%1$").arg(QRegularExpression::escape(shape->keyOutput)), QRegularExpression::CaseInsensitiveOption)));
+    ks->m_keyColumn = int(
+        ks->m_names.indexOf(QRegularExpression(QStringLiteral("^%1$").arg(QRegularExpression::escape(shape->keyOutput)),
+                                               QRegularExpression::CaseInsensitiveOption)));
     if (ks->m_keyColumn < 0) return nullptr;
 
     // Counting a million rows takes longer than showing them: past a few
     // thousand the list shows at once with the rows counted so far, and the
     // exact count follows in idle time.
     long long counted = 0;
-    if (!scalar(db, QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 LIMIT %2)")
-                        .arg(quoted(shape->table)).arg(kExactCountLimit + 1),
+    if (!scalar(db,
+                QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 LIMIT %2)")
+                    .arg(quoted(shape->table))
+                    .arg(kExactCountLimit + 1),
                 &counted))
         return nullptr;
     ks->m_count = long(counted);
@@ -350,8 +357,11 @@ void Keyset::countInSlices()
     const QString table = quoted(m_shape->table), key = quoted(m_shape->key);
     const QString after = m_countedTo.isEmpty() ? QString() : QStringLiteral(" WHERE %1 > ?1").arg(key);
     Stmt next;
-    if (!prepare(m_db, QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 LIMIT 1 OFFSET %4")
-                           .arg(key, table, after).arg(kCountSlice - 1), next))
+    if (!prepare(m_db,
+                 QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 LIMIT 1 OFFSET %4")
+                     .arg(key, table, after)
+                     .arg(kCountSlice - 1),
+                 next))
         return;
     if (!m_countedTo.isEmpty()) bind(next.p, 1, m_countedTo);
     const int rc = sqlite3_step(next.p);
@@ -386,10 +396,11 @@ bool Keyset::readPage(long page, Page& out)
     const long fromEnd = m_count - (first + n);
     const bool forward = !m_exact || first <= fromEnd;
     Stmt keysStmt;
-    if (!prepare(m_db, QStringLiteral("SELECT %1 FROM %2%3 LIMIT %4 OFFSET %5")
-                           .arg(quoted(m_shape->key), quoted(m_shape->table), forward ? m_shape->order : m_shape->reverse)
-                           .arg(n)
-                           .arg(forward ? first : fromEnd),
+    if (!prepare(m_db,
+                 QStringLiteral("SELECT %1 FROM %2%3 LIMIT %4 OFFSET %5")
+                     .arg(quoted(m_shape->key), quoted(m_shape->table), forward ? m_shape->order : m_shape->reverse)
+                     .arg(n)
+                     .arg(forward ? first : fromEnd),
                  keysStmt))
         return false;
     std::vector<Variant> keys;
@@ -404,7 +415,9 @@ bool Keyset::readPage(long page, Page& out)
     QString marks = QStringLiteral("?");
     for (size_t i = 1; i < keys.size(); ++i) marks += QStringLiteral(",?");
     Stmt rows;
-    if (!prepare(m_db, QStringLiteral("SELECT * FROM %1 WHERE %2 IN (%3)").arg(quoted(m_shape->view), quoted(m_shape->keyOutput), marks),
+    if (!prepare(m_db,
+                 QStringLiteral("SELECT * FROM %1 WHERE %2 IN (%3)")
+                     .arg(quoted(m_shape->view), quoted(m_shape->keyOutput), marks),
                  rows))
         return false;
     for (size_t i = 0; i < keys.size(); ++i)

@@ -97,7 +97,8 @@ void Recordset::Open(const QString& sql, Connection& conn, int cursorType, int, 
                 const char* s = reinterpret_cast<const char*>(sqlite3_column_text(stmt.p, c));
                 const int n = sqlite3_column_bytes(stmt.p, c);
                 size_t& prev = lastCell[size_t(c)];
-                if (prev != size_t(-1) && lastText[size_t(c)].size() == n && memcmp(lastText[size_t(c)].constData(), s, size_t(n)) == 0) {
+                if (prev != size_t(-1) && lastText[size_t(c)].size() == n
+                    && memcmp(lastText[size_t(c)].constData(), s, size_t(n)) == 0) {
                     cells.push_back(cells[prev]);
                 } else {
                     lastText[size_t(c)] = QByteArray(s, n);
@@ -256,8 +257,9 @@ void Recordset::setBookmark(long bookmark)
 {
     requireOpen();
     if (bookmark < 1 || bookmark > RecordCount())
-        throw AdoError(3001, QStringLiteral("Los argumentos son de tipo incorrecto, están fuera del intervalo "
-                                            "aceptable o están en conflicto con otros."));
+        throw AdoError(3001,
+                       QStringLiteral("Los argumentos son de tipo incorrecto, están fuera del intervalo "
+                                      "aceptable o están en conflicto con otros."));
     m_pos = bookmark - 1;
     notify(Change::Moved);
 }
@@ -267,8 +269,10 @@ int Recordset::columnIndex(const QString& name) const
     requireOpen();
     const auto it = m_byName.constFind(name.toLower());
     if (it == m_byName.constEnd())
-        throw AdoError(3265, QStringLiteral("No se encontró el elemento '%1' en la colección que corresponde al "
-                                            "nombre o al ordinal solicitado.").arg(name));
+        throw AdoError(3265,
+                       QStringLiteral("No se encontró el elemento '%1' en la colección que corresponde al "
+                                      "nombre o al ordinal solicitado.")
+                           .arg(name));
     return it.value();
 }
 
@@ -276,8 +280,10 @@ Field Recordset::Fields(int index) const
 {
     requireOpen();
     if (index < 0 || index >= FieldCount())
-        throw AdoError(3265, QStringLiteral("No se encontró el elemento %1 en la colección que corresponde al "
-                                            "nombre o al ordinal solicitado.").arg(index));
+        throw AdoError(3265,
+                       QStringLiteral("No se encontró el elemento %1 en la colección que corresponde al "
+                                      "nombre o al ordinal solicitado.")
+                           .arg(index));
     return Field(this, index);
 }
 

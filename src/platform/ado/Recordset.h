@@ -47,8 +47,8 @@ public:
     Recordset& operator=(Recordset&& other) noexcept;
     ~Recordset();
 
-    void Open(const QString& sql, Connection& conn, int cursorType = adOpenStatic,
-              int lockType = adLockOptimistic, long options = -1);
+    void Open(const QString& sql, Connection& conn, int cursorType = adOpenStatic, int lockType = adLockOptimistic,
+              long options = -1);
     void Close();
     int State() const { return m_open ? 1 : 0; }
 
@@ -66,7 +66,7 @@ public:
 
     int FieldCount() const { return int(m_names.size()); }
     Field Fields(int index) const;
-    Field Fields(const QString& name) const;   // name ignores case
+    Field Fields(const QString& name) const;  // name ignores case
     const Variant& operator()(int index) const { return Fields(index).Value(); }
     const Variant& operator()(const QString& name) const { return Fields(name).Value(); }
     QStringList FieldNames() const { return m_names; }

@@ -44,8 +44,7 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
                         sql);
     case SQLITE_CONSTRAINT_CHECK:
         return AdoError(adErrGeneric, QStringLiteral("Un valor no cumple la regla de validación de la tabla."), sql);
-    default:
-        break;
+    default: break;
     }
     // The rest by their primary code: the extended ones (a busy snapshot, a
     // read-only file, a damaged index) mean the same to the clerk.
@@ -59,21 +58,18 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
                                        "Espere un momento y vuelva a intentarlo."),
                         sql);
     case SQLITE_READONLY:
-        return AdoError(adErrGeneric, QStringLiteral("No se puede actualizar: la base de datos es de sólo lectura."), sql);
-    case SQLITE_FULL:
-        return AdoError(adErrGeneric, QStringLiteral("El disco está lleno."), sql);
-    case SQLITE_NOTADB:
-        return AdoError(-2147217843,
-                        QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."),
+        return AdoError(adErrGeneric, QStringLiteral("No se puede actualizar: la base de datos es de sólo lectura."),
                         sql);
-    case SQLITE_CORRUPT:
-        return damaged(sql);
+    case SQLITE_FULL: return AdoError(adErrGeneric, QStringLiteral("El disco está lleno."), sql);
+    case SQLITE_NOTADB:
+        return AdoError(
+            -2147217843,
+            QStringLiteral("No es una contraseña válida, o el archivo no es una base de datos del sistema."), sql);
+    case SQLITE_CORRUPT: return damaged(sql);
     case SQLITE_CANTOPEN:
         return AdoError(adErrGeneric, QStringLiteral("No se puede abrir el archivo de la base de datos."), sql);
-    case SQLITE_NOMEM:
-        return AdoError(-2147024882, QStringLiteral("No hay memoria suficiente."), sql);
-    default:
-        break;
+    case SQLITE_NOMEM: return AdoError(-2147024882, QStringLiteral("No hay memoria suficiente."), sql);
+    default: break;
     }
     // A damaged schema page is reported as a plain error with this text.
     if (msg.contains(QLatin1String("malformed"))) return damaged(sql);
@@ -87,9 +83,10 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
                             .arg(nameAfter(msg, QStringLiteral("no such table: "))),
                         sql);
     if (msg.startsWith(QLatin1String("no such column: ")))
-        return AdoError(-2147217904,
-                        QStringLiteral("No se reconoce el campo '%1'.").arg(nameAfter(msg, QStringLiteral("no such column: "))),
-                        sql);
+        return AdoError(
+            -2147217904,
+            QStringLiteral("No se reconoce el campo '%1'.").arg(nameAfter(msg, QStringLiteral("no such column: "))),
+            sql);
     if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input")))
         return AdoError(-2147217900, QStringLiteral("Error de sintaxis en la instrucción SQL."), sql);
     return AdoError(adErrGeneric, QStringLiteral("Error no especificado de la base de datos."), sql);

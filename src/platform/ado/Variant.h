@@ -14,7 +14,12 @@ public:
     enum class Type { Empty, Null, Integer, Double, Text, Date };
 
     Variant() = default;
-    static Variant Null() { Variant v; v.m_value = NullTag{}; return v; }
+    static Variant Null()
+    {
+        Variant v;
+        v.m_value = NullTag{};
+        return v;
+    }
     Variant(int v) : m_value(std::int64_t(v)) {}
     Variant(long v) : m_value(std::int64_t(v)) {}
     Variant(long long v) : m_value(std::int64_t(v)) {}
@@ -41,8 +46,12 @@ public:
     bool operator==(const Variant& o) const { return m_value == o.m_value; }
 
 private:
-    struct NullTag { bool operator==(const NullTag&) const { return true; } };
-    struct EmptyTag { bool operator==(const EmptyTag&) const { return true; } };
+    struct NullTag {
+        bool operator==(const NullTag&) const { return true; }
+    };
+    struct EmptyTag {
+        bool operator==(const EmptyTag&) const { return true; }
+    };
     std::variant<EmptyTag, NullTag, std::int64_t, double, QString, QDate> m_value;
 };
 

@@ -46,10 +46,11 @@ void Barcode::encode()
     symbol->whitespace_width = 10;  // the quiet zone the readers need on each side
     symbol->height = 50;
     const QByteArray utf8 = m_text.toUtf8();
-    const int rc = ZBarcode_Encode_and_Buffer_Vector(symbol.get(), reinterpret_cast<const unsigned char*>(utf8.constData()),
-                                                     int(utf8.size()), 0);
+    const int rc = ZBarcode_Encode_and_Buffer_Vector(
+        symbol.get(), reinterpret_cast<const unsigned char*>(utf8.constData()), int(utf8.size()), 0);
     if (rc >= ZINT_ERROR || !symbol->vector || symbol->vector->width <= 0 || symbol->vector->height <= 0) {
-        m_error = QStringLiteral("El texto no puede escribirse como código de barras: ") + QString::fromLatin1(symbol->errtxt);
+        m_error = QStringLiteral("El texto no puede escribirse como código de barras: ")
+            + QString::fromLatin1(symbol->errtxt);
         return;
     }
     const float w = symbol->vector->width, h = symbol->vector->height;

@@ -14,7 +14,9 @@ class Error : public std::exception {
 public:
     Error(long number, QString description)
         : Number(number), Description(std::move(description)),
-          m_what(QString::number(Number).toStdString() + ": " + Description.toStdString()) {}
+          m_what(QString::number(Number).toStdString() + ": " + Description.toStdString())
+    {
+    }
     const char* what() const noexcept override { return m_what.c_str(); }
 
     long Number;
@@ -26,7 +28,7 @@ private:
 
 // The run-time error numbers the program raises.
 enum ErrNumber : long {
-    ErrInvalidCall = 5,              // invalid procedure call or argument
+    ErrInvalidCall = 5,  // invalid procedure call or argument
     ErrOverflow = 6,
     ErrSubscript = 9,
     ErrTypeMismatch = 13,
@@ -38,9 +40,9 @@ enum ErrNumber : long {
     ErrPathNotFound = 76,
     ErrInvalidPropertyValue = 380,
     ErrInvalidPropertyIndex = 381,
-    ErrDuplicateKey = 457,           // key already in a collection
-    ErrCancel = 32755,               // a common dialog was cancelled
-    ErrIndexOutOfBounds = 35600,     // toolbar buttons
+    ErrDuplicateKey = 457,        // key already in a collection
+    ErrCancel = 32755,            // a common dialog was cancelled
+    ErrIndexOutOfBounds = 35600,  // toolbar buttons
     ErrElementNotFound = 35601,
     ErrKeyNotUnique = 35602,
 };

@@ -52,8 +52,7 @@ ComboBox::ComboBox(QWidget* parent, Style style) : QComboBox(parent)
 
 int ComboBox::AddItem(const QString& text, int index)
 {
-    if (index < -1 || index > count())
-        throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (index < -1 || index > count()) throw platform::RuntimeError(platform::ErrInvalidCall);
     const int before = currentIndex();
     const QString typed = isEditable() ? currentText() : QString();
     const int at = index < 0 ? count() : index;
@@ -64,8 +63,7 @@ int ComboBox::AddItem(const QString& text, int index)
     // expect nothing selected until they choose.
     if (before < 0 && currentIndex() >= 0) {
         QComboBox::setCurrentIndex(-1);
-        if (isEditable())
-            setEditText(typed);
+        if (isEditable()) setEditText(typed);
     }
     m_newIndex = at;
     return at;
@@ -73,42 +71,35 @@ int ComboBox::AddItem(const QString& text, int index)
 
 std::int32_t ComboBox::ItemData(int index) const
 {
-    if (index < 0 || index >= count())
-        throw badIndex();
+    if (index < 0 || index >= count()) throw badIndex();
     return itemData(index).value<std::int32_t>();
 }
 
 void ComboBox::setItemData(int index, std::int32_t data)
 {
-    if (index < 0 || index >= count())
-        throw badIndex();
+    if (index < 0 || index >= count()) throw badIndex();
     QComboBox::setItemData(index, QVariant::fromValue<std::int32_t>(data));
 }
 
 int ComboBox::ListIndex() const
 {
     const int i = currentIndex();
-    if (i >= 0 && isEditable() && currentText() != itemText(i))
-        return -1;
+    if (i >= 0 && isEditable() && currentText() != itemText(i)) return -1;
     return i;
 }
 
 void ComboBox::setListIndex(int index)
 {
-    if (index < -1 || index >= count())
-        throw badValue();
-    if (index == ListIndex())
-        return;
+    if (index < -1 || index >= count()) throw badValue();
+    if (index == ListIndex()) return;
     QComboBox::setCurrentIndex(index);
-    if (isEditable())
-        setEditText(index < 0 ? QString() : itemText(index));
+    if (isEditable()) setEditText(index < 0 ? QString() : itemText(index));
     emit Click();
 }
 
 QString ComboBox::Text() const
 {
-    if (isEditable())
-        return currentText();
+    if (isEditable()) return currentText();
     return currentIndex() < 0 ? QString() : itemText(currentIndex());
 }
 
@@ -116,24 +107,20 @@ void ComboBox::setText(const QString& text)
 {
     int found = -1;
     for (int i = 0; i < count() && found < 0; ++i)
-        if (itemText(i) == text)
-            found = i;
+        if (itemText(i) == text) found = i;
     setListIndex(found);
-    if (isEditable() && currentText() != text)
-        setEditText(text);
+    if (isEditable() && currentText() != text) setEditText(text);
 }
 
 QString ComboBox::List(int index) const
 {
-    if (index < 0 || index >= count())
-        return QString();
+    if (index < 0 || index >= count()) return QString();
     return itemText(index);
 }
 
 void ComboBox::RemoveItem(int index)
 {
-    if (index < 0 || index >= count())
-        throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (index < 0 || index >= count()) throw platform::RuntimeError(platform::ErrInvalidCall);
     const bool wasSelected = index == currentIndex();
     const QString typed = isEditable() ? currentText() : QString();
     const QSignalBlocker quiet(this);
@@ -142,18 +129,15 @@ void ComboBox::RemoveItem(int index)
     // move to a neighbour); a drop-down combo keeps the typed text.
     if (wasSelected) {
         QComboBox::setCurrentIndex(-1);
-        if (isEditable())
-            setEditText(typed);
+        if (isEditable()) setEditText(typed);
     }
-    if (m_newIndex >= count())
-        m_newIndex = count() - 1;
+    if (m_newIndex >= count()) m_newIndex = count() - 1;
 }
 
 void ComboBox::Clear()
 {
     clear();
-    if (isEditable())
-        clearEditText();
+    if (isEditable()) clearEditText();
     m_newIndex = -1;
 }
 

@@ -26,16 +26,16 @@ public:
     explicit ComboBox(QWidget* parent = nullptr, Style style = vbComboDropdownList);
     Style ComboStyle() const { return isEditable() ? vbComboDropdown : vbComboDropdownList; }
 
-    int AddItem(const QString& text, int index = -1);   // at the end by default; returns its index
+    int AddItem(const QString& text, int index = -1);  // at the end by default; returns its index
     int NewIndex() const { return m_newIndex; }
-    std::int32_t ItemData(int index) const;             // 381 outside the list
-    void setItemData(int index, std::int32_t data);     // 381 outside the list
+    std::int32_t ItemData(int index) const;          // 381 outside the list
+    void setItemData(int index, std::int32_t data);  // 381 outside the list
     using QComboBox::setItemData;
 
     // -1 when nothing is selected, and in the drop-down combo also when the
     // typed text is not the selected item's.
     int ListIndex() const;
-    void setListIndex(int index);                       // 380 outside -1 .. ListCount - 1
+    void setListIndex(int index);  // 380 outside -1 .. ListCount - 1
     // The selected item's text ("" for none); the typed text in a drop-down combo.
     QString Text() const;
     // Selects the first item with exactly this text (raising Click as
@@ -43,8 +43,8 @@ public:
     // combo keeps the text with nothing selected.
     void setText(const QString& text);
     int ListCount() const { return count(); }
-    QString List(int index) const;                      // "" outside the list
-    void RemoveItem(int index);                         // 5 outside the list
+    QString List(int index) const;  // "" outside the list
+    void RemoveItem(int index);     // 5 outside the list
     void Clear();
 
 signals:

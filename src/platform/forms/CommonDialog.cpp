@@ -26,10 +26,7 @@ bool isWindowsPath(const QString& dir)
     return drive.match(dir).hasMatch() || dir.startsWith(QLatin1String("\\\\"));
 }
 
-QString defaultTitle(const QString& title)
-{
-    return title.isEmpty() ? QStringLiteral("Guardar como") : title;
-}
+QString defaultTitle(const QString& title) { return title.isEmpty() ? QStringLiteral("Guardar como") : title; }
 
 }  // namespace
 
@@ -38,16 +35,14 @@ void SetCommonDialogHook(CommonDialogHook h) { hook() = std::move(h); }
 QString CommonDialog::StartFolder() const
 {
     const QString dir = InitDir.trimmed();
-    if (dir.isEmpty() || isWindowsPath(dir) || !QFileInfo(dir).isDir())
-        return QDir::homePath();
+    if (dir.isEmpty() || isWindowsPath(dir) || !QFileInfo(dir).isDir()) return QDir::homePath();
     return QFileInfo(dir).absoluteFilePath();
 }
 
 QStringList CommonDialog::NameFilters() const
 {
     QStringList result;
-    if (Filter.isEmpty())
-        return result;
+    if (Filter.isEmpty()) return result;
     const QStringList parts = Filter.split(QLatin1Char('|'));
     static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     for (int i = 0; i < parts.size(); i += 2) {
@@ -57,11 +52,9 @@ QStringList CommonDialog::NameFilters() const
         for (const QString& p : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
             // On Windows "*.*" matches every file; here a name without a dot would be missed.
             patterns << (p.trimmed() == QLatin1String("*.*") ? QStringLiteral("*") : p.trimmed());
-        if (patterns.isEmpty())
-            continue;
+        if (patterns.isEmpty()) continue;
         description.remove(trailingPatterns);
-        if (description.isEmpty())
-            description = patterns.join(QLatin1Char(' '));
+        if (description.isEmpty()) description = patterns.join(QLatin1Char(' '));
         result << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
@@ -79,17 +72,14 @@ std::optional<QString> runSaveDialog(const CommonDialog& d, const QString& propo
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = d.NameFilters();
-    if (!filters.isEmpty())
-        dlg.setNameFilters(filters);
+    if (!filters.isEmpty()) dlg.setNameFilters(filters);
     dlg.setLabelText(QFileDialog::LookIn, QStringLiteral("Guardar en:"));
     dlg.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
     dlg.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
     dlg.setLabelText(QFileDialog::Accept, QStringLiteral("Guardar"));
     dlg.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
-    if (!proposed.isEmpty())
-        dlg.selectFile(proposed);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (!proposed.isEmpty()) dlg.selectFile(proposed);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().constFirst();
 }
 
@@ -114,17 +104,14 @@ void CommonDialog::ShowSave()
             answer = runSaveDialog(*this, proposed);
         }
         if (!answer || answer->trimmed().isEmpty()) {
-            if (CancelError)
-                throw platform::RuntimeError(platform::ErrCancel);
+            if (CancelError) throw platform::RuntimeError(platform::ErrCancel);
             return;
         }
 
         QString path = QFileInfo(*answer).isRelative() ? QDir(StartFolder()).filePath(*answer) : *answer;
         QString ext = DefaultExt.trimmed();
-        if (ext.startsWith(QLatin1Char('.')))
-            ext.remove(0, 1);
-        if (!ext.isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.')))
-            path += QLatin1Char('.') + ext;
+        if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
+        if (!ext.isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) path += QLatin1Char('.') + ext;
         path = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 
         if ((Flags & cdlOFNOverwritePrompt) && QFileInfo::exists(path)) {

@@ -25,9 +25,9 @@ public:
 
     QString DialogTitle;
     QString Filter;
-    QString DefaultExt;   // with or without the leading "."
+    QString DefaultExt;  // with or without the leading "."
     QString InitDir;
-    QString FileName;     // proposed name before, chosen full path after
+    QString FileName;  // proposed name before, chosen full path after
     bool CancelError = false;
     long Flags = 0;
 

@@ -55,8 +55,7 @@ public:
         cols.assign(size_t(liveColumns()), ColumnState{});
         if (m_rs && m_rs->State() == 1) {
             const QStringList names = m_rs->FieldNames();
-            for (size_t c = 0; c < cols.size(); ++c)
-                cols[c].caption = names.value(int(c));
+            for (size_t c = 0; c < cols.size(); ++c) cols[c].caption = names.value(int(c));
         }
         endResetModel();
     }
@@ -81,20 +80,18 @@ public:
             m_rows = live;
             endRemoveRows();
         }
-        if (m_rows > 0 && !cols.empty())
-            emit dataChanged(index(0, 0), index(int(m_rows) - 1, int(cols.size()) - 1));
+        if (m_rows > 0 && !cols.empty()) emit dataChanged(index(0, 0), index(int(m_rows) - 1, int(cols.size()) - 1));
     }
 
     const std::shared_ptr<ado::Recordset>& recordset() const { return m_rs; }
 
     QString displayText(int row, int col) const
     {
-        if (!m_rs || m_rs->State() != 1 || row < 0 || row >= m_rs->RecordCount() || col < 0
-            || col >= m_rs->FieldCount() || size_t(col) >= cols.size())
+        if (!m_rs || m_rs->State() != 1 || row < 0 || row >= m_rs->RecordCount() || col < 0 || col >= m_rs->FieldCount()
+            || size_t(col) >= cols.size())
             return {};
         const ado::Variant& v = m_rs->at(row, col);
-        if (v.isNull() || v.isEmpty())
-            return {};
+        if (v.isNull() || v.isEmpty()) return {};
         const QString& pattern = cols[size_t(col)].format;
         if (!pattern.isEmpty()) {
             // A value the pattern cannot take (a text in a number column) shows as it is.
@@ -122,10 +119,8 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid())
-            return {};
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return displayText(index.row(), index.column());
+        if (!index.isValid()) return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return displayText(index.row(), index.column());
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(qtAlignment(cols[size_t(index.column())].alignment));
         return {};
@@ -133,12 +128,9 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation != Qt::Horizontal || section < 0 || size_t(section) >= cols.size())
-            return {};
-        if (role == Qt::DisplayRole)
-            return cols[size_t(section)].caption;
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(qtAlignment(cols[size_t(section)].alignment));
+        if (orientation != Qt::Horizontal || section < 0 || size_t(section) >= cols.size()) return {};
+        if (role == Qt::DisplayRole) return cols[size_t(section)].caption;
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(qtAlignment(cols[size_t(section)].alignment));
         return {};
     }
 
@@ -197,11 +189,9 @@ DataGrid::~DataGrid()
 
 void DataGrid::setDataSource(DataControl* source)
 {
-    if (m_source)
-        disconnect(m_source, nullptr, this, nullptr);
+    if (m_source) disconnect(m_source, nullptr, this, nullptr);
     m_source = source;
-    if (source)
-        connect(source, &DataControl::refreshed, this, &DataGrid::rebind);
+    if (source) connect(source, &DataControl::refreshed, this, &DataGrid::rebind);
     rebind();
 }
 
@@ -215,7 +205,8 @@ void DataGrid::rebind()
         m_model->swap(rs);
         watch(rs);
         m_selectionFromOldRows = true;
-        QMetaObject::invokeMethod(this, [this] { settleSelection(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { settleSelection(); }, Qt::QueuedConnection);
         syncFromRecordset(false);
         return;
     }
@@ -224,8 +215,7 @@ void DataGrid::rebind()
     m_model->bind(rs);
     m_syncing = false;
     watch(rs);
-    for (int c = 0; c < ColumnCount(); ++c)
-        applyColumn(c);
+    for (int c = 0; c < ColumnCount(); ++c) applyColumn(c);
     syncFromRecordset(true);
 }
 
@@ -255,18 +245,20 @@ void DataGrid::recordsetChanged(int change)
     }
     if (m_syncQueued) return;
     m_syncQueued = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_syncQueued = false;
-        syncFromRecordset(true);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_syncQueued = false;
+            syncFromRecordset(true);
+        },
+        Qt::QueuedConnection);
 }
 
 int DataGrid::ColumnCount() const { return int(m_model->cols.size()); }
 
 void DataGrid::checkColumn(int col) const
 {
-    if (col < 0 || col >= ColumnCount())
-        throw platform::RuntimeError(platform::ErrSubscript);
+    if (col < 0 || col >= ColumnCount()) throw platform::RuntimeError(platform::ErrSubscript);
 }
 
 Column DataGrid::Columns(int index)
@@ -281,8 +273,7 @@ void DataGrid::applyColumn(int col)
     const bool hidden = !s.visible || s.widthTwips <= 0;
     m_applying = true;
     setColumnHidden(col, hidden);
-    if (!hidden)
-        horizontalHeader()->resizeSection(col, neededWidth(col));
+    if (!hidden) horizontalHeader()->resizeSection(col, neededWidth(col));
     m_applying = false;
     updateGeometry();
     if (!hidden) queueFit();
@@ -290,7 +281,8 @@ void DataGrid::applyColumn(int col)
     QModelIndex cur = currentIndex();
     if (hidden && cur.isValid() && cur.column() == col) {
         m_syncing = true;
-        selectionModel()->setCurrentIndex(m_model->index(cur.row(), firstVisibleColumn()), QItemSelectionModel::NoUpdate);
+        selectionModel()->setCurrentIndex(m_model->index(cur.row(), firstVisibleColumn()),
+                                          QItemSelectionModel::NoUpdate);
         m_syncing = false;
     }
 }
@@ -298,8 +290,7 @@ void DataGrid::applyColumn(int col)
 int DataGrid::firstVisibleColumn() const
 {
     for (int c = 0; c < ColumnCount(); ++c)
-        if (!isColumnHidden(c))
-            return c;
+        if (!isColumnHidden(c)) return c;
     return 0;
 }
 
@@ -313,7 +304,8 @@ int DataGrid::neededWidth(int col) const
     opt.section = col;
     opt.text = s.caption;
     opt.textAlignment = qtAlignment(s.alignment);
-    const int caption = s.caption.isEmpty() ? 0 : h->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), h).width();
+    const int caption =
+        s.caption.isEmpty() ? 0 : h->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), h).width();
     return std::max({documented, caption, s.fittedPx});
 }
 
@@ -321,10 +313,13 @@ void DataGrid::queueFit()
 {
     if (m_fitQueued) return;
     m_fitQueued = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_fitQueued = false;
-        fitColumns();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_fitQueued = false;
+            fitColumns();
+        },
+        Qt::QueuedConnection);
 }
 
 // Which rows are on screen is known once the grid shows; a column keeps the
@@ -383,8 +378,7 @@ void DataGrid::scrollContentsBy(int dx, int dy)
 int DataGrid::currentRecordRow() const
 {
     const auto& rs = m_model->recordset();
-    if (!rs || rs->State() != 1 || rs->Eof() || rs->Bof())
-        return -1;
+    if (!rs || rs->State() != 1 || rs->Eof() || rs->Bof()) return -1;
     const long row = rs->Bookmark() - 1;
     return row >= 0 && row < m_model->rowCount() ? int(row) : -1;
 }
@@ -396,11 +390,9 @@ void DataGrid::syncFromRecordset(bool scroll)
         auto saved = m_model->cols;
         m_syncing = true;
         m_model->bind(m_model->recordset());
-        if (saved.size() == m_model->cols.size())
-            m_model->cols = saved;
+        if (saved.size() == m_model->cols.size()) m_model->cols = saved;
         m_syncing = false;
-        for (int c = 0; c < ColumnCount(); ++c)
-            applyColumn(c);
+        for (int c = 0; c < ColumnCount(); ++c) applyColumn(c);
     }
     const int row = currentRecordRow();
     const QModelIndex cur = currentIndex();
@@ -412,25 +404,21 @@ void DataGrid::syncFromRecordset(bool scroll)
         }
         return;
     }
-    if (cur.isValid() && cur.row() == row)
-        return;
+    if (cur.isValid() && cur.row() == row) return;
     const QModelIndex idx = m_model->index(row, cur.isValid() ? cur.column() : firstVisibleColumn());
     m_syncing = true;
     selectionModel()->setCurrentIndex(idx, QItemSelectionModel::NoUpdate);
     m_syncing = false;
-    if (scroll)
-        scrollTo(idx);
+    if (scroll) scrollTo(idx);
 }
 
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (m_syncing || !current.isValid())
-        return;
+    if (m_syncing || !current.isValid()) return;
     m_selectionFromOldRows = false;  // the user's own choice now
     const auto& rs = m_model->recordset();
-    if (rs && rs->State() == 1 && current.row() < rs->RecordCount())
-        rs->setBookmark(current.row() + 1);
+    if (rs && rs->State() == 1 && current.row() < rs->RecordCount()) rs->setBookmark(current.row() + 1);
     const ado::Variant lastRow = previous.isValid() ? ado::Variant(long(previous.row() + 1)) : ado::Variant();
     emit RowColChange(lastRow, previous.isValid() ? previous.column() : -1);
 }
@@ -452,23 +440,19 @@ bool DataGrid::event(QEvent* e)
     // catch up before the user's key acts on the current row.
     switch (e->type()) {
     case QEvent::KeyPress:
-    case QEvent::FocusIn:
-        syncFromRecordset(true);
-        break;
+    case QEvent::FocusIn: syncFromRecordset(true); break;
     case QEvent::Show:
         syncFromRecordset(true);
         queueFit();
         break;
-    default:
-        break;
+    default: break;
     }
     return QTableView::event(e);
 }
 
 bool DataGrid::viewportEvent(QEvent* e)
 {
-    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
-        syncFromRecordset(false);
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) syncFromRecordset(false);
     return QTableView::viewportEvent(e);
 }
 
@@ -483,8 +467,7 @@ long DataGrid::Row() { return currentRecordRow(); }
 void DataGrid::setRow(long row)
 {
     const auto& rs = m_model->recordset();
-    if (!rs || row < 0 || row >= m_model->rowCount())
-        throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (!rs || row < 0 || row >= m_model->rowCount()) throw platform::RuntimeError(platform::ErrInvalidCall);
     rs->setBookmark(row + 1);
     syncFromRecordset(true);
 }
@@ -554,8 +537,7 @@ QString Column::Text() const { return m_grid->Text(m_col); }
 
 void SelBookmarksList::Add(long bookmark)
 {
-    if (bookmark < 1 || bookmark > m_grid->m_model->rowCount())
-        throw platform::RuntimeError(platform::ErrInvalidCall);
+    if (bookmark < 1 || bookmark > m_grid->m_model->rowCount()) throw platform::RuntimeError(platform::ErrInvalidCall);
     if (m_grid->m_selectionFromOldRows) {
         m_grid->m_selectionFromOldRows = false;
         const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
@@ -575,11 +557,9 @@ long SelBookmarksList::Item(int index) const
 {
     m_grid->settleSelection();
     QModelIndexList rows = m_grid->selectionModel()->selectedRows();
-    if (index < 0 || index >= rows.size())
-        throw platform::RuntimeError(platform::ErrSubscript);
+    if (index < 0 || index >= rows.size()) throw platform::RuntimeError(platform::ErrSubscript);
     std::vector<int> sorted;
-    for (const QModelIndex& i : rows)
-        sorted.push_back(i.row());
+    for (const QModelIndex& i : rows) sorted.push_back(i.row());
     std::sort(sorted.begin(), sorted.end());
     return sorted[size_t(index)] + 1;
 }

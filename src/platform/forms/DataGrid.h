@@ -15,7 +15,9 @@
 #include <QTableView>
 #include <memory>
 
-namespace ado { class Recordset; }
+namespace ado {
+class Recordset;
+}
 
 namespace forms {
 

@@ -28,15 +28,15 @@ public:
     // Null when the check box is shown and unchecked; else a Date.
     ado::Variant Value() const;
     bool HasValue() const;
-    QDate Date() const;              // the date shown, even when unchecked
-    void setValue(QDate date);       // checks the box; 380 outside MinDate..MaxDate
+    QDate Date() const;                    // the date shown, even when unchecked
+    void setValue(QDate date);             // checks the box; 380 outside MinDate..MaxDate
     void setValue(const ado::Variant& v);  // Null or Empty: no date (needs CheckBox); else a date
-    void setNoValue();               // unchecks the box (shows it if hidden)
+    void setNoValue();                     // unchecks the box (shows it if hidden)
 
     QDate MinDate() const;
-    void setMinDate(QDate d);        // a value before it moves up to it
+    void setMinDate(QDate d);  // a value before it moves up to it
     QDate MaxDate() const;
-    void setMaxDate(QDate d);        // a value after it moves down to it
+    void setMaxDate(QDate d);  // a value after it moves down to it
 
     QDateEdit* dateEdit() const { return m_edit; }
     QCheckBox* checkBoxWidget() const { return m_check; }

@@ -56,8 +56,10 @@ protected:
     // The child window's close box asks the window itself.
     void closeEvent(QCloseEvent* e) override
     {
-        if (!widget() || widget()->close()) e->accept();
-        else e->ignore();
+        if (!widget() || widget()->close())
+            e->accept();
+        else
+            e->ignore();
     }
 };
 
@@ -159,8 +161,10 @@ void Form::Show()
 
 void Form::Move(int left, int top)
 {
-    if (m_sub) m_sub->move(left, top);
-    else move(left, top);
+    if (m_sub)
+        m_sub->move(left, top);
+    else
+        move(left, top);
 }
 
 void Form::activated()
@@ -207,7 +211,8 @@ void Form::UnloadAll()
 void Form::changeEvent(QEvent* e)
 {
     // The MDI child shows the caption of the frame that holds the window.
-    if (e->type() == QEvent::WindowTitleChange && m_sub && m_sub->widget()) m_sub->widget()->setWindowTitle(windowTitle());
+    if (e->type() == QEvent::WindowTitleChange && m_sub && m_sub->widget())
+        m_sub->widget()->setWindowTitle(windowTitle());
     QWidget::changeEvent(e);
 }
 

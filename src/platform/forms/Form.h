@@ -22,7 +22,13 @@ class QMdiSubWindow;
 
 namespace forms {
 
-enum QueryUnloadMode { vbFormControlMenu = 0, vbFormCode = 1, vbAppWindows = 2, vbAppTaskManager = 3, vbFormMDIForm = 4 };
+enum QueryUnloadMode {
+    vbFormControlMenu = 0,
+    vbFormCode = 1,
+    vbAppWindows = 2,
+    vbAppTaskManager = 3,
+    vbFormMDIForm = 4
+};
 
 class Form : public QWidget {
     Q_OBJECT
@@ -51,9 +57,9 @@ public:
     // Every window that exists, in no particular order.
     static std::vector<Form*> Forms();
 
-    void Load();       // Form_Load, once
-    void Show();       // modeless in the MDI area; activates it
-    void Unload(int mode = vbFormCode);      // QueryUnload, Unload, destruction
+    void Load();                         // Form_Load, once
+    void Show();                         // modeless in the MDI area; activates it
+    void Unload(int mode = vbFormCode);  // QueryUnload, Unload, destruction
     bool Loaded() const { return m_loaded; }
 
     QString Caption() const { return windowTitle(); }
@@ -74,12 +80,20 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
-    virtual void Form_QueryUnload(int& cancel, int unloadMode) { (void)cancel; (void)unloadMode; }
+    virtual void Form_QueryUnload(int& cancel, int unloadMode)
+    {
+        (void)cancel;
+        (void)unloadMode;
+    }
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_KeyPress(int& keyAscii) { (void)keyAscii; }
     // Called for keys that give no character (arrows, function keys, Enter
     // is a character: 13); shift carries the modifiers.
-    virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode; (void)shift; }
+    virtual void Form_KeyDown(int& keyCode, int shift)
+    {
+        (void)keyCode;
+        (void)shift;
+    }
 
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;

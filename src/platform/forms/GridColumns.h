@@ -11,9 +11,9 @@ namespace forms {
 class DataGrid;
 
 struct ColumnaGrilla {
-    const char* caption;        // UTF-8; nullptr keeps the column's own name
-    int twips;                  // documented width; 0 hides the column
-    int alignment = 0;          // AlignmentConstants: dbgLeft, dbgRight, dbgCenter
+    const char* caption;           // UTF-8; nullptr keeps the column's own name
+    int twips;                     // documented width; 0 hides the column
+    int alignment = 0;             // AlignmentConstants: dbgLeft, dbgRight, dbgCenter
     const char* format = nullptr;  // a Format() pattern for the cells, or none
     bool visible = true;
 };

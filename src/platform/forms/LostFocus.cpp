@@ -24,8 +24,7 @@ bool passive(const QFocusEvent* e)
 
 class LostFocusFilter : public QObject {
 public:
-    LostFocusFilter(QWidget* w, std::function<void()> handler)
-        : QObject(w), m_widget(w), m_handler(std::move(handler))
+    LostFocusFilter(QWidget* w, std::function<void()> handler) : QObject(w), m_widget(w), m_handler(std::move(handler))
     {
         w->installEventFilter(this);
         m_inside = w->hasFocus();

@@ -30,8 +30,10 @@ void MaskedEdit::applyMask()
     // literal, escaped so Qt's own mask letters mean nothing here.
     QString qt;
     for (QChar c : m_mask) {
-        if (c == QChar('#')) qt += QChar('0');
-        else qt += QChar('\\') + QString(c);
+        if (c == QChar('#'))
+            qt += QChar('0');
+        else
+            qt += QChar('\\') + QString(c);
     }
     qt += QChar(';') + QString(m_prompt);
     setInputMask(qt);
@@ -52,8 +54,10 @@ void MaskedEdit::setText(const QString& t)
     QString filled;
     int d = 0;
     for (QChar c : m_mask) {
-        if (c == QChar('#')) filled += d < digits.size() ? digits[d++] : QChar(' ');
-        else filled += c;
+        if (c == QChar('#'))
+            filled += d < digits.size() ? digits[d++] : QChar(' ');
+        else
+            filled += c;
     }
     QLineEdit::setText(digits.isEmpty() ? QString() : filled);
 }
@@ -77,8 +81,10 @@ int MaskedEdit::SelLength() const { return hasSelectedText() ? int(selectedText(
 void MaskedEdit::setSelLength(int length)
 {
     const int start = SelStart();
-    if (length <= 0) setCursorPosition(start);
-    else setSelection(start, length);
+    if (length <= 0)
+        setCursorPosition(start);
+    else
+        setSelection(start, length);
 }
 
 QSize MaskedEdit::sizeHint() const
@@ -90,7 +96,9 @@ QSize MaskedEdit::sizeHint() const
     QStyleOptionFrame opt;
     initStyleOption(&opt);
     const int w = fm.horizontalAdvance(QString(m_mask.size() + 2, QChar('0')));
-    return style()->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(w, fm.height()), this).expandedTo(QSize(0, s.height()));
+    return style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(w, fm.height()), this)
+        .expandedTo(QSize(0, s.height()));
 }
 
 }  // namespace forms

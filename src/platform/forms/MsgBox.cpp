@@ -34,20 +34,30 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     case vbInformation: box.setIcon(QMessageBox::Information); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
     }
-    struct Choice { const char* text; int result; QMessageBox::ButtonRole role; };
+    struct Choice {
+        const char* text;
+        int result;
+        QMessageBox::ButtonRole role;
+    };
     std::vector<Choice> choices;
     switch (style & 7) {
-    case vbOKCancel: choices = {{"Aceptar", vbOK, QMessageBox::AcceptRole}, {"Cancelar", vbCancel, QMessageBox::RejectRole}}; break;
+    case vbOKCancel:
+        choices = {{"Aceptar", vbOK, QMessageBox::AcceptRole}, {"Cancelar", vbCancel, QMessageBox::RejectRole}};
+        break;
     case vbAbortRetryIgnore:
-        choices = {{"Anular", vbAbort, QMessageBox::RejectRole}, {"Reintentar", vbRetry, QMessageBox::AcceptRole},
+        choices = {{"Anular", vbAbort, QMessageBox::RejectRole},
+                   {"Reintentar", vbRetry, QMessageBox::AcceptRole},
                    {"Omitir", vbIgnore, QMessageBox::AcceptRole}};
         break;
     case vbYesNoCancel:
-        choices = {{"Sí", vbYes, QMessageBox::YesRole}, {"No", vbNo, QMessageBox::NoRole},
+        choices = {{"Sí", vbYes, QMessageBox::YesRole},
+                   {"No", vbNo, QMessageBox::NoRole},
                    {"Cancelar", vbCancel, QMessageBox::RejectRole}};
         break;
     case vbYesNo: choices = {{"Sí", vbYes, QMessageBox::YesRole}, {"No", vbNo, QMessageBox::NoRole}}; break;
-    case vbRetryCancel: choices = {{"Reintentar", vbRetry, QMessageBox::AcceptRole}, {"Cancelar", vbCancel, QMessageBox::RejectRole}}; break;
+    case vbRetryCancel:
+        choices = {{"Reintentar", vbRetry, QMessageBox::AcceptRole}, {"Cancelar", vbCancel, QMessageBox::RejectRole}};
+        break;
     default: choices = {{"Aceptar", vbOK, QMessageBox::AcceptRole}}; break;
     }
     std::vector<QPushButton*> buttons;
@@ -66,7 +76,8 @@ int MsgBox(const QString& prompt, int style, const QString& title)
 
 void ShowError(long number, const QString& description)
 {
-    MsgBox(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(": ") + description, vbCritical, AppTitle());
+    MsgBox(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(": ") + description, vbCritical,
+           AppTitle());
 }
 
 }  // namespace forms

@@ -6,15 +6,13 @@
 
 namespace forms {
 
-
 TabbedDialog::TabbedDialog(QWidget* parent) : QTabWidget(parent)
 {
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         const int previous = m_current;
         m_current = index;
         // The first tab becoming current while the window is built is no change.
-        if (previous >= 0 && index >= 0 && index != previous)
-            emit Click(previous);
+        if (previous >= 0 && index >= 0 && index != previous) emit Click(previous);
     });
 }
 
@@ -28,8 +26,7 @@ QWidget* TabbedDialog::AddTab(const QString& caption)
 
 void TabbedDialog::checkTab(int index) const
 {
-    if (index < 0 || index >= count())
-        throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
+    if (index < 0 || index >= count()) throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
 }
 
 void TabbedDialog::setTab(int index)

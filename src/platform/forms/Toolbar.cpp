@@ -14,7 +14,11 @@ namespace {
 // packaged Adwaita theme when the desktop names none, or Qt's own.
 QIcon iconFor(const QString& key)
 {
-    struct Entry { const char* key; const char* names[3]; QStyle::StandardPixmap standard; };
+    struct Entry {
+        const char* key;
+        const char* names[3];
+        QStyle::StandardPixmap standard;
+    };
     static const Entry table[] = {
         {"nuevo", {"document-new", nullptr, nullptr}, QStyle::SP_FileIcon},
         {"modificar", {"document-edit", "document-properties", nullptr}, QStyle::SP_FileDialogDetailedView},
@@ -50,7 +54,6 @@ QIcon iconFor(const QString& key)
 
 }  // namespace
 
-
 Toolbar::Toolbar(QWidget* parent) : QToolBar(parent)
 {
     setMovable(false);
@@ -61,8 +64,7 @@ Toolbar::Toolbar(QWidget* parent) : QToolBar(parent)
 Button Toolbar::AddButton(const QString& key, const QString& caption, const QIcon& icon)
 {
     for (const Item& it : m_items)
-        if (!key.isEmpty() && it.key == key)
-            throw platform::RuntimeError(platform::ErrKeyNotUnique);
+        if (!key.isEmpty() && it.key == key) throw platform::RuntimeError(platform::ErrKeyNotUnique);
 
     // Our own QToolButton rather than addAction(): the toolbar's own buttons
     // take no focus, and the clerks must reach these with the keyboard.
@@ -85,23 +87,18 @@ Button Toolbar::AddButton(const QString& key, const QString& caption, const QIco
     return Button(this, Count());
 }
 
-void Toolbar::AddSeparator()
-{
-    m_items.push_back({QString(), addSeparator(), nullptr});
-}
+void Toolbar::AddSeparator() { m_items.push_back({QString(), addSeparator(), nullptr}); }
 
 Button Toolbar::Buttons(int index)
 {
-    if (index < 1 || index > Count())
-        throw platform::RuntimeError(platform::ErrIndexOutOfBounds);
+    if (index < 1 || index > Count()) throw platform::RuntimeError(platform::ErrIndexOutOfBounds);
     return Button(this, index);
 }
 
 Button Toolbar::Buttons(const QString& key)
 {
     for (int i = 0; i < Count(); ++i)
-        if (!key.isEmpty() && m_items[size_t(i)].key == key)
-            return Button(this, i + 1);
+        if (!key.isEmpty() && m_items[size_t(i)].key == key) return Button(this, i + 1);
     throw platform::RuntimeError(platform::ErrElementNotFound);
 }
 

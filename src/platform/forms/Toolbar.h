@@ -27,7 +27,7 @@ public:
     bool Visible() const;
     void setVisible(bool visible);
     QString Key() const;
-    int Index() const { return m_index; }   // 1-based
+    int Index() const { return m_index; }  // 1-based
     bool IsSeparator() const;
 
     QToolButton* widget() const;  // nullptr for a separator
@@ -61,8 +61,8 @@ private:
     friend class Button;
     struct Item {
         QString key;
-        QAction* action;         // the toolbar's action holding the widget or separator
-        QToolButton* button;     // nullptr for a separator
+        QAction* action;      // the toolbar's action holding the widget or separator
+        QToolButton* button;  // nullptr for a separator
     };
     const Item& item(int index) const { return m_items[size_t(index - 1)]; }
     std::vector<Item> m_items;

@@ -18,7 +18,9 @@
 
 #include <functional>
 
-namespace ado { class Connection; }
+namespace ado {
+class Connection;
+}
 
 namespace forms {
 

@@ -26,11 +26,10 @@ void Report::PaintPage(QPainter& p, int index) const
         case PageItem::PageNumber:
             p.setFont(item.font);
             p.drawText(r, item.flags,
-                       item.type == PageItem::PageNumber ? PageNumberObject::TextFor(index + 1, PageCount()) : item.text);
+                       item.type == PageItem::PageNumber ? PageNumberObject::TextFor(index + 1, PageCount())
+                                                         : item.text);
             break;
-        case PageItem::Image:
-            p.drawImage(r, item.image);
-            break;
+        case PageItem::Image: p.drawImage(r, item.image); break;
         case PageItem::Drawing: {
             QTransform toTarget;
             toTarget.translate(r.x(), r.y());

@@ -21,7 +21,8 @@ TextObject::TextObject(QString name, QRectF twips, QString text, ObjectKind kind
 }
 
 FieldObject::FieldObject(QString name, QRectF twips, QString column, Formatter format)
-    : TextObject(std::move(name), twips, {}, ObjectKind::Field), m_column(std::move(column)), m_format(std::move(format))
+    : TextObject(std::move(name), twips, {}, ObjectKind::Field), m_column(std::move(column)),
+      m_format(std::move(format))
 {
 }
 
@@ -153,8 +154,7 @@ public:
         pageHeaders(m_lastMainRow);
         for (long r = 0; r < m_main.RecordCount(); ++r)
             for (Section* s : sectionsOf(m_main, SectionKind::Details)) place(m_main, *s, 0, r);
-        for (Section* s : sectionsOf(m_main, SectionKind::ReportFooter))
-            place(m_main, *s, 0, m_main.RecordCount() - 1);
+        for (Section* s : sectionsOf(m_main, SectionKind::ReportFooter)) place(m_main, *s, 0, m_main.RecordCount() - 1);
         pageFooters();
         m_main.setRow(-1);
         return std::move(m_pages);
@@ -290,8 +290,7 @@ private:
                 item.type = PageItem::Box;
                 item.pen = static_cast<BoxObject*>(o)->PenWidth;
                 break;
-            case ObjectKind::Subreport:
-                continue;
+            case ObjectKind::Subreport: continue;
             }
             page.items.push_back(std::move(item));
         }

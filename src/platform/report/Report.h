@@ -31,7 +31,10 @@ enum class SectionKind { ReportHeader, PageHeader, Details, PageFooter, ReportFo
 
 class Section {
 public:
-    Section(QString name, SectionKind kind, double heightTwips) : Height(heightTwips), m_name(std::move(name)), m_kind(kind) {}
+    Section(QString name, SectionKind kind, double heightTwips)
+        : Height(heightTwips), m_name(std::move(name)), m_kind(kind)
+    {
+    }
     Section(const Section&) = delete;
     Section& operator=(const Section&) = delete;
 
@@ -48,8 +51,8 @@ public:
     std::vector<ReportObject*> ReportObjects() const;
 
     double Height;
-    bool Suppress = false;       // not printed while set (the format event may set it)
-    bool NewPageAfter = false;   // the next section starts a new page
+    bool Suppress = false;      // not printed while set (the format event may set it)
+    bool NewPageAfter = false;  // the next section starts a new page
     std::function<void()> Format;
 
 private:

@@ -91,9 +91,21 @@ public:
 class PictureObject : public ReportObject {
 public:
     PictureObject(QString name, QRectF twips) : ReportObject(ObjectKind::Picture, std::move(name), twips) {}
-    void SetPicture(const QImage& image) { m_image = image; m_drawing = QPainterPath(); }
-    void SetPicture(const QPainterPath& drawing) { m_drawing = drawing; m_image = QImage(); }
-    void ClearPicture() { m_image = QImage(); m_drawing = QPainterPath(); }
+    void SetPicture(const QImage& image)
+    {
+        m_image = image;
+        m_drawing = QPainterPath();
+    }
+    void SetPicture(const QPainterPath& drawing)
+    {
+        m_drawing = drawing;
+        m_image = QImage();
+    }
+    void ClearPicture()
+    {
+        m_image = QImage();
+        m_drawing = QPainterPath();
+    }
     const QImage& Image() const { return m_image; }
     const QPainterPath& Drawing() const { return m_drawing; }
     bool HasPicture() const { return !m_image.isNull() || !m_drawing.isEmpty(); }
@@ -107,7 +119,9 @@ private:
 class LineObject : public ReportObject {
 public:
     LineObject(QString name, QRectF twips, double penTwips = 15)
-        : ReportObject(ObjectKind::Line, std::move(name), twips), PenWidth(penTwips) {}
+        : ReportObject(ObjectKind::Line, std::move(name), twips), PenWidth(penTwips)
+    {
+    }
     double PenWidth;
     bool Dashed = false;
 };
@@ -115,7 +129,9 @@ public:
 class BoxObject : public ReportObject {
 public:
     BoxObject(QString name, QRectF twips, double penTwips = 15)
-        : ReportObject(ObjectKind::Box, std::move(name), twips), PenWidth(penTwips) {}
+        : ReportObject(ObjectKind::Box, std::move(name), twips), PenWidth(penTwips)
+    {
+    }
     double PenWidth;
 };
 

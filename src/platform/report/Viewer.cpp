@@ -128,7 +128,10 @@ void Viewer::ShowPage(int page)
 
 double Viewer::Zoom() const { return Preview->zoomFactor(); }
 
-QString Viewer::PageText() const { return PageCount() > 0 ? PageNumberObject::TextFor(CurrentPage(), PageCount()) : QString(); }
+QString Viewer::PageText() const
+{
+    return PageCount() > 0 ? PageNumberObject::TextFor(CurrentPage(), PageCount()) : QString();
+}
 
 void Viewer::Actualizar()
 {
@@ -232,8 +235,8 @@ bool Viewer::ExportPdf(const QString& path)
 {
     if (!m_report) return false;
     const QString fallo = QStringLiteral("No se pudo guardar el archivo ") + QFileInfo(path).fileName()
-                        + QStringLiteral(" en la carpeta ") + QFileInfo(path).absolutePath()
-                        + QStringLiteral(".\r\nVerifique que la carpeta exista y que pueda escribir en ella.");
+        + QStringLiteral(" en la carpeta ") + QFileInfo(path).absolutePath()
+        + QStringLiteral(".\r\nVerifique que la carpeta exista y que pueda escribir en ella.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         forms::MsgBox(fallo, forms::vbExclamation, kTituloPdf);

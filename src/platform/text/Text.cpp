@@ -52,8 +52,7 @@ void normalize(Decimal& d)
 Decimal fromDoubleForFormat(double v)
 {
     Decimal d;
-    if (v == 0 || !std::isfinite(v))
-        return d;
+    if (v == 0 || !std::isfinite(v)) return d;
     char buf[40];
     // -d.dddddddddddddde+XX, whatever the C library's locale
     auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific, 14);
@@ -64,8 +63,7 @@ Decimal fromDoubleForFormat(double v)
         ++p;
     }
     for (; *p && *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits.push_back(*p);
+        if (*p != '.') d.digits.push_back(*p);
     d.point = std::atoi(p + 1) + 1;
     normalize(d);
     return d;
@@ -93,10 +91,8 @@ bool parseLocale(const QString& s, Decimal* out)
     const QChar dec = DecimalSeparator();
     const QChar grp = ThousandsSeparator();
     int i = 0, n = int(s.size());
-    while (i < n && isBlank(s[i]))
-        ++i;
-    while (n > i && isBlank(s[n - 1]))
-        --n;
+    while (i < n && isBlank(s[i])) ++i;
+    while (n > i && isBlank(s[n - 1])) --n;
     Decimal d;
     if (i < n && (s[i] == QChar('-') || s[i] == QChar('+'))) {
         d.negative = s[i] == QChar('-');
@@ -108,13 +104,11 @@ bool parseLocale(const QString& s, Decimal* out)
         const QChar c = s[i];
         if (c >= QChar('0') && c <= QChar('9')) {
             d.digits.push_back(char(c.unicode()));
-            if (!afterPoint)
-                ++intDigits;
+            if (!afterPoint) ++intDigits;
             anyDigit = true;
             lastWasGroup = false;
         } else if (c == dec && !afterPoint) {
-            if (lastWasGroup)
-                return false;
+            if (lastWasGroup) return false;
             afterPoint = true;
         } else if (c == grp && grp != dec && !afterPoint && anyDigit) {
             // Group characters sit between digits of the whole part only.
@@ -123,19 +117,16 @@ bool parseLocale(const QString& s, Decimal* out)
             return false;
         }
     }
-    if (!anyDigit || lastWasGroup)
-        return false;
+    if (!anyDigit || lastWasGroup) return false;
     d.point = intDigits;
     normalize(d);
-    if (out)
-        *out = d;
+    if (out) *out = d;
     return true;
 }
 
 double toDouble(const Decimal& d)
 {
-    if (d.digits.empty())
-        return 0.0;
+    if (d.digits.empty()) return 0.0;
     std::string s = d.negative ? "-0." : "0.";
     s += d.digits;
     s += 'e';
@@ -144,8 +135,7 @@ double toDouble(const Decimal& d)
     auto r = std::from_chars(s.data(), s.data() + s.size(), v);
     if (r.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; only a too large magnitude overflows.
-        if (d.point > 0)
-            throw RuntimeError(platform::ErrOverflow);
+        if (d.point > 0) throw RuntimeError(platform::ErrOverflow);
         return 0.0;
     }
     return v;
@@ -155,8 +145,7 @@ double toDouble(const Decimal& d)
 void roundDecimal(Decimal& d, int decimals)
 {
     const int keep = d.point + decimals;
-    if (keep >= int(d.digits.size()))
-        return;
+    if (keep >= int(d.digits.size())) return;
     if (keep < 0) {
         d.digits.clear();
         d.point = 0;
@@ -166,8 +155,7 @@ void roundDecimal(Decimal& d, int decimals)
     d.digits.resize(size_t(keep));
     if (up) {
         int i = keep - 1;
-        while (i >= 0 && d.digits[size_t(i)] == '9')
-            d.digits[size_t(i--)] = '0';
+        while (i >= 0 && d.digits[size_t(i)] == '9') d.digits[size_t(i--)] = '0';
         if (i >= 0) {
             ++d.digits[size_t(i)];
         } else {
@@ -181,8 +169,7 @@ void roundDecimal(Decimal& d, int decimals)
 bool isDatePattern(const QString& pattern)
 {
     for (QChar c : pattern)
-        if (c == QChar('d') || c == QChar('m') || c == QChar('M') || c == QChar('y'))
-            return true;
+        if (c == QChar('d') || c == QChar('m') || c == QChar('M') || c == QChar('y')) return true;
     return false;
 }
 
@@ -212,36 +199,31 @@ QString formatNumber(Decimal d, const QString& pattern)
 
     // Whole digits without leading zeros ("" for a zero whole part).
     std::string whole, frac;
-    for (int i = 0; i < d.point; ++i)
-        whole.push_back(i < int(d.digits.size()) ? d.digits[size_t(i)] : '0');
+    for (int i = 0; i < d.point; ++i) whole.push_back(i < int(d.digits.size()) ? d.digits[size_t(i)] : '0');
     for (int i = 0; i < fracTotal; ++i) {
         const int at = d.point + i;
         frac.push_back(at >= 0 && at < int(d.digits.size()) ? d.digits[size_t(at)] : '0');
     }
-    while (int(frac.size()) > fracRequired && frac.back() == '0')
-        frac.pop_back();
+    while (int(frac.size()) > fracRequired && frac.back() == '0') frac.pop_back();
 
     // Fill the placeholders from the right; digits beyond them go in front.
     std::string shown;
     int next = int(whole.size()) - 1;
     for (int i = int(wholePat.size()) - 1; i >= 0; --i) {
         const QChar c = wholePat[i];
-        if (c == QChar(','))
-            continue;
+        if (c == QChar(',')) continue;
         if (next >= 0)
             shown.insert(shown.begin(), whole[size_t(next--)]);
         else if (c == QChar('0'))
             shown.insert(shown.begin(), '0');
     }
-    if (next >= 0)
-        shown.insert(0, whole, 0, size_t(next + 1));
+    if (next >= 0) shown.insert(0, whole, 0, size_t(next + 1));
 
     QString out;
     if (grouped) {
         const QChar grp = ThousandsSeparator();
         for (size_t i = 0; i < shown.size(); ++i) {
-            if (i > 0 && (shown.size() - i) % 3 == 0)
-                out += grp;
+            if (i > 0 && (shown.size() - i) % 3 == 0) out += grp;
             out += QChar(shown[i]);
         }
     } else {
@@ -252,8 +234,7 @@ QString formatNumber(Decimal d, const QString& pattern)
         out += QString::fromLatin1(frac.data(), qsizetype(frac.size()));
     }
     // A value that rounds to zero shows no sign.
-    if (d.negative && !d.digits.empty())
-        out.prepend(QChar('-'));
+    if (d.negative && !d.digits.empty()) out.prepend(QChar('-'));
     return out;
 }
 
@@ -264,15 +245,13 @@ QString two(int v) { return QString::number(v).rightJustified(2, QChar('0')); }
 // dates never depend on the locale).
 QString formatDate(QDate date, const QString& pattern)
 {
-    if (!date.isValid())
-        return QString();
+    if (!date.isValid()) return QString();
     QString out;
     for (int i = 0; i < pattern.size();) {
         const QChar c = pattern[i];
         const QChar lc = c.toLower();
         int run = 1;
-        while (i + run < pattern.size() && pattern[i + run].toLower() == lc)
-            ++run;
+        while (i + run < pattern.size() && pattern[i + run].toLower() == lc) ++run;
         if (lc == QChar('d') || lc == QChar('m') || c == QChar('y')) {
             if (lc == QChar('d') && run <= 2)
                 out += run == 1 ? QString::number(date.day()) : two(date.day());
@@ -298,8 +277,7 @@ QDate dateFromText(const QString& s)
     const QString t = s.trimmed();
     for (const char* f : {"d/M/yyyy", "yyyy-MM-dd"}) {
         const QDate d = QDate::fromString(t, QLatin1String(f));
-        if (d.isValid())
-            return d;
+        if (d.isValid()) return d;
     }
     return QDate();
 }
@@ -310,10 +288,8 @@ QDate dateFromText(const QString& s)
 
 QString CStr(double v)
 {
-    if (v == 0)
-        return QStringLiteral("0");  // -0 too
-    if (!std::isfinite(v))
-        throw RuntimeError(platform::ErrOverflow);
+    if (v == 0) return QStringLiteral("0");  // -0 too
+    if (!std::isfinite(v)) throw RuntimeError(platform::ErrOverflow);
     // Shortest text that reads back as the same double, never with an exponent.
     char buf[400];
     auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
@@ -359,8 +335,7 @@ bool IsNumeric(const ado::Variant& v)
 double CDbl(const QString& s)
 {
     Decimal d;
-    if (!parseLocale(s, &d))
-        throw RuntimeError(platform::ErrTypeMismatch);
+    if (!parseLocale(s, &d)) throw RuntimeError(platform::ErrTypeMismatch);
     return toDouble(d);
 }
 
@@ -380,8 +355,7 @@ namespace {
 
 template <class Int> Int toWhole(double v)
 {
-    if (!std::isfinite(v))
-        throw RuntimeError(platform::ErrOverflow);
+    if (!std::isfinite(v)) throw RuntimeError(platform::ErrOverflow);
     const double r = std::nearbyint(v);  // the default rounding mode: halves to even
     if (r < double(std::numeric_limits<Int>::min()) || r > double(std::numeric_limits<Int>::max()))
         throw RuntimeError(platform::ErrOverflow);
@@ -416,19 +390,15 @@ std::int32_t CLng(const ado::Variant& v) { return toWhole<std::int32_t>(v); }
 
 QString Format(double value, const QString& pattern)
 {
-    if (pattern.isEmpty())
-        return CStr(value);
-    if (isDatePattern(pattern))
-        throw RuntimeError(platform::ErrTypeMismatch);
+    if (pattern.isEmpty()) return CStr(value);
+    if (isDatePattern(pattern)) throw RuntimeError(platform::ErrTypeMismatch);
     return formatNumber(fromDoubleForFormat(value), pattern);
 }
 
 QString Format(QDate date, const QString& pattern)
 {
-    if (pattern.isEmpty())
-        return CStr(date);
-    if (!isDatePattern(pattern))
-        throw RuntimeError(platform::ErrTypeMismatch);
+    if (pattern.isEmpty()) return CStr(date);
+    if (!isDatePattern(pattern)) throw RuntimeError(platform::ErrTypeMismatch);
     return formatDate(date, pattern);
 }
 
@@ -441,16 +411,13 @@ QString Format(const ado::Variant& value, const QString& pattern)
     case T::Double: return Format(value.real(), pattern);
     case T::Date: return Format(value.date(), pattern);
     case T::Integer:
-        if (pattern.isEmpty())
-            return CStr(value.integer());
-        if (isDatePattern(pattern))
-            throw RuntimeError(platform::ErrTypeMismatch);
+        if (pattern.isEmpty()) return CStr(value.integer());
+        if (isDatePattern(pattern)) throw RuntimeError(platform::ErrTypeMismatch);
         return formatNumber(fromInteger(value.integer()), pattern);
     case T::Text: {
         // Text that does not read as the pattern's kind comes back unchanged.
         const QString& s = value.text();
-        if (pattern.isEmpty())
-            return s;
+        if (pattern.isEmpty()) return s;
         if (isDatePattern(pattern)) {
             const QDate d = dateFromText(s);
             return d.isValid() ? formatDate(d, pattern) : s;
@@ -468,15 +435,12 @@ QString Format(const ado::Variant& value, const QString& pattern)
 
 double Round(double value, int decimals)
 {
-    if (decimals < 0)
-        throw RuntimeError(platform::ErrInvalidCall);
-    if (!std::isfinite(value))
-        return value;
+    if (decimals < 0) throw RuntimeError(platform::ErrInvalidCall);
+    if (!std::isfinite(value)) return value;
     const double scale = std::pow(10.0, decimals);
     const double scaled = value * scale;
     // Beyond 2^52 a double holds no fraction to round.
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0)
-        return value;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0) return value;
     return std::nearbyint(scaled) / scale;
 }
 
@@ -487,16 +451,14 @@ double Int(double value) { return std::floor(value); }
 QString LTrim(const QString& s)
 {
     int i = 0;
-    while (i < s.size() && s[i] == QChar(' '))
-        ++i;
+    while (i < s.size() && s[i] == QChar(' ')) ++i;
     return s.mid(i);
 }
 
 QString RTrim(const QString& s)
 {
     int n = int(s.size());
-    while (n > 0 && s[n - 1] == QChar(' '))
-        --n;
+    while (n > 0 && s[n - 1] == QChar(' ')) --n;
     return s.left(n);
 }
 
@@ -506,22 +468,19 @@ QString LCase(const QString& s) { return s.toLower(); }
 
 QString Left(const QString& s, int n)
 {
-    if (n < 0)
-        throw RuntimeError(platform::ErrInvalidCall);
+    if (n < 0) throw RuntimeError(platform::ErrInvalidCall);
     return s.left(n);
 }
 
 QString Right(const QString& s, int n)
 {
-    if (n < 0)
-        throw RuntimeError(platform::ErrInvalidCall);
+    if (n < 0) throw RuntimeError(platform::ErrInvalidCall);
     return s.right(n);
 }
 
 QString Mid(const QString& s, int start1, int length)
 {
-    if (start1 < 1 || length < -1)
-        throw RuntimeError(platform::ErrInvalidCall);
+    if (start1 < 1 || length < -1) throw RuntimeError(platform::ErrInvalidCall);
     return s.mid(start1 - 1, length);
 }
 

@@ -5,8 +5,8 @@
 // A conversion that cannot be done throws platform::Error (13 type mismatch,
 // 6 overflow).
 
-#include "platform/errors/Error.h"
 #include "platform/ado/Variant.h"
+#include "platform/errors/Error.h"
 
 #include <QDate>
 #include <QString>
@@ -25,8 +25,10 @@ QString CStr(double v);
 QString CStr(std::int64_t v);
 // Every other whole type (int, long, long long: one of them is int64_t).
 template <class T>
-    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, std::int64_t>)
-inline QString CStr(T v) { return CStr(std::int64_t(v)); }
+requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, std::int64_t>) inline QString CStr(T v)
+{
+    return CStr(std::int64_t(v));
+}
 QString CStr(QDate d);
 
 // True for digits with one optional leading sign, locale separators and
@@ -34,11 +36,11 @@ QString CStr(QDate d);
 bool IsNumeric(const QString& s);
 bool IsNumeric(const ado::Variant& v);
 
-double CDbl(const QString& s);            // 13 when not IsNumeric
-double CDbl(const ado::Variant& v);       // numbers as they are; text through CDbl(QString)
-std::int16_t CInt(const QString& s);      // rounds half to even; 6 outside 16 bits
+double CDbl(const QString& s);        // 13 when not IsNumeric
+double CDbl(const ado::Variant& v);   // numbers as they are; text through CDbl(QString)
+std::int16_t CInt(const QString& s);  // rounds half to even; 6 outside 16 bits
 std::int16_t CInt(const ado::Variant& v);
-std::int32_t CLng(const QString& s);      // rounds half to even; 6 outside 32 bits
+std::int32_t CLng(const QString& s);  // rounds half to even; 6 outside 32 bits
 std::int32_t CLng(const ado::Variant& v);
 std::int16_t CInt(double v);
 std::int32_t CLng(double v);
@@ -61,9 +63,9 @@ QString Format(QDate date, const QString& pattern);
 // value x 10^decimals as a double, an exact half to the even neighbour,
 // divided back: Round(0.125, 2) = 0.12, Round(0.135, 2) = 0.14.
 double Round(double value, int decimals = 0);
-double Int(double value);                       // towards minus infinity
+double Int(double value);  // towards minus infinity
 
-QString Trim(const QString& s);   // blanks at both ends (spaces only)
+QString Trim(const QString& s);  // blanks at both ends (spaces only)
 QString LTrim(const QString& s);
 QString RTrim(const QString& s);
 QString UCase(const QString& s);
@@ -84,6 +86,6 @@ QString NumeroSQL(double v);
 
 // "Today" for the windows; tests fix it with SetToday.
 QDate Today();
-void SetToday(QDate fixed);   // an invalid date goes back to the clock
+void SetToday(QDate fixed);  // an invalid date goes back to the clock
 
 }  // namespace text

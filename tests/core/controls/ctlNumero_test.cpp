@@ -1,9 +1,9 @@
 // The numeric field driven through its real inner box, shown off screen:
 // keys typed with QTest, focus moved between it and a neighbour.
-#include "support/ErrorNumber.h"
 #include "core/controls/ctlNumero.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/Form.h"
+#include "support/ErrorNumber.h"
 #include "support/LocaleRun.h"
 #include "support/Support.h"
 
@@ -42,12 +42,15 @@ public:
     QLineEdit* txt() const { return field->findChild<QLineEdit*>(QStringLiteral("txt")); }
     void enter()
     {
-        if (txt()->hasFocus())
-            leave();
+        if (txt()->hasFocus()) leave();
         field->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
-    void leave() { other->setFocus(Qt::TabFocusReason); QApplication::processEvents(); }
+    void leave()
+    {
+        other->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
     void type(const QString& keys) { QTest::keyClicks(txt(), keys); }
     void typeAndLeave(int decimals, const QString& keys)
     {
@@ -80,16 +83,23 @@ protected:
 
 TEST_F(NumeroAR, TypedKeysLeavingAndReading)
 {
-    struct Case { int decimals; const char* keys; const char* typed; const char* shown; double value; const char* sql; };
+    struct Case {
+        int decimals;
+        const char* keys;
+        const char* typed;
+        const char* shown;
+        double value;
+        const char* sql;
+    };
     const Case cases[] = {
         {2, "12.5", "12,5", "12,50", 12.5, "12.50"},
-        {2, "1.2.3", "1,23", "1,23", 1.23, "1.23"},          // a second point is dropped
-        {0, "12.5", "125", "125", 125, "125"},               // no decimals: the point is dropped
-        {2, "12,5", "12,5", "12,50", 12.5, "12.50"},         // the locale's own comma is the decimal key
+        {2, "1.2.3", "1,23", "1,23", 1.23, "1.23"},   // a second point is dropped
+        {0, "12.5", "125", "125", 125, "125"},        // no decimals: the point is dropped
+        {2, "12,5", "12,5", "12,50", 12.5, "12.50"},  // the locale's own comma is the decimal key
         {2, "1,2.3", "1,23", "1,23", 1.23, "1.23"},
-        {2, "a-+ 1x2e", "12", "12,00", 12, "12.00"},         // letters, signs and blanks are dropped
+        {2, "a-+ 1x2e", "12", "12,00", 12, "12.00"},  // letters, signs and blanks are dropped
         {2, "1234567.891", "1234567,891", "1.234.567,89", 1234567.89, "1234567.89"},
-        {3, "0.0005", "0,0005", "0,001", 0.001, "0.001"},    // rounded half away from zero on leaving
+        {3, "0.0005", "0,0005", "0,001", 0.001, "0.001"},  // rounded half away from zero on leaving
         {2, ".5", ",5", "0,50", 0.5, "0.50"},
         {2, "", "", "", 0, ""},
     };
@@ -155,8 +165,7 @@ TEST_F(NumeroAR, ClipboardKeysAreDroppedAndPasteNeverReachesTheBox)
 // pastes it into a line edit.
 TEST_F(NumeroAR, MiddleButtonPastesNothing)
 {
-    if (!QApplication::clipboard()->supportsSelection())
-        GTEST_SKIP() << "this platform has no selection clipboard";
+    if (!QApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "this platform has no selection clipboard";
     QApplication::clipboard()->setText(QStringLiteral("1;DROP"), QClipboard::Selection);
     w->enter();
     w->type("5");
@@ -254,7 +263,13 @@ TEST_F(NumeroAR, FocusSentElsewhereBehindAMessageLeavesTheField)
 
 TEST_F(NumeroAR, ValueSetFormatsWithTheCountOfDecimals)
 {
-    struct Case { int decimals; double v; const char* shown; double back; const char* sql; };
+    struct Case {
+        int decimals;
+        double v;
+        const char* shown;
+        double back;
+        const char* sql;
+    };
     const Case cases[] = {
         {2, 1234.567, "1.234,57", 1234.57, "1234.57"},
         {2, 0, "0,00", 0, "0.00"},
@@ -455,10 +470,17 @@ TEST(CLocale_Numero, PointDecimalsCommaGroups)
 {
     SKIP_UNLESS_C_LOCALE();
     NumeroWindow w;
-    struct Case { int decimals; const char* keys; const char* typed; const char* shown; double value; const char* sql; };
+    struct Case {
+        int decimals;
+        const char* keys;
+        const char* typed;
+        const char* shown;
+        double value;
+        const char* sql;
+    };
     const Case cases[] = {
         {2, "12.5", "12.5", "12.50", 12.5, "12.50"},
-        {2, "1,2", "12", "12.00", 12, "12.00"},   // the comma groups here: dropped
+        {2, "1,2", "12", "12.00", 12, "12.00"},  // the comma groups here: dropped
         {2, "1234567.891", "1234567.891", "1,234,567.89", 1234567.89, "1234567.89"},
         {0, "7.5", "75", "75", 75, "75"},
     };

@@ -21,8 +21,7 @@ struct Geografia : ::testing::Test {
         provincias.Add(QStringLiteral("CHUBUT"), 2, 26, QStringLiteral("U"), QStringLiteral("p26"));
         localidades.Add(QStringLiteral("MAR DEL PLATA"), provincias.Item(QStringLiteral("p6")), 100,
                         QStringLiteral("l100"));
-        localidades.Add(QStringLiteral("RAWSON"), provincias.Item(QStringLiteral("p26")), 200,
-                        QStringLiteral("l200"));
+        localidades.Add(QStringLiteral("RAWSON"), provincias.Item(QStringLiteral("p26")), 200, QStringLiteral("l200"));
         localidades.Add(QStringLiteral("PUERTO MADRYN"), provincias.Item(QStringLiteral("p26")), 201,
                         QStringLiteral("l201"));
     }
@@ -31,8 +30,7 @@ struct Geografia : ::testing::Test {
 QStringList Names(const colLocalidades& c)
 {
     QStringList names;
-    for (const auto& l : c)
-        names << l->Descripcion;
+    for (const auto& l : c) names << l->Descripcion;
     return names;
 }
 
@@ -85,7 +83,11 @@ TEST_F(Geografia, PositionsAndOrderFollowRemovals)
 
 TEST_F(Geografia, Errors)
 {
-    struct Case { const char* what; std::function<void()> f; long error; };
+    struct Case {
+        const char* what;
+        std::function<void()> f;
+        long error;
+    };
     const Case cases[] = {
         {"duplicate key", [&] { provincias.Add("OTRA", 0, 99, "X", "p6"); }, platform::ErrDuplicateKey},
         {"key differing in case", [&] { provincias.Add("OTRA", 0, 99, "X", "P6"); }, platform::ErrDuplicateKey},
@@ -97,8 +99,7 @@ TEST_F(Geografia, Errors)
         {"remove missing key", [&] { provincias.Remove(QStringLiteral("p7")); }, platform::ErrInvalidCall},
         {"remove past the end", [&] { provincias.Remove(3); }, platform::ErrInvalidCall},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(errorNumber(c.f), c.error) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(errorNumber(c.f), c.error) << c.what;
     // A refused call changes nothing.
     EXPECT_EQ(provincias.Count(), 2);
     EXPECT_EQ(provincias.Item(QStringLiteral("p6"))->Descripcion, QStringLiteral("BUENOS AIRES"));
@@ -108,8 +109,8 @@ TEST_F(Geografia, Errors)
 TEST(colEspecies, KeysAreTheExactTextButNotItsCase)
 {
     colEspecies especies;
-    const auto merluza = especies.Add(QStringLiteral("MERLUZA"), 1.25, 5, QStringLiteral("Disp. 12/24"),
-                                      QStringLiteral("e5"));
+    const auto merluza =
+        especies.Add(QStringLiteral("MERLUZA"), 1.25, 5, QStringLiteral("Disp. 12/24"), QStringLiteral("e5"));
     especies.Add(QStringLiteral("CORVINA"), 0, 50, QString(), QStringLiteral("e50"));
 
     EXPECT_EQ(merluza->Especie, QStringLiteral("MERLUZA"));

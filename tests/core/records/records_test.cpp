@@ -30,9 +30,9 @@ void ExpectZeros(const char* what, std::initializer_list<double> values)
 TEST(Records, NewObjectsHoldZerosAndEmptyValues)
 {
     const clsCabDDJJ cab;
-    ExpectZeros("clsCabDDJJ", {double(cab.Anio), double(cab.Mes), double(cab.NroEmb), double(cab.NroEmp),
-                               cab.CUIT, cab.MtoVtas, cab.Alicuota, cab.Importe, cab.Intereses, cab.Multa,
-                               cab.Total, cab.NroDoc});
+    ExpectZeros("clsCabDDJJ",
+                {double(cab.Anio), double(cab.Mes), double(cab.NroEmb), double(cab.NroEmp), cab.CUIT, cab.MtoVtas,
+                 cab.Alicuota, cab.Importe, cab.Intereses, cab.Multa, cab.Total, cab.NroDoc});
     EXPECT_TRUE(cab.NroDJ.isEmpty() && cab.Puerto.isEmpty() && cab.CaracterResp.isEmpty());
 
     const clsDetDDJJ det;
@@ -47,17 +47,16 @@ TEST(Records, NewObjectsHoldZerosAndEmptyValues)
     EXPECT_TRUE(guia.Fecha.isNull());
 
     const clsDetGuia detGuia;
-    ExpectZeros("clsDetGuia", {double(detGuia.Renglon), detGuia.Cajones, detGuia.Kg, detGuia.Precio,
-                               detGuia.MtoTotal});
+    ExpectZeros("clsDetGuia", {double(detGuia.Renglon), detGuia.Cajones, detGuia.Kg, detGuia.Precio, detGuia.MtoTotal});
 
     const clsEmpresa empresa;
     ExpectZeros("clsEmpresa", {double(empresa.IdEmpresa), empresa.CUIT, empresa.NroIB});
     EXPECT_TRUE(empresa.FBaja.isEmpty() && empresa.CodPostalLegal.isEmpty());
 
     const clsEmbarcacion emb;
-    ExpectZeros("clsEmbarcacion", {double(emb.IdEmbarcacion), emb.Eslora, emb.Arboladura, emb.Manga, emb.Puntal,
-                                   emb.Bodega, emb.TonTotal, emb.TonNeto, emb.Potencia, emb.PoderMotor,
-                                   double(emb.ConvGolfo)});
+    ExpectZeros("clsEmbarcacion",
+                {double(emb.IdEmbarcacion), emb.Eslora, emb.Arboladura, emb.Manga, emb.Puntal, emb.Bodega, emb.TonTotal,
+                 emb.TonNeto, emb.Potencia, emb.PoderMotor, double(emb.ConvGolfo)});
     EXPECT_TRUE(emb.FBotadura.isEmpty() && emb.Puerto.isEmpty());
 
     const clsPrecios precio;

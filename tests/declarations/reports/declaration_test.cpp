@@ -7,8 +7,9 @@ namespace reportstest {
 namespace {
 
 // The fixture declaration's own code: rate 3, May 2006, importe 45, intereses 2.5, multa 1.
-const QString kCodigoDJ = code(QStringLiteral("031050050") + kNro + QStringLiteral("0300000") + QStringLiteral("20060615")
-                               + QStringLiteral("000000004500") + QStringLiteral("0000000250") + QStringLiteral("0000000100"));
+const QString kCodigoDJ =
+    code(QStringLiteral("031050050") + kNro + QStringLiteral("0300000") + QStringLiteral("20060615")
+         + QStringLiteral("000000004500") + QStringLiteral("0000000250") + QStringLiteral("0000000100"));
 
 QString groupedChecksum(const QString& md5)
 {
@@ -63,8 +64,9 @@ TEST_F(DeclarationTest, EveryPageFooterCarriesThePaymentCodeAndTheChecksumAsBarc
     }
     // What the declaration says, in order: identification, lines, totals, guides, signatures.
     const QString all = testsupport::Folded(testsupport::PdfText(pdf));
-    const QStringList inOrder{kNro, "05/2006", "DON JUAN CARLOS", "30-70812345-1", "JUAN PEREZ", "Especie", "1.050,00",
-                              "Total Adeudado", "48,50", "Guías de Tránsito", "0012 A", "G-070", "Firma del responsable"};
+    const QStringList inOrder{kNro,      "05/2006",  "DON JUAN CARLOS",      "30-70812345-1", "JUAN PEREZ",
+                              "Especie", "1.050,00", "Total Adeudado",       "48,50",         "Guías de Tránsito",
+                              "0012 A",  "G-070",    "Firma del responsable"};
     qsizetype at = 0;
     for (const QString& want : inOrder) {
         const qsizetype found = all.indexOf(want, at);

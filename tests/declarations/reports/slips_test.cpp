@@ -56,9 +56,9 @@ TEST_F(SlipsTest, TheCodeCarriesDueDateRateAndAmountsInTheirPlaces)
     struct Case {
         int anio, mes;
         double rate, importe, intereses, multa;
-        const char* due;        // positions 40-47
-        const char* rateText;   // 35-38
-        const char* amounts;    // 48-79
+        const char* due;       // positions 40-47
+        const char* rateText;  // 35-38
+        const char* amounts;   // 48-79
     };
     const Case cases[] = {
         {2005, 12, 3, 1500, 0, 0, "20060115", "0300", "00000015000000000000000000000000"},
@@ -77,7 +77,8 @@ TEST_F(SlipsTest, TheCodeCarriesDueDateRateAndAmountsInTheirPlaces)
         EXPECT_EQ(printed.mid(39, 8), QLatin1String(c.due));
         EXPECT_EQ(printed.mid(47, 32), QLatin1String(c.amounts));
         EXPECT_EQ(printed, code(printed.left(79)));
-        for (int i = 1; i < CrBDLey7351::kCopias; ++i) EXPECT_EQ(v.Report->txtCodigo[i]->Text(), v.Report->txtCodigo[0]->Text());
+        for (int i = 1; i < CrBDLey7351::kCopias; ++i)
+            EXPECT_EQ(v.Report->txtCodigo[i]->Text(), v.Report->txtCodigo[0]->Text());
     }
     EXPECT_TRUE(boxes.messages().empty());
 }
@@ -98,7 +99,7 @@ TEST_F(SlipsTest, ACodeThatCannotHaveEightyDigitsPrintsNoBarcodeAndSaysWhy)
         boxes.clear();
         exec("DELETE FROM LNV_PES_TB_PAGOS_DDJJ7351");
         exec(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET PCDJ_ALICUOTA = %1").arg(num(c.rate)));
-        insertPayment(kNro, {1, 2006, 5, 150, 0, 0});     // a sound slip beside the bad one
+        insertPayment(kNro, {1, 2006, 5, 150, 0, 0});  // a sound slip beside the bad one
         insertPayment(kNro, {2, 2006, 5, c.importe, c.intereses, c.multa});
         frmLisBolDeposito& v = openSlips(kNro);
         reactivate(v);

@@ -28,7 +28,7 @@ protected:
     QString connectionString(const QString& key) const
     {
         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=") + key
-             + QStringLiteral(";Data Source=") + path + QStringLiteral(";Persist Security Info=false");
+            + QStringLiteral(";Data Source=") + path + QStringLiteral(";Persist Security Info=false");
     }
     long exec(const QString& sql)
     {
@@ -50,7 +50,10 @@ protected:
 
 TEST(JetSql, RewritesJetFormsOutsideQuotedTextOnly)
 {
-    const struct { const char* jet; const char* sqlite; } cases[] = {
+    const struct {
+        const char* jet;
+        const char* sqlite;
+    } cases[] = {
         {"select * from T where F = #05/01/2006#", "select * from T where F = '2006-05-01'"},
         {"select * from T where F <= #5/1/2006# and G > #12/31/1999#",
          "select * from T where F <= '2006-05-01' and G > '1999-12-31'"},
@@ -84,19 +87,15 @@ TEST(JetSql, RewritesJetFormsOutsideQuotedTextOnly)
         {"select 'a'#01/02/2003#'b' from T", "select 'a' '2003-01-02' 'b' from T"},
         {"select #02/29/2004# from T", "select '2004-02-29' from T"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(JetToSqlite(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.jet;
+    for (const auto& c : cases) EXPECT_EQ(JetToSqlite(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.jet;
 }
 
 TEST(JetSql, ADateTheCalendarDoesNotHaveIsAnError)
 {
     const char* cases[] = {
-        "insert into T values (#13/45/2024#)",
-        "select * from T where F = #02/30/2006#",
-        "select * from T where F = #02/29/2005#",
-        "select * from T where F = #00/10/2006#",
-        "select * from T where F = #01/01/0099#",
-        "select * from [select x from T where F < #04/31/2006#]. AS A",
+        "insert into T values (#13/45/2024#)",    "select * from T where F = #02/30/2006#",
+        "select * from T where F = #02/29/2005#", "select * from T where F = #00/10/2006#",
+        "select * from T where F = #01/01/0099#", "select * from [select x from T where F < #04/31/2006#]. AS A",
     };
     for (const char* c : cases) {
         try {
@@ -129,7 +128,10 @@ TEST_F(AdoTest, OpenChecksFileAndKey)
     EXPECT_EQ(c.State(), adStateOpen);
     c.Close();
 
-    struct { QString cs; long number; } failures[] = {
+    struct {
+        QString cs;
+        long number;
+    } failures[] = {
         {connectionString(QStringLiteral("otra")), -2147217843},
         {connectionString(QString()), -2147217843},
         {QStringLiteral("Data Source=") + dir.path() + QStringLiteral("/no-existe.mdb;Jet OLEDB:Database Password=x"),
@@ -195,7 +197,10 @@ TEST_F(AdoTest, ExecuteCountsRowsAndAFailedStatementChangesNothing)
     EXPECT_EQ(rs("NOMBRE").text(), QStringLiteral("B"));
     EXPECT_DOUBLE_EQ(rs("Valor").real(), 5.0);
 
-    const struct { const char* sql; long number; } errors[] = {
+    const struct {
+        const char* sql;
+        long number;
+    } errors[] = {
         {"insert into P (ID, NOMBRE) values (1, 'Z')", -2147467259},  // duplicate key
         {"insert into P (ID, NOMBRE) values (3, 'A')", -2147467259},  // duplicate unique
         {"insert into P (ID) values (3)", -2147467259},               // required column
@@ -278,7 +283,8 @@ TEST_F(AdoTest, RecordsetIsAStaticSnapshot)
 
     // Qualified columns are read by their bare names, through a derived table too.
     Recordset q;
-    q.Open(QStringLiteral("SELECT A.ID, P.NOMBRE, count(*) FROM P INNER JOIN [select ID from P]. AS A ON P.ID = A.ID"), conn);
+    q.Open(QStringLiteral("SELECT A.ID, P.NOMBRE, count(*) FROM P INNER JOIN [select ID from P]. AS A ON P.ID = A.ID"),
+           conn);
     EXPECT_EQ(q.FieldNames(), (QStringList{"ID", "NOMBRE", "count(*)"}));
 
     Recordset empty;

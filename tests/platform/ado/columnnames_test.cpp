@@ -24,7 +24,8 @@ TEST(RecordsetColumnNames, AQualifiedColumnIsNamedWithoutItsTableAlsoInAUnion)
     const Case cases[] = {
         {"select A.ID, T.NOMBRE from T, (select ID from T) as A where A.ID = T.ID", "ID|NOMBRE"},
         {"select A.ID, T.NOMBRE from T inner join (select ID from T) as A on A.ID = T.ID "
-         "union select T.ID, T.NOMBRE from T where T.ID > 5", "ID|NOMBRE"},
+         "union select T.ID, T.NOMBRE from T where T.ID > 5",
+         "ID|NOMBRE"},
         {"select T.ID as Codigo, max(T.NOMBRE), 'x.y' from T", "Codigo|max(T.NOMBRE)|'x.y'"},
     };
     for (const Case& c : cases) {

@@ -115,8 +115,9 @@ TEST_F(TwoConnections, AWriteThatWaitsPastTheLimitSaysTheDatabaseIsInUseAndChang
         ADD_FAILURE() << "wrote past another instance's lock";
     } catch (const AdoError& e) {
         EXPECT_EQ(e.Number, adErrGeneric);
-        EXPECT_EQ(e.Description, QStringLiteral("La base de datos está en uso por otra ventana o programa. "
-                                                "Espere un momento y vuelva a intentarlo."));
+        EXPECT_EQ(e.Description,
+                  QStringLiteral("La base de datos está en uso por otra ventana o programa. "
+                                 "Espere un momento y vuelva a intentarlo."));
     }
     EXPECT_GE(t.elapsed(), 250) << "it waited for the lock first";
     mine.Execute(QStringLiteral("ROLLBACK"));
@@ -152,8 +153,9 @@ TEST_F(TwoConnections, ACommitTheDiskCannotTakeStoresNothingAndTheConnectionGoes
         testsupport::FullDisk full(QFileInfo(path + QStringLiteral("-wal")).size() + 2048);
         try {
             Transaccion t(mine);
-            mine.Execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 20000) "
-                                        "insert into L (V) select i from n"));
+            mine.Execute(
+                QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 20000) "
+                               "insert into L (V) select i from n"));
             t.Commit();
             ADD_FAILURE() << "committed past a full disk";
         } catch (const AdoError& e) {

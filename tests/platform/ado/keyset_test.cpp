@@ -35,11 +35,13 @@ protected:
     }
     void fill(int rows)
     {
-        conn.Execute(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-            "INSERT INTO T SELECT substr('000000' || (i * 7919 % 1000003), -7), 2000 + i % 7, 1 + i % 12, "
-            "CASE WHEN i % 5 = 0 THEN NULL ELSE 1 + i % 2 END, date('2006-01-01', '+' || (i % 400) || ' days'), "
-            "i * 1.25 FROM n").arg(rows));
+        conn.Execute(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                "INSERT INTO T SELECT substr('000000' || (i * 7919 % 1000003), -7), 2000 + i % 7, 1 + i % 12, "
+                "CASE WHEN i % 5 = 0 THEN NULL ELSE 1 + i % 2 END, date('2006-01-01', '+' || (i % 400) || ' days'), "
+                "i * 1.25 FROM n")
+                .arg(rows));
     }
     std::shared_ptr<Recordset> open(const QString& sql, int cursor, Connection& c)
     {
@@ -77,8 +79,7 @@ TEST_F(Keyset, ReadsEveryRowAsTheSnapshotShowsIt)
     auto snapshot = open(QStringLiteral("select * FROM V"), adOpenStatic);
     EXPECT_TRUE(keyset->SameRows(*open(QStringLiteral("select * FROM V"), adOpenKeyset))) << "not read as a keyset";
     // Backwards first: the far end is read from its own side.
-    for (long r = snapshot->RecordCount() - 1; r >= 0; r -= 97)
-        EXPECT_EQ(keyset->at(r, 0), snapshot->at(r, 0)) << r;
+    for (long r = snapshot->RecordCount() - 1; r >= 0; r -= 97) EXPECT_EQ(keyset->at(r, 0), snapshot->at(r, 0)) << r;
     expectSameRows(*keyset, *snapshot);
     EXPECT_EQ(keyset->at(0, 5).type(), Variant::Type::Date);
 
@@ -115,9 +116,10 @@ TEST_F(Keyset, ALargeListShowsAtOnceAndItsCountSettlesLater)
 // Row ids chosen by the user (a company number) leave gaps that are no rows.
 TEST_F(Keyset, NumberedRowsWithGapsCountAsTheyAre)
 {
-    conn.Execute(QStringLiteral("CREATE TABLE E (ID INTEGER PRIMARY KEY, NOMBRE TEXT);"
-                                "INSERT INTO E VALUES (1, 'A'), (2147483647, 'B'), (9000000000, 'C');"
-                                "CREATE VIEW VE AS SELECT E.ID AS ID, E.NOMBRE AS NOMBRE FROM E ORDER BY E.NOMBRE DESC;"));
+    conn.Execute(
+        QStringLiteral("CREATE TABLE E (ID INTEGER PRIMARY KEY, NOMBRE TEXT);"
+                       "INSERT INTO E VALUES (1, 'A'), (2147483647, 'B'), (9000000000, 'C');"
+                       "CREATE VIEW VE AS SELECT E.ID AS ID, E.NOMBRE AS NOMBRE FROM E ORDER BY E.NOMBRE DESC;"));
     auto keyset = open(QStringLiteral("select * from VE"), adOpenKeyset);
     EXPECT_TRUE(keyset->SameRows(*open(QStringLiteral("select * from VE"), adOpenKeyset)));
     expectSameRows(*keyset, *open(QStringLiteral("select * from VE"), adOpenStatic));
@@ -134,7 +136,7 @@ TEST_F(Keyset, OtherQueriesAndShapesAreReadAsSnapshots)
         "CREATE VIEW V_GROUP AS SELECT A.ANIO AS NRO, count(*) AS N FROM T A GROUP BY A.ANIO;"));
     const char* cases[] = {
         "select * from V_WHERE", "select * from V_INNER", "select * from V_NOKEY", "select * from V_EXPR",
-        "select * from V_GROUP", "select * from T", "select NRO from V", "select * from V where MES = 3",
+        "select * from V_GROUP", "select * from T",       "select NRO from V",     "select * from V where MES = 3",
     };
     for (const char* sql : cases) {
         SCOPED_TRACE(sql);
@@ -163,7 +165,10 @@ TEST_F(Keyset, ChangedByThisConnectionAnotherOneOrTheSchema)
     fill(100);
     Connection other;
     other.Open(connectionString());
-    const struct { const char* what; std::function<void()> change; } cases[] = {
+    const struct {
+        const char* what;
+        std::function<void()> change;
+    } cases[] = {
         {"an insert here", [&] { conn.Execute(QStringLiteral("INSERT INTO T VALUES ('X1', 2010, 1, 1, NULL, 1)")); }},
         {"a delete there", [&] { other.Execute(QStringLiteral("DELETE FROM T WHERE NRO = 'X1'")); }},
         {"an update there", [&] { other.Execute(QStringLiteral("UPDATE T SET MONTO = 2 WHERE ANIO = 2001")); }},

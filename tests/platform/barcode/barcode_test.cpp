@@ -30,13 +30,17 @@ bool onlyBlackAndWhite(const QImage& img)
     return true;
 }
 
-const QString kCodigo = QStringLiteral("03105005030708123451123200605010000200620060615000000150000000000000000000000007");
+const QString kCodigo =
+    QStringLiteral("03105005030708123451123200605010000200620060615000000150000000000000000000000007");
 
 TEST(Barcode, PicturesDecodeToTheirTextAtTheSizeGiven)
 {
-    struct Case { QString text; int w, h; };
+    struct Case {
+        QString text;
+        int w, h;
+    };
     const Case cases[] = {
-        {kCodigo, 990, 135},                                       // a payment code, at 1.5 times its object
+        {kCodigo, 990, 135},                                             // a payment code, at 1.5 times its object
         {QStringLiteral("9E107D9D372BB6826BD81D3542A419D6"), 900, 120},  // a checksum: letters and digits
     };
     for (const Case& c : cases) {

@@ -1,8 +1,8 @@
 // The combo box stand-in: selection numbers, item data and the Click rules,
 // driven from code and from the keyboard on a combo shown off screen.
-#include "support/ErrorNumber.h"
-#include "platform/forms/ComboBox.h"
 #include "platform/errors/Error.h"
+#include "platform/forms/ComboBox.h"
+#include "support/ErrorNumber.h"
 #include "support/Support.h"
 
 #include <QAbstractItemView>
@@ -60,7 +60,7 @@ TEST_F(ComboFixture, AddingItemsSelectsNothingAndRaisesNothing)
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(combo->ItemData(2), 3);
     EXPECT_EQ(combo->List(1), "B");
-    EXPECT_EQ(combo->List(3), "");   // past the end reads as empty, as the selection loops expect
+    EXPECT_EQ(combo->List(3), "");  // past the end reads as empty, as the selection loops expect
     EXPECT_EQ(combo->List(-1), "");
     EXPECT_EQ(combo->AddItem("Z", 0), 0);
     EXPECT_EQ(combo->NewIndex(), 0);
@@ -71,13 +71,15 @@ TEST_F(ComboFixture, AddingItemsSelectsNothingAndRaisesNothing)
 
 TEST_F(ComboFixture, SettingListIndexRaisesClickOnlyWhenItChanges)
 {
-    struct Step { int index; int clicks; const char* text; };
+    struct Step {
+        int index;
+        int clicks;
+        const char* text;
+    };
     const Step steps[] = {
-        {1, 1, "B"},
-        {1, 1, "B"},    // the same index again: no Click
-        {2, 2, "C"},
-        {-1, 3, ""},    // cleared: a Click
-        {-1, 3, ""},    // already clear: none
+        {1, 1, "B"}, {1, 1, "B"},  // the same index again: no Click
+        {2, 2, "C"}, {-1, 3, ""},  // cleared: a Click
+        {-1, 3, ""},               // already clear: none
         {0, 4, "A"},
     };
     for (const auto& s : steps) {
@@ -125,15 +127,15 @@ TEST_F(ComboFixture, ItemDataIsCheckedAgainstTheList)
 TEST_F(ComboFixture, RemovingTheSelectedItemLeavesNothingSelected)
 {
     combo->setListIndex(2);
-    combo->RemoveItem(0);              // before the selection: it follows its item
+    combo->RemoveItem(0);  // before the selection: it follows its item
     EXPECT_EQ(combo->ListIndex(), 1);
     EXPECT_EQ(combo->Text(), "C");
     EXPECT_EQ(combo->ItemData(1), 3);
-    combo->RemoveItem(1);              // the selection itself
+    combo->RemoveItem(1);  // the selection itself
     EXPECT_EQ(combo->ListIndex(), -1);
     EXPECT_EQ(combo->Text(), "");
     EXPECT_EQ(combo->ListCount(), 1);
-    EXPECT_EQ(clicks, 1);              // only the setListIndex above
+    EXPECT_EQ(clicks, 1);  // only the setListIndex above
     EXPECT_EQ(errorNumber([&] { combo->RemoveItem(1); }), 5);
 
     combo->Clear();
@@ -148,13 +150,13 @@ TEST_F(ComboFixture, SettingTheTextOfAListSelectsTheItem)
     combo->setText("B");
     EXPECT_EQ(combo->ListIndex(), 1);
     EXPECT_EQ(clicks, 1);
-    combo->setText("b");               // no item: nothing selected
+    combo->setText("b");  // no item: nothing selected
     EXPECT_EQ(combo->ListIndex(), -1);
     EXPECT_EQ(combo->Text(), "");
     EXPECT_EQ(clicks, 2);
     combo->setText("");
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(changes, 0);             // a list never raises Change
+    EXPECT_EQ(changes, 0);  // a list never raises Change
 }
 
 class DropdownComboFixture : public ComboFixture {

@@ -40,8 +40,7 @@ struct SaveDialog : ::testing::Test {
             titles.push_back(d.DialogTitle);
             folders.push_back(d.StartFolder());
             proposed.push_back(d.FileName);
-            if (answers.empty())
-                return std::nullopt;
+            if (answers.empty()) return std::nullopt;
             auto a = answers.front();
             answers.pop_front();
             return a;
@@ -61,10 +60,16 @@ TEST_F(SaveDialog, ShowsTitleProposedNameAndStartsAtHomeForWindowsFolders)
     EXPECT_EQ(proposed, (std::vector<QString>{"DJ20060500123"}));
     EXPECT_EQ(folders[0], QDir::homePath());
 
-    struct Row { QString initDir; QString start; };
+    struct Row {
+        QString initDir;
+        QString start;
+    };
     const Row rows[] = {
-        {"c:\\", QDir::homePath()}, {"C:/Datos", QDir::homePath()}, {"", QDir::homePath()},
-        {"\\\\servidor\\export", QDir::homePath()}, {dir.path() + "/no-existe", QDir::homePath()},
+        {"c:\\", QDir::homePath()},
+        {"C:/Datos", QDir::homePath()},
+        {"", QDir::homePath()},
+        {"\\\\servidor\\export", QDir::homePath()},
+        {dir.path() + "/no-existe", QDir::homePath()},
         {dir.path(), dir.path()},
     };
     for (const Row& r : rows) {
@@ -75,7 +80,10 @@ TEST_F(SaveDialog, ShowsTitleProposedNameAndStartsAtHomeForWindowsFolders)
 
 TEST_F(SaveDialog, FilterBecomesNameFilters)
 {
-    struct Row { QString filter; QStringList expected; };
+    struct Row {
+        QString filter;
+        QStringList expected;
+    };
     const Row rows[] = {
         {"Texto (*.txt)|*.txt", {"Texto (*.txt)"}},
         {"Texto (*.txt)|*.txt|Todos (*.*)|*.*", {"Texto (*.txt)", "Todos (*)"}},
@@ -91,12 +99,16 @@ TEST_F(SaveDialog, FilterBecomesNameFilters)
 TEST_F(SaveDialog, DefaultExtensionOnlyForANameWithoutOne)
 {
     ComD.InitDir = dir.path();
-    struct Row { QString defaultExt; QString answer; QString path; };
+    struct Row {
+        QString defaultExt;
+        QString answer;
+        QString path;
+    };
     const Row rows[] = {
         {".txt", in("DJ20060500123"), in("DJ20060500123.txt")},
         {"txt", in("Gui20060500123"), in("Gui20060500123.txt")},
         {".txt", in("declaracion.dat"), in("declaracion.dat")},
-        {".txt", "relativo", in("relativo.txt")},       // typed name: in the folder shown
+        {".txt", "relativo", in("relativo.txt")},  // typed name: in the folder shown
         {"", in("sinext"), in("sinext")},
     };
     for (const Row& r : rows) {
@@ -157,7 +169,11 @@ TEST_F(SaveDialog, RealDialog)
 {
     forms::SetCommonDialogHook({});
     ComD.InitDir = dir.path();
-    struct Row { bool accept; QString typed; QString path; };
+    struct Row {
+        bool accept;
+        QString typed;
+        QString path;
+    };
     const Row rows[] = {{true, "DJ20060500123", in("DJ20060500123.txt")}, {false, "", ""}};
     for (const Row& r : rows) {
         QString title, folder, saveText, header;

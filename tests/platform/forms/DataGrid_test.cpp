@@ -2,8 +2,8 @@
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
-#include "support/Support.h"
 #include "support/ErrorNumber.h"
+#include "support/Support.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -31,7 +31,10 @@ struct Grid : ::testing::Test {
     DataControl* ado = new DataControl(&window);
     DataGrid* grid = new DataGrid(&window);
     std::shared_ptr<ado::Recordset> rs;
-    struct Change { ado::Variant lastRow; int lastCol; };
+    struct Change {
+        ado::Variant lastRow;
+        int lastCol;
+    };
     std::vector<Change> changes;
 
     void SetUp() override
@@ -39,12 +42,14 @@ struct Grid : ::testing::Test {
         grid->setObjectName("grilla");
         (new QVBoxLayout(&window))->addWidget(grid);
         window.resize(760, 260);
-        de1::conn().Execute("CREATE TABLE PRUEBA_GRILLA (ID INTEGER, NOMBRE TEXT, MONTO REAL, FECHA DATE, OCULTO TEXT)");
+        de1::conn().Execute(
+            "CREATE TABLE PRUEBA_GRILLA (ID INTEGER, NOMBRE TEXT, MONTO REAL, FECHA DATE, OCULTO TEXT)");
         de1::conn().Execute("INSERT INTO PRUEBA_GRILLA VALUES "
-                         "(1, 'PÉREZ HNOS', 1234.5, '2006-05-01', 'a'), (2, 'GÓMEZ', 0.5, NULL, 'b'), "
-                         "(3, NULL, -7, '2007-12-31', 'c'), (4, 'ÑANDÚ', 1000000, '2008-01-15', 'd')");
-        QObject::connect(grid, &DataGrid::RowColChange,
-                         [this](const ado::Variant& lastRow, int lastCol) { changes.push_back({lastRow, lastCol}); });
+                            "(1, 'PÉREZ HNOS', 1234.5, '2006-05-01', 'a'), (2, 'GÓMEZ', 0.5, NULL, 'b'), "
+                            "(3, NULL, -7, '2007-12-31', 'c'), (4, 'ÑANDÚ', 1000000, '2008-01-15', 'd')");
+        QObject::connect(grid, &DataGrid::RowColChange, [this](const ado::Variant& lastRow, int lastCol) {
+            changes.push_back({lastRow, lastCol});
+        });
         grid->setDataSource(ado);
         load("SELECT * FROM PRUEBA_GRILLA ORDER BY ID");
         window.show();
@@ -57,16 +62,23 @@ struct Grid : ::testing::Test {
         rs = query(sql);
         ado->Recordset = rs;
         ado->Refresh();
-        struct Col { int twips; const char* caption; int align; const char* format; };
+        struct Col {
+            int twips;
+            const char* caption;
+            int align;
+            const char* format;
+        };
         const Col layout[] = {
-            {700, "Nro.", forms::dbgLeft, ""}, {2000, "Nombre", forms::dbgLeft, ""},
-            {1100, "Monto", forms::dbgRight, "0.00"}, {1050, "Fecha", forms::dbgCenter, ""}, {0, "", forms::dbgLeft, ""},
+            {700, "Nro.", forms::dbgLeft, ""},
+            {2000, "Nombre", forms::dbgLeft, ""},
+            {1100, "Monto", forms::dbgRight, "0.00"},
+            {1050, "Fecha", forms::dbgCenter, ""},
+            {0, "", forms::dbgLeft, ""},
         };
         for (int c = 0; c < std::min(grid->ColumnCount(), 5); ++c) {
             forms::Column col = grid->Columns(c);
             col.setWidth(layout[c].twips);
-            if (layout[c].twips > 0)
-                col.setCaption(layout[c].caption);
+            if (layout[c].twips > 0) col.setCaption(layout[c].caption);
             col.setAlignment(layout[c].align);
             col.setNumberFormat(layout[c].format);
         }
@@ -90,9 +102,15 @@ struct Grid : ::testing::Test {
 
 TEST_F(Grid, ColumnLayoutCaptionsWidthsHiddenAndAlignment)
 {
-    struct Row { int col; const char* caption; int px; bool hidden; Qt::Alignment align; };
+    struct Row {
+        int col;
+        const char* caption;
+        int px;
+        bool hidden;
+        Qt::Alignment align;
+    };
     const Row rows[] = {
-        {0, "Nro.", 47, false, Qt::AlignLeft}, {1, "Nombre", 133, false, Qt::AlignLeft},
+        {0, "Nro.", 47, false, Qt::AlignLeft},   {1, "Nombre", 133, false, Qt::AlignLeft},
         {2, "Monto", 73, false, Qt::AlignRight}, {3, "Fecha", 70, false, Qt::AlignHCenter},
         {4, "OCULTO", 0, true, Qt::AlignLeft},
     };
@@ -107,7 +125,8 @@ TEST_F(Grid, ColumnLayoutCaptionsWidthsHiddenAndAlignment)
         if (!r.hidden) {
             EXPECT_NEAR(grid->horizontalHeader()->sectionSize(r.col), scaled(r.px), 1.5);
         }
-        const auto align = Qt::Alignment(grid->model()->data(grid->model()->index(0, r.col), Qt::TextAlignmentRole).toInt());
+        const auto align =
+            Qt::Alignment(grid->model()->data(grid->model()->index(0, r.col), Qt::TextAlignmentRole).toInt());
         EXPECT_EQ(align & Qt::AlignHorizontal_Mask, r.align);
         EXPECT_EQ(grid->Columns(r.col).Alignment() == forms::dbgRight, r.align == Qt::AlignRight);
     }
@@ -128,18 +147,23 @@ TEST_F(Grid, ColumnLayoutCaptionsWidthsHiddenAndAlignment)
 
 TEST_F(Grid, DisplayedTextsOfTheCurrentRow)
 {
-    struct Row { long bookmark; int col; const char* format; const char* text; };
+    struct Row {
+        long bookmark;
+        int col;
+        const char* format;
+        const char* text;
+    };
     const Row rows[] = {
         {1, 0, "", "1"},
         {1, 1, "", "PÉREZ HNOS"},
-        {1, 2, "", "1234,5"},            // no format: as the value converts to text
+        {1, 2, "", "1234,5"},  // no format: as the value converts to text
         {1, 2, "0.00", "1234,50"},
         {3, 2, "0.00", "-7,00"},
         {4, 2, "###,###,##0.00", "1.000.000,00"},
         {1, 3, "", "01/05/2006"},
-        {2, 3, "", ""},                  // null date
-        {3, 1, "", ""},                  // null text
-        {2, 1, "0.00", "GÓMEZ"},         // a text under a number format stays as it is
+        {2, 3, "", ""},           // null date
+        {3, 1, "", ""},           // null text
+        {2, 1, "0.00", "GÓMEZ"},  // a text under a number format stays as it is
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.bookmark << "/" << r.col << " " << r.format);
@@ -178,9 +202,12 @@ TEST_F(Grid, ClickAndKeysMoveTheRecordsetAndRaiseRowColChange)
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].lastRow, ado::Variant(1L));
 
-    struct Step { Qt::Key key; long bookmark; };
+    struct Step {
+        Qt::Key key;
+        long bookmark;
+    };
     const Step steps[] = {
-        {Qt::Key_Up, 2}, {Qt::Key_Down, 3}, {Qt::Key_End, 4}, {Qt::Key_Down, 4},
+        {Qt::Key_Up, 2},   {Qt::Key_Down, 3},     {Qt::Key_End, 4},    {Qt::Key_Down, 4},
         {Qt::Key_Home, 1}, {Qt::Key_PageDown, 4}, {Qt::Key_PageUp, 1},
     };
     for (const Step& s : steps) {
@@ -314,10 +341,11 @@ TEST_F(Grid, HundredThousandRows)
 // it appeared, and grows to its count in idle time, keeping the clerk's row.
 TEST_F(Grid, AListReadAsShownGrowsToItsCountKeepingTheCurrentRow)
 {
-    de1::conn().Execute("CREATE TABLE LARGA (ID INTEGER PRIMARY KEY, NOMBRE TEXT);"
-                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
-                        "INSERT INTO LARGA SELECT i, 'FILA ' || substr('00000' || i, -5) FROM n;"
-                        "CREATE VIEW VW_LARGA AS SELECT L.ID AS ID, L.NOMBRE AS NOMBRE FROM LARGA L ORDER BY L.NOMBRE DESC;");
+    de1::conn().Execute(
+        "CREATE TABLE LARGA (ID INTEGER PRIMARY KEY, NOMBRE TEXT);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+        "INSERT INTO LARGA SELECT i, 'FILA ' || substr('00000' || i, -5) FROM n;"
+        "CREATE VIEW VW_LARGA AS SELECT L.ID AS ID, L.NOMBRE AS NOMBRE FROM LARGA L ORDER BY L.NOMBRE DESC;");
     rs = std::make_shared<ado::Recordset>();
     rs->Open("select * FROM VW_LARGA", de1::conn(), ado::adOpenKeyset);
     ado->Recordset = rs;

@@ -1,6 +1,6 @@
 #include "platform/forms/TabbedDialog.h"
-#include "support/Support.h"
 #include "support/ErrorNumber.h"
+#include "support/Support.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -26,8 +26,7 @@ struct Tabs : ::testing::Test {
             QWidget* page = tabs->AddTab(caption);
             (new QVBoxLayout(page))->addWidget(new QLabel(caption, page));
         }
-        for (int i = 1; i <= 3; ++i)
-            tabs->setTabEnabled(i, false);
+        for (int i = 1; i <= 3; ++i) tabs->setTabEnabled(i, false);
         clicks = std::make_unique<QSignalSpy>(tabs, &TabbedDialog::Click);
         window.resize(500, 200);
         window.show();
@@ -41,8 +40,7 @@ struct Tabs : ::testing::Test {
     std::vector<int> previousTabs()
     {
         std::vector<int> v;
-        for (const auto& args : *clicks)
-            v.push_back(args.at(0).toInt());
+        for (const auto& args : *clicks) v.push_back(args.at(0).toInt());
         return v;
     }
 };
@@ -71,12 +69,11 @@ TEST_F(Tabs, DisabledTabsCannotBeChosenByTheUser)
 
 TEST_F(Tabs, ClickReportsTheTabLeftWhoeverChangesIt)
 {
-    for (int i = 1; i <= 3; ++i)
-        tabs->setTabEnabled(i, true);
-    tabs->setTab(2);           // code
-    clickTab(3);               // mouse
+    for (int i = 1; i <= 3; ++i) tabs->setTabEnabled(i, true);
+    tabs->setTab(2);                                                              // code
+    clickTab(3);                                                                  // mouse
     QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);  // keyboard: back to 2
-    tabs->setTab(2);           // no change, no click
+    tabs->setTab(2);                                                              // no change, no click
     EXPECT_EQ(previousTabs(), (std::vector<int>{0, 2, 3}));
     EXPECT_EQ(tabs->Tab(), 2);
 }

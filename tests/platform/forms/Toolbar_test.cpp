@@ -1,6 +1,6 @@
 #include "platform/forms/Toolbar.h"
-#include "support/Support.h"
 #include "support/ErrorNumber.h"
+#include "support/Support.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -42,10 +42,15 @@ struct ListToolbar : ::testing::Test {
 
 TEST_F(ListToolbar, IndexCountsSeparatorsAndMatchesKey)
 {
-    struct Row { int index; const char* key; const char* caption; };
+    struct Row {
+        int index;
+        const char* key;
+        const char* caption;
+    };
     const Row rows[] = {
-        {1, "salir", "Salir"}, {2, "nuevo", "Nuevo"}, {3, "", ""}, {4, "modificar", "Modificar"},
-        {5, "borrar", "Eliminar"}, {6, "", ""}, {7, "imprimir", "Imprimir DJ"}, {8, "disco", "Generar disco"},
+        {1, "salir", "Salir"},          {2, "nuevo", "Nuevo"},         {3, "", ""},
+        {4, "modificar", "Modificar"},  {5, "borrar", "Eliminar"},     {6, "", ""},
+        {7, "imprimir", "Imprimir DJ"}, {8, "disco", "Generar disco"},
     };
     ASSERT_EQ(tlb->Count(), 8);
     for (const Row& r : rows) {
@@ -146,7 +151,8 @@ TEST_F(ListToolbar, HiddenButtonKeepsTheIndexesAndCaptionCanChange)
 TEST(ToolbarIcons, EveryKnownKeyHasAnIcon)
 {
     forms::Toolbar tb;
-    const char* keys[] = {"nuevo", "modificar", "borrar", "eliminar", "aceptar", "cancelar", "salir", "imprimir", "disco"};
+    const char* keys[] = {"nuevo",    "modificar", "borrar",   "eliminar", "aceptar",
+                          "cancelar", "salir",     "imprimir", "disco"};
     for (const char* k : keys) tb.AddButton(QString::fromLatin1(k), QString::fromLatin1(k));
     for (const char* k : keys) {
         QToolButton* b = tb.Buttons(QString::fromLatin1(k)).widget();

@@ -14,8 +14,7 @@ namespace {
 
 QStringList g_events;
 
-template <int N>
-class Window : public forms::Form {
+template <int N> class Window : public forms::Form {
 public:
     Window()
     {
@@ -45,8 +44,10 @@ protected:
     void Form_Unload(int&) override { g_events << me() + QStringLiteral("Unload"); }
     void Form_KeyPress(int& k) override
     {
-        if (k == '!') k = 0;
-        else if (upperCase) k = QChar(k).toUpper().unicode();
+        if (k == '!')
+            k = 0;
+        else if (upperCase)
+            k = QChar(k).toUpper().unicode();
     }
 };
 

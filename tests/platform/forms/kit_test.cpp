@@ -51,8 +51,8 @@ TEST(Trap, OneNumberGetsTheWindowsOwnHandlingAndIgnoredStepsShowNothing)
                                 platform::ErrDuplicateKey, propio));
     EXPECT_EQ(propios, 1);
     EXPECT_TRUE(boxes.messages().empty());
-    EXPECT_FALSE(forms::Atrapar([] { throw platform::RuntimeError(platform::ErrOverflow); },
-                                platform::ErrDuplicateKey, propio));
+    EXPECT_FALSE(
+        forms::Atrapar([] { throw platform::RuntimeError(platform::ErrOverflow); }, platform::ErrDuplicateKey, propio));
     EXPECT_EQ(propios, 1);
     ASSERT_EQ(boxes.messages().size(), 1u);
     EXPECT_TRUE(boxes.messages()[0].prompt.startsWith(QStringLiteral("Error 6: ")));
@@ -174,14 +174,19 @@ public:
 protected:
     void Form_KeyPress(int& k) override
     {
-        if (k == '*') k = 8;  // as a Backspace
-        else forms::Mayuscula(k);
+        if (k == '*')
+            k = 8;  // as a Backspace
+        else
+            forms::Mayuscula(k);
     }
 };
 
 TEST(KeyPress, ChangedCharactersReachTheControlChanged)
 {
-    struct Case { QString typed; QString shown; };
+    struct Case {
+        QString typed;
+        QString shown;
+    };
     const Case cases[] = {
         {QStringLiteral("abc"), QStringLiteral("ABC")},
         {QStringLiteral("peña"), QStringLiteral("PEÑA")},

@@ -12,9 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -39,7 +39,8 @@ struct Lista {
     TextObject* doble = nullptr;
     Lista()
     {
-        r.AddSection(SectionKind::ReportHeader, "RH", 1000).Add<TextObject>("titulo", QRectF(0, 0, 5000, 400), "ENCABEZADO");
+        r.AddSection(SectionKind::ReportHeader, "RH", 1000)
+            .Add<TextObject>("titulo", QRectF(0, 0, 5000, 400), "ENCABEZADO");
         r.AddSection(SectionKind::PageHeader, "PH", 300).Add<TextObject>("cols", QRectF(0, 0, 3000, 250), "COLUMNAS");
         Section& d = r.AddSection(SectionKind::Details, "D", 300);
         d.Add<FieldObject>("nombre", QRectF(0, 0, 2000, 250), "NOMBRE");
@@ -102,14 +103,16 @@ TEST_F(ReportTest, ASubreportsRowsFlowOnToTheNextPagesBesideItsOffset)
     sub->AddSection(SectionKind::ReportHeader, "SRH", 300).Add<TextObject>("t", QRectF(0, 0, 3000, 250), "GUIAS");
     sub->AddSection(SectionKind::Details, "SD", 300).Add<FieldObject>("g", QRectF(0, 0, 2000, 250), "nombre");
     Report r;
-    r.AddSection(SectionKind::ReportFooter, "RF1", 1300).Add<SubreportObject>("sub", QRectF(500, 200, 8000, 1000), std::move(sub));
+    r.AddSection(SectionKind::ReportFooter, "RF1", 1300)
+        .Add<SubreportObject>("sub", QRectF(500, 200, 8000, 1000), std::move(sub));
     r.AddSection(SectionKind::ReportFooter, "RF2", 300).Add<TextObject>("firma", QRectF(0, 0, 3000, 250), "FIRMA");
     r.AddSection(SectionKind::PageFooter, "PF", 400).Add<PageNumberObject>("pag", QRectF(0, 0, 3000, 250));
 
     // As a viewer finds it: walking the sections for subreport objects.
     for (Section* s : r.Sections())
         for (ReportObject* o : s->ReportObjects())
-            if (o->Kind() == ObjectKind::Subreport) static_cast<SubreportObject*>(o)->OpenSubreport().SetDataSource(rows(80));
+            if (o->Kind() == ObjectKind::Subreport)
+                static_cast<SubreportObject*>(o)->OpenSubreport().SetDataSource(rows(80));
     r.Layout();
     ASSERT_EQ(r.PageCount(), 2);
     QStringList todo;
@@ -120,8 +123,7 @@ TEST_F(ReportTest, ASubreportsRowsFlowOnToTheNextPagesBesideItsOffset)
     EXPECT_EQ(todo.first(), "GUIAS");
     EXPECT_EQ(todo.filter(QRegularExpression("^fila \\d+$")).size(), 80);
     EXPECT_EQ(todo[todo.size() - 2], "FIRMA");  // after the last guide, before the footer
-    for (const PageItem& i : r.Pages()[0].items)
-        EXPECT_TRUE(i.text != "fila 1" || i.rect.left() == r.LeftMargin + 500);
+    for (const PageItem& i : r.Pages()[0].items) EXPECT_TRUE(i.text != "fila 1" || i.rect.left() == r.LeftMargin + 500);
 }
 
 TEST_F(ReportTest, ASectionThatEndsItsPageGivesOnePagePerRowAndNoEmptyLastPage)

@@ -19,17 +19,28 @@ QByteArray readAll(const QString& path)
 
 TEST(Windows1252, OneBytePerCharacter)
 {
-    struct Row { QString text; QByteArray bytes; };
+    struct Row {
+        QString text;
+        QByteArray bytes;
+    };
     const Row rows[] = {
         {"DJ 2006", "DJ 2006"},
-        {QString::fromUtf8("ÑANDÚ año"), "\xD1" "AND" "\xDA" " a" "\xF1" "o"},
+        {QString::fromUtf8("ÑANDÚ año"),
+         "\xD1"
+         "AND"
+         "\xDA"
+         " a"
+         "\xF1"
+         "o"},
         {QString::fromUtf8("Ç°ºª¿¡ÿ"), "\xC7\xB0\xBA\xAA\xBF\xA1\xFF"},
         {QString::fromUtf8("€"), "\x80"},
         {QString::fromUtf8("‚ƒ„…†‡ˆ‰Š‹Œ"), "\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C"},
         {QString::fromUtf8("Ž‘’“”•–—˜™š›œžŸ"), "\x8E\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F"},
-        {QString::fromUtf8("Łódź"), "?\xF3" "d?"},           // outside the code page
-        {QString(QChar(0x0081)) + QChar(0x009D), "??"},       // control codes the code page leaves out
-        {QString::fromUtf8("A🐟B"), "A??B"},                  // one "?" per unit keeps fixed widths
+        {QString::fromUtf8("Łódź"),
+         "?\xF3"
+         "d?"},                                          // outside the code page
+        {QString(QChar(0x0081)) + QChar(0x009D), "??"},  // control codes the code page leaves out
+        {QString::fromUtf8("A🐟B"), "A??B"},              // one "?" per unit keeps fixed widths
         {"", ""},
     };
     for (const Row& r : rows) {
@@ -52,7 +63,8 @@ TEST_F(TextFileTest, EveryLineEndsWithCrLf)
     f.WriteLine("00001");
     f.Close();
     EXPECT_EQ(readAll(in("DJ20060500123")),
-              QByteArray("0000000000000000000000001PESQUERA \xD1" "AND\xDA \x80\r\n\r\n00001\r\n"));
+              QByteArray("0000000000000000000000001PESQUERA \xD1"
+                         "AND\xDA \x80\r\n\r\n00001\r\n"));
 }
 
 TEST_F(TextFileTest, NoLinesGivesAnEmptyFile)
@@ -86,11 +98,12 @@ TEST_F(TextFileTest, ReplacesAnExistingFileAtClose)
 
 TEST_F(TextFileTest, FileThatCannotBeCreated)
 {
-    struct Row { QString path; long number; };
+    struct Row {
+        QString path;
+        long number;
+    };
     const Row rows[] = {
-        {in("no-existe/DJ20060500123"), 76},
-        {"", 76},
-        {dir.path(), 75},  // a folder of that name
+        {in("no-existe/DJ20060500123"), 76}, {"", 76}, {dir.path(), 75},  // a folder of that name
     };
     for (const Row& r : rows) {
         EXPECT_EQ(errorNumber([&] { text::TextFile f(r.path); }), r.number) << r.path.toStdString();
@@ -104,7 +117,11 @@ TEST_F(TextFileTest, AWriteThatCannotFinishLeavesTheEarlierFileWhole)
 {
     const QByteArray earlier("una exportacion anterior\r\ncon dos registros\r\n");
     using testsupport::UnwritablePlace;
-    struct Row { const char* place; UnwritablePlace::Kind kind; std::vector<long> numbers; };
+    struct Row {
+        const char* place;
+        UnwritablePlace::Kind kind;
+        std::vector<long> numbers;
+    };
     const Row rows[] = {
         {"full disk", UnwritablePlace::Full, {61, 57}},
         {"read-only folder", UnwritablePlace::ReadOnly, {70}},
@@ -130,6 +147,7 @@ TEST_F(TextFileTest, AWriteThatCannotFinishLeavesTheEarlierFileWhole)
         }
         EXPECT_TRUE(std::find(r.numbers.begin(), r.numbers.end(), number) != r.numbers.end()) << "error " << number;
         EXPECT_EQ(readAll(path).toStdString(), earlier.toStdString());
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DJ20060500123")});
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("DJ20060500123")});
     }
 }

@@ -1,8 +1,8 @@
 // Locale-following conversions. The main cases run under es_AR (point for
 // thousands, comma for decimals); the CLocale_ cases run again in a child
 // process under LC_ALL=C.
-#include "support/ErrorNumber.h"
 #include "platform/text/Text.h"
+#include "support/ErrorNumber.h"
 #include "support/LocaleRun.h"
 #include "support/Support.h"
 
@@ -29,7 +29,10 @@ protected:
 
 TEST_F(TextAR, CStrOfNumbersIsShortestRoundTripWithoutGrouping)
 {
-    struct Case { double v; const char* text; };
+    struct Case {
+        double v;
+        const char* text;
+    };
     const Case cases[] = {
         {1234.5, "1234,5"},
         {0.1, "0,1"},
@@ -62,7 +65,10 @@ TEST_F(TextAR, CStrOfVariants)
 
 TEST_F(TextAR, IsNumericIsStrict)
 {
-    struct Case { const char* text; bool numeric; };
+    struct Case {
+        const char* text;
+        bool numeric;
+    };
     const Case cases[] = {
         {"123", true},
         {"  12  ", true},
@@ -97,8 +103,7 @@ TEST_F(TextAR, IsNumericIsStrict)
         {"\xd9\xa1\xd9\xa2", false},  // Arabic-Indic digits
         {"1\n", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsNumeric(QString::fromUtf8(c.text)), c.numeric) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(IsNumeric(QString::fromUtf8(c.text)), c.numeric) << c.text;
 
     EXPECT_TRUE(IsNumeric(ado::Variant(3)));
     EXPECT_TRUE(IsNumeric(ado::Variant(3.5)));
@@ -111,7 +116,10 @@ TEST_F(TextAR, IsNumericIsStrict)
 
 TEST_F(TextAR, CDblReadsLocaleText)
 {
-    struct Case { const char* text; double v; };
+    struct Case {
+        const char* text;
+        double v;
+    };
     const Case cases[] = {
         {"1.234,5", 1234.5},
         {"  -0,25 ", -0.25},
@@ -123,8 +131,7 @@ TEST_F(TextAR, CDblReadsLocaleText)
         {"00012", 12},
         {"20123456786", 20123456786.0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CDbl(QString::fromUtf8(c.text)), c.v) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(CDbl(QString::fromUtf8(c.text)), c.v) << c.text;
 
     EXPECT_EQ(CDbl(ado::Variant(12)), 12.0);
     EXPECT_EQ(CDbl(ado::Variant()), 0.0);
@@ -133,7 +140,11 @@ TEST_F(TextAR, CDblReadsLocaleText)
 
 TEST_F(TextAR, ConversionErrors)
 {
-    struct Case { const char* what; std::function<void()> f; long error; };
+    struct Case {
+        const char* what;
+        std::function<void()> f;
+        long error;
+    };
     const Case cases[] = {
         {"CDbl letters", [] { CDbl(QStringLiteral("abc")); }, 13},
         {"CDbl empty", [] { CDbl(QString()); }, 13},
@@ -151,16 +162,18 @@ TEST_F(TextAR, ConversionErrors)
         {"CLng integer 2^31", [] { CLng(ado::Variant(2147483648LL)); }, 6},
         {"CLng text 2^31", [] { CLng(QStringLiteral("2147483648")); }, 6},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(errorNumber(c.f), c.error) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(errorNumber(c.f), c.error) << c.what;
 }
 
 TEST_F(TextAR, CIntAndCLngRoundHalfToEven)
 {
-    struct Case { double v; int whole; };
+    struct Case {
+        double v;
+        int whole;
+    };
     const Case cases[] = {
-        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {2.5001, 3},
-        {32767.4, 32767}, {-32768.4, -32768}, {0.5, 0}, {1.5, 2},
+        {2.5, 2},    {3.5, 4},         {-2.5, -2},         {-3.5, -4}, {2.4999, 2},
+        {2.5001, 3}, {32767.4, 32767}, {-32768.4, -32768}, {0.5, 0},   {1.5, 2},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CInt(c.v), c.whole) << c.v;
@@ -177,13 +190,17 @@ TEST_F(TextAR, CIntAndCLngRoundHalfToEven)
 // zero on the value read to 15 significant digits.
 TEST_F(TextAR, FormatNumberPatterns)
 {
-    struct Case { double v; const char* pattern; const char* text; };
+    struct Case {
+        double v;
+        const char* pattern;
+        const char* text;
+    };
     const Case cases[] = {
         {1234.5, "0.00", "1234,50"},
         {0.0, "0.00", "0,00"},
-        {-0.001, "0.00", "0,00"},          // rounds to zero: no sign
+        {-0.001, "0.00", "0,00"},  // rounds to zero: no sign
         {-1.005, "0.00", "-1,01"},
-        {2.675, "0.00", "2,68"},           // the double is below the half; the decimal is not
+        {2.675, "0.00", "2,68"},  // the double is below the half; the decimal is not
         {0.125, "0.00", "0,13"},
         {1.0049999999999999, "0.00", "1,01"},  // arithmetic noise below 1.005
         {1234567.891, "###,###,##0.00", "1.234.567,89"},
@@ -200,7 +217,7 @@ TEST_F(TextAR, FormatNumberPatterns)
         {123.0, "00000000000", "00000000123"},
         {5.0, "000#", "0005"},
         {12345.0, "000#", "12345"},
-        {0.0, "000#", "000"},               // "#" shows no digit for a zero
+        {0.0, "000#", "000"},  // "#" shows no digit for a zero
         {5.0, "0#", "05"},
         {12.0, "0#", "12"},
         {7.0, "0000#", "00007"},
@@ -212,8 +229,7 @@ TEST_F(TextAR, FormatNumberPatterns)
         {1.255, "0.0#", "1,26"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Format(c.v, QString::fromUtf8(c.pattern)), QString::fromUtf8(c.text))
-            << c.v << " " << c.pattern;
+        EXPECT_EQ(Format(c.v, QString::fromUtf8(c.pattern)), QString::fromUtf8(c.text)) << c.v << " " << c.pattern;
 }
 
 TEST_F(TextAR, FormatRoundsTheDecimalWhileRoundWorksOnTheDouble)
@@ -224,7 +240,7 @@ TEST_F(TextAR, FormatRoundsTheDecimalWhileRoundWorksOnTheDouble)
     // amounts with Round and only show them with Format, so the cent stored
     // is Round's.
     EXPECT_EQ(Format(1.005, "0.00"), "1,01");
-    EXPECT_EQ(Round(1.005, 2), 1.0);                // 1.005 x 100 = 100.49999999999999
+    EXPECT_EQ(Round(1.005, 2), 1.0);  // 1.005 x 100 = 100.49999999999999
     EXPECT_EQ(Format(Round(1.005, 2), "0.00"), "1,00");
     EXPECT_EQ(Format(0.125, "0.00"), "0,13");
     EXPECT_EQ(Format(Round(0.125, 2), "###,###,##0.00"), "0,12");
@@ -257,7 +273,10 @@ TEST_F(TextAR, FormatOfVariants)
 TEST_F(TextAR, FormatDates)
 {
     const QDate d(2006, 5, 7);
-    struct Case { const char* pattern; const char* text; };
+    struct Case {
+        const char* pattern;
+        const char* text;
+    };
     const Case cases[] = {
         {"mm/dd/yyyy", "05/07/2006"},
         {"dd/MM/yyyy", "07/05/2006"},
@@ -288,15 +307,19 @@ TEST_F(TextAR, FormatRefusesPatternsItDoesNotKnow)
 
 TEST_F(TextAR, RoundHalvesToEvenOnTheDouble)
 {
-    struct Case { double v; int n; double r; };
+    struct Case {
+        double v;
+        int n;
+        double r;
+    };
     const Case cases[] = {
         {0.125, 2, 0.12},
         {0.135, 2, 0.14},
         {30.0, 2, 30.0},
-        {2.675, 2, 2.68},            // scaled: exactly 267.5, even neighbour 268
-        {0.285, 2, 0.28},            // scaled: 28.499999999999996
+        {2.675, 2, 2.68},  // scaled: exactly 267.5, even neighbour 268
+        {0.285, 2, 0.28},  // scaled: 28.499999999999996
         {1.005, 2, 1.0},
-        {6.25 * 2 / 100, 2, 0.12},   // a tax amount on the exact half
+        {6.25 * 2 / 100, 2, 0.12},  // a tax amount on the exact half
         {6.75 * 2 / 100, 2, 0.14},
         {49.3828, 2, 49.38},
         {1234.57 * 4 / 100, 2, 49.38},
@@ -307,8 +330,7 @@ TEST_F(TextAR, RoundHalvesToEvenOnTheDouble)
         {1e20, 2, 1e20},
         {0.0, 2, 0.0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Round(c.v, c.n), c.r) << c.v << " to " << c.n;
+    for (const auto& c : cases) EXPECT_EQ(Round(c.v, c.n), c.r) << c.v << " to " << c.n;
     EXPECT_EQ(Round(2.5), 2.0);
 }
 
@@ -351,17 +373,24 @@ TEST_F(TextAR, TodayCanBeFixedAndReleased)
 // Only plain digits may reach SQL unquoted from a text box.
 TEST(SqlNumbers, PlainWholeNumbersOnly)
 {
-    const struct { const char* s; int digits; bool ok; } whole[] = {
-        {"123", 3, true}, {"0", 1, true}, {"", 3, false}, {"1234", 3, false}, {"12a", 3, false},
-        {"-1", 3, false}, {" 1", 3, false}, {"1.0", 3, false}, {"1,0", 3, false}, {"1 OR 1=1", 9, false},
+    const struct {
+        const char* s;
+        int digits;
+        bool ok;
+    } whole[] = {
+        {"123", 3, true}, {"0", 1, true},   {"", 3, false},    {"1234", 3, false}, {"12a", 3, false},
+        {"-1", 3, false}, {" 1", 3, false}, {"1.0", 3, false}, {"1,0", 3, false},  {"1 OR 1=1", 9, false},
     };
     for (const auto& c : whole) EXPECT_EQ(EsEnteroSimple(QString::fromLatin1(c.s), c.digits), c.ok) << c.s;
     // Other scripts' digits are no SQL number.
     EXPECT_FALSE(EsEnteroSimple(QString(QChar(0x661)) + QChar(0x662), 3));
 
-    const struct { const char* s; bool ok; } registers[] = {
-        {"1", true}, {"2147483647", true}, {"0000000001", true}, {"2147483648", false},
-        {"9999999999", false}, {"12345678901", false}, {"", false}, {"-5", false},
+    const struct {
+        const char* s;
+        bool ok;
+    } registers[] = {
+        {"1", true},           {"2147483647", true},   {"0000000001", true}, {"2147483648", false},
+        {"9999999999", false}, {"12345678901", false}, {"", false},          {"-5", false},
     };
     for (const auto& c : registers) EXPECT_EQ(EsNroRegistro(QString::fromLatin1(c.s)), c.ok) << c.s;
 }
@@ -369,10 +398,17 @@ TEST(SqlNumbers, PlainWholeNumbersOnly)
 // Whatever the locale, a point for the decimals and no separators.
 TEST(SqlNumbers, NumberTextForSql)
 {
-    const struct { double v; const char* sql; } cases[] = {
-        {1234.5, "1234.5"}, {0.1, "0.1"}, {-2.5, "-2.5"}, {3.0, "3"}, {1234567.89, "1234567.89"},
-        {0.05499999999999999, "0.055"},                    // 15 significant digits: the product's noise goes
-        {1e20, "100000000000000000000.00"},               // never an exponent
+    const struct {
+        double v;
+        const char* sql;
+    } cases[] = {
+        {1234.5, "1234.5"},
+        {0.1, "0.1"},
+        {-2.5, "-2.5"},
+        {3.0, "3"},
+        {1234567.89, "1234567.89"},
+        {0.05499999999999999, "0.055"},      // 15 significant digits: the product's noise goes
+        {1e20, "100000000000000000000.00"},  // never an exponent
     };
     for (const auto& c : cases) EXPECT_EQ(NumeroSQL(c.v), QString::fromLatin1(c.sql)) << c.sql;
 }
