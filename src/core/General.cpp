@@ -5,6 +5,7 @@
 #include "platform/errors/Error.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/text/Text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -94,6 +95,12 @@ QString DuplicarComillas(const QString& s)
         out += s[i];
     }
     return out;
+}
+
+QString TextoSQL(const QString& s, VacioSQL vacio)
+{
+    if (vacio == NullSiVacio && text::Trim(s).isEmpty()) return QStringLiteral("null");
+    return QStringLiteral("'") + DuplicarComillas(s) + QStringLiteral("'");
 }
 
 }  // namespace General

@@ -33,4 +33,9 @@ int Run(int argc, char** argv, const std::function<void()>& showMainWindow);
 // Every run of single quotes becomes exactly one pair, for SQL text literals.
 QString DuplicarComillas(const QString& s);
 
+// A text as a statement's literal: between single quotes after
+// DuplicarComillas. With NullSiVacio, a text of blanks only is null.
+enum VacioSQL { VacioComoTexto, NullSiVacio };
+QString TextoSQL(const QString& s, VacioSQL vacio = VacioComoTexto);
+
 }  // namespace General
