@@ -73,6 +73,28 @@ QStringList PdfBarcodes(const QString& pdf, int page, int dpi, int strips)
     return found;
 }
 
+std::vector<PdfWord> PdfWords(const QString& pdf, int page)
+{
+    const QString html =
+        run(QStringLiteral("pdftotext"),
+            QStringList{QStringLiteral("-bbox")} + pageArgs(page) + QStringList{pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&#39;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        const double x0 = m.captured(1).toDouble(), y0 = m.captured(2).toDouble();
+        words.push_back({text, QRectF(x0, y0, m.captured(3).toDouble() - x0, m.captured(4).toDouble() - y0)});
+    }
+    return words;
+}
+
 QString Folded(const QString& s) { return s.simplified(); }
 
 }  // namespace testsupport

@@ -34,48 +34,59 @@ crDJ::crDJ(barcode::Barcode& Barcode, barcode::Barcode& BarcodeMD5, const QStrin
 
 void crDJ::Encabezado()
 {
-    report::Section& s = AddSection(SectionKind::ReportHeader, QStringLiteral("ReportHeaderSection1"), 3300);
+    report::Section& s = AddSection(SectionKind::ReportHeader, QStringLiteral("ReportHeaderSection1"), 3460);
     const double w = BodyWidth();
     Rotulo(s, QStringLiteral("lblTitulo"), QRectF(0, 0, w, 400), QStringLiteral("DECLARACIÓN JURADA - LEY 7351"), 14,
            true, Qt::AlignCenter);
     Rotulo(s, QStringLiteral("lblSubtitulo"), QRectF(0, 420, w, 260),
            QStringLiteral("Declaración jurada mensual de ventas de pescado"), 9, false, Qt::AlignCenter);
-    s.Add<report::BoxObject>(QStringLiteral("boxIdentificacion"), QRectF(0, 760, w, 2400), 20);
+    s.Add<report::BoxObject>(QStringLiteral("boxIdentificacion"), QRectF(0, 760, w, 2560), 20);
 
     auto fila = [&](double y, const char* caption, double x, double wc, const char* column, double xv, double wv,
-                    report::FieldObject::Formatter f = Texto) {
+                    report::FieldObject::Formatter f = Texto, double h = 240) {
         Rotulo(s, QStringLiteral("lbl") + QLatin1String(column), QRectF(x, y, wc, 240), QString::fromUtf8(caption));
-        return Campo(s, QLatin1String(column), QRectF(xv, y, wv, 240), std::move(f), 8, true);
+        return Campo(s, QLatin1String(column), QRectF(xv, y, wv, h), std::move(f), 8, true,
+                     Qt::AlignLeft | (h > 240 ? Qt::AlignTop : Qt::AlignVCenter));
     };
+    // The long names on the left, the short values in a column on the right.
+    constexpr double kRotuloDer = 7300, kValorDer = 9000;
+    const double wDer = w - kValorDer - kX;
     Monoespaciado(fila(860, "Declaración Jurada N°:", kX, 2000, "PCDJ_NRO", 2150, 3400), 9);
-    fila(860, "Período:", 5800, 800, "PCDJ_MES", 6600, 1000, [this](const ado::Variant&) {
+    fila(860, "Período:", kRotuloDer, kValorDer - kRotuloDer, "PCDJ_MES", kValorDer, wDer, [this](const ado::Variant&) {
         return Periodo(Field(QStringLiteral("PCDJ_ANIO")), Field(QStringLiteral("PCDJ_MES")));
     });
-    fila(1120, "Tipo:", kX, 600, "PTDJ_DESCRIPCION", 750, 3900);
-    fila(1120, "Estado:", 4800, 800, "PEDJ_DESCRIPCION", 5600, 3000);
-    fila(1380, "Puerto de desembarco:", kX, 2100, "PPTO_DESCRIPCION", 2250, 4500);
-    fila(1640, "Embarcación:", kX, 1250, "PBAR_NOMBRE", 1400, 3600);
-    fila(1640, "Matrícula:", 5100, 1000, "PBAR_MATRICULA", 6100, 1000);
-    fila(1640, "Tipo:", 7200, 600, "PTBA_DESCRIPCION", 7800, w - 7800 - kX);
-    fila(1900, "Empresa:", kX, 1000, "PEMP_RSOCIAL", 1150, 4300);
-    fila(1900, "CUIT:", 5550, 600, "PEMP_CUIT", 6150, 1500, Cuit);
-    fila(1900, "N° IIBB:", 7800, 850, "PEMP_NROIB", 8650, w - 8650 - kX);
-    fila(2160, "Domicilio fiscal:", kX, 1600, "PEMP_DOM_FISCAL", 1750, w - 1750 - kX, [this](const ado::Variant&) {
-        QStringList partes;
-        for (const char* c : {"PEMP_DOM_FISCAL", "GLOC_DESCRIPCION_DF", "GPRO_DESCRIPCION_DF"}) {
-            const QString t = text::CStr(Field(QLatin1String(c))).trimmed();
-            if (!t.isEmpty()) partes << t;
-        }
-        const QString cp = text::CStr(Field(QStringLiteral("PEMP_CP_DF"))).trimmed();
-        return partes.join(QStringLiteral(", "))
-            + (cp.isEmpty() ? QString() : QStringLiteral(" (C.P. ") + cp + QLatin1Char(')'));
-    });
-    s.Add<report::LineObject>(QStringLiteral("linResponsable"), QRectF(kX, 2460, w - 2 * kX, 0), 10);
-    fila(2520, "Responsable:", kX, 1300, "PCDJ_RESP", 1450, 3800);
-    fila(2520, "Documento:", 5400, 1100, "PCDJ_NRODOC", 6500, w - 6500 - kX, [this](const ado::Variant& v) {
-        return (text::CStr(Field(QStringLiteral("GTDC_ID"))) + QLatin1Char(' ') + text::CStr(v)).trimmed();
-    });
-    fila(2780, "Carácter:", kX, 1000, "PCAR_DESCRIPCION", 1150, 4500);
+    fila(1120, "Tipo:", kX, 600, "PTDJ_DESCRIPCION", 750, 3000);
+    fila(1120, "Estado:", 4000, 800, "PEDJ_DESCRIPCION", 4800, kRotuloDer - 100 - 4800);
+    fila(1120, "N° IIBB:", kRotuloDer, kValorDer - kRotuloDer, "PEMP_NROIB", kValorDer, wDer);
+    fila(1380, "Puerto de desembarco:", kX, 2100, "PPTO_DESCRIPCION", 2250, kRotuloDer - 100 - 2250);
+    fila(1380, "Tipo embarcación:", kRotuloDer, kValorDer - kRotuloDer, "PTBA_DESCRIPCION", kValorDer, wDer);
+    fila(1640, "Embarcación:", kX, 1250, "PBAR_NOMBRE", 1400, kRotuloDer - 100 - 1400);
+    fila(1640, "Matrícula:", kRotuloDer, kValorDer - kRotuloDer, "PBAR_MATRICULA", kValorDer, wDer)->Fit =
+        report::TextFit::Shrink;
+    fila(1900, "Empresa:", kX, 1000, "PEMP_RSOCIAL", 1150, kRotuloDer - 100 - 1150);
+    fila(1900, "CUIT:", kRotuloDer, kValorDer - kRotuloDer, "PEMP_CUIT", kValorDer, wDer, Cuit);
+    // Two lines: the street, the locality and the province of the longest address.
+    fila(
+        2160, "Domicilio fiscal:", kX, 1600, "PEMP_DOM_FISCAL", 1750, w - 1750 - kX,
+        [this](const ado::Variant&) {
+            QStringList partes;
+            for (const char* c : {"PEMP_DOM_FISCAL", "GLOC_DESCRIPCION_DF", "GPRO_DESCRIPCION_DF"}) {
+                const QString t = text::CStr(Field(QLatin1String(c))).trimmed();
+                if (!t.isEmpty()) partes << t;
+            }
+            const QString cp = text::CStr(Field(QStringLiteral("PEMP_CP_DF"))).trimmed();
+            return partes.join(QStringLiteral(", "))
+                + (cp.isEmpty() ? QString() : QStringLiteral(" (C.P.\u00A0") + cp + QLatin1Char(')'));
+        },
+        400);
+    s.Add<report::LineObject>(QStringLiteral("linResponsable"), QRectF(kX, 2620, w - 2 * kX, 0), 10);
+    fila(2680, "Responsable:", kX, 1300, "PCDJ_RESP", 1450, kRotuloDer - 100 - 1450);
+    fila(2680, "Documento:", kRotuloDer, kValorDer - kRotuloDer, "PCDJ_NRODOC", kValorDer, wDer,
+         [this](const ado::Variant& v) {
+             return (text::CStr(Field(QStringLiteral("GTDC_ID"))) + QLatin1Char(' ') + text::CStr(v)).trimmed();
+         })
+        ->Fit = report::TextFit::Shrink;
+    fila(2940, "Carácter:", kX, 1000, "PCAR_DESCRIPCION", 1150, kRotuloDer - 100 - 1150);
 }
 
 void crDJ::Detalle()
@@ -84,20 +95,20 @@ void crDJ::Detalle()
     report::Section& ph = AddSection(SectionKind::PageHeader, QStringLiteral("PageHeaderSection1"), 650);
     m_cabecera = &ph;
     Rotulo(ph, QStringLiteral("lblVentas"), QRectF(kX, 0, 4000, 280), QStringLiteral("Ventas"), 9, true);
-    Rotulo(ph, QStringLiteral("lblEspecie"), QRectF(kX, 320, 4500, 240), QStringLiteral("Especie"), 8, true);
-    Rotulo(ph, QStringLiteral("lblKg"), QRectF(4800, 320, 1800, 240), QStringLiteral("Kilogramos"), 8, true, kDerecha);
-    Rotulo(ph, QStringLiteral("lblPrecio"), QRectF(6700, 320, 1700, 240), QStringLiteral("Precio"), 8, true, kDerecha);
-    Rotulo(ph, QStringLiteral("lblImporte"), QRectF(8500, 320, w - 8500 - kX, 240), QStringLiteral("Importe"), 8, true,
+    Rotulo(ph, QStringLiteral("lblEspecie"), QRectF(kX, 320, 3400, 240), QStringLiteral("Especie"), 8, true);
+    Rotulo(ph, QStringLiteral("lblKg"), QRectF(3650, 320, 2300, 240), QStringLiteral("Kilogramos"), 8, true, kDerecha);
+    Rotulo(ph, QStringLiteral("lblPrecio"), QRectF(6050, 320, 2100, 240), QStringLiteral("Precio"), 8, true, kDerecha);
+    Rotulo(ph, QStringLiteral("lblImporte"), QRectF(8250, 320, w - 8250 - kX, 240), QStringLiteral("Importe"), 8, true,
            kDerecha);
     ph.Add<report::LineObject>(QStringLiteral("linVentas"), QRectF(kX, 600, w - 2 * kX, 0), 10);
     // Once the lines are done, the pages of totals and guides carry no sales captions.
     ph.Format = [this] { m_cabecera->Suppress = m_enTotales || Field(QStringLiteral("PDDJ_NRO")).isNull(); };
 
     report::Section& d = AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 250);
-    Campo(d, QStringLiteral("PTES_DESCRIPCION"), QRectF(kX, 0, 4500, 240));
-    Campo(d, QStringLiteral("PDDJ_KG"), QRectF(4800, 0, 1800, 240), Kilos, 8, false, kDerecha);
-    Campo(d, QStringLiteral("PDDJ_PRECIO"), QRectF(6700, 0, 1700, 240), Importe, 8, false, kDerecha);
-    Campo(d, QStringLiteral("PDDJ_TOTAL"), QRectF(8500, 0, w - 8500 - kX, 240), Importe, 8, false, kDerecha);
+    Campo(d, QStringLiteral("PTES_DESCRIPCION"), QRectF(kX, 0, 3400, 240));
+    Campo(d, QStringLiteral("PDDJ_KG"), QRectF(3650, 0, 2300, 240), Kilos, 8, false, kDerecha);
+    Campo(d, QStringLiteral("PDDJ_PRECIO"), QRectF(6050, 0, 2100, 240), Importe, 8, false, kDerecha);
+    Campo(d, QStringLiteral("PDDJ_TOTAL"), QRectF(8250, 0, w - 8250 - kX, 240), Importe, 8, false, kDerecha);
     // A declaration without lines still has its one row of header data.
     d.Format = [this, &d] { d.Suppress = Field(QStringLiteral("PDDJ_NRO")).isNull(); };
 }
@@ -122,15 +133,15 @@ void crDJ::Totales()
         const bool total = qstrcmp(f.column, "PCDJ_TOTAL") == 0;
         if (total) {
             y += 60;
-            s.Add<report::LineObject>(QStringLiteral("linTotal"), QRectF(5200, y - 30, w - 5200 - kX, 0), 10);
+            s.Add<report::LineObject>(QStringLiteral("linTotal"), QRectF(5000, y - 30, w - 5000 - kX, 0), 10);
         }
-        Rotulo(s, QStringLiteral("lbl") + QLatin1String(f.column), QRectF(5200, y, 3200, 260),
+        Rotulo(s, QStringLiteral("lbl") + QLatin1String(f.column), QRectF(5000, y, 2800, 260),
                QString::fromUtf8(f.caption), total ? 10 : 8, total, kDerecha);
-        Campo(s, QLatin1String(f.column), QRectF(8500, y, w - 8500 - kX, 260), Importe, total ? 10 : 8, total,
+        Campo(s, QLatin1String(f.column), QRectF(7900, y, w - 7900 - kX, 260), Importe, total ? 10 : 8, total,
               kDerecha);
         y += 260;
     }
-    auto* sinLineas = Rotulo(s, QStringLiteral("lblSinLineas"), QRectF(kX, 100, 4800, 260), {}, 8, true);
+    auto* sinLineas = Rotulo(s, QStringLiteral("lblSinLineas"), QRectF(kX, 100, 4700, 260), {}, 8, true);
     s.Format = [this, sinLineas] {
         m_enTotales = true;
         sinLineas->SetText(Field(QStringLiteral("PDDJ_NRO")).isNull()
@@ -155,17 +166,18 @@ void crDJ::Guias()
         report::FieldObject::Formatter f;
     };
     const Col cols[] = {
-        {"N° Guía", "PGTR_NRO", kX, 1200, false, Texto},
-        {"Fecha", "PGTR_FECHA", 1350, 950, false, Texto},
-        {"Destino", "GLOC_DESCRIPCION", 2300, 2450, false, {}},
-        {"Planta procesadora", "PGTR_PLANTAPROCESADORA", 4750, 1900, false, Texto},
-        {"Cajones", "PGTR_CAJONES", 6650, 800, true, Kilos},
-        {"Kilogramos", "PGTR_KGS", 7450, 1100, true, Kilos},
-        {"Total", "PGTR_TOTAL", 8550, 1050, true, Importe},
-        {"Valor", "PGTR_VALOR", 9600, w - 9600 - kX, true, Importe},
+        {"N° Guía", "PGTR_NRO", kX, 1400, false, Texto},
+        {"Fecha", "PGTR_FECHA", 1600, 900, false, Texto},
+        {"Destino", "GLOC_DESCRIPCION", 2550, 2400, false, {}},
+        {"Planta procesadora", "PGTR_PLANTAPROCESADORA", 5000, 1950, false, Texto},
+        {"Cajones", "PGTR_CAJONES", 7000, 800, true, Kilos},
+        {"Kilogramos", "PGTR_KGS", 7850, 900, true, Kilos},
+        {"Total", "PGTR_TOTAL", 8800, 900, true, Importe},
+        {"Valor", "PGTR_VALOR", 9750, w - 9750 - kX, true, Importe},
     };
     std::vector<report::TextObject*> captions;
-    report::Section& d = g.AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 240);
+    // Two lines a guide: its number, destination and plant are long texts.
+    report::Section& d = g.AddSection(SectionKind::Details, QStringLiteral("DetailSection1"), 400);
     for (const Col& c : cols) {
         captions.push_back(Rotulo(h, QStringLiteral("lbl") + QLatin1String(c.column), QRectF(c.x, 320, c.w, 240),
                                   QString::fromUtf8(c.caption), 7, true,
@@ -174,8 +186,10 @@ void crDJ::Guias()
             const QString prov = text::CStr(g.Field(QStringLiteral("GPRO_DESCRIPCION")));
             return text::CStr(loc) + (prov.isEmpty() ? QString() : QStringLiteral(", ") + prov);
         };
-        Campo(d, QLatin1String(c.column), QRectF(c.x, 0, c.w, 230), f, 7, false,
-              c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
+        auto* campo = Campo(d, QLatin1String(c.column), QRectF(c.x, 0, c.w, 380), f, 7, false,
+                            c.right ? kDerecha : Qt::AlignLeft | Qt::AlignVCenter);
+        // The guide's number and where the fish went are printed whole, in a smaller face when long.
+        if (!c.right && qstrcmp(c.column, "PGTR_FECHA") != 0) campo->Fit = report::TextFit::WrapWhole;
     }
     // The pages the guides run on to repeat their captions at the top.
     report::Section& ph = AddSection(SectionKind::PageHeader, QStringLiteral("PageHeaderSection2"), 300);
@@ -222,7 +236,7 @@ void crDJ::Pie()
            7);
     picCodigo = s.Add<report::PictureObject>(QStringLiteral("picCodigo"), QRectF(0, 260, 7000, 700));
     txtAviso = Rotulo(s, QStringLiteral("txtAviso"), QRectF(0, 260, 7000, 700), {}, 9, true, Qt::AlignCenter);
-    txtAviso->WordWrap = true;
+    txtAviso->Fit = report::TextFit::WrapWhole;
     txtCodigo = Rotulo(s, QStringLiteral("txtCodigo"), QRectF(0, 980, w, 240), {}, 6.5);
     Monoespaciado(txtCodigo, 6.5);
     s.Add<report::PageNumberObject>(QStringLiteral("txtPagina"), QRectF(7300, 260, w - 7300, 260))->Alignment =

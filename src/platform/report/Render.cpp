@@ -25,7 +25,8 @@ void Report::PaintPage(QPainter& p, int index) const
         case PageItem::Text:
         case PageItem::PageNumber:
             p.setFont(item.font);
-            p.drawText(r, item.flags,
+            // Fitted when laid out: a glyph's hinting must not cut it.
+            p.drawText(r, item.flags | Qt::TextDontClip,
                        item.type == PageItem::PageNumber ? PageNumberObject::TextFor(index + 1, PageCount())
                                                          : item.text);
             break;

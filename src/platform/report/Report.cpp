@@ -257,6 +257,7 @@ private:
             if (o->Suppress || o->Kind() == ObjectKind::Subreport || o->Top() >= height) continue;
             PageItem item;
             item.rect = o->Rect().translated(m_main.LeftMargin + x0, y);
+            item.name = o->Name();
             switch (o->Kind()) {
             case ObjectKind::Text:
             case ObjectKind::Field:
@@ -266,7 +267,12 @@ private:
                 item.text = o->Kind() == ObjectKind::Field ? static_cast<FieldObject*>(o)->FormattedText() : t->Text();
                 if (item.type == PageItem::Text && item.text.isEmpty()) continue;
                 item.font = t->Font();
-                item.flags = int(t->Alignment) | (t->WordWrap ? int(Qt::TextWordWrap) : 0);
+                item.flags = int(t->Alignment);
+                if (item.type == PageItem::Text) {
+                    FittedText fitted = FitText(item.text, item.font, item.rect.size(), t->Fit);
+                    item.text = std::move(fitted.text);
+                    item.font = fitted.font;
+                }
                 break;
             }
             case ObjectKind::Picture: {

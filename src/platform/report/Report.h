@@ -65,6 +65,7 @@ private:
 struct PageItem {
     enum Type { Text, PageNumber, Image, Drawing, Line, Box } type = Text;
     QRectF rect;
+    QString name;  // of the object it comes from
     QString text;
     QFont font;
     int flags = 0;

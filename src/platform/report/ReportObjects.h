@@ -4,6 +4,7 @@
 // written; fonts are in points.
 
 #include "platform/ado/Variant.h"
+#include "platform/report/TextFit.h"
 
 #include <QFont>
 #include <QImage>
@@ -54,7 +55,7 @@ public:
     const QFont& Font() const { return m_font; }
 
     Qt::Alignment Alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    bool WordWrap = false;
+    TextFit Fit = TextFit::Auto;  // how a value wider than the box is printed
 
 private:
     QString m_text;
