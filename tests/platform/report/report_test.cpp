@@ -188,6 +188,72 @@ TEST_F(ReportTest, ThePdfHoldsTheTextAndABarcodeThatReads)
     EXPECT_EQ(testsupport::PdfBarcodes(path, 1), QStringList{"0310500503070812345112320060501"});
 }
 
+TEST_F(ReportTest, AValueWiderThanItsBoxIsFittedInsideIt)
+{
+    struct Case {
+        const char* text;
+        QRectF box;
+        TextFit fit;
+        const char* printed;  // as read back from the PDF; "…" where it is cut
+        int lines;            // 0: as many as the smaller face takes
+    };
+    const Case cases[] = {
+        // A number is made smaller, never cut: once its leading digits were lost.
+        {"1.508.642.625,32", QRectF(0, 0, 1022, 240), TextFit::Auto, "1.508.642.625,32", 1},
+        {"30-70812345-1 05/2006", QRectF(0, 400, 600, 240), TextFit::Auto, "30-70812345-1 05/2006", 1},
+        // A text takes the lines its box holds, and is cut only past a smaller face.
+        {"AVENIDA HIPÓLITO YRIGOYEN 12345, SAN FERNANDO DEL VALLE DE CATAMARCA", QRectF(0, 800, 3600, 400),
+         TextFit::Auto, "AVENIDA HIPÓLITO YRIGOYEN 12345, SAN FERNANDO DEL VALLE DE CATAMARCA", 2},
+        {"COMPAÑÍA PESQUERA DEL GOLFO SAN MATÍAS MARÍTIMA SOCIEDAD ANÓNIMA", QRectF(0, 1400, 2000, 240), TextFit::Auto,
+         "COMPAÑÍA PESQUERA …", 1},
+        {"COMPAÑÍA PESQUERA DEL GOLFO SAN MATÍAS MARÍTIMA SOCIEDAD ANÓNIMA", QRectF(0, 1800, 2000, 240),
+         TextFit::WrapWhole, "COMPAÑÍA PESQUERA DEL GOLFO SAN MATÍAS MARÍTIMA SOCIEDAD ANÓNIMA", 0},
+        // A no-break space keeps its two words on one line and prints as a space.
+        {"SON PESOS: UN MIL QUINIENTOS CUARENTA  CON\u00A000/100", QRectF(0, 2200, 2600, 400), TextFit::WrapWhole,
+         "SON PESOS: UN MIL QUINIENTOS CUARENTA CON 00/100", 2},
+    };
+    Report r;
+    Section& s = r.AddSection(SectionKind::ReportHeader, "RH", 3000);
+    for (const Case& c : cases) {
+        auto* t = s.Add<TextObject>(QString::number(&c - cases), c.box, QString::fromUtf8(c.text));
+        t->Font().setPointSize(9);
+        t->Fit = c.fit;
+    }
+    r.Layout();
+    const QString path = QDir(db.folder()).filePath("ajuste.pdf");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(r.WritePdf(f));
+    f.close();
+    const auto words = testsupport::PdfWords(path, 1);
+    for (const Case& c : cases) {
+        const QRectF box = c.box.translated(r.LeftMargin, r.TopMargin);
+        const QRectF points(box.x() / 20, box.y() / 20, box.width() / 20, box.height() / 20);
+        QStringList read;
+        for (const auto& w : words)
+            if (points.contains(w.box.center())) {
+                read << w.text;
+                EXPECT_TRUE(points.adjusted(-0.6, -0.6, 0.6, 0.6).contains(w.box)) << w.text.toStdString();
+            }
+        // A cut text: its first words, then "…".
+        const QString printed = QString::fromUtf8(c.printed);
+        if (printed.endsWith(QStringLiteral("…"))) {
+            EXPECT_TRUE(read.join(' ').endsWith(QStringLiteral("…"))) << c.text;
+            EXPECT_TRUE(read.join(' ').startsWith(printed.chopped(1))) << read.join(' ').toStdString();
+            EXPECT_TRUE(QString::fromUtf8(c.text).startsWith(read.join(' ').chopped(1))) << c.text;
+        } else {
+            EXPECT_EQ(read.join(' '), printed) << c.text;
+        }
+        for (const PageItem& i : r.Pages()[0].items)
+            if (i.name == QString::number(&c - cases)) {
+                if (c.lines) {
+                    EXPECT_EQ(i.text.count('\n') + 1, c.lines) << c.text;
+                }
+                EXPECT_FALSE(i.text.contains(QRegularExpression("CON\n"))) << c.text;
+            }
+    }
+}
+
 struct ViewerTest : ReportTest {
     ConCodigo c;
     Viewer v;
