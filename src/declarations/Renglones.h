@@ -62,9 +62,9 @@ TotalesGuia EscribirTotalesGuia(ado::Connection& conn, const QString& nroGuia, d
 
 struct Boleta {
     double importe = 0, intereses = 0, multa = 0, efectivo = 0;
-    QString cheque1Nro, cheque1Banco;
+    QString cheque1Nro{}, cheque1Banco{};
     double cheque1Monto = 0;
-    QString cheque2Nro, cheque2Banco;
+    QString cheque2Nro{}, cheque2Banco{};
     double cheque2Monto = 0;
 };
 // Inserts the slip of the declaration's period under the next number,
