@@ -1,6 +1,7 @@
 // The "Detalle" tab of the declaration editor: the sales lines, one per
 // species, priced from the dock price in force on the first day of the
 // declared month, and the header totals that follow every change.
+#include "declarations/PaginaRenglones.h"
 #include "declarations/PrecioEnVigor.h"
 #include "declarations/Renglones.h"
 #include "declarations/frmEditarDJ.h"
@@ -37,45 +38,25 @@ using text::CStr;
 
 void frmEditarDJ::crearDetalle(QWidget* page)
 {
-    auto* pageLayout = new QVBoxLayout(page);
-
-    tlb_detalle = forms::BarraDeSeccion(page, "tlb_detalle");
-    pageLayout->addWidget(tlb_detalle);
-
-    frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
-    auto* campos = new QFormLayout(frm_detalle);
-    campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
-    forms::NumeroDelPrograma(txt_renglon);
-    cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
-    forms::Angosto(cbo_Especies, 20);
-    lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");
+    PaginaRenglones p = CrearPaginaRenglones(page, QStringLiteral("Nro. Renglón:"), QStringLiteral("Especie:"));
+    tlb_detalle = p.barra;
+    frm_detalle = p.marco;
+    txt_renglon = p.renglon;
+    cbo_Especies = p.especies;
+    lbl_Precio = p.precio;
     txt_kg = Nombrado(new ctlNumero(frm_detalle), "txt_kg");
     txt_precio = Nombrado(new ctlNumero(frm_detalle), "txt_precio");
     txt_MtoTotal = Nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
-    auto* especie = new QHBoxLayout;
-    especie->addWidget(cbo_Especies);
-    especie->addWidget(lbl_Precio, 1);
-    campos->addRow(Etiqueta(QStringLiteral("Nro. Renglón:"), txt_renglon, frm_detalle), txt_renglon);
-    campos->addRow(Etiqueta(QStringLiteral("Especie:"), cbo_Especies, frm_detalle), especie);
-    campos->addRow(Etiqueta(QStringLiteral("Kg.Capturados:"), txt_kg, frm_detalle), txt_kg);
-    campos->addRow(Etiqueta(QStringLiteral("Precio por Kg.:"), txt_precio, frm_detalle), txt_precio);
-    campos->addRow(Etiqueta(QStringLiteral("Monto Total:"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
-    pageLayout->addWidget(frm_detalle);
+    p.campos->addRow(Etiqueta(QStringLiteral("Kg.Capturados:"), txt_kg, frm_detalle), txt_kg);
+    p.campos->addRow(Etiqueta(QStringLiteral("Precio por Kg.:"), txt_precio, frm_detalle), txt_precio);
+    p.campos->addRow(Etiqueta(QStringLiteral("Monto Total:"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
 
     adoDetalleDJ = Nombrado(new forms::DataControl(this), "adoDetalleDJ");
-    grilla_detalle = Nombrado(new forms::DataGrid(page), "grilla_detalle");
-    grilla_detalle->setDataSource(adoDetalleDJ);
-    pageLayout->addWidget(grilla_detalle, 1);
-
-    frm_totalGralVtas = Nombrado(new QGroupBox(page), "frm_totalGralVtas");
-    auto* total = new QHBoxLayout(frm_totalGralVtas);
-    txt_MtoGralVtas = Nombrado(new ctlNumero(frm_totalGralVtas), "txt_MtoGralVtas");
+    txt_MtoGralVtas = Nombrado(new ctlNumero(page), "txt_MtoGralVtas");
     txt_MtoGralVtas->setEnabled(false);  // the sum of the lines, never typed
-    total->addStretch(1);
-    total->addWidget(Etiqueta(QStringLiteral("Total General de Ventas"), txt_MtoGralVtas, frm_totalGralVtas));
-    total->addWidget(txt_MtoGralVtas);
-    pageLayout->addWidget(frm_totalGralVtas);
+    CompletarPaginaRenglones(p, page, adoDetalleDJ, txt_MtoGralVtas, QStringLiteral("Total General de Ventas"));
+    grilla_detalle = p.grilla;
+    frm_totalGralVtas = p.marcoTotal;
 
     mSeccionDetalle.Declarar({
         .ventana = this,

@@ -2,6 +2,7 @@
 // species, with crates, kilograms, price per kilogram and amount, priced
 // from the dock price in force at the guide's date. Every line change and
 // the guide's totals it moves are stored together.
+#include "declarations/PaginaRenglones.h"
 #include "declarations/PrecioEnVigor.h"
 #include "declarations/Renglones.h"
 #include "declarations/frmEditarGuias.h"
@@ -38,49 +39,30 @@ using text::CStr;
 
 void frmEditarGuias::crearDetalle(QWidget* page)
 {
-    auto* pageLayout = new QVBoxLayout(page);
-
-    tlb_detalle = forms::BarraDeSeccion(page, "tlb_detalle");
-    pageLayout->addWidget(tlb_detalle);
-
-    frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
-    auto* campos = new QFormLayout(frm_detalle);
-    campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
-    forms::NumeroDelPrograma(txt_renglon);
-    cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
-    forms::Angosto(cbo_Especies, 20);
-    lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");
-    txt_cajones = Nombrado(new ctlNumero(frm_detalle), "txt_cajones");
-    txt_kg = Nombrado(new ctlNumero(frm_detalle), "txt_kg");
-    txt_precio = Nombrado(new ctlNumero(frm_detalle), "txt_precio");
-    txt_MtoTotal = Nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
-    auto* especie = new QHBoxLayout;
-    especie->addWidget(cbo_Especies);
-    especie->addWidget(lbl_Precio, 1);
-    campos->addRow(Etiqueta(QStringLiteral("Nro. Renglón"), txt_renglon, frm_detalle), txt_renglon);
-    campos->addRow(Etiqueta(QStringLiteral("Especie"), cbo_Especies, frm_detalle), especie);
-    campos->addRow(Etiqueta(QStringLiteral("Cajones"), txt_cajones, frm_detalle), txt_cajones);
-    campos->addRow(Etiqueta(QStringLiteral("Kg. Capturados"), txt_kg, frm_detalle), txt_kg);
-    campos->addRow(Etiqueta(QStringLiteral("Precio por Kg."), txt_precio, frm_detalle), txt_precio);
-    campos->addRow(Etiqueta(QStringLiteral("Monto Total"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
-    pageLayout->addWidget(frm_detalle);
+    PaginaRenglones p = CrearPaginaRenglones(page, QStringLiteral("Nro. Renglón"), QStringLiteral("Especie"));
+    tlb_detalle = p.barra;
+    frm_detalle = p.marco;
+    txt_renglon = p.renglon;
+    cbo_Especies = p.especies;
+    lbl_Precio = p.precio;
+    const std::pair<ctlNumero**, const char*> numeros[] = {{&txt_cajones, "txt_cajones"},
+                                                           {&txt_kg, "txt_kg"},
+                                                           {&txt_precio, "txt_precio"},
+                                                           {&txt_MtoTotal, "txt_MtoTotal"}};
+    for (const auto& [n, nombre] : numeros) *n = Nombrado(new ctlNumero(frm_detalle), nombre);
+    p.campos->addRow(Etiqueta(QStringLiteral("Cajones"), txt_cajones, frm_detalle), txt_cajones);
+    p.campos->addRow(Etiqueta(QStringLiteral("Kg. Capturados"), txt_kg, frm_detalle), txt_kg);
+    p.campos->addRow(Etiqueta(QStringLiteral("Precio por Kg."), txt_precio, frm_detalle), txt_precio);
+    p.campos->addRow(Etiqueta(QStringLiteral("Monto Total"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
 
     adoDetalleGuia = new forms::DataControl(this);
     adoDetalleGuia->setObjectName(QStringLiteral("adoDetalleGuia"));
-    grilla_detalle = Nombrado(new forms::DataGrid(page), "grilla_detalle");
-    grilla_detalle->setDataSource(adoDetalleGuia);
-    pageLayout->addWidget(grilla_detalle, 1);
-
-    frm_totalGralVtas = Nombrado(new QGroupBox(page), "frm_totalGralVtas");
-    auto* total = new QHBoxLayout(frm_totalGralVtas);
-    txt_MtoGralVtas = Nombrado(new QLineEdit(frm_totalGralVtas), "txt_MtoGralVtas");
+    txt_MtoGralVtas = Nombrado(new QLineEdit(page), "txt_MtoGralVtas");
     txt_MtoGralVtas->setReadOnly(true);  // the sum of the lines, never typed
     txt_MtoGralVtas->setAlignment(Qt::AlignRight);
-    total->addStretch(1);
-    total->addWidget(Etiqueta(QStringLiteral("Total Guía:"), txt_MtoGralVtas, frm_totalGralVtas));
-    total->addWidget(txt_MtoGralVtas);
-    pageLayout->addWidget(frm_totalGralVtas);
+    CompletarPaginaRenglones(p, page, adoDetalleGuia, txt_MtoGralVtas, QStringLiteral("Total Guía:"));
+    grilla_detalle = p.grilla;
+    frm_totalGralVtas = p.marcoTotal;
 
     mSeccionDetalle.Declarar({
         .ventana = this,
