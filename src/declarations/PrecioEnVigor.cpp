@@ -17,11 +17,15 @@ using text::CStr;
 
 namespace PrecioEnVigor {
 
-void CargarEspecies(QDate fecha, std::shared_ptr<colEspecies>& especies, forms::ComboBox& cbo)
-{
-    if (especies) especies->Clear();
-    especies = std::make_shared<colEspecies>();
+namespace {
 
+// Marks the species a stored line brought into the combo.
+constexpr int kSoloDelRenglon = Qt::UserRole + 1;
+
+}  // namespace
+
+std::shared_ptr<colEspecies> EspeciesEnVigor(ado::Connection& conn, QDate fecha)
+{
     const QString sql =
         QStringLiteral(" SELECT A.PTES_ID, LNV_PES_TB_ESPECIES.PTES_DESCRIPCION, A.PPRE_VALOR, A.PPRE_DISPOSICION")
         + QStringLiteral(
@@ -41,9 +45,9 @@ void CargarEspecies(QDate fecha, std::shared_ptr<colEspecies>& especies, forms::
             " FROM LNV_PES_TB_ESPECIES LEFT JOIN LNV_PES_TB_PRECIOS_LEY7351 ON LNV_PES_TB_ESPECIES.PTES_ID = LNV_PES_TB_PRECIOS_LEY7351.PTES_ID")
         + QStringLiteral(" Where (((LNV_PES_TB_PRECIOS_LEY7351.PTES_ID) Is Null))");
 
+    auto especies = std::make_shared<colEspecies>();
     ado::Recordset rs;
-    rs.Open(sql, de1::conn(), ado::adOpenKeyset, ado::adLockOptimistic, 1);
-    cbo.Clear();
+    rs.Open(sql, conn, ado::adOpenKeyset, ado::adLockOptimistic, 1);
     QSet<std::int32_t> vistas;
     for (; !rs.Eof(); rs.MoveNext()) {
         const std::int32_t id = text::CLng(rs(QStringLiteral("PTES_ID")));
@@ -51,13 +55,52 @@ void CargarEspecies(QDate fecha, std::shared_ptr<colEspecies>& especies, forms::
         if (vistas.contains(id)) continue;
         vistas.insert(id);
         const ado::Variant& valor = rs(QStringLiteral("PPRE_VALOR"));
-        const QString descripcion = CStr(rs(QStringLiteral("PTES_DESCRIPCION")));
-        especies->Add(descripcion, valor.isNull() ? 0.0 : CDbl(valor), id, CStr(rs(QStringLiteral("PPRE_DISPOSICION"))),
-                      QStringLiteral("e") + CStr(id));
-        cbo.AddItem(descripcion);
-        cbo.setItemData(cbo.NewIndex(), id);
+        especies->Add(CStr(rs(QStringLiteral("PTES_DESCRIPCION"))), valor.isNull() ? 0.0 : CDbl(valor), id,
+                      CStr(rs(QStringLiteral("PPRE_DISPOSICION"))), QStringLiteral("e") + CStr(id));
     }
     rs.Close();
+    return especies;
+}
+
+void CargarEspecies(QDate fecha, std::shared_ptr<colEspecies>& especies, forms::ComboBox& cbo)
+{
+    if (especies) especies->Clear();
+    especies = std::make_shared<colEspecies>();
+    especies = EspeciesEnVigor(de1::conn(), fecha);
+    cbo.Clear();
+    for (const auto& e : *especies) {
+        cbo.AddItem(e->Especie);
+        cbo.setItemData(cbo.NewIndex(), e->IdEspecie);
+    }
+}
+
+void OfrecerEspeciesDeRenglones(ado::Recordset* rs, forms::ComboBox& cbo)
+{
+    if (!rs || rs->State() != ado::adStateOpen) return;
+    const auto columna = [&](const char* nombre) {
+        const QStringList nombres = rs->FieldNames();
+        for (int i = 0; i < nombres.size(); ++i)
+            if (nombres[i].compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0) return i;
+        return -1;
+    };
+    const int colId = columna("PTES_ID"), colDesc = columna("PTES_DESCRIPCION");
+    if (colId < 0 || colDesc < 0) return;
+    // Read in place: moving the recordset would move the grid that shows it.
+    for (long r = 0; r < rs->RecordCount(); ++r) {
+        const std::int32_t id = text::CLng(rs->at(r, colId));
+        bool esta = false;
+        for (int i = 0; i < cbo.ListCount() && !esta; ++i) esta = cbo.ItemData(i) == id;
+        if (esta) continue;
+        cbo.AddItem(CStr(rs->at(r, colDesc)));
+        cbo.setItemData(cbo.NewIndex(), id);
+        cbo.setItemData(cbo.NewIndex(), true, kSoloDelRenglon);
+    }
+}
+
+bool EsEleccionDeEspecie(const QWidget& ventana, const QWidget& cbo, const QWidget& grilla)
+{
+    const QWidget* activo = ventana.focusWidget();
+    return activo == &cbo || activo == &grilla;
 }
 
 void MostrarPrecio(const colEspecies& especies, forms::ComboBox& cbo, ctlNumero& precio, QLabel& referencia)
@@ -84,6 +127,8 @@ void MostrarPrecio(const colEspecies& especies, forms::ComboBox& cbo, ctlNumero&
 
 void QuitarEspeciesCargadas(ado::Recordset* rs, forms::ComboBox& cbo)
 {
+    for (int i = cbo.ListCount() - 1; i >= 0; --i)
+        if (cbo.itemData(i, kSoloDelRenglon).toBool()) cbo.RemoveItem(i);
     if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
         const std::int32_t id = text::CLng(rs->Fields(QStringLiteral("PTES_ID")).Value());

@@ -18,6 +18,7 @@
 #include "core/records/clsPagosDDJJ.h"
 #include "core/records/colEspecies.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/SeccionLineas.h"
 
 #include <QString>
 #include <cstdint>
@@ -30,6 +31,9 @@ class QLineEdit;
 class ctlNumero;
 namespace ado {
 class Variant;
+}
+namespace Renglones {
+struct Boleta;
 }
 namespace forms {
 class ComboBox;
@@ -134,7 +138,6 @@ public:
     void CargarEspecies();
     void CargarDetalle();
     void RecalcularTotales();
-    bool GuardarConTotales(const std::function<void()>& renglon);
 
     QSize sizeHint() const override;  // within the main window's area
 
@@ -189,7 +192,6 @@ private:
     void QuitarEspeciesCargadas();
     bool ValidarDetalle();
     void CalcularMontoRenglon();
-    QString SiguienteRenglon();
     void InsertarDetalle();
     void ActualizarDetalle();
     void BorrarDetalle();
@@ -199,6 +201,7 @@ private:
     void MostrarRenglon();
     void LimpiarDetalle();
     void GuardarDetalleActual();
+    void CancelarDetalle();
     void tlb_detalle_ButtonClick(const QString& key);
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
@@ -225,19 +228,22 @@ private:
     void CalcularTotalPago();
     void CalcularTotalFormasPago();
     bool ValidarPago();
-    QString SiguienteNroPago();
-    bool InsertarPago();
-    bool ActualizarPago();
+    void CancelarPago();
+    Renglones::Boleta BoletaMostrada() const;  // the slip as the fields show it
+    void InsertarPago();
+    void ActualizarPago();
     void BorrarPago();
     bool TienePagos() const;
 
     std::int32_t mOperacion = 0;
     std::shared_ptr<clsCabDDJJ> mCab;
     std::shared_ptr<colEspecies> mEspecies;
-    std::shared_ptr<clsDetDDJJ> mDet;
-    std::int32_t mModoDetalle = 0;
+    // The sales lines' mode and kept line.
+    forms::SeccionLineas mSeccionDetalle;
+    forms::CopiaRenglon<clsDetDDJJ> mDet;
     std::shared_ptr<clsCabGuia> mGuia;  // the guide last handed to the guide editor
-    std::shared_ptr<clsPagosDDJJ> mPago;
-    std::int32_t mModoPago = 0;
+    // The payment slips' mode and kept slip.
+    forms::SeccionLineas mSeccionPagos;
+    forms::CopiaRenglon<clsPagosDDJJ> mPago;
     QString mEstadoMostrado;  // the state last accepted by the state rule
 };

@@ -1,7 +1,9 @@
 // The "Detalle" tab of the declaration editor: the sales lines, one per
 // species, priced from the dock price in force on the first day of the
 // declared month, and the header totals that follow every change.
+#include "declarations/PaginaRenglones.h"
 #include "declarations/PrecioEnVigor.h"
+#include "declarations/Renglones.h"
 #include "declarations/frmEditarDJ.h"
 
 #include "core/Utiles.h"
@@ -13,7 +15,8 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/GridColumns.h"
-#include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
+#include "platform/forms/SeccionLineas.h"
 #include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
@@ -26,7 +29,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using forms::Etiqueta;
@@ -34,52 +36,64 @@ using forms::Nombrado;
 using text::CDbl;
 using text::CStr;
 
-namespace {
-
-}  // namespace
-
 void frmEditarDJ::crearDetalle(QWidget* page)
 {
-    auto* pageLayout = new QVBoxLayout(page);
-
-    tlb_detalle = forms::BarraDeSeccion(page, "tlb_detalle");
-    pageLayout->addWidget(tlb_detalle);
-
-    frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
-    auto* campos = new QFormLayout(frm_detalle);
-    campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
-    forms::NumeroDelPrograma(txt_renglon);
-    cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
-    forms::Angosto(cbo_Especies, 20);
-    lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");
+    PaginaRenglones p = CrearPaginaRenglones(page, QStringLiteral("Nro. Renglón:"), QStringLiteral("Especie:"));
+    tlb_detalle = p.barra;
+    frm_detalle = p.marco;
+    txt_renglon = p.renglon;
+    cbo_Especies = p.especies;
+    lbl_Precio = p.precio;
     txt_kg = Nombrado(new ctlNumero(frm_detalle), "txt_kg");
     txt_precio = Nombrado(new ctlNumero(frm_detalle), "txt_precio");
     txt_MtoTotal = Nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
-    auto* especie = new QHBoxLayout;
-    especie->addWidget(cbo_Especies);
-    especie->addWidget(lbl_Precio, 1);
-    campos->addRow(Etiqueta(QStringLiteral("Nro. Renglón:"), txt_renglon, frm_detalle), txt_renglon);
-    campos->addRow(Etiqueta(QStringLiteral("Especie:"), cbo_Especies, frm_detalle), especie);
-    campos->addRow(Etiqueta(QStringLiteral("Kg.Capturados:"), txt_kg, frm_detalle), txt_kg);
-    campos->addRow(Etiqueta(QStringLiteral("Precio por Kg.:"), txt_precio, frm_detalle), txt_precio);
-    campos->addRow(Etiqueta(QStringLiteral("Monto Total:"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
-    pageLayout->addWidget(frm_detalle);
+    p.campos->addRow(Etiqueta(QStringLiteral("Kg.Capturados:"), txt_kg, frm_detalle), txt_kg);
+    p.campos->addRow(Etiqueta(QStringLiteral("Precio por Kg.:"), txt_precio, frm_detalle), txt_precio);
+    p.campos->addRow(Etiqueta(QStringLiteral("Monto Total:"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
 
     adoDetalleDJ = Nombrado(new forms::DataControl(this), "adoDetalleDJ");
-    grilla_detalle = Nombrado(new forms::DataGrid(page), "grilla_detalle");
-    grilla_detalle->setDataSource(adoDetalleDJ);
-    pageLayout->addWidget(grilla_detalle, 1);
-
-    frm_totalGralVtas = Nombrado(new QGroupBox(page), "frm_totalGralVtas");
-    auto* total = new QHBoxLayout(frm_totalGralVtas);
-    txt_MtoGralVtas = Nombrado(new ctlNumero(frm_totalGralVtas), "txt_MtoGralVtas");
+    txt_MtoGralVtas = Nombrado(new ctlNumero(page), "txt_MtoGralVtas");
     txt_MtoGralVtas->setEnabled(false);  // the sum of the lines, never typed
-    total->addStretch(1);
-    total->addWidget(Etiqueta(QStringLiteral("Total General de Ventas"), txt_MtoGralVtas, frm_totalGralVtas));
-    total->addWidget(txt_MtoGralVtas);
-    pageLayout->addWidget(frm_totalGralVtas);
+    CompletarPaginaRenglones(p, page, adoDetalleDJ, txt_MtoGralVtas, QStringLiteral("Total General de Ventas"));
+    grilla_detalle = p.grilla;
+    frm_totalGralVtas = p.marcoTotal;
 
+    mSeccionDetalle.Declarar({
+        .ventana = this,
+        .conn = &de1::conn(),
+        .barra = tlb_detalle,
+        .campos = {frm_detalle},
+        .grilla = grilla_detalle,
+        .hayFilas = [this] { return TieneRenglones(); },
+        .filasLeidas = [this] { return bool(adoDetalleDJ->Recordset); },
+        .nuevo = {[this] {
+                      QuitarEspeciesCargadas();
+                      if (TieneRenglones()) {
+                          GuardarDetalleActual();
+                          LimpiarDetalle();
+                      }
+                  },
+                  cbo_Especies},
+        .modificar = {[this] {
+                          MostrarRenglon();
+                          GuardarDetalleActual();
+                      },
+                      txt_kg},
+        .eliminar = {[this] { MostrarRenglon(); }, nullptr},
+        .validar = [this] { return ValidarDetalle(); },
+        .calcular = [this] { CalcularMontoRenglon(); },
+        .insertar = [this] { InsertarDetalle(); },
+        .actualizar = [this] { ActualizarDetalle(); },
+        .borrar = [this] { BorrarDetalle(); },
+        .totales = [this] { RecalcularTotales(); },
+        .recargar =
+            [this](forms::ModoSeccion modo) {
+                if (modo == forms::ModoNuevo) CargarEspecies();
+                CargarDetalle();
+            },
+        .cancelar = [this] { CancelarDetalle(); },
+        .habilitar = [this](bool h) { HabilitarDetalle(h); },
+    });
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarDJ::cbo_Especies_Click);
     connect(txt_kg, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularMontoRenglon);
@@ -105,8 +119,7 @@ void frmEditarDJ::CargarEspecies()
 
 void frmEditarDJ::cbo_Especies_Click()
 {
-    QWidget* activo = QApplication::focusWidget();
-    if (activo != grilla_detalle && activo != cbo_Especies) return;
+    if (!PrecioEnVigor::EsEleccionDeEspecie(*this, *cbo_Especies, *grilla_detalle)) return;
     if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
 }
 
@@ -119,105 +132,47 @@ void frmEditarDJ::QuitarEspeciesCargadas()
 
 bool frmEditarDJ::ValidarDetalle()
 {
-    auto falla = [this](const char* mensaje, QWidget* foco) {
-        forms::MsgBox(QString::fromUtf8(mensaje), forms::vbInformation, Caption());
-        foco->setFocus();
-        return false;
-    };
-    if (cbo_Especies->ListIndex() < 0) return falla("Seleccione la especie capturada", cbo_Especies);
-    if (txt_kg->Value() == 0) return falla("Ingrese los kilogramos capturados", txt_kg);
-    if (txt_precio->Value() == 0) return falla("Ingrese el precio por kilo", txt_precio);
-    return PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
+    return forms::CumpleReglas(
+               {
+                   {cbo_Especies->ListIndex() < 0, "Seleccione la especie capturada", cbo_Especies},
+                   {txt_kg->Value() == 0, "Ingrese los kilogramos capturados", txt_kg},
+                   {txt_precio->Value() == 0, "Ingrese el precio por kilo", txt_precio},
+               },
+               Caption())
+        && PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
 }
 
 void frmEditarDJ::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
 
-QString frmEditarDJ::SiguienteRenglon()
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_DET_DDJJ7351.PDDJ_NRO) AS PDDJ_NRO ")
-                + QStringLiteral("From LNV_PES_TB_DET_DDJJ7351 ")
-                + QStringLiteral("WHERE (((LNV_PES_TB_DET_DDJJ7351.PCDJ_NRO)= '") + NroDJ23() + QStringLiteral("'))"),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-    QString siguiente = QStringLiteral("1");
-    if (!rs.Eof()) {
-        const ado::Variant& max = rs(QStringLiteral("PDDJ_NRO"));
-        if (!max.isNull() && CDbl(max) != 0) siguiente = CStr(text::CLng(max) + 1);
-    }
-    txt_renglon->setText(siguiente);
-    return siguiente;
-}
-
 void frmEditarDJ::InsertarDetalle()
 {
-    const QString renglon = SiguienteRenglon();
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ")
-                        + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
-                        + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('")
-                        + NroDJ23() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ")
-                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
+    txt_renglon->setText(
+        CStr(Renglones::InsertarDetalleDJ(de1::conn(), NroDJ23(), cbo_Especies->ItemData(cbo_Especies->ListIndex()),
+                                          txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value())));
 }
 
 void frmEditarDJ::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=")
-                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=")
-                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDDJ_TOTAL=")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
-                        + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
+    Renglones::ActualizarDetalleDJ(de1::conn(), NroDJ23(), txt_renglon->text().toInt(), txt_kg->Value(),
+                                   txt_precio->Value(), txt_MtoTotal->Value());
 }
 
 void frmEditarDJ::BorrarDetalle()
 {
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = '")
-                        + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
+    Renglones::BorrarDetalleDJ(de1::conn(), NroDJ23(), txt_renglon->text().toInt());
 }
 
 void frmEditarDJ::RecalcularTotales()
 {
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ")
-                + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23() + QStringLiteral("'"),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-    double total = 0;
-    if (!rs.Eof() && !rs(QStringLiteral("Total")).isNull()) total = CDbl(rs(QStringLiteral("Total")));
-
     TasaSeleccionada();
-    const double tasa = txt_alicuota->Value();
-    const double importe = text::Round(tasa * total / 100, 2);
-    const double adeudado = text::Round((txt_Interes->Value() + importe) + txt_Multa->Value(), 2);
-
-    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_CAB_DDJJ7351 SET ") + QStringLiteral("PCDJ_MTOVTAS = ")
-                        + text::NumeroSQL(total) + QStringLiteral(", ") + QStringLiteral("PCDJ_IMPORTE = ")
-                        + text::NumeroSQL(importe) + QStringLiteral(", ") + QStringLiteral(" PCDJ_TOTAL = ")
-                        + text::NumeroSQL(adeudado) + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23()
-                        + QStringLiteral("'"));
-    txt_TotalGralVtas->setValue(total);
-    txt_Importe->setValue(importe);
-    txt_TotalAdeudado->setValue(adeudado);
-}
-
-// A line and the header totals it changes are one commit: a failure (the
-// database in use by another instance, say) stores neither, and the section
-// stays in its mode with what the clerk typed.
-bool frmEditarDJ::GuardarConTotales(const std::function<void()>& renglon)
-{
-    QLineEdit* const mostrados[] = {txt_renglon, txt_TotalGralVtas->textBox(), txt_Importe->textBox(),
-                                    txt_TotalAdeudado->textBox()};
-    QString antes[std::size(mostrados)];
-    for (size_t i = 0; i < std::size(mostrados); ++i) antes[i] = mostrados[i]->text();
-    if (forms::AtraparEnTransaccion(de1::conn(), [&] {
-            renglon();
-            RecalcularTotales();
-        }))
-        return true;
-    for (size_t i = 0; i < std::size(mostrados); ++i) mostrados[i]->setText(antes[i]);
-    return false;
+    const Renglones::TotalesDJ t = Renglones::EscribirTotalesDJ(de1::conn(), NroDJ23(), txt_alicuota->Value(),
+                                                                txt_Interes->Value(), txt_Multa->Value());
+    txt_TotalGralVtas->setValue(t.ventas);
+    txt_Importe->setValue(t.importe);
+    txt_TotalAdeudado->setValue(t.adeudado);
 }
 
 // ---------------------------------------------------------------- the grid
@@ -228,7 +183,7 @@ void frmEditarDJ::CargarDetalle()
     CargarGrillaDetalle();
     const auto& rs = adoDetalleDJ->Recordset;
     double suma = 0;
-    if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0) {
+    if (TieneRenglones()) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
             suma += CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
         rs->MoveFirst();
@@ -285,27 +240,19 @@ void frmEditarDJ::HabilitarDetalle(bool Habilitar)
     }
     if (!SSTab1->TabEnabled(1)) return;
 
-    tlb_detalle->Buttons(1).setEnabled(Habilitar);
-    if (adoDetalleDJ->Recordset) {
-        tlb_detalle->Buttons(2).setEnabled(Habilitar && TieneRenglones());
-        tlb_detalle->Buttons(3).setEnabled(Habilitar && TieneRenglones());
-    }
-    tlb_detalle->Buttons(4).setEnabled(!Habilitar);
-    tlb_detalle->Buttons(5).setEnabled(!Habilitar);
-    frm_detalle->setEnabled(!Habilitar);
-    grilla_detalle->setEnabled(Habilitar);
-    cbo_Especies->setEnabled(mModoDetalle == forms::ModoNuevo && !Habilitar);
+    mSeccionDetalle.EstadoBotones(Habilitar);
+    cbo_Especies->setEnabled(mSeccionDetalle.Modo() == forms::ModoNuevo && !Habilitar);
 }
 
 void frmEditarDJ::MostrarRenglon()
 {
     if (grilla_detalle->Row() < 0) return;
     txt_renglon->setText(grilla_detalle->Text(1));
+    PrecioEnVigor::OfrecerEspeciesDeRenglones(adoDetalleDJ->Recordset.get(), *cbo_Especies);
     Utiles::SeleccionarTextoCombo(*cbo_Especies, grilla_detalle->Text(3));
-    auto valor = [](const QString& s) { return text::IsNumeric(s) ? CDbl(s) : 0.0; };
-    txt_kg->setValue(valor(grilla_detalle->Text(4)));
-    txt_precio->setValue(valor(grilla_detalle->Text(5)));
-    txt_MtoTotal->setValue(valor(grilla_detalle->Text(6)));
+    txt_kg->setValue(grilla_detalle->Numero(4));
+    txt_precio->setValue(grilla_detalle->Numero(5));
+    txt_MtoTotal->setValue(grilla_detalle->Numero(6));
 }
 
 void frmEditarDJ::LimpiarDetalle()
@@ -321,74 +268,39 @@ void frmEditarDJ::LimpiarDetalle()
 void frmEditarDJ::GuardarDetalleActual()
 {
     const auto& rs = adoDetalleDJ->Recordset;
-    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return;
-    if (!mDet) mDet = std::make_shared<clsDetDDJJ>();
+    if (!TieneRenglones()) return;
+    clsDetDDJJ& d = mDet.Guardar();
     if (rs->Bof() || rs->Eof()) rs->MoveFirst();
-    mDet->NroDJ = CStr(rs->Fields(QStringLiteral("PCDJ_NRO")).Value());
-    mDet->Renglon = text::CInt(rs->Fields(QStringLiteral("PDDJ_NRO")).Value());
-    mDet->Especie = CStr(rs->Fields(QStringLiteral("PTES_DESCRIPCION")).Value());
-    mDet->Kg = CDbl(rs->Fields(QStringLiteral("PDDJ_KG")).Value());
-    mDet->Precio = CDbl(rs->Fields(QStringLiteral("PDDJ_PRECIO")).Value());
-    mDet->MtoTotal = CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
+    d.NroDJ = CStr(rs->Fields(QStringLiteral("PCDJ_NRO")).Value());
+    d.Renglon = text::CInt(rs->Fields(QStringLiteral("PDDJ_NRO")).Value());
+    d.Especie = CStr(rs->Fields(QStringLiteral("PTES_DESCRIPCION")).Value());
+    d.Kg = CDbl(rs->Fields(QStringLiteral("PDDJ_KG")).Value());
+    d.Precio = CDbl(rs->Fields(QStringLiteral("PDDJ_PRECIO")).Value());
+    d.MtoTotal = CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
 }
 
-void frmEditarDJ::tlb_detalle_ButtonClick(const QString& key)
+// "cancelar" shows the lines recordset's current row again: after a new
+// line the first one (the grid is read again), else the row that was chosen.
+void frmEditarDJ::CancelarDetalle()
 {
-    if (key == QLatin1String("nuevo")) {
-        QuitarEspeciesCargadas();
-        if (TieneRenglones()) {
-            GuardarDetalleActual();
-            LimpiarDetalle();
-        }
-        mModoDetalle = forms::ModoNuevo;
-        HabilitarDetalle(false);
-        cbo_Especies->setFocus();
-    } else if (key == QLatin1String("modificar")) {
-        MostrarRenglon();
-        GuardarDetalleActual();
-        mModoDetalle = forms::ModoModificar;
-        HabilitarDetalle(false);
-        txt_kg->setFocus();
-    } else if (key == QLatin1String("eliminar")) {
-        MostrarRenglon();
-        mModoDetalle = forms::ModoEliminar;
-        HabilitarDetalle(false);
-    } else if (key == QLatin1String("aceptar")) {
-        if (mModoDetalle == forms::ModoNuevo) {
-            if (!ValidarDetalle()) return;
-            CalcularMontoRenglon();
-            if (!GuardarConTotales([this] { InsertarDetalle(); })) return;
-            CargarEspecies();
-            CargarDetalle();
-        } else if (mModoDetalle == forms::ModoModificar) {
-            if (!ValidarDetalle()) return;
-            CalcularMontoRenglon();
-            if (!GuardarConTotales([this] { ActualizarDetalle(); })) return;
-            CargarDetalle();
-        } else if (mModoDetalle == forms::ModoEliminar) {
-            if (!GuardarConTotales([this] { BorrarDetalle(); })) return;
-            CargarDetalle();
-        }
-        HabilitarDetalle(true);
-    } else if (key == QLatin1String("cancelar")) {
-        if (mModoDetalle == forms::ModoNuevo) {
-            CargarEspecies();
-            CargarDetalle();
-        }
-        if (!mDet) {
-            LimpiarDetalle();
-        } else {
-            GuardarDetalleActual();
-            txt_NroDJ->setText(mDet->NroDJ);
-            txt_renglon->setText(CStr(mDet->Renglon));
-            SeleccionarTextoSinClick(cbo_Especies, mDet->Especie);
-            txt_kg->setValue(mDet->Kg);
-            txt_precio->setValue(mDet->Precio);
-            txt_MtoTotal->setValue(mDet->MtoTotal);
-        }
-        HabilitarDetalle(true);
+    if (mSeccionDetalle.Modo() == forms::ModoNuevo) {
+        CargarEspecies();
+        CargarDetalle();
     }
+    if (!mDet) {
+        LimpiarDetalle();
+        return;
+    }
+    GuardarDetalleActual();
+    txt_NroDJ->setText(mDet->NroDJ);
+    txt_renglon->setText(CStr(mDet->Renglon));
+    SeleccionarTextoSinClick(cbo_Especies, mDet->Especie);
+    txt_kg->setValue(mDet->Kg);
+    txt_precio->setValue(mDet->Precio);
+    txt_MtoTotal->setValue(mDet->MtoTotal);
 }
+
+void frmEditarDJ::tlb_detalle_ButtonClick(const QString& key) { mSeccionDetalle.ButtonClick(key); }
 
 void frmEditarDJ::grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol)
 {

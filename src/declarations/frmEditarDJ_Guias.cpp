@@ -151,10 +151,6 @@ void frmEditarDJ::HabilitarGuias(bool Habilitar)
 void frmEditarDJ::CargarGuiaSeleccionada()
 {
     if (!mGuia) mGuia = std::make_shared<clsCabGuia>();
-    auto numero = [this](int col) {
-        const QString s = grilla_guias->Text(col);
-        return text::IsNumeric(s) ? CDbl(s) : 0.0;
-    };
     clsCabGuia& g = *mGuia;
     g.NroDJ = grilla_guias->Text(0);
     g.NroGuia = grilla_guias->Text(1);
@@ -163,11 +159,11 @@ void frmEditarDJ::CargarGuiaSeleccionada()
     g.Localidad = grilla_guias->Text(6);
     g.Provincia = grilla_guias->Text(8);
     g.PProcesadora = grilla_guias->Text(9);
-    g.TotalCajones = numero(10);
-    g.TotalKilos = numero(11);
-    g.Total = numero(12);
-    g.Alicuota = numero(13);
-    g.Depositado = numero(14);
+    g.TotalCajones = grilla_guias->Numero(10);
+    g.TotalKilos = grilla_guias->Numero(11);
+    g.Total = grilla_guias->Numero(12);
+    g.Alicuota = grilla_guias->Numero(13);
+    g.Depositado = grilla_guias->Numero(14);
 }
 
 void frmEditarDJ::BorrarGuia()

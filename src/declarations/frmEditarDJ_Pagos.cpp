@@ -3,9 +3,9 @@
 // and up to two cheques that together cover "Total a Pagar".
 #include "declarations/frmEditarDJ.h"
 
-#include "core/General.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "declarations/Renglones.h"
 #include "declarations/reports/frmLisBolDeposito.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/Controls.h"
@@ -13,7 +13,8 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/GridColumns.h"
 #include "platform/forms/KeyPress.h"
-#include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
+#include "platform/forms/SeccionLineas.h"
 #include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
@@ -32,22 +33,6 @@ using forms::Etiqueta;
 using forms::Nombrado;
 using text::CDbl;
 using text::CStr;
-
-namespace {
-
-// An amount as the slip statements write it: "0" for nothing.
-QString montoSQL(const ctlNumero* n) { return n->Value() == 0 ? QStringLiteral("0") : NumeroSQL(n); }
-
-// A text as the slip statements write it: null for nothing.
-QString textoSQL(const QLineEdit* t)
-{
-    return t->text().isEmpty() ? QStringLiteral("null")
-                               : QStringLiteral("'") + General::DuplicarComillas(t->text()) + QStringLiteral("'");
-}
-
-double importeDe(const QString& celda) { return text::IsNumeric(celda) ? CDbl(celda) : 0.0; }
-
-}  // namespace
 
 void frmEditarDJ::crearPagos(QWidget* page)
 {
@@ -176,6 +161,38 @@ void frmEditarDJ::crearPagos(QWidget* page)
                          nroCheque1_Monto, nroCheque2_Monto, nroTotalFormasPago})
         n->setMinimumWidth(ancho);
 
+    mSeccionPagos.Declarar({
+        .ventana = this,
+        .conn = &de1::conn(),
+        .barra = tlb_BoletadePago,
+        .conFilas = {2, 3, 7},
+        .campos = {fra_detalle, fra_Pagos},
+        .grilla = grilla_pagos,
+        .hayFilas = [this] { return TienePagos(); },
+        .filasLeidas = {},
+        .nuevo = {[this] {
+                      if (TienePagos()) {
+                          GuardarPagoActual();
+                          LimpiarPago();
+                      }
+                      if (nroAfavorL7351->Value() < txt_Importe->Value())
+                          txt_ImportePg->setValue(txt_Importe->Value() - nroAfavorL7351->Value());
+                      txt_InteresPg->setValue(txt_Interes->Value());
+                      txt_MultaPg->setValue(txt_Multa->Value());
+                  },
+                  txt_ImportePg},
+        .modificar = {[this] { GuardarPagoActual(); }, txt_ImportePg},
+        .eliminar = {[this] { GuardarPagoActual(); }, nullptr},
+        .validar = [this] { return ValidarPago(); },
+        .calcular = {},
+        .insertar = [this] { InsertarPago(); },
+        .actualizar = [this] { ActualizarPago(); },
+        .borrar = [this] { BorrarPago(); },
+        .totales = {},  // a slip moves no header total
+        .recargar = [this](forms::ModoSeccion) { CargarPagos(); },
+        .cancelar = [this] { CancelarPago(); },
+        .habilitar = [this](bool h) { HabilitarPagos(h); },
+    });
     connect(tlb_BoletadePago, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_BoletadePago_ButtonClick);
     connect(grilla_pagos, &forms::DataGrid::RowColChange, this, &frmEditarDJ::grilla_pagos_RowColChange);
     for (ctlNumero* n : {txt_ImportePg, txt_InteresPg, txt_MultaPg})
@@ -189,55 +206,28 @@ void frmEditarDJ::crearPagos(QWidget* page)
 
 void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
 {
-    if (key == QLatin1String("nuevo")) {
-        if (TienePagos()) {
-            GuardarPagoActual();
-            LimpiarPago();
-        }
-        mModoPago = forms::ModoNuevo;
-        HabilitarPagos(false);
-        if (nroAfavorL7351->Value() < txt_Importe->Value())
-            txt_ImportePg->setValue(txt_Importe->Value() - nroAfavorL7351->Value());
-        txt_InteresPg->setValue(txt_Interes->Value());
-        txt_MultaPg->setValue(txt_Multa->Value());
-        if (txt_ImportePg->Enabled()) txt_ImportePg->setFocus();
-    } else if (key == QLatin1String("modificar")) {
-        GuardarPagoActual();
-        mModoPago = forms::ModoModificar;
-        HabilitarPagos(false);
-        if (txt_ImportePg->Enabled()) txt_ImportePg->setFocus();
-    } else if (key == QLatin1String("eliminar")) {
-        GuardarPagoActual();
-        mModoPago = forms::ModoEliminar;
-        HabilitarPagos(false);
-    } else if (key == QLatin1String("aceptar")) {
-        if (mModoPago == forms::ModoNuevo || mModoPago == forms::ModoModificar) {
-            if (!ValidarPago()) return;
-            // A slip the database refused stays on screen, as typed, to be
-            // corrected or cancelled.
-            if (!(mModoPago == forms::ModoNuevo ? InsertarPago() : ActualizarPago())) return;
-            CargarPagos();
-        } else if (mModoPago == forms::ModoEliminar) {
-            BorrarPago();
-            CargarPagos();
-        }
-        HabilitarPagos(true);
-    } else if (key == QLatin1String("cancelar")) {
-        if (!mPago && mModoPago != forms::ModoEliminar) {
-            LimpiarPago();
-        } else if (mPago) {
-            txt_NroPago->setText(CStr(std::int64_t(mPago->Nro_Pago)));
-            txt_NroCheque1->setText(mPago->NroCheque);
-            txt_ImportePg->setValue(mPago->Importe);
-            txt_InteresPg->setValue(mPago->Intereses);
-            txt_MultaPg->setValue(mPago->Multa);
-        }
-        HabilitarPagos(true);
-    } else if (key == QLatin1String("imprimir")) {
+    if (key == QLatin1String("imprimir")) {
         // The grid's first column is the declaration number: every slip of it prints.
         frmLisBolDeposito& visor = forms::Form::Instance<frmLisBolDeposito>();
         visor.IdInstrumento(grilla_pagos->Text(0));
         visor.Show();
+        return;
+    }
+    mSeccionPagos.ButtonClick(key);
+}
+
+// The kept number, importe, interest, fine and first cheque number go
+// back; the other boxes keep what was typed.
+void frmEditarDJ::CancelarPago()
+{
+    if (!mPago && mSeccionPagos.Modo() != forms::ModoEliminar) {
+        LimpiarPago();
+    } else if (mPago) {
+        txt_NroPago->setText(CStr(std::int64_t(mPago->Nro_Pago)));
+        txt_NroCheque1->setText(mPago->NroCheque);
+        txt_ImportePg->setValue(mPago->Importe);
+        txt_InteresPg->setValue(mPago->Intereses);
+        txt_MultaPg->setValue(mPago->Multa);
     }
 }
 
@@ -251,11 +241,6 @@ void frmEditarDJ::grilla_pagos_RowColChange(const ado::Variant& lastRow, int las
 
 bool frmEditarDJ::ValidarPago()
 {
-    auto falla = [this](const char* mensaje, QWidget* foco) {
-        forms::MsgBox(QString::fromUtf8(mensaje), forms::vbInformation, Caption());
-        foco->setFocus();
-        return false;
-    };
     if (txt_Interes->toString().isEmpty()) txt_Interes->setValue(0);
     for (QLineEdit* t : {txt_NroCheque1, txt_NroCheque2, txtCheque1_Banco, txtCheque2_Banco})
         t->setText(t->text().trimmed());
@@ -263,7 +248,7 @@ bool frmEditarDJ::ValidarPago()
         if (n->toSQL().isEmpty()) n->setValue(0);
     CalcularTotalFormasPago();
 
-    if (txt_ImportePg->Value() == 0) return falla("Ingrese el importe a pagar", txt_ImportePg);
+    if (txt_ImportePg->Value() == 0) return forms::Rechazar("Ingrese el importe a pagar", txt_ImportePg, Caption());
     struct Cheque {
         QLineEdit* nro;
         QLineEdit* banco;
@@ -280,17 +265,25 @@ bool frmEditarDJ::ValidarPago()
     };
     for (const Cheque& c : cheques) {
         const bool nro = !c.nro->text().isEmpty(), banco = !c.banco->text().isEmpty(), monto = c.monto->Value() > 0;
-        if (!nro && (banco || monto)) return falla(c.faltaNro, c.nro);
-        if (!banco && (nro || monto)) return falla(c.faltaBanco, c.banco);
-        if (c.monto->Value() == 0 && (nro || banco)) return falla(c.faltaMonto, c.monto);
+        if (!forms::CumpleReglas(
+                {
+                    {!nro && (banco || monto), c.faltaNro, c.nro},
+                    {!banco && (nro || monto), c.faltaBanco, c.banco},
+                    {c.monto->Value() == 0 && (nro || banco), c.faltaMonto, c.monto},
+                },
+                Caption()))
+            return false;
     }
     const double efectivo = nroEfectivo->Value(), cheque1 = nroCheque1_Monto->Value(),
                  cheque2 = nroCheque2_Monto->Value();
-    if (efectivo == 0 && cheque1 == 0 && cheque2 == 0) return falla("Ingrese la forma de pago", nroEfectivo);
-    // To the cent: 1.10 + 2.20 is 3.30 although the doubles differ.
-    if (text::Round(efectivo + cheque1 + cheque2, 2) != text::Round(txt_TotalPg->Value(), 2))
-        return falla("La sumatoria de las formas de pago de la boleta no coincide con el total a pagar", nroEfectivo);
-    return true;
+    return forms::CumpleReglas(
+        {
+            {efectivo == 0 && cheque1 == 0 && cheque2 == 0, "Ingrese la forma de pago", nroEfectivo},
+            // To the cent: 1.10 + 2.20 is 3.30 although the doubles differ.
+            {text::Round(efectivo + cheque1 + cheque2, 2) != text::Round(txt_TotalPg->Value(), 2),
+             "La sumatoria de las formas de pago de la boleta no coincide con el total a pagar", nroEfectivo},
+        },
+        Caption());
 }
 
 void frmEditarDJ::CalcularTotalPago()
@@ -303,75 +296,41 @@ void frmEditarDJ::CalcularTotalFormasPago()
     nroTotalFormasPago->setValue((nroCheque1_Monto->Value() + nroEfectivo->Value()) + nroCheque2_Monto->Value());
 }
 
-QString frmEditarDJ::SiguienteNroPago()
+Renglones::Boleta frmEditarDJ::BoletaMostrada() const
 {
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_PAGOS_DDJJ7351.PPDJ_NRO) AS PPDJ_NRO ")
-                + QStringLiteral("From LNV_PES_TB_PAGOS_DDJJ7351 ")
-                + QStringLiteral("WHERE (((LNV_PES_TB_PAGOS_DDJJ7351.PCDJ_NRO)= '") + NroDJ23() + QStringLiteral("'))"),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-    QString siguiente = QStringLiteral("1");
-    if (!rs.Eof()) {
-        const ado::Variant& max = rs(QStringLiteral("PPDJ_NRO"));
-        if (!max.isNull() && CDbl(max) != 0) siguiente = CStr(text::CLng(max) + 1);
-    }
-    txt_NroPago->setText(siguiente);
-    return siguiente;
+    Renglones::Boleta b;
+    b.importe = txt_ImportePg->Value();
+    b.intereses = txt_InteresPg->Value();
+    b.multa = txt_MultaPg->Value();
+    b.efectivo = nroEfectivo->Value();
+    b.cheque1Nro = txt_NroCheque1->text();
+    b.cheque1Banco = txtCheque1_Banco->text();
+    b.cheque1Monto = nroCheque1_Monto->Value();
+    b.cheque2Nro = txt_NroCheque2->text();
+    b.cheque2Banco = txtCheque2_Banco->text();
+    b.cheque2Monto = nroCheque2_Monto->Value();
+    return b;
 }
 
-bool frmEditarDJ::InsertarPago()
+// The slip number is taken inside the insert's transaction, so that two
+// instances saving slips of one declaration never take the same one.
+void frmEditarDJ::InsertarPago()
 {
-    const QString sinNumero = txt_NroPago->text();
-    const bool guardado = forms::Atrapar([this] {
-        const QString nro = SiguienteNroPago();
-        de1::conn().Execute(
-            QStringLiteral("insert into LNV_PES_TB_PAGOS_DDJJ7351 (") + QStringLiteral(" PCDJ_NRO")
-            + QStringLiteral(", PPDJ_NRO") + QStringLiteral(", PPDJ_ANIO ") + QStringLiteral(", PPDJ_MES")
-            + QStringLiteral(", PPDJ_IMPORTE ") + QStringLiteral(", PPDJ_INTERESES") + QStringLiteral(", PPDJ_MULTA")
-            + QStringLiteral(", PPDJ_EFECTIVO") + QStringLiteral(", PPDJ_CHEQUE1_NRO")
-            + QStringLiteral(", PPDJ_CHEQUE1_BANCO") + QStringLiteral(", PPDJ_CHEQUE1_MONTO")
-            + QStringLiteral(", PPDJ_CHEQUE2_NRO") + QStringLiteral(", PPDJ_CHEQUE2_BANCO")
-            + QStringLiteral(", PPDJ_CHEQUE2_MONTO") + QStringLiteral(") VALUES (")
-            + QStringList{QStringLiteral("'") + NroDJ23() + QStringLiteral("'"), nro, txt_anio->text(), txt_mes->text(),
-                          montoSQL(txt_ImportePg), montoSQL(txt_InteresPg), montoSQL(txt_MultaPg),
-                          montoSQL(nroEfectivo), textoSQL(txt_NroCheque1), textoSQL(txtCheque1_Banco),
-                          montoSQL(nroCheque1_Monto), textoSQL(txt_NroCheque2), textoSQL(txtCheque2_Banco),
-                          montoSQL(nroCheque2_Monto)}
-                  .join(QStringLiteral(", "))
-            + QStringLiteral(")"));
-    });
-    // Not stored: the slip has no number yet.
-    if (!guardado) txt_NroPago->setText(sinNumero);
-    return guardado;
+    txt_NroPago->setText(CStr(Renglones::InsertarPago(de1::conn(), NroDJ23(), txt_anio->text().toInt(),
+                                                      txt_mes->text().toInt(), BoletaMostrada())));
 }
 
-bool frmEditarDJ::ActualizarPago()
+void frmEditarDJ::ActualizarPago()
 {
     // The slip number is the program's own; anything else never reaches SQL.
-    if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return false;
-    return forms::Atrapar([this] {
-        de1::conn().Execute(
-            QStringLiteral("UPDATE LNV_PES_TB_PAGOS_DDJJ7351 SET ") + QStringLiteral("PPDJ_IMPORTE = ")
-            + montoSQL(txt_ImportePg) + QStringLiteral(", PPDJ_INTERESES = ") + montoSQL(txt_InteresPg)
-            + QStringLiteral(", PPDJ_MULTA = ") + montoSQL(txt_MultaPg) + QStringLiteral(", PPDJ_EFECTIVO=")
-            + montoSQL(nroEfectivo) + QStringLiteral(", PPDJ_CHEQUE1_NRO=") + textoSQL(txt_NroCheque1)
-            + QStringLiteral(", PPDJ_CHEQUE1_BANCO=") + textoSQL(txtCheque1_Banco)
-            + QStringLiteral(", PPDJ_CHEQUE1_MONTO=") + montoSQL(nroCheque1_Monto)
-            + QStringLiteral(", PPDJ_CHEQUE2_NRO=") + textoSQL(txt_NroCheque2) + QStringLiteral(", PPDJ_CHEQUE2_BANCO=")
-            + textoSQL(txtCheque2_Banco) + QStringLiteral(", PPDJ_CHEQUE2_MONTO=") + montoSQL(nroCheque2_Monto)
-            + QStringLiteral(" WHERE PCDJ_NRO='") + NroDJ23() + QStringLiteral("'") + QStringLiteral(" AND PPDJ_NRO = ")
-            + txt_NroPago->text());
-    });
+    if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return;
+    Renglones::ActualizarPago(de1::conn(), NroDJ23(), txt_NroPago->text().toInt(), BoletaMostrada());
 }
 
 void frmEditarDJ::BorrarPago()
 {
     if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return;
-    forms::Atrapar([this] {
-        de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_PAGOS_DDJJ7351 ")
-                            + QStringLiteral("WHERE PCDJ_NRO='") + NroDJ23() + QStringLiteral("'")
-                            + QStringLiteral(" AND PPDJ_NRO =") + txt_NroPago->text());
-    });
+    Renglones::BorrarPago(de1::conn(), NroDJ23(), txt_NroPago->text().toInt());
 }
 
 // ---------------------------------------------------------------- the grid
@@ -448,19 +407,19 @@ void frmEditarDJ::MostrarPago()
     if (grilla_pagos->Row() < 0) return;
     forms::DataGrid* g = grilla_pagos;
     txt_NroPago->setText(g->Text(1));
-    txt_ImportePg->setValue(importeDe(g->Text(2)));
-    txt_InteresPg->setValue(importeDe(g->Text(3)));
-    txt_MultaPg->setValue(importeDe(g->Text(4)));
-    nroEfectivo->setValue(importeDe(g->Text(5)));
+    txt_ImportePg->setValue(g->Numero(2));
+    txt_InteresPg->setValue(g->Numero(3));
+    txt_MultaPg->setValue(g->Numero(4));
+    nroEfectivo->setValue(g->Numero(5));
     // Cheque numbers as stored: the grid's number format would drop their
     // leading zeros and read a point in them as a thousands separator.
     const auto& rs = adoPagosDJ->Recordset;
     txt_NroCheque1->setText(CStr(rs->Fields(QStringLiteral("PPDJ_CHEQUE1_NRO")).Value()));
     txtCheque1_Banco->setText(g->Text(7));
-    nroCheque1_Monto->setValue(importeDe(g->Text(8)));
+    nroCheque1_Monto->setValue(g->Numero(8));
     txt_NroCheque2->setText(CStr(rs->Fields(QStringLiteral("PPDJ_CHEQUE2_NRO")).Value()));
     txtCheque2_Banco->setText(g->Text(10));
-    nroCheque2_Monto->setValue(importeDe(g->Text(11)));
+    nroCheque2_Monto->setValue(g->Numero(11));
     txt_TotalPg->setValue((txt_InteresPg->Value() + txt_ImportePg->Value()) + txt_MultaPg->Value());
     CalcularTotalFormasPago();
 }
@@ -479,27 +438,12 @@ void frmEditarDJ::LimpiarPago()
 
 void frmEditarDJ::GuardarPagoActual()
 {
-    if (!mPago) mPago = std::make_shared<clsPagosDDJJ>();
-    mPago->Nro_Pago = std::int16_t(txt_NroPago->text().toInt());
-    mPago->Importe = txt_ImportePg->Value();
-    mPago->Intereses = txt_InteresPg->Value();
-    mPago->Multa = txt_MultaPg->Value();
-    mPago->NroCheque = txt_NroCheque1->text();
+    clsPagosDDJJ& p = mPago.Guardar();
+    p.Nro_Pago = std::int16_t(txt_NroPago->text().toInt());
+    p.Importe = txt_ImportePg->Value();
+    p.Intereses = txt_InteresPg->Value();
+    p.Multa = txt_MultaPg->Value();
+    p.NroCheque = txt_NroCheque1->text();
 }
 
-void frmEditarDJ::HabilitarPagos(bool Habilitar)
-{
-    const bool filas = TienePagos();
-    const auto campos = [&] {
-        fra_detalle->setEnabled(!Habilitar);
-        fra_Pagos->setEnabled(!Habilitar);
-        grilla_pagos->setEnabled(Habilitar);
-    };
-    // A button that disables itself hands its focus on: when the section
-    // locks, the fields go first so that focus never lands in one of them.
-    if (Habilitar) campos();
-    tlb_BoletadePago->Buttons(1).setEnabled(Habilitar);
-    for (int b : {2, 3, 7}) tlb_BoletadePago->Buttons(b).setEnabled(filas && Habilitar);
-    for (int b : {4, 5}) tlb_BoletadePago->Buttons(b).setEnabled(!Habilitar);
-    if (!Habilitar) campos();
-}
+void frmEditarDJ::HabilitarPagos(bool Habilitar) { mSeccionPagos.EstadoBotones(Habilitar); }

@@ -2,6 +2,7 @@
 // header's lock and unlock cycle, its checks, insert and update, the
 // deposit, the totals after a line change, and the destination lists.
 #include "declarations/frmEditarGuias.h"
+#include "declarations/Renglones.h"
 
 #include "core/General.h"
 #include "core/Utiles.h"
@@ -335,25 +336,11 @@ void frmEditarGuias::cbo_Alicuota_Change() { CalcularDepositado(); }
 
 frmEditarGuias::Totales frmEditarGuias::EscribirTotales()
 {
-    Totales t;
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT TCajones, TKilos, TTotal From PES_VW_TOTALES_GUIA WHERE PGTR_NRO = '") + NroGuiaSQL()
-                + QStringLiteral("'"),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-    if (!rs.Eof()) {
-        t.cajones = CDbl(rs(QStringLiteral("TCajones")));
-        t.kilos = CDbl(rs(QStringLiteral("TKilos")));
-        t.total = CDbl(rs(QStringLiteral("TTotal")));
-    }
     const int i = cbo_Alicuota->ListIndex();
     txt_alicuota->setValue(i < 0 ? 0 : cbo_Alicuota->ItemData(i));
-    t.depositado = text::Round(txt_alicuota->Value() * t.total / 100, 2);
-    de1::conn().Execute(QStringLiteral("UPDATE LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_CAJONES = ")
-                        + text::NumeroSQL(t.cajones) + QStringLiteral(", PGTR_KGS = ") + text::NumeroSQL(t.kilos)
-                        + QStringLiteral(", PGTR_TOTAL = ") + text::NumeroSQL(t.total)
-                        + QStringLiteral(", PGTR_VALOR = ") + text::NumeroSQL(t.depositado)
-                        + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL() + QStringLiteral("'"));
-    return t;
+    const Renglones::TotalesGuia t =
+        Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text(), txt_alicuota->Value());
+    return {t.cajones, t.kilos, t.total, t.depositado};
 }
 
 void frmEditarGuias::MostrarTotales(const Totales& t)

@@ -15,6 +15,7 @@
 #include "core/records/colLocalidades.h"
 #include "core/records/colProvincias.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/SeccionLineas.h"
 
 #include <QString>
 #include <cstdint>
@@ -125,12 +126,9 @@ private:
     void QuitarEspeciesCargadas();
     bool ValidarDetalle();
     void CalcularMontoRenglon();
-    QString SiguienteRenglon();
     void InsertarDetalle();
     void ActualizarDetalle();
     void BorrarDetalle();
-    // A line's statement and the guide's totals, stored together or not at all.
-    bool GuardarRenglon(void (frmEditarGuias::*sentencia)());
     void CargarDetalle();
     void CargarGrillaDetalle();
     void FormatearGrillaDetalle();
@@ -138,6 +136,7 @@ private:
     void MostrarRenglon();
     void LimpiarDetalle();
     void GuardarDetalleActual();
+    void CancelarDetalle();
     void tlb_detalle_ButtonClick(const QString& key);
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
@@ -148,6 +147,7 @@ private:
     std::shared_ptr<colProvincias> mProvincias;
     std::shared_ptr<colLocalidades> mLocalidades;
     std::shared_ptr<colEspecies> mEspecies;
-    std::shared_ptr<clsDetGuia> mDet;
-    std::int32_t mModoDetalle = 0;
+    // The lines' mode and kept line.
+    forms::SeccionLineas mSeccionDetalle;
+    forms::CopiaRenglon<clsDetGuia> mDet;
 };

@@ -2,7 +2,9 @@
 // species, with crates, kilograms, price per kilogram and amount, priced
 // from the dock price in force at the guide's date. Every line change and
 // the guide's totals it moves are stored together.
+#include "declarations/PaginaRenglones.h"
 #include "declarations/PrecioEnVigor.h"
+#include "declarations/Renglones.h"
 #include "declarations/frmEditarGuias.h"
 
 #include "core/Utiles.h"
@@ -15,14 +17,14 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/GridColumns.h"
-#include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
+#include "platform/forms/SeccionLineas.h"
 #include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,50 +39,63 @@ using text::CStr;
 
 void frmEditarGuias::crearDetalle(QWidget* page)
 {
-    auto* pageLayout = new QVBoxLayout(page);
-
-    tlb_detalle = forms::BarraDeSeccion(page, "tlb_detalle");
-    pageLayout->addWidget(tlb_detalle);
-
-    frm_detalle = Nombrado(new QGroupBox(page), "frm_detalle");
-    auto* campos = new QFormLayout(frm_detalle);
-    campos->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    txt_renglon = Nombrado(new QLineEdit(frm_detalle), "txt_renglon");
-    forms::NumeroDelPrograma(txt_renglon);
-    cbo_Especies = Nombrado(new forms::ComboBox(frm_detalle), "cbo_Especies");
-    forms::Angosto(cbo_Especies, 20);
-    lbl_Precio = Nombrado(new QLabel(frm_detalle), "lbl_Precio");
-    txt_cajones = Nombrado(new ctlNumero(frm_detalle), "txt_cajones");
-    txt_kg = Nombrado(new ctlNumero(frm_detalle), "txt_kg");
-    txt_precio = Nombrado(new ctlNumero(frm_detalle), "txt_precio");
-    txt_MtoTotal = Nombrado(new ctlNumero(frm_detalle), "txt_MtoTotal");
-    auto* especie = new QHBoxLayout;
-    especie->addWidget(cbo_Especies);
-    especie->addWidget(lbl_Precio, 1);
-    campos->addRow(Etiqueta(QStringLiteral("Nro. Renglón"), txt_renglon, frm_detalle), txt_renglon);
-    campos->addRow(Etiqueta(QStringLiteral("Especie"), cbo_Especies, frm_detalle), especie);
-    campos->addRow(Etiqueta(QStringLiteral("Cajones"), txt_cajones, frm_detalle), txt_cajones);
-    campos->addRow(Etiqueta(QStringLiteral("Kg. Capturados"), txt_kg, frm_detalle), txt_kg);
-    campos->addRow(Etiqueta(QStringLiteral("Precio por Kg."), txt_precio, frm_detalle), txt_precio);
-    campos->addRow(Etiqueta(QStringLiteral("Monto Total"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
-    pageLayout->addWidget(frm_detalle);
+    PaginaRenglones p = CrearPaginaRenglones(page, QStringLiteral("Nro. Renglón"), QStringLiteral("Especie"));
+    tlb_detalle = p.barra;
+    frm_detalle = p.marco;
+    txt_renglon = p.renglon;
+    cbo_Especies = p.especies;
+    lbl_Precio = p.precio;
+    const std::pair<ctlNumero**, const char*> numeros[] = {{&txt_cajones, "txt_cajones"},
+                                                           {&txt_kg, "txt_kg"},
+                                                           {&txt_precio, "txt_precio"},
+                                                           {&txt_MtoTotal, "txt_MtoTotal"}};
+    for (const auto& [n, nombre] : numeros) *n = Nombrado(new ctlNumero(frm_detalle), nombre);
+    p.campos->addRow(Etiqueta(QStringLiteral("Cajones"), txt_cajones, frm_detalle), txt_cajones);
+    p.campos->addRow(Etiqueta(QStringLiteral("Kg. Capturados"), txt_kg, frm_detalle), txt_kg);
+    p.campos->addRow(Etiqueta(QStringLiteral("Precio por Kg."), txt_precio, frm_detalle), txt_precio);
+    p.campos->addRow(Etiqueta(QStringLiteral("Monto Total"), txt_MtoTotal, frm_detalle), txt_MtoTotal);
 
     adoDetalleGuia = new forms::DataControl(this);
     adoDetalleGuia->setObjectName(QStringLiteral("adoDetalleGuia"));
-    grilla_detalle = Nombrado(new forms::DataGrid(page), "grilla_detalle");
-    grilla_detalle->setDataSource(adoDetalleGuia);
-    pageLayout->addWidget(grilla_detalle, 1);
-
-    frm_totalGralVtas = Nombrado(new QGroupBox(page), "frm_totalGralVtas");
-    auto* total = new QHBoxLayout(frm_totalGralVtas);
-    txt_MtoGralVtas = Nombrado(new QLineEdit(frm_totalGralVtas), "txt_MtoGralVtas");
+    txt_MtoGralVtas = Nombrado(new QLineEdit(page), "txt_MtoGralVtas");
     txt_MtoGralVtas->setReadOnly(true);  // the sum of the lines, never typed
     txt_MtoGralVtas->setAlignment(Qt::AlignRight);
-    total->addStretch(1);
-    total->addWidget(Etiqueta(QStringLiteral("Total Guía:"), txt_MtoGralVtas, frm_totalGralVtas));
-    total->addWidget(txt_MtoGralVtas);
-    pageLayout->addWidget(frm_totalGralVtas);
+    CompletarPaginaRenglones(p, page, adoDetalleGuia, txt_MtoGralVtas, QStringLiteral("Total Guía:"));
+    grilla_detalle = p.grilla;
+    frm_totalGralVtas = p.marcoTotal;
 
+    mSeccionDetalle.Declarar({
+        .ventana = this,
+        .conn = &de1::conn(),
+        .barra = tlb_detalle,
+        .campos = {frm_detalle},
+        .grilla = grilla_detalle,
+        .hayFilas = [this] { return TieneRenglones(); },
+        .filasLeidas = {},
+        .nuevo = {[this] {
+                      if (!TieneRenglones()) return;
+                      GuardarDetalleActual();
+                      QuitarEspeciesCargadas();
+                      LimpiarDetalle();
+                  },
+                  cbo_Especies},
+        // "modificar" and "eliminar" act on the line the fields show.
+        .modificar = {[this] { GuardarDetalleActual(); }, txt_cajones},
+        .eliminar = {},
+        .validar = [this] { return ValidarDetalle(); },
+        .calcular = [this] { CalcularMontoRenglon(); },
+        .insertar = [this] { InsertarDetalle(); },
+        .actualizar = [this] { ActualizarDetalle(); },
+        .borrar = [this] { BorrarDetalle(); },
+        .totales = [this] { MostrarTotales(EscribirTotales()); },
+        .recargar =
+            [this](forms::ModoSeccion modo) {
+                if (modo == forms::ModoNuevo) CargarEspecies();
+                CargarDetalle();
+            },
+        .cancelar = [this] { CancelarDetalle(); },
+        .habilitar = [this](bool h) { HabilitarDetalle(h); },
+    });
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarGuias::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarGuias::cbo_Especies_Click);
     for (ctlNumero* n : {txt_cajones, txt_kg, txt_precio})
@@ -107,8 +122,7 @@ void frmEditarGuias::CargarEspecies()
 
 void frmEditarGuias::cbo_Especies_Click()
 {
-    QWidget* activo = QApplication::focusWidget();
-    if (activo != grilla_detalle && activo != cbo_Especies) return;
+    if (!PrecioEnVigor::EsEleccionDeEspecie(*this, *cbo_Especies, *grilla_detalle)) return;
     if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
 }
 
@@ -121,83 +135,38 @@ void frmEditarGuias::QuitarEspeciesCargadas()
 
 bool frmEditarGuias::ValidarDetalle()
 {
-    auto falla = [this](const QString& mensaje, QWidget* foco) {
-        forms::MsgBox(mensaje, forms::vbInformation, Caption());
-        foco->setFocus();
-        return false;
-    };
-    if (cbo_Especies->ListIndex() < 0) return falla(QStringLiteral("Seleccione la especie capturada"), cbo_Especies);
-    if (txt_cajones->Value() == 0) return falla(QStringLiteral("Ingrese los cajones"), txt_cajones);
-    if (txt_kg->Value() == 0) return falla(QStringLiteral("Ingrese los kilogramos capturados"), txt_kg);
-    if (txt_precio->Value() == 0) return falla(QStringLiteral("Ingrese el precio por kilo"), txt_precio);
-    return PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
+    return forms::CumpleReglas(
+               {
+                   {cbo_Especies->ListIndex() < 0, "Seleccione la especie capturada", cbo_Especies},
+                   {txt_cajones->Value() == 0, "Ingrese los cajones", txt_cajones},
+                   {txt_kg->Value() == 0, "Ingrese los kilogramos capturados", txt_kg},
+                   {txt_precio->Value() == 0, "Ingrese el precio por kilo", txt_precio},
+               },
+               Caption())
+        && PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
 }
 
 void frmEditarGuias::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
 
-QString frmEditarGuias::SiguienteRenglon()
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Max(LNV_PES_TB_GUIAS_DET.PDGT_NRO) AS PDGT_NRO ")
-                + QStringLiteral("From LNV_PES_TB_GUIAS_DET ")
-                + QStringLiteral("WHERE (((LNV_PES_TB_GUIAS_DET.PGTR_NRO)= '") + NroGuiaSQL() + QStringLiteral("'))"),
-            de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-    QString siguiente = QStringLiteral("1");
-    if (!rs.Eof()) {
-        const ado::Variant& max = rs(QStringLiteral("PDGT_NRO"));
-        if (!max.isNull() && CDbl(max) != 0) siguiente = CStr(text::CLng(max) + 1);
-    }
-    txt_renglon->setText(siguiente);
-    return siguiente;
-}
-
 void frmEditarGuias::InsertarDetalle()
 {
-    const QString renglon = SiguienteRenglon();
-    de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET ")
-                        + QStringLiteral("(PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, ")
-                        + QStringLiteral("PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) ") + QStringLiteral("VALUES ")
-                        + QStringLiteral("('") + NroGuiaSQL() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
-                        + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ")
-                        + NumeroSQL(txt_cajones) + QStringLiteral(", ") + NumeroSQL(txt_kg) + QStringLiteral(", ")
-                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
+    txt_renglon->setText(CStr(Renglones::InsertarDetalleGuia(
+        de1::conn(), txt_NroGuia->text(), cbo_Especies->ItemData(cbo_Especies->ListIndex()), txt_cajones->Value(),
+        txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value())));
 }
 
 void frmEditarGuias::ActualizarDetalle()
 {
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=")
-                        + NumeroSQL(txt_cajones) + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=")
-                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + QStringLiteral("PDGT_PRECIO=")
-                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL()
-                        + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
+    Renglones::ActualizarDetalleGuia(de1::conn(), txt_NroGuia->text(), txt_renglon->text().toInt(),
+                                     txt_cajones->Value(), txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value());
 }
 
 void frmEditarGuias::BorrarDetalle()
 {
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    de1::conn().Execute(QStringLiteral("delete FROM LNV_PES_TB_GUIAS_DET ") + QStringLiteral(" WHERE PGTR_NRO = '")
-                        + NroGuiaSQL() + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ")
-                        + txt_renglon->text());
-}
-
-// A failed save stores neither the line nor the totals and leaves the
-// section in its mode, as the clerk typed it.
-bool frmEditarGuias::GuardarRenglon(void (frmEditarGuias::*sentencia)())
-{
-    const QString renglon = txt_renglon->text();
-    Totales t;
-    if (!forms::AtraparEnTransaccion(de1::conn(), [&] {
-            (this->*sentencia)();
-            t = EscribirTotales();
-        })) {
-        txt_renglon->setText(renglon);
-        return false;
-    }
-    MostrarTotales(t);
-    return true;
+    Renglones::BorrarDetalleGuia(de1::conn(), txt_NroGuia->text(), txt_renglon->text().toInt());
 }
 
 // ---------------------------------------------------------------- the grid
@@ -256,29 +225,23 @@ bool frmEditarGuias::TieneRenglones() const
 
 void frmEditarGuias::HabilitarDetalle(bool Habilitar)
 {
-    tlb_detalle->Buttons(1).setEnabled(Habilitar);
-    tlb_detalle->Buttons(2).setEnabled(Habilitar && TieneRenglones());
-    tlb_detalle->Buttons(3).setEnabled(Habilitar && TieneRenglones());
-    tlb_detalle->Buttons(4).setEnabled(!Habilitar);
-    tlb_detalle->Buttons(5).setEnabled(!Habilitar);
-    frm_detalle->setEnabled(!Habilitar);
-    grilla_detalle->setEnabled(Habilitar);
-    cbo_Especies->setEnabled(mModoDetalle == forms::ModoNuevo && !Habilitar);
+    mSeccionDetalle.EstadoBotones(Habilitar);
+    cbo_Especies->setEnabled(mSeccionDetalle.Modo() == forms::ModoNuevo && !Habilitar);
 }
 
 void frmEditarGuias::MostrarRenglon()
 {
     if (grilla_detalle->Row() < 0) return;
     txt_renglon->setText(grilla_detalle->Text(1));
+    PrecioEnVigor::OfrecerEspeciesDeRenglones(adoDetalleGuia->Recordset.get(), *cbo_Especies);
     cbo_Especies->setText(grilla_detalle->Text(3));
     // The reference beside the species is the shown line's, not the last one chosen.
     lbl_Precio->clear();
     if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
-    auto valor = [](const QString& s) { return text::IsNumeric(s) ? CDbl(s) : 0.0; };
-    txt_cajones->setValue(valor(grilla_detalle->Text(4)));
-    txt_kg->setValue(valor(grilla_detalle->Text(5)));
-    txt_precio->setValue(valor(grilla_detalle->Text(6)));
-    txt_MtoTotal->setValue(valor(grilla_detalle->Text(7)));
+    txt_cajones->setValue(grilla_detalle->Numero(4));
+    txt_kg->setValue(grilla_detalle->Numero(5));
+    txt_precio->setValue(grilla_detalle->Numero(6));
+    txt_MtoTotal->setValue(grilla_detalle->Numero(7));
 }
 
 void frmEditarGuias::LimpiarDetalle()
@@ -291,66 +254,33 @@ void frmEditarGuias::LimpiarDetalle()
 
 void frmEditarGuias::GuardarDetalleActual()
 {
-    if (!mDet) mDet = std::make_shared<clsDetGuia>();
-    mDet->NroGuia = txt_NroGuia->text();
-    mDet->Renglon = text::IsNumeric(txt_renglon->text()) ? text::CInt(txt_renglon->text()) : 0;
-    mDet->Especie = cbo_Especies->Text();
-    mDet->Cajones = txt_cajones->Value();
-    mDet->Kg = txt_kg->Value();
-    mDet->Precio = txt_precio->Value();
-    mDet->MtoTotal = txt_MtoTotal->Value();
+    clsDetGuia& d = mDet.Guardar();
+    d.NroGuia = txt_NroGuia->text();
+    d.Renglon = text::IsNumeric(txt_renglon->text()) ? text::CInt(txt_renglon->text()) : 0;
+    d.Especie = cbo_Especies->Text();
+    d.Cajones = txt_cajones->Value();
+    d.Kg = txt_kg->Value();
+    d.Precio = txt_precio->Value();
+    d.MtoTotal = txt_MtoTotal->Value();
 }
 
-void frmEditarGuias::tlb_detalle_ButtonClick(const QString& key)
+// "cancelar" puts back the copy of the last "nuevo" or "modificar" without
+// reading the grid again; without a copy the fields stay empty.
+void frmEditarGuias::CancelarDetalle()
 {
-    if (key == QLatin1String("nuevo")) {
-        if (TieneRenglones()) {
-            GuardarDetalleActual();
-            QuitarEspeciesCargadas();
-            LimpiarDetalle();
-        }
-        mModoDetalle = forms::ModoNuevo;
-        HabilitarDetalle(false);
-        cbo_Especies->setFocus();
-    } else if (key == QLatin1String("modificar")) {
-        GuardarDetalleActual();
-        mModoDetalle = forms::ModoModificar;
-        HabilitarDetalle(false);
-        txt_cajones->setFocus();
-    } else if (key == QLatin1String("eliminar")) {
-        mModoDetalle = forms::ModoEliminar;
-        HabilitarDetalle(false);
-    } else if (key == QLatin1String("aceptar")) {
-        if (mModoDetalle == forms::ModoNuevo) {
-            if (!ValidarDetalle()) return;
-            CalcularMontoRenglon();
-            if (!GuardarRenglon(&frmEditarGuias::InsertarDetalle)) return;
-            CargarEspecies();
-            CargarDetalle();
-        } else if (mModoDetalle == forms::ModoModificar) {
-            if (!ValidarDetalle()) return;
-            CalcularMontoRenglon();
-            if (!GuardarRenglon(&frmEditarGuias::ActualizarDetalle)) return;
-            CargarDetalle();
-        } else if (mModoDetalle == forms::ModoEliminar) {
-            if (!GuardarRenglon(&frmEditarGuias::BorrarDetalle)) return;
-            CargarDetalle();
-        }
-        HabilitarDetalle(true);
-    } else if (key == QLatin1String("cancelar")) {
-        LimpiarDetalle();
-        if (mDet) {
-            CargarEspecies();
-            txt_renglon->setText(CStr(mDet->Renglon));
-            cbo_Especies->setText(mDet->Especie);
-            txt_cajones->setValue(mDet->Cajones);
-            txt_kg->setValue(mDet->Kg);
-            txt_precio->setValue(mDet->Precio);
-            txt_MtoTotal->setValue(mDet->MtoTotal);
-        }
-        HabilitarDetalle(true);
-    }
+    LimpiarDetalle();
+    if (!mDet) return;
+    CargarEspecies();
+    PrecioEnVigor::OfrecerEspeciesDeRenglones(adoDetalleGuia->Recordset.get(), *cbo_Especies);
+    txt_renglon->setText(CStr(mDet->Renglon));
+    cbo_Especies->setText(mDet->Especie);
+    txt_cajones->setValue(mDet->Cajones);
+    txt_kg->setValue(mDet->Kg);
+    txt_precio->setValue(mDet->Precio);
+    txt_MtoTotal->setValue(mDet->MtoTotal);
 }
+
+void frmEditarGuias::tlb_detalle_ButtonClick(const QString& key) { mSeccionDetalle.ButtonClick(key); }
 
 void frmEditarGuias::grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol)
 {

@@ -530,3 +530,48 @@ TEST(DetalleUnderC, TheCLocaleCasesPassInAChildProcess)
 }
 
 }  // namespace
+
+// The stored line's own species stays selectable for its modification even
+// when its only dock price takes effect after the declared month.
+TEST_F(DetalleTest, ALineOfASpeciesPricedOnlyLaterIsModifiedAndNotOfferedForANewLine)
+{
+    insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), 2);
+    insertLine(kNro, 1, kFuturo, 10, 1.5, 15);
+    openDetalle();
+    EXPECT_EQ(ed().cbo_Especies->Text(), kFuturoTxt) << "the line shows its species";
+
+    click(ed().tlb_detalle, QStringLiteral("modificar"));
+    typeAndLeave(ed().txt_kg, QStringLiteral("20"));
+    click(ed().tlb_detalle, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(lines(), QStringLiteral("1:903 20x1.5=30"));
+    EXPECT_EQ(totals(), QStringLiteral("30.0 0.6 0.6"));
+
+    click(ed().tlb_detalle, QStringLiteral("nuevo"));
+    EXPECT_FALSE(offered(kFuturo));
+    click(ed().tlb_detalle, QStringLiteral("cancelar"));
+    EXPECT_EQ(ed().cbo_Especies->Text(), kFuturoTxt);
+}
+
+// A real message box leaves the editor inactive once it closes: the species
+// the clerk then picks is priced all the same.
+TEST_F(DetalleTest, TheFirstSpeciesChosenAfterTheSpeciesMessageGetsItsPrice)
+{
+    openDetalle();
+    click(ed().tlb_detalle, QStringLiteral("nuevo"));
+    click(ed().tlb_detalle, QStringLiteral("aceptar"));
+    ASSERT_EQ(prompts(), QStringList{QStringLiteral("Seleccione la especie capturada")});
+    QWidget otra;
+    otra.show();
+    QApplication::setActiveWindow(&otra);
+    otra.hide();
+    testsupport::Settle();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+
+    // The pick the list's popup makes, the editor still inactive.
+    forms::ComboBox* cbo = ed().cbo_Especies;
+    cbo->setCurrentIndex(cbo->findText(kVariosTxt, Qt::MatchExactly));
+    emit cbo->activated(cbo->currentIndex());
+    testsupport::Settle(1);
+    EXPECT_EQ(shown(ed().txt_precio) + QLatin1Char(' ') + ed().lbl_Precio->text(), QStringLiteral("1,5000 DISP A2"));
+}

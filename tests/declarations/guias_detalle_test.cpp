@@ -14,6 +14,7 @@
 #include "platform/forms/Toolbar.h"
 #include "ui/MDIPrincipal.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -388,3 +389,53 @@ TEST_F(GuiaDetalle, AnotherGuideOpenedMeanwhileShowsItsOwnLines)
 }
 
 }  // namespace
+
+// A stored line of a species whose only dock price takes effect after the
+// guide's date is modified like any other; a new line is not offered it.
+TEST_F(GuiaDetalle, ALineOfASpeciesPricedOnlyLaterIsModifiedAndNotOfferedForANewLine)
+{
+    constexpr int kMasTarde = 903;
+    insertSpecies(kMasTarde, QStringLiteral("ESPECIE PRECIO POSTERIOR"));
+    insertPrice(kMasTarde, 3.00, QStringLiteral("2006-06-01"), QStringLiteral("DISP 5"));
+    insertGuide({.nro = QStringLiteral("G1")});
+    insertGuideLine(QStringLiteral("G1"), 1, kMasTarde, 2, 10, 1.25, 12.5);
+    openGuias();
+    modificarGuia();
+    g().SSTab1->setTab(1);
+    testsupport::Settle();
+    EXPECT_EQ(g().cbo_Especies->Text(), QStringLiteral("ESPECIE PRECIO POSTERIOR")) << "the line shows its species";
+
+    click(g().tlb_detalle, QStringLiteral("modificar"));
+    typeAndLeave(g().txt_kg, QStringLiteral("20"));
+    click(g().tlb_detalle, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QStringLiteral("1:903 2c 20x1.25=25"));
+
+    click(g().tlb_detalle, QStringLiteral("nuevo"));
+    EXPECT_FALSE(offered(kMasTarde));
+    click(g().tlb_detalle, QStringLiteral("cancelar"));
+    EXPECT_EQ(g().cbo_Especies->Text(), QStringLiteral("ESPECIE PRECIO POSTERIOR"));
+}
+
+// A real message box leaves the editor inactive once it closes: the species
+// the clerk then picks is priced all the same.
+TEST_F(GuiaDetalle, TheFirstSpeciesChosenAfterTheSpeciesMessageGetsItsPrice)
+{
+    openLines();
+    click(g().tlb_detalle, QStringLiteral("nuevo"));
+    click(g().tlb_detalle, QStringLiteral("aceptar"));
+    ASSERT_EQ(prompts(), QStringList{QStringLiteral("Seleccione la especie capturada")});
+    QWidget otra;
+    otra.show();
+    QApplication::setActiveWindow(&otra);
+    otra.hide();
+    testsupport::Settle();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+
+    // The pick the list's popup makes, the editor still inactive.
+    forms::ComboBox* cbo = g().cbo_Especies;
+    cbo->setCurrentIndex(cbo->findText(kOtraTxt, Qt::MatchExactly));
+    emit cbo->activated(cbo->currentIndex());
+    testsupport::Settle(1);
+    EXPECT_EQ(shown(g().txt_precio) + QLatin1Char(' ') + g().lbl_Precio->text(), QStringLiteral("2,0000 DISP 4"));
+}

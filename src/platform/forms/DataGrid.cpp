@@ -462,6 +462,12 @@ QString DataGrid::Text(int column)
     return m_model->displayText(currentRecordRow(), column);
 }
 
+double DataGrid::Numero(int column)
+{
+    const QString s = Text(column);
+    return text::IsNumeric(s) ? text::CDbl(s) : 0.0;
+}
+
 long DataGrid::Row() { return currentRecordRow(); }
 
 void DataGrid::setRow(long row)

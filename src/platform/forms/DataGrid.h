@@ -81,6 +81,8 @@ public:
 
     // The current row's displayed text of a column ("" without a current row).
     QString Text(int column);
+    // That text as a number, 0 when it is none (an empty cell, say).
+    double Numero(int column);
     // 0-based current row, -1 when there is none; setRow moves the recordset.
     long Row();
     void setRow(long row);

@@ -1,0 +1,92 @@
+#include "platform/forms/SeccionLineas.h"
+
+#include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QWidget>
+#include <algorithm>
+
+namespace forms {
+
+void SeccionLineas::ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("nuevo"))
+        entrar(ModoNuevo, m.nuevo);
+    else if (key == QLatin1String("modificar"))
+        entrar(ModoModificar, m.modificar);
+    else if (key == QLatin1String("eliminar"))
+        entrar(ModoEliminar, m.eliminar);
+    else if (key == QLatin1String("aceptar"))
+        aceptar();
+    else if (key == QLatin1String("cancelar")) {
+        if (m.cancelar) m.cancelar();
+        m.habilitar(true);
+    }
+}
+
+void SeccionLineas::entrar(ModoSeccion modo, const EntradaModo& e)
+{
+    if (e.preparar) e.preparar();
+    m_modo = modo;
+    m.habilitar(false);
+    if (e.foco && e.foco->isEnabled()) e.foco->setFocus();
+}
+
+void SeccionLineas::aceptar()
+{
+    const std::function<void()>* sentencia = nullptr;
+    switch (m_modo) {
+    case ModoNuevo: sentencia = &m.insertar; break;
+    case ModoModificar: sentencia = &m.actualizar; break;
+    case ModoEliminar: sentencia = &m.borrar; break;
+    default: break;
+    }
+    if (sentencia) {
+        if (m_modo != ModoEliminar) {
+            if (m.validar && !m.validar()) return;
+            if (m.calcular) m.calcular();
+        }
+        if (!Guardar(*sentencia)) return;
+        if (m.recargar) m.recargar(m_modo);
+    }
+    m.habilitar(true);
+}
+
+bool SeccionLineas::Guardar(const std::function<void()>& paso)
+{
+    // Whatever the failed step showed (the number it took, the totals)
+    // goes back to what the clerk saw before pressing "aceptar".
+    const QList<QLineEdit*> cajas = m.ventana->findChildren<QLineEdit*>();
+    QStringList antes;
+    antes.reserve(cajas.size());
+    for (QLineEdit* c : cajas) antes << c->text();
+    if (AtraparEnTransaccion(*m.conn, [&] {
+            paso();
+            if (m.totales) m.totales();
+        }))
+        return true;
+    for (qsizetype i = 0; i < cajas.size(); ++i)
+        if (cajas[i]->text() != antes[i]) cajas[i]->setText(antes[i]);
+    return false;
+}
+
+void SeccionLineas::EstadoBotones(bool habilitar)
+{
+    const bool filas = m.hayFilas && m.hayFilas();
+    const auto campos = [&] {
+        for (QWidget* c : m.campos) c->setEnabled(!habilitar);
+        if (m.grilla) m.grilla->setEnabled(habilitar);
+    };
+    // A button that disables itself hands its focus on: when the section
+    // locks, the fields go first so that focus never lands in one of them.
+    if (habilitar) campos();
+    m.barra->Buttons(1).setEnabled(habilitar);
+    if (!m.filasLeidas || m.filasLeidas())
+        for (int b : m.conFilas) m.barra->Buttons(b).setEnabled(habilitar && filas);
+    for (int b : {4, 5}) m.barra->Buttons(b).setEnabled(!habilitar);
+    if (!habilitar) campos();
+}
+
+}  // namespace forms
