@@ -234,13 +234,16 @@ void frmEditarEmbarcacion::Operacion(std::int32_t op, const std::shared_ptr<clsE
         for (forms::DatePicker* d : {dtp_FAlta, dtp_FBaja, dtp_FBotadura, dtp_FInscL7351}) d->setMaxDate(text::Today());
         dtp_FAlta->setValue(text::Today());
         dtp_FBaja->setNoValue();
+        for (ctlNumero* n : {txt_Eslora, txt_Arboladura, txt_Bodega, txt_Manga, txt_TonTotal, txt_TonNeto, txt_Puntal,
+                             txt_Potencia, txt_Poder})
+            n->setValue(0);
     }
     txt_IdEmbarcacion->setFocus();
 }
 
 void frmEditarEmbarcacion::Form_KeyPress(int& KeyAscii)
 {
-    if (KeyAscii == 13) toolbar_ButtonClick(QStringLiteral("aceptar"));
+    if (forms::EnterAcepta(KeyAscii)) toolbar_ButtonClick(QStringLiteral("aceptar"));
 }
 
 void frmEditarEmbarcacion::Form_QueryUnload(int& cancel, int unloadMode)

@@ -256,8 +256,8 @@ void frmEditarEmpresa::toolbar_ButtonClick(const QString& key)
 void frmEditarEmpresa::Form_KeyPress(int& KeyAscii)
 {
     forms::Mayuscula(KeyAscii);
-    // Enter saves from any box (an open combo list keeps its own Enter).
-    if (KeyAscii == 13) {
+    // Enter saves from any box.
+    if (forms::EnterAcepta(KeyAscii)) {
         KeyAscii = 0;
         toolbar_ButtonClick(toolbar->Buttons(1).Key());
     }

@@ -7,6 +7,7 @@
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DatePicker.h"
+#include "platform/forms/KeyPress.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
@@ -95,7 +96,7 @@ void frmEditarPrecio::Operacion(std::int32_t op, const std::shared_ptr<clsPrecio
 void frmEditarPrecio::Form_KeyPress(int& KeyAscii)
 {
     // Enter accepts from any field; the field still gets the key.
-    if (KeyAscii == 13) toolbar_ButtonClick(QStringLiteral("aceptar"));
+    if (forms::EnterAcepta(KeyAscii)) toolbar_ButtonClick(QStringLiteral("aceptar"));
 }
 
 void frmEditarPrecio::Form_QueryUnload(int& cancel, int unloadMode)

@@ -45,6 +45,17 @@ void WindowTest::type(QWidget* w, const QString& text)
     Type(target, text);
 }
 
+void WindowTest::clickAndType(QWidget* w, const QString& keys)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
+    Settle(1);
+    QWidget* f = QApplication::focusWidget();
+    if (f != w && !w->isAncestorOf(f))
+        throw std::runtime_error("a click gave no focus to " + w->objectName().toStdString());
+    QTest::keyClicks(f, keys);
+    Settle(1);
+}
+
 void WindowTest::typeAndLeave(QWidget* w, const QString& text)
 {
     type(w, text);

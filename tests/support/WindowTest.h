@@ -22,6 +22,8 @@ public:
     void type(QWidget* w, const QString& text);              // focus in, select all, type
     void typeAndLeave(QWidget* w, const QString& text);      // ... then Tab out
     void choose(forms::ComboBox* cbo, const QString& text);  // a pick from the list (fails when absent)
+    // A mouse click into the box (its left part), then the keys typed where the focus went.
+    void clickAndType(QWidget* w, const QString& keys);
     // The control with the focus; a compound one (the numeric field, a date
     // picker) stands for the inner box it hands its focus to.
     QWidget* focused() const;

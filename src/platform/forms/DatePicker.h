@@ -6,10 +6,19 @@
 // outside them is error 380, as a value the field cannot show. Change is
 // raised when the user changes the date or the check box, and when code
 // sets another value.
+//
+// Typing: digits always start a whole date, day, month and year, over the
+// one shown, wherever the cursor is and however the field got the focus;
+// the slashes are optional (a slash, point, dash or blank ends a day or
+// month typed with one digit). The date is taken when its year is complete;
+// a date outside MinDate..MaxDate, one that does not exist, or one left
+// half typed is refused with a message naming why, and the date shown
+// before stays.
 
 #include "platform/ado/Variant.h"
 
 #include <QDate>
+#include <QString>
 #include <QWidget>
 
 class QCheckBox;
@@ -38,6 +47,9 @@ public:
     QDate MaxDate() const;
     void setMaxDate(QDate d);  // a value after it moves down to it
 
+    // A date is being typed and is not complete yet: Enter belongs to it.
+    bool Escribiendo() const { return m_escribiendo; }
+
     QDateEdit* dateEdit() const { return m_edit; }
     QCheckBox* checkBoxWidget() const { return m_check; }
 
@@ -45,11 +57,22 @@ signals:
     void Change();
 
 private:
+    friend class CajaFecha;
     void updateEnabled();
+    // The typed date, one key at a time; false when the key is not the entry's.
+    bool Tecla(int key, const QString& text);
+    bool TerminarEntrada();  // false (after its message) when the entry cannot be taken
+    void CancelarEntrada();
+    void MostrarEntrada();
+    void Rechazar(const QString& mensaje);
+
     QCheckBox* m_check;
     QDateEdit* m_edit;
     bool m_checkBox = false;
     bool m_setting = false;
+    bool m_escribiendo = false;
+    QString m_partes[3];  // day, month, year as typed
+    int m_parte = 0;
 };
 
 }  // namespace forms

@@ -9,6 +9,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScrollArea>
+#include <QTimer>
+#include <QWindow>
 
 namespace forms {
 namespace {
@@ -89,6 +91,35 @@ public:
             if (Form* f = formOf(sub)) f->activated();
         });
     }
+
+    // When the control with the focus is disabled or hidden and nothing of
+    // its child window can take over, the main window is left without a
+    // focus, and once active again Qt gives it to the first control of the
+    // main window, in the oldest child, which then activates. The focus goes
+    // to the first control of the active child instead, once the handler
+    // that disabled it is done.
+    static void keepFocusInActiveChild(QMdiArea* area)
+    {
+        QWindow* handle = area->window()->windowHandle();
+        if (!handle || handle->property("dj_focoEnHija").toBool()) return;
+        handle->setProperty("dj_focoEnHija", true);
+        const QPointer<QMdiArea> a(area);
+        QObject::connect(handle, &QWindow::focusObjectChanged, area, [a] {
+            if (!a || a->window()->focusWidget()) return;
+            QTimer::singleShot(0, a, [a] {
+                if (!a || a->window()->focusWidget()) return;
+                QMdiSubWindow* sub = a->currentSubWindow();
+                Form* f = sub ? formOf(sub) : nullptr;
+                if (!f || f->m_unloading) return;
+                for (QWidget* w = f->nextInFocusChain(); w && w != f; w = w->nextInFocusChain())
+                    if (f->isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(f) && (w->focusPolicy() & Qt::TabFocus)
+                        && !w->focusProxy()) {
+                        w->setFocus(Qt::OtherFocusReason);
+                        return;
+                    }
+            });
+        });
+    }
 };
 
 std::map<std::type_index, Form*>& Form::registry()
@@ -147,6 +178,7 @@ void Form::Show()
             if (placed) m_sub->move(at);
         }
         m_sub->show();
+        FormActivation::keepFocusInActiveChild(area);
         if (area->activeSubWindow() == m_sub)
             activated();
         else

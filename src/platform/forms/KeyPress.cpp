@@ -1,5 +1,7 @@
 #include "platform/forms/KeyPress.h"
 
+#include "platform/forms/DatePicker.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -48,6 +50,14 @@ void Mayuscula(int& keyAscii)
 {
     const QChar c(keyAscii);
     if (c.isLower()) keyAscii = c.toUpper().unicode();
+}
+
+bool EnterAcepta(int keyAscii)
+{
+    if (keyAscii != 13 || QApplication::activePopupWidget()) return false;
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+        if (auto* d = qobject_cast<DatePicker*>(w)) return !d->Escribiendo();
+    return true;
 }
 
 namespace {

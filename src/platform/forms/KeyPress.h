@@ -27,4 +27,9 @@ QKeyEvent TeclaCambiada(const QKeyEvent& original, int keyAscii);
 // Turns a typed lower-case letter into its capital (accented ones included).
 void Mayuscula(int& keyAscii);
 
+// Whether a character seen by a window's key preview is the Enter that
+// presses its "aceptar": Enter while no popup is open (a combo's list, a
+// calendar: there Enter picks) and no date is half typed in the field.
+bool EnterAcepta(int keyAscii);
+
 }  // namespace forms

@@ -1,7 +1,12 @@
 #include "platform/forms/MsgBox.h"
 
+#include "platform/forms/Form.h"
+
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace forms {
@@ -24,7 +29,15 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     const QString shownTitle = title.isEmpty() ? AppTitle() : title;
     if (hook()) return hook()(prompt, style, shownTitle);
 
-    QMessageBox box(QApplication::activeWindow());
+    // The window and MDI child the box belongs to get the activation back
+    // as soon as it closes, before the caller goes on: what the caller then
+    // disables or focuses happens in an active window, and the window
+    // manager never hands the activation to another child.
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMdiArea* area = Form::MdiArea();
+    const QPointer<QMdiSubWindow> child =
+        area && owner && area->window() == owner.data() ? area->currentSubWindow() : nullptr;
+    QMessageBox box(owner);
     box.setWindowTitle(shownTitle);
     box.setText(prompt);
     switch (style & 0x70) {
@@ -69,6 +82,12 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         if (choices[i].result == vbCancel || choices[i].result == vbNo) box.setEscapeButton(buttons[i]);
     if (choices.size() == 1) box.setEscapeButton(buttons[0]);
     box.exec();
+    box.hide();
+    if (owner && owner->isVisible()) {
+        QApplication::setActiveWindow(owner);
+        owner->activateWindow();
+        if (child && child->isVisible() && area->currentSubWindow() != child) area->setActiveSubWindow(child);
+    }
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i]) return choices[i].result;
     return choices.back().result;

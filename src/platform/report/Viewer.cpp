@@ -219,7 +219,9 @@ void Viewer::GuardarPdf()
     ComD->DefaultExt = QStringLiteral("pdf");
     ComD->Flags = forms::cdlOFNOverwritePrompt;
     ComD->CancelError = true;
-    static const QRegularExpression notInName(QStringLiteral("[^\\w\\- ]+"));
+    // Accented letters are letters of the name too ("Declaración", "depósito").
+    static const QRegularExpression notInName(QStringLiteral("[^\\w\\- ]+"),
+                                              QRegularExpression::UseUnicodePropertiesOption);
     QString name = QString(m_report->Title).replace(notInName, QStringLiteral(" ")).simplified();
     ComD->FileName = (name.isEmpty() ? QStringLiteral("reporte") : name) + QStringLiteral(".pdf");
     try {
