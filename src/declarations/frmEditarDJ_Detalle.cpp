@@ -156,8 +156,8 @@ void frmEditarDJ::InsertarDetalle()
                         + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("('")
                         + NroDJ23() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
                         + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ")
-                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
+                        + text::NumeroSQL(txt_kg->Value()) + QStringLiteral(", ") + text::NumeroSQL(txt_precio->Value())
+                        + QStringLiteral(", ") + text::NumeroSQL(txt_MtoTotal->Value()) + QStringLiteral(")"));
 }
 
 void frmEditarDJ::ActualizarDetalle()
@@ -165,9 +165,9 @@ void frmEditarDJ::ActualizarDetalle()
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
     de1::conn().Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=")
-                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=")
-                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDDJ_TOTAL=")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
+                        + text::NumeroSQL(txt_kg->Value()) + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=")
+                        + text::NumeroSQL(txt_precio->Value()) + QStringLiteral(", ") + QStringLiteral("PDDJ_TOTAL=")
+                        + text::NumeroSQL(txt_MtoTotal->Value()) + QStringLiteral(" WHERE PCDJ_NRO = '") + NroDJ23()
                         + QStringLiteral("'") + QStringLiteral(" AND PDDJ_NRO = ") + txt_renglon->text());
 }
 

@@ -36,7 +36,7 @@ using text::CStr;
 namespace {
 
 // An amount as the slip statements write it: "0" for nothing.
-QString montoSQL(const ctlNumero* n) { return n->Value() == 0 ? QStringLiteral("0") : NumeroSQL(n); }
+QString montoSQL(const ctlNumero* n) { return n->Value() == 0 ? QStringLiteral("0") : text::NumeroSQL(n->Value()); }
 
 // A text as the slip statements write it: null for nothing.
 QString textoSQL(const QLineEdit* t)

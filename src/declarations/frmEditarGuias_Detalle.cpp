@@ -159,8 +159,9 @@ void frmEditarGuias::InsertarDetalle()
                         + QStringLiteral("PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) ") + QStringLiteral("VALUES ")
                         + QStringLiteral("('") + NroGuiaSQL() + QStringLiteral("', ") + renglon + QStringLiteral(", ")
                         + CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", ")
-                        + NumeroSQL(txt_cajones) + QStringLiteral(", ") + NumeroSQL(txt_kg) + QStringLiteral(", ")
-                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + NumeroSQL(txt_MtoTotal) + QStringLiteral(")"));
+                        + text::NumeroSQL(txt_cajones->Value()) + QStringLiteral(", ")
+                        + text::NumeroSQL(txt_kg->Value()) + QStringLiteral(", ") + text::NumeroSQL(txt_precio->Value())
+                        + QStringLiteral(", ") + text::NumeroSQL(txt_MtoTotal->Value()) + QStringLiteral(")"));
 }
 
 void frmEditarGuias::ActualizarDetalle()
@@ -168,10 +169,10 @@ void frmEditarGuias::ActualizarDetalle()
     // The line number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
     de1::conn().Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=")
-                        + NumeroSQL(txt_cajones) + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=")
-                        + NumeroSQL(txt_kg) + QStringLiteral(", ") + QStringLiteral("PDGT_PRECIO=")
-                        + NumeroSQL(txt_precio) + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
-                        + NumeroSQL(txt_MtoTotal) + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL()
+                        + text::NumeroSQL(txt_cajones->Value()) + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=")
+                        + text::NumeroSQL(txt_kg->Value()) + QStringLiteral(", ") + QStringLiteral("PDGT_PRECIO=")
+                        + text::NumeroSQL(txt_precio->Value()) + QStringLiteral(", ") + QStringLiteral("PDGT_TOTAL=")
+                        + text::NumeroSQL(txt_MtoTotal->Value()) + QStringLiteral(" WHERE PGTR_NRO = '") + NroGuiaSQL()
                         + QStringLiteral("'") + QStringLiteral(" AND PDGT_NRO = ") + txt_renglon->text());
 }
 

@@ -316,10 +316,3 @@ void ctlNumero::WriteProperties(QVariantMap& bag) const
     bag.insert(QStringLiteral("Value"), m_value);
     write("MaxLength", int(m_maxLength), 0);
 }
-
-QString NumeroSQL(const ctlNumero* n)
-{
-    const QString s = n->toSQL();
-    // A lone separator reads as 0 (Value()); as SQL it would break the statement.
-    return s.isEmpty() || s == QLatin1String(".") ? QStringLiteral("0") : s;
-}

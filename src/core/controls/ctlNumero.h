@@ -75,7 +75,3 @@ private:
     QColor m_enabledColour;
     QColor m_disabledColour;
 };
-
-// A number field as SQL: its text with a point, "0" when left empty or
-// holding only the separator (neither may break the statement).
-QString NumeroSQL(const ctlNumero* n);

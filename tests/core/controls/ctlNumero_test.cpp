@@ -3,6 +3,7 @@
 #include "core/controls/ctlNumero.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/Form.h"
+#include "platform/text/Text.h"
 #include "support/ErrorNumber.h"
 #include "support/LocaleRun.h"
 #include "support/Support.h"
@@ -296,12 +297,12 @@ TEST_F(NumeroAR, EmptyAndLoneSeparator)
     EXPECT_EQ(w->field->Value(), 0);
     EXPECT_EQ(w->field->toString(), "");
     EXPECT_EQ(w->field->toSQL(), "");
-    EXPECT_EQ(NumeroSQL(w->field), "0");
+    EXPECT_EQ(text::NumeroSQL(w->field->Value()), "0");
 
     w->typeAndLeave(2, ".");
     EXPECT_EQ(w->field->toString(), ",");  // no number: left as it is
     EXPECT_EQ(w->field->Value(), 0);
-    EXPECT_EQ(NumeroSQL(w->field), "0");
+    EXPECT_EQ(text::NumeroSQL(w->field->Value()), "0");
 
     // Not reachable from the keyboard, but the callers see the error.
     w->txt()->setText(QStringLiteral("12a"));
