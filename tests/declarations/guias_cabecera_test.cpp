@@ -3,6 +3,7 @@
 // refusal, the update, the destination lists, keys and closing.
 #include "guias_fixture.h"
 #include "support/LocaleRun.h"
+#include "support/Places.h"
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
@@ -199,6 +200,32 @@ TEST_F(GuiaCabecera, ANumberStoredInAnotherDeclarationIsRefusedAndTheHeaderStays
     type(g().txt_NroGuia, QStringLiteral("g-8"));
     EXPECT_EQ(aceptar(), QString());
     EXPECT_EQ(storedGuide(QStringLiteral("G-8")).left(23), kNro);
+    EXPECT_TRUE(g().SSTab1->TabEnabled(1));
+}
+
+// Only a uniqueness violation is a duplicate: a database another instance
+// holds, or a read-only file, says what happened, stores nothing and keeps
+// the header open as typed.
+TEST_F(GuiaCabecera, AnInsertTheDatabaseCannotTakeSaysWhyAndKeepsTheHeaderOpen)
+{
+    using testsupport::UnwritableDatabase;
+    openGuias();
+    nuevaGuia();
+    fillHeader(QStringLiteral("g-9"));
+    const QString guias = QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE");
+    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+        SCOPED_TRACE(int(kind));
+        UnwritableDatabase place(kind, db.folder());
+        if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
+        EXPECT_EQ(aceptar(), UnwritableDatabase::Message(kind));
+        EXPECT_EQ(boxes.messages().back().title, QStringLiteral("Sistema Caladero Ley 7351"));
+        EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
+        EXPECT_FALSE(g().SSTab1->TabEnabled(1));
+        EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G-9"));
+    }
+    EXPECT_EQ(count(guias), 0);
+    EXPECT_EQ(aceptar(), QString());
+    EXPECT_EQ(storedGuide(QStringLiteral("G-9")).left(23), kNro);
     EXPECT_TRUE(g().SSTab1->TabEnabled(1));
 }
 

@@ -1,6 +1,7 @@
 // The company editor: its checks, the gross-income number, duplicates,
 // the statements it writes, the three addresses and the keyboard.
 #include "empresas_fixture.h"
+#include "support/Places.h"
 
 #include "core/de1.h"
 #include "declarations/frmEditarDJ.h"
@@ -299,6 +300,33 @@ TEST_F(CompanyEditor, GivingACompanyAnotherCompanysNumberIsRefused)
     click(e.toolbar, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty());
     EXPECT_EQ(column(QStringLiteral("PEMP_ID")), QStringLiteral("3"));
+}
+
+// Only a uniqueness violation is a duplicate: a database another instance
+// holds, or a read-only file, says what happened and keeps the company and
+// the editor as they were.
+TEST_F(CompanyEditor, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
+{
+    using testsupport::UnwritableDatabase;
+    insertCompany(2, kCuitA, QStringLiteral("PESQUERA DEL SUR S.A."));
+    openList();
+    frmEditarEmpresa& e = modificar(kCuitA);
+    type(e.txt_RSocial, QStringLiteral("pesquera del norte s.a."));
+    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+        SCOPED_TRACE(int(kind));
+        UnwritableDatabase place(kind, db.folder());
+        if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
+        boxes.clear();
+        click(e.toolbar, QStringLiteral("aceptar"));
+        EXPECT_EQ(prompts(), QStringList{UnwritableDatabase::Message(kind)});
+        EXPECT_EQ(forms::Form::Existing<frmEditarEmpresa>(), &e);
+        EXPECT_EQ(e.txt_RSocial->text(), QStringLiteral("PESQUERA DEL NORTE S.A."));
+    }
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("PESQUERA DEL SUR S.A."));
+    boxes.clear();
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("PESQUERA DEL NORTE S.A."));
 }
 
 TEST_F(CompanyEditor, ANameWithAnApostropheGoesThroughInsertListAndUpdate)
