@@ -203,6 +203,24 @@ TEST_F(GuiaCabecera, ANumberStoredInAnotherDeclarationIsRefusedAndTheHeaderStays
     EXPECT_TRUE(g().SSTab1->TabEnabled(1));
 }
 
+// A run of quotes in the number and the plant is stored as typed, and the
+// update finds the guide by that number.
+TEST_F(GuiaCabecera, ARunOfQuotesInTheNumberAndThePlantIsStoredAsTyped)
+{
+    openGuias();
+    nuevaGuia();
+    fillHeader(QStringLiteral("g''1'"), QStringLiteral("la ''costa'''"));
+    EXPECT_EQ(aceptar(), QString());
+    const QString nro = QStringLiteral("G''1'");
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 1, 1), nro);
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 6, 6), QStringLiteral("LA ''COSTA'''"));
+
+    click(g().tlb_cabecera, QStringLiteral("modificar"));
+    type(g().txt_PlantaProcesadora, QStringLiteral("o''neill"));
+    EXPECT_EQ(aceptar(), QString());
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 6, 6), QStringLiteral("O''NEILL"));
+}
+
 // Only a uniqueness violation is a duplicate: a database another instance
 // holds, or a read-only file, says what happened, stores nothing and keeps
 // the header open as typed.

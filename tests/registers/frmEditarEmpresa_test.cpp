@@ -338,7 +338,7 @@ TEST_F(CompanyEditor, ANameWithAnApostropheGoesThroughInsertListAndUpdate)
     click(e.toolbar, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("O'HIGGINS PESCA S.A."));
-    EXPECT_EQ(column(QStringLiteral("PEMP_DOM_FISCAL")), QStringLiteral("AV. O'BRIEN 1"));
+    EXPECT_EQ(column(QStringLiteral("PEMP_DOM_FISCAL")), QStringLiteral("AV. O''BRIEN 1"));
     EXPECT_EQ(list().grillaEmpresas->Text(2), QStringLiteral("O'HIGGINS PESCA S.A."));
 
     frmEditarEmpresa& m = modificar(kCuitA);
@@ -348,6 +348,24 @@ TEST_F(CompanyEditor, ANameWithAnApostropheGoesThroughInsertListAndUpdate)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("D'ALESSANDRO E HIJOS"));
     EXPECT_EQ(list().grillaEmpresas->Text(2), QStringLiteral("D'ALESSANDRO E HIJOS"));
+}
+
+// A run of quotes is stored as typed, by the insert and by the update.
+TEST_F(CompanyEditor, ARunOfQuotesIsStoredAsTyped)
+{
+    frmEditarEmpresa& e = openNew();
+    fillValid(e);
+    type(e.txt_RSocial, QStringLiteral("o''higgins '''"));
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("O''HIGGINS '''"));
+
+    frmEditarEmpresa& m = modificar(kCuitA);
+    EXPECT_EQ(m.txt_RSocial->text(), QStringLiteral("O''HIGGINS '''"));
+    type(m.txt_RSocial, QStringLiteral("''pesca'' sur"));
+    click(m.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("''PESCA'' SUR"));
 }
 
 TEST_F(CompanyEditor, AProvinceNarrowsItsLocalitiesOnlyWhenTheClerkChoosesIt)

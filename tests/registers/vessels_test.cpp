@@ -10,6 +10,7 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
 #include "registers/frmEditarEmbarcacion.h"
 #include "registers/frmEmbarcaciones.h"
 #include "ui/MDIPrincipal.h"
@@ -561,6 +562,28 @@ TEST_F(Vessels, RenumberingToAnotherVesselsNumberIsRefused)
     EXPECT_EQ(focused()->objectName(), QStringLiteral("txt_IdEmbarcacion"));
     EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("OTRO NOMBRE"));
     EXPECT_EQ(stored(11), before);
+}
+
+// Quotes are stored as typed, a run of them included, by the insert and by
+// the update (whose key, the matrícula, is quoted too).
+TEST_F(Vessels, QuotesAreStoredAsTyped)
+{
+    frmEditarEmbarcacion& e = openNew();
+    fillValid(e);
+    type(e.txt_nombre, QStringLiteral("o''brien '''"));
+    type(e.txt_MCasco, QStringLiteral("pino 'tea''"));
+    click(e.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    const QString sql = QStringLiteral(
+        "select PBAR_NOMBRE || '|' || PBAR_MATERIALCASCO from LNV_PES_TB_EMBARCACIONES where PBAR_ID = 501");
+    EXPECT_EQ(text::CStr(scalar(sql)), QStringLiteral("O''BRIEN '''|PINO 'TEA''"));
+
+    frmEditarEmbarcacion& m = openExisting(0);
+    EXPECT_EQ(m.txt_nombre->text(), QStringLiteral("O''BRIEN '''"));
+    type(m.txt_nombre, QStringLiteral("d''alessandro'"));
+    click(m.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(text::CStr(scalar(sql)), QStringLiteral("D''ALESSANDRO'|PINO 'TEA''"));
 }
 
 // Only a uniqueness violation is a duplicate: a database another instance
