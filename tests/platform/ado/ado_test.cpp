@@ -1,6 +1,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/JetSql.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/SqlText.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +89,24 @@ TEST(JetSql, RewritesJetFormsOutsideQuotedTextOnly)
         {"select #02/29/2004# from T", "select '2004-02-29' from T"},
     };
     for (const auto& c : cases) EXPECT_EQ(JetToSqlite(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.jet;
+}
+
+// Where a quoted piece ends, as both the Jet rewrite and the keyset's view
+// reader find it: a doubled quote stands for itself and ends nothing.
+TEST(SqlText, AQuotedPieceEndsAtItsOwnClosingQuote)
+{
+    const struct {
+        const char* sql;
+        int at;
+        int length;
+    } cases[] = {
+        {"'abc' x", 0, 5},      {"'it''s' x", 0, 7},
+        {"''''", 0, 4},         {"'''' x", 0, 4},
+        {"x 'a''' y", 2, 5},    {"\"na\"\"me\" x", 0, 8},
+        {"`na``me` x", 0, 8},   {"'a\"b' x", 0, 5},
+        {"'not closed", 0, 11}, {"'ends in a doubled ''", 0, 21},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuotedLength(QString::fromUtf8(c.sql), c.at), c.length) << c.sql;
 }
 
 TEST(JetSql, ADateTheCalendarDoesNotHaveIsAnError)
