@@ -17,7 +17,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -366,6 +368,31 @@ TEST_F(CompanyEditor, ARunOfQuotesIsStoredAsTyped)
     click(m.toolbar, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("''PESCA'' SUR"));
+}
+
+// A character beyond the first 65 536 (an emoji), typed as one key, reaches
+// the box through the window's key preview and is stored; a NUL in pasted
+// text is left out of the statement instead of cutting it short.
+TEST_F(CompanyEditor, AnEmojiTypedAndANulPastedAreStoredAsTheDatabaseCanHoldThem)
+{
+    frmEditarEmpresa& e = openNew();
+    fillValid(e);
+    type(e.txt_RSocial, QStringLiteral("pez "));
+    const char32_t pez = U'\U0001F41F';
+    const QString emoji = QString::fromUcs4(&pez, 1);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, emoji);
+    QApplication::sendEvent(e.txt_RSocial, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, emoji);
+    QApplication::sendEvent(e.txt_RSocial, &release);
+    EXPECT_EQ(e.txt_RSocial->text(), QStringLiteral("PEZ ") + emoji);
+
+    QApplication::clipboard()->setText(QStringLiteral(" S") + QChar(0) + QStringLiteral("A"));
+    e.txt_RSocial->end(false);
+    QTest::keyClick(e.txt_RSocial, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(e.txt_RSocial->text().contains(QChar(0))) << "the paste did not arrive";
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("PEZ ") + emoji + QStringLiteral(" SA"));
 }
 
 TEST_F(CompanyEditor, AProvinceNarrowsItsLocalitiesOnlyWhenTheClerkChoosesIt)

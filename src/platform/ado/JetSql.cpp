@@ -168,6 +168,14 @@ QString rewrite(const QString& sql, const QString& whole)
 
 }  // namespace
 
-QString JetToSqlite(const QString& sql) { return rewrite(sql, sql); }
+QString JetToSqlite(const QString& sql)
+{
+    // The engine reads a statement only up to a NUL: the rest would be lost
+    // unseen, and what came before it run on its own.
+    if (sql.contains(QChar(0)))
+        throw AdoError(-2147217900, QStringLiteral("Error de sintaxis: la instrucción contiene un carácter nulo."),
+                       sql);
+    return rewrite(sql, sql);
+}
 
 }  // namespace ado

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -146,6 +147,19 @@ TEST_F(NumeroAR, KeyPressSeesEveryTypedKeyAfterTheFilter)
     QTest::keyClick(w->txt(), Qt::Key_Delete);
     EXPECT_TRUE(w->seen.empty());
     EXPECT_EQ(w->field->toString(), "");
+}
+
+// A character beyond the first 65 536 is one key to the filter, and no digit.
+TEST_F(NumeroAR, AnEmojiIsDroppedAsOneKey)
+{
+    w->enter();
+    w->type("5");
+    w->seen.clear();
+    const char32_t pez = U'\U0001F41F';
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&pez, 1));
+    QApplication::sendEvent(w->txt(), &press);
+    EXPECT_EQ(w->seen, std::vector<int>{0});
+    EXPECT_EQ(w->field->toString(), "5");
 }
 
 TEST_F(NumeroAR, ClipboardKeysAreDroppedAndPasteNeverReachesTheBox)

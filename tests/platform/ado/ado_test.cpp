@@ -109,6 +109,22 @@ TEST(SqlText, AQuotedPieceEndsAtItsOwnClosingQuote)
     for (const auto& c : cases) EXPECT_EQ(QuotedLength(QString::fromUtf8(c.sql), c.at), c.length) << c.sql;
 }
 
+// The engine would read a statement only up to a NUL, running what came
+// before it alone: a NUL anywhere refuses the whole statement.
+TEST(JetSql, ANulAnywhereRefusesTheStatement)
+{
+    for (const QString& sql : {QStringLiteral("update T set A = 'x") + QChar(0) + QStringLiteral("' where B = 1"),
+                               QStringLiteral("update T set A = 1") + QChar(0) + QStringLiteral(" where B = 1")}) {
+        try {
+            JetToSqlite(sql);
+            ADD_FAILURE() << "a NUL went through";
+        } catch (const AdoError& e) {
+            EXPECT_EQ(e.Number, -2147217900);
+            EXPECT_EQ(e.causa, Causa::Otra);
+        }
+    }
+}
+
 TEST(JetSql, ADateTheCalendarDoesNotHaveIsAnError)
 {
     const char* cases[] = {
