@@ -114,9 +114,9 @@ void frmEditarGuias::crearCabecera(QWidget* page)
     cab->addWidget(frm_Datos, 2, Qt::AlignTop);
 
     // The totals are the sums of the lines, never typed.
-    for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->setEnabled(false);
+    for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->Enabled(false);
     nroDepositadoAux->setCantidadDecimales(2);
-    nroDepositadoAux->setEnabled(false);
+    nroDepositadoAux->Enabled(false);
     nroDepositadoAux->setVisible(false);
 
     connect(tlb_cabecera, &forms::Toolbar::ButtonClick, this, &frmEditarGuias::tlb_cabecera_ButtonClick);
@@ -150,14 +150,14 @@ void frmEditarGuias::Form_Load()
 
     for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->setCantidadDecimales(2);
     txt_Depositado->setCantidadDecimales(2);
-    txt_Depositado->setEnabled(true);
+    txt_Depositado->Enabled(true);
     txt_Depositado->setMaxLength(14);
     txt_alicuota->setCantidadDecimales(2);
-    txt_alicuota->setEnabled(true);
+    txt_alicuota->Enabled(true);
     txt_alicuota->setVisible(false);
     for (ctlNumero* n : {txt_cajones, txt_kg, txt_MtoTotal, txt_precio}) {
         n->setCantidadDecimales(n == txt_precio ? 4 : 2);
-        n->setEnabled(true);
+        n->Enabled(true);
         n->setMaxLength(14);
     }
 

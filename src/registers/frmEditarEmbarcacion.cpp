@@ -176,7 +176,7 @@ void frmEditarEmbarcacion::Form_Load()
     });
     for (ctlNumero* n : {txt_Eslora, txt_Arboladura, txt_Bodega, txt_Manga, txt_TonTotal, txt_TonNeto, txt_Puntal,
                          txt_Potencia, txt_Poder}) {
-        n->setEnabled(true);
+        n->Enabled(true);
         n->setCantidadDecimales(2);
     }
     for (forms::DatePicker* d : {dtp_FAlta, dtp_FBaja, dtp_FBotadura, dtp_FInscL7351}) {

@@ -67,7 +67,7 @@ void frmEditarPrecio::Form_Load()
                             *cbo_Especies);
     });
     txt_precio->setCantidadDecimales(3);
-    txt_precio->setEnabled(true);
+    txt_precio->Enabled(true);
 }
 
 void frmEditarPrecio::Operacion(std::int32_t op, const std::shared_ptr<clsPrecios>& rec)
