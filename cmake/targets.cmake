@@ -3,7 +3,7 @@
 function(dj_library name dir)
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
   # platform/* are separate targets; keep each folder to itself.
-  if(name STREQUAL "platform_ado" OR name MATCHES "^platform_")
+  if(name MATCHES "^platform_")
     file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
   endif()
   if(srcs)

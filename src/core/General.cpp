@@ -87,12 +87,20 @@ QString DuplicarComillas(const QString& s)
     QString out;
     out.reserve(s.size() + 2);
     for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s[i] == u'\'') {
+        const QChar c = s[i];
+        if (c == u'\'') {
             out += QLatin1String("''");
-            while (i + 1 < s.size() && s[i + 1] == u'\'') ++i;
-            continue;
+        } else if (c.isNull()) {
+            // A pasted NUL would end the statement's text in the middle of the literal.
+        } else if (c.isSurrogate()) {
+            // Half a pair has no UTF-8 form; a whole pair (an emoji) is kept.
+            if (c.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+                out += c;
+                out += s[++i];
+            }
+        } else {
+            out += c;
         }
-        out += s[i];
     }
     return out;
 }

@@ -30,7 +30,9 @@ int Start(const std::function<void()>& showMainWindow);
 // The whole program: the application object, Start, and the event loop.
 int Run(int argc, char** argv, const std::function<void()>& showMainWindow);
 
-// Every run of single quotes becomes exactly one pair, for SQL text literals.
+// A text for an SQL literal: every single quote doubled, so that the
+// database stores exactly what was typed. What a literal cannot carry (a
+// NUL, half a surrogate pair) is left out rather than cutting the statement.
 QString DuplicarComillas(const QString& s);
 
 // A text as a statement's literal: between single quotes after

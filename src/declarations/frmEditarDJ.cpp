@@ -139,22 +139,22 @@ void frmEditarDJ::Form_Load()
     });
 
     txt_alicuota->setCantidadDecimales(2);
-    txt_alicuota->setEnabled(true);
+    txt_alicuota->Enabled(true);
     txt_alicuota->setVisible(false);
     for (ctlNumero* n : {txt_Importe, txt_Interes, txt_Multa}) {
         n->setCantidadDecimales(2);
-        n->setEnabled(true);
+        n->Enabled(true);
         n->setValue(0);
     }
     txt_TotalAdeudado->setCantidadDecimales(2);
     txt_TotalGralVtas->setCantidadDecimales(2);
     txt_kg->setCantidadDecimales(2);
-    txt_kg->setEnabled(true);
+    txt_kg->Enabled(true);
     txt_kg->setMaxLength(14);
     txt_precio->setCantidadDecimales(4);
-    txt_precio->setEnabled(true);
+    txt_precio->Enabled(true);
     txt_MtoTotal->setCantidadDecimales(2);
-    txt_MtoTotal->setEnabled(true);
+    txt_MtoTotal->Enabled(true);
 }
 
 void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCabDDJJ>& cab)
@@ -203,7 +203,6 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
         Utiles::SeleccionarTextoCombo(*cbo_CaracteresResp, c.CaracterResp);
         txt_responsable->setText(c.Responsable);
 
-        CargarEspecies();
         CargarDetalle();
         CargarGuias();
         HabilitarDetalle(true);

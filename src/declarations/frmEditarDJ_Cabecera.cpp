@@ -137,8 +137,8 @@ void frmEditarDJ::crearCabecera(QWidget* page)
     txt_Multa = Nombrado(new ctlNumero(frm_Datos), "txt_Multa");
     txt_TotalAdeudado = Nombrado(new ctlNumero(frm_Datos), "txt_TotalAdeudado");
     // Both follow from the lines and the amounts; the user does not type them.
-    txt_TotalGralVtas->setEnabled(false);
-    txt_TotalAdeudado->setEnabled(false);
+    txt_TotalGralVtas->Enabled(false);
+    txt_TotalAdeudado->Enabled(false);
     datos->addRow(Etiqueta(QStringLiteral("Total General Vtas:"), txt_TotalGralVtas, frm_Datos), txt_TotalGralVtas);
     datos->addRow(Etiqueta(QStringLiteral("Alícuota:"), cbo_Alicuota, frm_Datos), cbo_Alicuota);
     datos->addRow(Etiqueta(QStringLiteral("Importe:"), txt_Importe, frm_Datos), txt_Importe);

@@ -53,7 +53,7 @@ void frmEditarDJ::crearDetalle(QWidget* page)
 
     adoDetalleDJ = Nombrado(new forms::DataControl(this), "adoDetalleDJ");
     txt_MtoGralVtas = Nombrado(new ctlNumero(page), "txt_MtoGralVtas");
-    txt_MtoGralVtas->setEnabled(false);  // the sum of the lines, never typed
+    txt_MtoGralVtas->Enabled(false);  // the sum of the lines, never typed
     CompletarPaginaRenglones(p, page, adoDetalleDJ, txt_MtoGralVtas, QStringLiteral("Total General de Ventas"));
     grilla_detalle = p.grilla;
     frm_totalGralVtas = p.marcoTotal;

@@ -60,7 +60,7 @@ void frmEditarDJ::crearGuias(QWidget* page)
                                   std::pair{"A favor Ley 7351", nroAfavorL7351}}) {
         // Computed from the stored guides, never typed.
         campo->setCantidadDecimales(2);
-        campo->setEnabled(false);
+        campo->Enabled(false);
         campo->setValue(0);
         totales->addWidget(forms::Etiqueta(QString::fromUtf8(caption), campo, Frame1));
         totales->addWidget(campo);

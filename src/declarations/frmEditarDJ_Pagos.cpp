@@ -56,7 +56,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
 
     auto* total = new QHBoxLayout;
     nroSumatoriaPagos = Nombrado(new ctlNumero(page), "nroSumatoriaPagos");
-    nroSumatoriaPagos->setEnabled(false);  // the sum of the slips, never typed
+    nroSumatoriaPagos->Enabled(false);  // the sum of the slips, never typed
     total->addStretch(1);
     total->addWidget(Etiqueta(QStringLiteral("Total Boletas $"), nroSumatoriaPagos, page));
     total->addWidget(nroSumatoriaPagos);
@@ -154,7 +154,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     }
     for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroTotalFormasPago})
         n->setValue(0);
-    nroTotalFormasPago->setEnabled(false);  // the sum of the forms of payment
+    nroTotalFormasPago->Enabled(false);  // the sum of the forms of payment
     // Wide enough for the largest amount a slip takes.
     const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("9.999.999,99")) + 16;
     for (ctlNumero* n : {nroSumatoriaPagos, txt_ImportePg, txt_InteresPg, txt_MultaPg, txt_TotalPg, nroEfectivo,

@@ -9,6 +9,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
@@ -17,6 +18,7 @@
 #include <algorithm>
 
 using General::DuplicarComillas;
+using General::TextoSQL;
 using text::CStr;
 using text::EsEnteroSimple;
 using text::Format;
@@ -30,8 +32,6 @@ namespace {
 constexpr int kDigitosCUIT = 11;
 constexpr int kDigitosDoc = 15;
 
-QString q(const QString& s) { return QStringLiteral("'") + DuplicarComillas(s) + QStringLiteral("'"); }
-
 bool mesValido(const QString& s) { return EsEnteroSimple(s, 2) && s.toInt() >= 1 && s.toInt() <= 12; }
 
 }  // namespace
@@ -42,44 +42,35 @@ bool frmEditarDJ::ValidarCabecera()
          {txt_anio, txt_mes, txt_NroEmb, txt_Matricula, txt_NroEmp, txt_CUIT, txt_NroDoc, txt_responsable})
         t->setText(Trim(t->text()));
 
-    struct Regla {
-        bool falla;
-        const char* mensaje;
-        QWidget* foco;
-    };
     // Numbers that reach SQL unquoted are refused unless they are plain
     // digits; a year and month also form the declaration number, so they
     // must be a real period.
-    const Regla reglas[] = {
-        {!EsEnteroSimple(txt_anio->text(), 4) || txt_anio->text().size() != 4,
-         "Ingrese el año al que corresponde la Declaración Jurada", txt_anio},
-        {!mesValido(txt_mes->text()), "Ingrese el mes al que corresponde la Declaración Jurada", txt_mes},
-        {cbo_TipoDJ->ListIndex() < 0, "Seleccione el tipo de Declaración Jurada", cbo_TipoDJ},
-        {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de desembarco", cbo_Puertos},
-        {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado",
-         cbo_EstadosDJ},
-        {!text::EsNroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
-        // Four digits of the declaration number: anything else would break
-        // its 23 digits and the statements it keys.
-        {!EsEnteroSimple(txt_Matricula->text(), 4), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
-        {cbo_barcos->ListIndex() < 0, "Ingresar el nombre de la Embarcación", cbo_barcos},
-        {!text::EsNroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
-        {!EsEnteroSimple(txt_CUIT->text(), kDigitosCUIT), "Ingrese el CUIT de la Empresa", txt_CUIT},
-        {cbo_empresas->ListIndex() < 0, "Ingrese la Razón Social de la Empresa", cbo_empresas},
-        {cbo_TipoDoc->ListIndex() < 0, "Ingrese el tipo de documento del Responsable", cbo_TipoDoc},
-        {!EsEnteroSimple(txt_NroDoc->text(), kDigitosDoc), "Ingrese el Nº de documento del Responsable", txt_NroDoc},
-        {cbo_CaracteresResp->ListIndex() < 0, "Ingrese el caracter del Responsable", cbo_CaracteresResp},
-        {txt_responsable->text().isEmpty(), "Ingrese el nombre del Responsable", txt_responsable},
-        {cbo_Alicuota->ListIndex() < 0 && cbo_EstadosDJ->Text() == QLatin1String("NORMAL"), "Seleccione la alícuota",
-         cbo_Alicuota},
-    };
-    for (const Regla& r : reglas) {
-        if (!r.falla) continue;
-        forms::MsgBox(QString::fromUtf8(r.mensaje), forms::vbInformation, Caption());
-        r.foco->setFocus();
-        return false;
-    }
-    return true;
+    return forms::CumpleReglas(
+        {
+            {!EsEnteroSimple(txt_anio->text(), 4) || txt_anio->text().size() != 4,
+             "Ingrese el año al que corresponde la Declaración Jurada", txt_anio},
+            {!mesValido(txt_mes->text()), "Ingrese el mes al que corresponde la Declaración Jurada", txt_mes},
+            {cbo_TipoDJ->ListIndex() < 0, "Seleccione el tipo de Declaración Jurada", cbo_TipoDJ},
+            {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de desembarco", cbo_Puertos},
+            {cbo_EstadosDJ->ListIndex() < 0, "Seleccione el estado de la embarcación durante el período indicado",
+             cbo_EstadosDJ},
+            {!text::EsNroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
+            // Four digits of the declaration number: anything else would break
+            // its 23 digits and the statements it keys.
+            {!EsEnteroSimple(txt_Matricula->text(), 4), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
+            {cbo_barcos->ListIndex() < 0, "Ingresar el nombre de la Embarcación", cbo_barcos},
+            {!text::EsNroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
+            {!EsEnteroSimple(txt_CUIT->text(), kDigitosCUIT), "Ingrese el CUIT de la Empresa", txt_CUIT},
+            {cbo_empresas->ListIndex() < 0, "Ingrese la Razón Social de la Empresa", cbo_empresas},
+            {cbo_TipoDoc->ListIndex() < 0, "Ingrese el tipo de documento del Responsable", cbo_TipoDoc},
+            {!EsEnteroSimple(txt_NroDoc->text(), kDigitosDoc), "Ingrese el Nº de documento del Responsable",
+             txt_NroDoc},
+            {cbo_CaracteresResp->ListIndex() < 0, "Ingrese el caracter del Responsable", cbo_CaracteresResp},
+            {txt_responsable->text().isEmpty(), "Ingrese el nombre del Responsable", txt_responsable},
+            {cbo_Alicuota->ListIndex() < 0 && cbo_EstadosDJ->Text() == QLatin1String("NORMAL"),
+             "Seleccione la alícuota", cbo_Alicuota},
+        },
+        Caption());
 }
 
 QString frmEditarDJ::GenerarNroDJ()
@@ -122,19 +113,19 @@ bool frmEditarDJ::InsertarCabecera()
                   txt_mes->text(),
                   CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())),
                   txt_NroEmb->text(),
-                  q(txt_Matricula->text()),
-                  q(cbo_barcos->Text()),
+                  TextoSQL(txt_Matricula->text()),
+                  TextoSQL(cbo_barcos->Text()),
                   txt_NroEmp->text(),
                   txt_CUIT->text(),
-                  q(cbo_empresas->Text()),
-                  NumeroSQL(txt_alicuota),
-                  NumeroSQL(txt_Interes),
-                  NumeroSQL(txt_Multa),
-                  NumeroSQL(txt_TotalAdeudado),
-                  q(ObtenerIdEstado()),
+                  TextoSQL(cbo_empresas->Text()),
+                  text::NumeroSQL(txt_alicuota->Value()),
+                  text::NumeroSQL(txt_Interes->Value()),
+                  text::NumeroSQL(txt_Multa->Value()),
+                  text::NumeroSQL(txt_TotalAdeudado->Value()),
+                  TextoSQL(ObtenerIdEstado()),
                   CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex())),
-                  q(txt_responsable->text()),
-                  q(cbo_TipoDoc->Text()),
+                  TextoSQL(txt_responsable->text()),
+                  TextoSQL(cbo_TipoDoc->Text()),
                   nroDoc,
                   CStr(cbo_CaracteresResp->ItemData(cbo_CaracteresResp->ListIndex())),
               }.join(QStringLiteral(", "))
@@ -149,13 +140,14 @@ bool frmEditarDJ::ActualizarCabecera()
         TasaSeleccionada();
         const QString sql = QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 SET PPTO_ID=")
             + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", PCDJ_ALICUOTA=")
-            + NumeroSQL(txt_alicuota) + QStringLiteral(", PCDJ_IMPORTE=") + NumeroSQL(txt_Importe)
-            + QStringLiteral(", PCDJ_INTERESES=") + NumeroSQL(txt_Interes) + QStringLiteral(", PCDJ_MULTA=")
-            + NumeroSQL(txt_Multa) + QStringLiteral(", PCDJ_TOTAL=") + NumeroSQL(txt_TotalAdeudado)
-            + QStringLiteral(", PEDJ_ID= '") + DuplicarComillas(ObtenerIdEstado()) + QStringLiteral("', PTDJ_ID= ")
-            + CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex())) + QStringLiteral(", PCDJ_RESP= '")
-            + DuplicarComillas(txt_responsable->text()) + QStringLiteral("', GTDC_ID='")
-            + DuplicarComillas(cbo_TipoDoc->Text()) + QStringLiteral("', PCDJ_NRODOC=") + txt_NroDoc->text()
+            + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", PCDJ_IMPORTE=")
+            + text::NumeroSQL(txt_Importe->Value()) + QStringLiteral(", PCDJ_INTERESES=")
+            + text::NumeroSQL(txt_Interes->Value()) + QStringLiteral(", PCDJ_MULTA=")
+            + text::NumeroSQL(txt_Multa->Value()) + QStringLiteral(", PCDJ_TOTAL=")
+            + text::NumeroSQL(txt_TotalAdeudado->Value()) + QStringLiteral(", PEDJ_ID= ") + TextoSQL(ObtenerIdEstado())
+            + QStringLiteral(", PTDJ_ID= ") + CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex()))
+            + QStringLiteral(", PCDJ_RESP= ") + TextoSQL(txt_responsable->text()) + QStringLiteral(", GTDC_ID=")
+            + TextoSQL(cbo_TipoDoc->Text()) + QStringLiteral(", PCDJ_NRODOC=") + txt_NroDoc->text()
             + QStringLiteral(", PCAR_ID=") + CStr(cbo_CaracteresResp->ItemData(cbo_CaracteresResp->ListIndex()))
             + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("'");
         de1::conn().Execute(sql);

@@ -16,6 +16,7 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/KeyPress.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
@@ -114,9 +115,9 @@ void frmEditarGuias::crearCabecera(QWidget* page)
     cab->addWidget(frm_Datos, 2, Qt::AlignTop);
 
     // The totals are the sums of the lines, never typed.
-    for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->setEnabled(false);
+    for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->Enabled(false);
     nroDepositadoAux->setCantidadDecimales(2);
-    nroDepositadoAux->setEnabled(false);
+    nroDepositadoAux->Enabled(false);
     nroDepositadoAux->setVisible(false);
 
     connect(tlb_cabecera, &forms::Toolbar::ButtonClick, this, &frmEditarGuias::tlb_cabecera_ButtonClick);
@@ -150,14 +151,14 @@ void frmEditarGuias::Form_Load()
 
     for (ctlNumero* n : {txt_CajonesTotales, txt_KilosTotales, txt_TotalGral}) n->setCantidadDecimales(2);
     txt_Depositado->setCantidadDecimales(2);
-    txt_Depositado->setEnabled(true);
+    txt_Depositado->Enabled(true);
     txt_Depositado->setMaxLength(14);
     txt_alicuota->setCantidadDecimales(2);
-    txt_alicuota->setEnabled(true);
+    txt_alicuota->Enabled(true);
     txt_alicuota->setVisible(false);
     for (ctlNumero* n : {txt_cajones, txt_kg, txt_MtoTotal, txt_precio}) {
         n->setCantidadDecimales(n == txt_precio ? 4 : 2);
-        n->setEnabled(true);
+        n->Enabled(true);
         n->setMaxLength(14);
     }
 
@@ -266,23 +267,17 @@ bool frmEditarGuias::ValidarCabecera()
 {
     txt_PlantaProcesadora->setText(text::Trim(txt_PlantaProcesadora->text()));
     txt_NroGuia->setText(text::Trim(txt_NroGuia->text()));
-    auto falla = [this](const QString& mensaje, QWidget* foco) {
-        forms::MsgBox(mensaje, forms::vbInformation, Caption());
-        foco->setFocus();
-        return false;
-    };
-    if (txt_NroGuia->text().isEmpty()) return falla(QStringLiteral("Ingrese el Nro. de Guía"), txt_NroGuia);
-    if (!dtp_FechaG->HasValue()) return falla(QStringLiteral("Ingrese la fecha de la guía"), dtp_FechaG);
-    if (cbo_Puertos->ListIndex() < 0) return falla(QStringLiteral("Seleccione el puerto de procedencia"), cbo_Puertos);
-    if (cbo_localidades->ListIndex() < 0)
-        return falla(QStringLiteral("Seleccione la localidad destino"), cbo_localidades);
-    if (cbo_provincias->ListIndex() < 0)
-        return falla(QStringLiteral("Seleccione la provincia destino"), cbo_provincias);
-    if (txt_PlantaProcesadora->text().isEmpty())
-        return falla(QStringLiteral("Ingrese la Planta Procesadora"), txt_PlantaProcesadora);
-    if (cbo_Alicuota->ListIndex() < 0)
-        return falla(QStringLiteral("Seleccione la alícuota consignada en la Guía de Tránsito"), cbo_Alicuota);
-    return true;
+    return forms::CumpleReglas(
+        {
+            {txt_NroGuia->text().isEmpty(), "Ingrese el Nro. de Guía", txt_NroGuia},
+            {!dtp_FechaG->HasValue(), "Ingrese la fecha de la guía", dtp_FechaG},
+            {cbo_Puertos->ListIndex() < 0, "Seleccione el puerto de procedencia", cbo_Puertos},
+            {cbo_localidades->ListIndex() < 0, "Seleccione la localidad destino", cbo_localidades},
+            {cbo_provincias->ListIndex() < 0, "Seleccione la provincia destino", cbo_provincias},
+            {txt_PlantaProcesadora->text().isEmpty(), "Ingrese la Planta Procesadora", txt_PlantaProcesadora},
+            {cbo_Alicuota->ListIndex() < 0, "Seleccione la alícuota consignada en la Guía de Tránsito", cbo_Alicuota},
+        },
+        Caption());
 }
 
 bool frmEditarGuias::InsertarCabecera()
@@ -292,17 +287,18 @@ bool frmEditarGuias::InsertarCabecera()
         QStringLiteral(
             "insert into LNV_PES_TB_GUIAS_TRANSPORTE (PCDJ_NRO, PGTR_NRO, PGTR_FECHA, PPTO_ID , GLOC_ID, GPRO_ID, "
             "PGTR_PLANTAPROCESADORA, PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_ALICUOTA, PGTR_VALOR ) VALUES (")
-        + QStringLiteral("'") + NroDJ23() + QStringLiteral("'") + QStringLiteral(", '") + NroGuiaSQL()
-        + QStringLiteral("'") + QStringLiteral(", #") + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy"))
-        + QStringLiteral("#") + QStringLiteral(", ") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex()))
-        + QStringLiteral(", ") + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", ")
-        + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", '")
-        + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("'") + QStringLiteral(", ")
-        + NumeroSQL(txt_CajonesTotales) + QStringLiteral(", ") + NumeroSQL(txt_KilosTotales) + QStringLiteral(", ")
-        + NumeroSQL(txt_TotalGral) + QStringLiteral(", ") + NumeroSQL(txt_alicuota) + QStringLiteral(", ")
-        + NumeroSQL(txt_Depositado) + QStringLiteral(")");
+        + QStringLiteral("'") + NroDJ23() + QStringLiteral("'") + QStringLiteral(", ")
+        + General::TextoSQL(txt_NroGuia->text()) + QStringLiteral(", ") + text::FechaSQL(dtp_FechaG->Date())
+        + QStringLiteral(", ") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", ")
+        + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", ")
+        + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", ")
+        + General::TextoSQL(txt_PlantaProcesadora->text()) + QStringLiteral(", ")
+        + text::NumeroSQL(txt_CajonesTotales->Value()) + QStringLiteral(", ")
+        + text::NumeroSQL(txt_KilosTotales->Value()) + QStringLiteral(", ") + text::NumeroSQL(txt_TotalGral->Value())
+        + QStringLiteral(", ") + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", ")
+        + text::NumeroSQL(txt_Depositado->Value()) + QStringLiteral(")");
     // The number is the table's key: a duplicate is one stored in any declaration.
-    return forms::Atrapar([&] { de1::conn().Execute(sql); }, ado::adErrGeneric,
+    return forms::Atrapar([&] { de1::conn().Execute(sql); }, ado::Causa::Duplicado,
                           [this] {
                               forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"),
                                             forms::vbExclamation, Caption());
@@ -312,17 +308,18 @@ bool frmEditarGuias::InsertarCabecera()
 void frmEditarGuias::ActualizarCabecera()
 {
     if (cbo_Alicuota->ListIndex() >= 0) txt_alicuota->setValue(cbo_Alicuota->ItemData(cbo_Alicuota->ListIndex()));
-    const QString sql = QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=#")
-        + text::Format(dtp_FechaG->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#, PPTO_ID=")
+    const QString sql = QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=")
+        + text::FechaSQL(dtp_FechaG->Date()) + QStringLiteral(", PPTO_ID=")
         + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", GLOC_ID=")
         + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", GPRO_ID=")
-        + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", PGTR_PLANTAPROCESADORA='")
-        + General::DuplicarComillas(txt_PlantaProcesadora->text()) + QStringLiteral("', PGTR_CAJONES=")
-        + NumeroSQL(txt_CajonesTotales) + QStringLiteral(", PGTR_KGS=") + NumeroSQL(txt_KilosTotales)
-        + QStringLiteral(", PGTR_TOTAL=") + NumeroSQL(txt_TotalGral) + QStringLiteral(", PGTR_ALICUOTA=")
-        + NumeroSQL(txt_alicuota) + QStringLiteral(", PGTR_VALOR=") + NumeroSQL(txt_Depositado)
-        + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("' AND PGTR_NRO= '") + NroGuiaSQL()
-        + QStringLiteral("'");
+        + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", PGTR_PLANTAPROCESADORA=")
+        + General::TextoSQL(txt_PlantaProcesadora->text()) + QStringLiteral(", PGTR_CAJONES=")
+        + text::NumeroSQL(txt_CajonesTotales->Value()) + QStringLiteral(", PGTR_KGS=")
+        + text::NumeroSQL(txt_KilosTotales->Value()) + QStringLiteral(", PGTR_TOTAL=")
+        + text::NumeroSQL(txt_TotalGral->Value()) + QStringLiteral(", PGTR_ALICUOTA=")
+        + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", PGTR_VALOR=")
+        + text::NumeroSQL(txt_Depositado->Value()) + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23()
+        + QStringLiteral("' AND PGTR_NRO= '") + NroGuiaSQL() + QStringLiteral("'");
     forms::Atrapar([&] { de1::conn().Execute(sql); });
 }
 

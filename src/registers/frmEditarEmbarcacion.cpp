@@ -11,6 +11,7 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/KeyPress.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
@@ -28,20 +29,12 @@ using text::CStr;
 
 namespace {
 
-QString Comillas(const QString& s) { return QStringLiteral("'") + General::DuplicarComillas(s) + QStringLiteral("'"); }
+using General::NullSiVacio;
+using General::TextoSQL;
+using text::FechaSQL;
 
-// An optional text: null when only blanks were typed.
-QString TextoSQL(const QLineEdit* t)
-{
-    return text::Trim(t->text()).isEmpty() ? QStringLiteral("null") : Comillas(t->text());
-}
-
-QString FechaSQL(const forms::DatePicker* d)
-{
-    return d->HasValue()
-        ? QStringLiteral("#") + text::Format(d->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#")
-        : QStringLiteral("null");
-}
+// An optional date: none while the picker's box is unchecked.
+QDate fechaOpcional(const forms::DatePicker* d) { return d->HasValue() ? d->Date() : QDate(); }
 
 // A date as the list shows it ("dd/MM/yyyy"), none when empty. A stored
 // date after today (typed before the clock was right) is shown as stored:
@@ -183,7 +176,7 @@ void frmEditarEmbarcacion::Form_Load()
     });
     for (ctlNumero* n : {txt_Eslora, txt_Arboladura, txt_Bodega, txt_Manga, txt_TonTotal, txt_TonNeto, txt_Puntal,
                          txt_Potencia, txt_Poder}) {
-        n->setEnabled(true);
+        n->Enabled(true);
         n->setCantidadDecimales(2);
     }
     for (forms::DatePicker* d : {dtp_FAlta, dtp_FBaja, dtp_FBotadura, dtp_FInscL7351}) {
@@ -264,29 +257,24 @@ void frmEditarEmbarcacion::toolbar_ButtonClick(const QString& key)
 
 bool frmEditarEmbarcacion::ValidarDatos()
 {
-    auto falla = [this](const QString& mensaje, QWidget* campo) {
-        forms::MsgBox(mensaje, forms::vbInformation, Caption());
-        campo->setFocus();
-        return false;
-    };
     // Digits only: the number is written into SQL as typed, unquoted.
     auto sinNumero = [](const QLineEdit* t, int digitos) {
         return text::Trim(t->text()).isEmpty() || !text::EsEnteroSimple(t->text(), digitos)
             || t->text() == QLatin1String("0");
     };
-    // The list hands the number to this editor as a 32-bit one: a larger
-    // vessel number could be stored but never changed again.
-    if (sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0)
-        return falla(QStringLiteral("Ingrese el número de embarcación"), txt_IdEmbarcacion);
-    if (sinNumero(txt_Matricula, 11))
-        return falla(QStringLiteral("Ingrese la matrícula de la embarcación"), txt_Matricula);
-    if (text::Trim(txt_nombre->text()).isEmpty())
-        return falla(QStringLiteral("Ingrese el nombre de la embarcación"), txt_nombre);
-    if (cbo_TipoEmb->ListIndex() == -1) return falla(QStringLiteral("Seleccione el tipo de embarcación"), cbo_TipoEmb);
-    if (cbo_Puertos->ListIndex() == -1)
-        return falla(QStringLiteral("Seleccione el puerto de la embarcación"), cbo_Puertos);
-    if (!dtp_FAlta->HasValue()) return falla(QStringLiteral("Ingrese la fecha de alta"), dtp_FAlta);
-    return true;
+    return forms::CumpleReglas(
+        {
+            // The list hands the number to this editor as a 32-bit one: a larger
+            // vessel number could be stored but never changed again.
+            {sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0,
+             "Ingrese el número de embarcación", txt_IdEmbarcacion},
+            {sinNumero(txt_Matricula, 11), "Ingrese la matrícula de la embarcación", txt_Matricula},
+            {text::Trim(txt_nombre->text()).isEmpty(), "Ingrese el nombre de la embarcación", txt_nombre},
+            {cbo_TipoEmb->ListIndex() == -1, "Seleccione el tipo de embarcación", cbo_TipoEmb},
+            {cbo_Puertos->ListIndex() == -1, "Seleccione el puerto de la embarcación", cbo_Puertos},
+            {!dtp_FAlta->HasValue(), "Ingrese la fecha de alta", dtp_FAlta},
+        },
+        Caption());
 }
 
 bool frmEditarEmbarcacion::InsertarEmbarcacion()
@@ -295,7 +283,7 @@ bool frmEditarEmbarcacion::InsertarEmbarcacion()
     forms::Atrapar([&] {
         ado::Recordset rs;
         rs.Open(QStringLiteral("select * from LNV_PES_TB_EMBARCACIONES where PBAR_ID=") + txt_IdEmbarcacion->text()
-                    + QStringLiteral(" or PBAR_MATRICULA=") + Comillas(txt_Matricula->text()),
+                    + QStringLiteral(" or PBAR_MATRICULA=") + TextoSQL(txt_Matricula->text()),
                 de1::conn(), ado::adOpenStatic, ado::adLockReadOnly, 1 /* as text */);
         if (!rs.Eof()) {
             rs.MoveFirst();
@@ -315,18 +303,30 @@ bool frmEditarEmbarcacion::InsertarEmbarcacion()
         }
         rs.Close();
         const QStringList valores = {
-            txt_IdEmbarcacion->text(),    Comillas(txt_Matricula->text()),
-            Comillas(txt_nombre->text()), CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex())),
-            FechaSQL(dtp_FInscL7351),     FechaSQL(dtp_FAlta),
-            FechaSQL(dtp_FBaja),          FechaSQL(dtp_FBotadura),
-            NumeroSQL(txt_Eslora),        TextoSQL(txt_MCasco),
-            NumeroSQL(txt_Arboladura),    NumeroSQL(txt_Manga),
-            NumeroSQL(txt_Puntal),        NumeroSQL(txt_Bodega),
-            NumeroSQL(txt_TonTotal),      NumeroSQL(txt_TonNeto),
-            NumeroSQL(txt_Poder),         TextoSQL(txt_MarcaMotor),
-            TextoSQL(txt_NroMotor),       TextoSQL(txt_TipoMotor),
-            TextoSQL(txt_NroCertSeg),     CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())),
-            NumeroSQL(txt_Potencia),      chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+            txt_IdEmbarcacion->text(),
+            TextoSQL(txt_Matricula->text()),
+            TextoSQL(txt_nombre->text()),
+            CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex())),
+            FechaSQL(fechaOpcional(dtp_FInscL7351)),
+            FechaSQL(dtp_FAlta->Date()),
+            FechaSQL(fechaOpcional(dtp_FBaja)),
+            FechaSQL(fechaOpcional(dtp_FBotadura)),
+            text::NumeroSQL(txt_Eslora->Value()),
+            TextoSQL(txt_MCasco->text(), NullSiVacio),
+            text::NumeroSQL(txt_Arboladura->Value()),
+            text::NumeroSQL(txt_Manga->Value()),
+            text::NumeroSQL(txt_Puntal->Value()),
+            text::NumeroSQL(txt_Bodega->Value()),
+            text::NumeroSQL(txt_TonTotal->Value()),
+            text::NumeroSQL(txt_TonNeto->Value()),
+            text::NumeroSQL(txt_Poder->Value()),
+            TextoSQL(txt_MarcaMotor->text(), NullSiVacio),
+            TextoSQL(txt_NroMotor->text(), NullSiVacio),
+            TextoSQL(txt_TipoMotor->text(), NullSiVacio),
+            TextoSQL(txt_NroCertSeg->text(), NullSiVacio),
+            CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())),
+            text::NumeroSQL(txt_Potencia->Value()),
+            chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
         };
         de1::conn().Execute(
             QStringLiteral(
@@ -340,27 +340,32 @@ bool frmEditarEmbarcacion::InsertarEmbarcacion()
 bool frmEditarEmbarcacion::ActualizarEmbarcacion()
 {
     const QString sql = QStringLiteral("update LNV_PES_TB_EMBARCACIONES SET PBAR_ID=") + txt_IdEmbarcacion->text()
-        + QStringLiteral(", PBAR_NOMBRE=") + Comillas(txt_nombre->text()) + QStringLiteral(", PTBA_ID=")
+        + QStringLiteral(", PBAR_NOMBRE=") + TextoSQL(txt_nombre->text()) + QStringLiteral(", PTBA_ID=")
         + CStr(cbo_TipoEmb->ItemData(cbo_TipoEmb->ListIndex())) + QStringLiteral(", ")
-        + QStringLiteral("PBAR_FINSC7351=") + FechaSQL(dtp_FInscL7351) + QStringLiteral(", ")
-        + QStringLiteral("PBAR_FALTA=") + FechaSQL(dtp_FAlta) + QStringLiteral(", ") + QStringLiteral("PBAR_FBAJA=")
-        + FechaSQL(dtp_FBaja) + QStringLiteral(", ") + QStringLiteral("PBAR_FBOTADURA=") + FechaSQL(dtp_FBotadura)
-        + QStringLiteral(", ") + QStringLiteral("PBAR_ESLORA=") + NumeroSQL(txt_Eslora)
-        + QStringLiteral(", PBAR_MATERIALCASCO=") + TextoSQL(txt_MCasco) + QStringLiteral(", PBAR_ARBOLADURA=")
-        + NumeroSQL(txt_Arboladura) + QStringLiteral(", PBAR_MANGA=") + NumeroSQL(txt_Manga)
-        + QStringLiteral(", PBAR_PUNTAL=") + NumeroSQL(txt_Puntal) + QStringLiteral(", PBAR_BODEGA=")
-        + NumeroSQL(txt_Bodega) + QStringLiteral(", PBAR_TONTOTAL=") + NumeroSQL(txt_TonTotal)
-        + QStringLiteral(", PBAR_TONNETO=") + NumeroSQL(txt_TonNeto) + QStringLiteral(", PBAR_PODERMOTOR=")
-        + NumeroSQL(txt_Poder) + QStringLiteral(", PBAR_MARCAMOTOR=") + TextoSQL(txt_MarcaMotor)
-        + QStringLiteral(", PBAR_NROMOTOR=") + TextoSQL(txt_NroMotor) + QStringLiteral(", PBAR_TIPOMOTOR=")
-        + TextoSQL(txt_TipoMotor) + QStringLiteral(", PBAR_CERTSEGURIDAD=") + TextoSQL(txt_NroCertSeg)
+        + QStringLiteral("PBAR_FINSC7351=") + FechaSQL(fechaOpcional(dtp_FInscL7351)) + QStringLiteral(", ")
+        + QStringLiteral("PBAR_FALTA=") + FechaSQL(dtp_FAlta->Date()) + QStringLiteral(", ")
+        + QStringLiteral("PBAR_FBAJA=") + FechaSQL(fechaOpcional(dtp_FBaja)) + QStringLiteral(", ")
+        + QStringLiteral("PBAR_FBOTADURA=") + FechaSQL(fechaOpcional(dtp_FBotadura)) + QStringLiteral(", ")
+        + QStringLiteral("PBAR_ESLORA=") + text::NumeroSQL(txt_Eslora->Value())
+        + QStringLiteral(", PBAR_MATERIALCASCO=") + TextoSQL(txt_MCasco->text(), NullSiVacio)
+        + QStringLiteral(", PBAR_ARBOLADURA=") + text::NumeroSQL(txt_Arboladura->Value())
+        + QStringLiteral(", PBAR_MANGA=") + text::NumeroSQL(txt_Manga->Value()) + QStringLiteral(", PBAR_PUNTAL=")
+        + text::NumeroSQL(txt_Puntal->Value()) + QStringLiteral(", PBAR_BODEGA=") + text::NumeroSQL(txt_Bodega->Value())
+        + QStringLiteral(", PBAR_TONTOTAL=") + text::NumeroSQL(txt_TonTotal->Value())
+        + QStringLiteral(", PBAR_TONNETO=") + text::NumeroSQL(txt_TonNeto->Value())
+        + QStringLiteral(", PBAR_PODERMOTOR=") + text::NumeroSQL(txt_Poder->Value())
+        + QStringLiteral(", PBAR_MARCAMOTOR=") + TextoSQL(txt_MarcaMotor->text(), NullSiVacio)
+        + QStringLiteral(", PBAR_NROMOTOR=") + TextoSQL(txt_NroMotor->text(), NullSiVacio)
+        + QStringLiteral(", PBAR_TIPOMOTOR=") + TextoSQL(txt_TipoMotor->text(), NullSiVacio)
+        + QStringLiteral(", PBAR_CERTSEGURIDAD=") + TextoSQL(txt_NroCertSeg->text(), NullSiVacio)
         + QStringLiteral(", PPTO_ID=") + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex()))
-        + QStringLiteral(", PBAR_POTENCIA=") + NumeroSQL(txt_Potencia) + QStringLiteral(", PBAR_CONVENIO_GOLFO=")
+        + QStringLiteral(", PBAR_POTENCIA=") + text::NumeroSQL(txt_Potencia->Value())
+        + QStringLiteral(", PBAR_CONVENIO_GOLFO=")
         + (chk_convenio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
-        + QStringLiteral("  WHERE PBAR_MATRICULA = ") + Comillas(txt_Matricula->text());
+        + QStringLiteral("  WHERE PBAR_MATRICULA = ") + TextoSQL(txt_Matricula->text());
     long cambiadas = 0;
     const bool hecho = forms::Atrapar(
-        [&] { de1::conn().Execute(sql, &cambiadas); }, ado::adErrGeneric,
+        [&] { de1::conn().Execute(sql, &cambiadas); }, ado::Causa::Duplicado,
         [this] {
             forms::MsgBox(QStringLiteral("Ya existe otra embarcacion con ese Nro.Embarcación o Matrícula"),
                           forms::vbInformation, Caption());

@@ -102,7 +102,6 @@ private:
     QString sqlNroIB() const;
     static QString sqlTexto(const QLineEdit* t);
     static QString sqlId(const forms::ComboBox* c);
-    QString sqlFecha(const forms::DatePicker* d) const;
 
     Domicilio mFiscal, mReal, mLegal;
     std::int32_t mOperacion = 0;

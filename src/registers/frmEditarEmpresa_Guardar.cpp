@@ -11,6 +11,7 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/MaskedEdit.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QLineEdit>
 
-using General::DuplicarComillas;
 using text::Trim;
 
 namespace {
@@ -58,49 +58,39 @@ bool frmEditarEmpresa::ValidarDatos()
     const Domicilio& real = mReal;
     const Domicilio& legal = mLegal;
 
-    struct Regla {
-        bool falla;
-        const char* mensaje;
-        QWidget* foco;
-    };
-    const Regla reglas[] = {
-        {!text::EsNroRegistro(Trim(txt_IdEmpresa->text())), "Ingresar el número de Empresa", txt_IdEmpresa},
-        {Trim(txt_CUIT->text()).isEmpty() || !text::IsNumeric(txt_CUIT->text()), "Ingresar el CUIT de Empresa",
-         txt_CUIT},
-        {Trim(txt_RSocial->text()).isEmpty(), "Ingrese la Razón Social de la Empresa", txt_RSocial},
-        {sinElegir(cboTipoSociedad), "Seleccione el tipo de sociedad", cboTipoSociedad},
-        {!dtp_FAlta->HasValue(), "Ingrese la fecha de alta", dtp_FAlta},
-        {vacio(txt_DomicilioFiscal), "Ingrese el domicilio Fiscal", txt_DomicilioFiscal},
-        {sinElegir(cbo_provincia_DFiscal), "Seleccione la provincia del domicilio fiscal", cbo_provincia_DFiscal},
-        {sinElegir(cbo_localidad_DFiscal), "Seleccione la localidad del domicilio fiscal", cbo_localidad_DFiscal},
-        {vacio(txt_CodPostal_DFiscal), "Ingrese el codigo postal del domicilio fiscal", txt_CodPostal_DFiscal},
-        {!vacio(real.domicilio) && sinElegir(real.provincia), "Seleccione la provincia del domicilio real",
-         real.provincia},
-        {vacio(real.domicilio) && empezado(real), "Domicilio real incompleto", real.domicilio},
-        {!vacio(real.domicilio) && sinElegir(real.localidad), "Seleccione la localidad del domicilio real",
-         real.localidad},
-        {vacio(real.codPostal) && (!vacio(real.domicilio) || empezado(real)),
-         "Ingrese el codigo postal del domicilio real", real.codPostal},
-        {!vacio(legal.domicilio) && sinElegir(legal.provincia), "Seleccione la provincia del domicilio Legal",
-         legal.provincia},
-        {vacio(legal.domicilio) && empezado(legal), "Domicilio Legal incompleto", legal.domicilio},
-        {!vacio(legal.domicilio) && sinElegir(legal.localidad), "Seleccione la localidad del domicilio Legal",
-         legal.localidad},
-        {vacio(legal.codPostal) && (!vacio(legal.domicilio) || empezado(legal)),
-         "Ingrese el codigo postal del domicilio legal", legal.codPostal},
-        {!Utiles::ValidarCUIT(txt_CUIT->text()), "CUIT inválido. Ingréselo nuevamente", txt_CUIT},
-        // A number the clerk never left for another box is checked here too,
-        // so that no wrong number is stored.
-        {!mskNroInscripcion->ClipText().isEmpty() && !nroInscripcionValido(mskNroInscripcion->ClipText()),
-         "El número de inscripción ingresado no es válido", mskNroInscripcion},
-    };
-    for (const Regla& r : reglas) {
-        if (!r.falla) continue;
-        forms::MsgBox(QString::fromUtf8(r.mensaje), forms::vbInformation, Caption());
-        r.foco->setFocus();
-        return false;
-    }
-    return true;
+    return forms::CumpleReglas(
+        {
+            {!text::EsNroRegistro(Trim(txt_IdEmpresa->text())), "Ingresar el número de Empresa", txt_IdEmpresa},
+            {Trim(txt_CUIT->text()).isEmpty() || !text::IsNumeric(txt_CUIT->text()), "Ingresar el CUIT de Empresa",
+             txt_CUIT},
+            {Trim(txt_RSocial->text()).isEmpty(), "Ingrese la Razón Social de la Empresa", txt_RSocial},
+            {sinElegir(cboTipoSociedad), "Seleccione el tipo de sociedad", cboTipoSociedad},
+            {!dtp_FAlta->HasValue(), "Ingrese la fecha de alta", dtp_FAlta},
+            {vacio(txt_DomicilioFiscal), "Ingrese el domicilio Fiscal", txt_DomicilioFiscal},
+            {sinElegir(cbo_provincia_DFiscal), "Seleccione la provincia del domicilio fiscal", cbo_provincia_DFiscal},
+            {sinElegir(cbo_localidad_DFiscal), "Seleccione la localidad del domicilio fiscal", cbo_localidad_DFiscal},
+            {vacio(txt_CodPostal_DFiscal), "Ingrese el codigo postal del domicilio fiscal", txt_CodPostal_DFiscal},
+            {!vacio(real.domicilio) && sinElegir(real.provincia), "Seleccione la provincia del domicilio real",
+             real.provincia},
+            {vacio(real.domicilio) && empezado(real), "Domicilio real incompleto", real.domicilio},
+            {!vacio(real.domicilio) && sinElegir(real.localidad), "Seleccione la localidad del domicilio real",
+             real.localidad},
+            {vacio(real.codPostal) && (!vacio(real.domicilio) || empezado(real)),
+             "Ingrese el codigo postal del domicilio real", real.codPostal},
+            {!vacio(legal.domicilio) && sinElegir(legal.provincia), "Seleccione la provincia del domicilio Legal",
+             legal.provincia},
+            {vacio(legal.domicilio) && empezado(legal), "Domicilio Legal incompleto", legal.domicilio},
+            {!vacio(legal.domicilio) && sinElegir(legal.localidad), "Seleccione la localidad del domicilio Legal",
+             legal.localidad},
+            {vacio(legal.codPostal) && (!vacio(legal.domicilio) || empezado(legal)),
+             "Ingrese el codigo postal del domicilio legal", legal.codPostal},
+            {!Utiles::ValidarCUIT(txt_CUIT->text()), "CUIT inválido. Ingréselo nuevamente", txt_CUIT},
+            // A number the clerk never left for another box is checked here too,
+            // so that no wrong number is stored.
+            {!mskNroInscripcion->ClipText().isEmpty() && !nroInscripcionValido(mskNroInscripcion->ClipText()),
+             "El número de inscripción ingresado no es válido", mskNroInscripcion},
+        },
+        Caption());
 }
 
 QString frmEditarEmpresa::sqlNroIB() const
@@ -111,18 +101,12 @@ QString frmEditarEmpresa::sqlNroIB() const
 
 QString frmEditarEmpresa::sqlTexto(const QLineEdit* t)
 {
-    return t->text().isEmpty() ? QStringLiteral("null")
-                               : QStringLiteral("'") + DuplicarComillas(t->text()) + QStringLiteral("'");
+    return t->text().isEmpty() ? QStringLiteral("null") : General::TextoSQL(t->text());
 }
 
 QString frmEditarEmpresa::sqlId(const forms::ComboBox* c)
 {
     return c->ListIndex() < 0 ? QStringLiteral("null") : text::CStr(c->ItemData(c->ListIndex()));
-}
-
-QString frmEditarEmpresa::sqlFecha(const forms::DatePicker* d) const
-{
-    return QStringLiteral("#") + text::Format(d->Date(), QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#");
 }
 
 bool frmEditarEmpresa::InsertarEmpresa()
@@ -158,10 +142,11 @@ bool frmEditarEmpresa::InsertarEmpresa()
                 + QStringLiteral(", PEMP_CP_DF") + QStringLiteral(", PEMP_DOM_REAL") + QStringLiteral(", GLOC_ID_DR")
                 + QStringLiteral(", GPRO_ID_DR") + QStringLiteral(", PEMP_CP_DR") + QStringLiteral(", PEMP_DOM_LEGAL")
                 + QStringLiteral(", GLOC_ID_DL") + QStringLiteral(", GPRO_ID_DL") + QStringLiteral(", PEMP_CP_DL")
-                + QStringLiteral(") VALUES (") + id + QStringLiteral(",") + cuit + QStringLiteral(", '")
-                + DuplicarComillas(txt_RSocial->text()) + QStringLiteral("'") + QStringLiteral(", ") + sqlNroIB()
-                + QStringLiteral(", ") + sqlId(cboTipoSociedad) + QStringLiteral(", ") + sqlFecha(dtp_FAlta)
-                + QStringLiteral(", ") + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) : QStringLiteral("null"));
+                + QStringLiteral(") VALUES (") + id + QStringLiteral(",") + cuit + QStringLiteral(", ")
+                + General::TextoSQL(txt_RSocial->text()) + QStringLiteral(", ") + sqlNroIB() + QStringLiteral(", ")
+                + sqlId(cboTipoSociedad) + QStringLiteral(", ") + text::FechaSQL(dtp_FAlta->Date())
+                + QStringLiteral(", ")
+                + (dtp_FBaja->HasValue() ? text::FechaSQL(dtp_FBaja->Date()) : QStringLiteral("null"));
             for (const Domicilio* d : {&mFiscal, &mReal, &mLegal})
                 sql += QStringLiteral(", ") + sqlTexto(d->domicilio) + QStringLiteral(", ") + sqlId(d->localidad)
                     + QStringLiteral(", ") + sqlId(d->provincia) + QStringLiteral(", ") + sqlTexto(d->codPostal);
@@ -169,7 +154,7 @@ bool frmEditarEmpresa::InsertarEmpresa()
             de1::conn().Execute(sql);
             insertada = true;
         },
-        ado::adErrGeneric,
+        ado::Causa::Duplicado,
         [this] {
             forms::MsgBox(QStringLiteral("Ya existe una empresa con ese Numero"), forms::vbInformation, Caption());
             txt_IdEmpresa->setFocus();
@@ -180,11 +165,10 @@ bool frmEditarEmpresa::InsertarEmpresa()
 bool frmEditarEmpresa::ActualizarEmpresa()
 {
     QString sql = QStringLiteral("update LNV_PES_TB_EMPRESAS set ") + QStringLiteral("PEMP_ID=")
-        + Trim(txt_IdEmpresa->text()) + QStringLiteral(", PEMP_RSOCIAL='") + DuplicarComillas(txt_RSocial->text())
-        + QStringLiteral("'") + QStringLiteral(", PEMP_NROIB=") + sqlNroIB() + QStringLiteral(", GTSO_ID=")
-        + sqlId(cboTipoSociedad) + QStringLiteral(", PEMP_FALTA=") + sqlFecha(dtp_FAlta)
-        + QStringLiteral(", PEMP_FBAJA=")
-        + (dtp_FBaja->HasValue() ? sqlFecha(dtp_FBaja) + QStringLiteral(" ") : QStringLiteral("null"));
+        + Trim(txt_IdEmpresa->text()) + QStringLiteral(", PEMP_RSOCIAL=") + General::TextoSQL(txt_RSocial->text())
+        + QStringLiteral(", PEMP_NROIB=") + sqlNroIB() + QStringLiteral(", GTSO_ID=") + sqlId(cboTipoSociedad)
+        + QStringLiteral(", PEMP_FALTA=") + text::FechaSQL(dtp_FAlta->Date()) + QStringLiteral(", PEMP_FBAJA=")
+        + (dtp_FBaja->HasValue() ? text::FechaSQL(dtp_FBaja->Date()) + QStringLiteral(" ") : QStringLiteral("null"));
     const struct {
         const Domicilio& d;
         const char* dom;
@@ -204,7 +188,7 @@ bool frmEditarEmpresa::ActualizarEmpresa()
             de1::conn().Execute(sql);
             actualizada = true;
         },
-        ado::adErrGeneric,
+        ado::Causa::Duplicado,
         [this] {
             forms::MsgBox(QStringLiteral("Ya existe otra empresa con ese Nro.Empresa"), forms::vbInformation,
                           Caption());

@@ -9,6 +9,7 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/KeyPress.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Reglas.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
@@ -23,11 +24,6 @@ namespace {
 // The regulation in force when a new price is entered; the clerk changes it
 // when a newer one sets the price.
 const QString kDisposicionVigente = QStringLiteral("Disposición SSP vigente");
-
-QString FechaSQL(QDate d)
-{
-    return QStringLiteral("#") + text::Format(d, QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#");
-}
 
 }  // namespace
 
@@ -72,7 +68,7 @@ void frmEditarPrecio::Form_Load()
                             *cbo_Especies);
     });
     txt_precio->setCantidadDecimales(3);
-    txt_precio->setEnabled(true);
+    txt_precio->Enabled(true);
 }
 
 void frmEditarPrecio::Operacion(std::int32_t op, const std::shared_ptr<clsPrecios>& rec)
@@ -119,34 +115,29 @@ void frmEditarPrecio::toolbar_ButtonClick(const QString& key)
 bool frmEditarPrecio::ValidarDatos()
 {
     txtDisposicion->setText(text::Trim(txtDisposicion->text()));
-    auto falla = [this](const QString& mensaje, QWidget* campo) {
-        forms::MsgBox(mensaje, forms::vbInformation, Caption());
-        campo->setFocus();
-        return false;
-    };
-    if (cbo_Especies->ListIndex() == -1) return falla(QStringLiteral("Seleccione la especie"), cbo_Especies);
+    if (cbo_Especies->ListIndex() == -1) return forms::Rechazar("Seleccione la especie", cbo_Especies, Caption());
     bool cero = true;
     if (!forms::Atrapar([&] { cero = txt_precio->Value() == 0; })) return false;
-    if (cero) return falla(QStringLiteral("Ingrese el Valor Banquina de la especie indicada"), txt_precio);
-    if (!dtp_FAlta->HasValue())
-        return falla(QStringLiteral("Ingrese la fecha de entrada en vigencia del precio indicado"), dtp_FAlta);
-    return true;
+    return forms::CumpleReglas(
+        {
+            {cero, "Ingrese el Valor Banquina de la especie indicada", txt_precio},
+            {!dtp_FAlta->HasValue(), "Ingrese la fecha de entrada en vigencia del precio indicado", dtp_FAlta},
+        },
+        Caption());
 }
 
 QString frmEditarPrecio::Disposicion() const
 {
-    const QString t = txtDisposicion->text();
-    return t.isEmpty() ? QStringLiteral("null")
-                       : QStringLiteral("'") + General::DuplicarComillas(t) + QStringLiteral("'");
+    // Trimmed by the validation: only an emptied reference is null.
+    return General::TextoSQL(txtDisposicion->text(), General::NullSiVacio);
 }
-
 bool frmEditarPrecio::InsertarPrecio()
 {
     const QString sql = QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (") + QStringLiteral("PTES_ID")
         + QStringLiteral(", PPRE_VALOR ") + QStringLiteral(", PPRE_FVIGENCIA") + QStringLiteral(", PPRE_DISPOSICION ")
         + QStringLiteral(") values (") + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex()))
-        + QStringLiteral(", ") + NumeroSQL(txt_precio) + QStringLiteral(", ") + FechaSQL(dtp_FAlta->Date())
-        + QStringLiteral(", ") + Disposicion() + QStringLiteral(") ");
+        + QStringLiteral(", ") + text::NumeroSQL(txt_precio->Value()) + QStringLiteral(", ")
+        + text::FechaSQL(dtp_FAlta->Date()) + QStringLiteral(", ") + Disposicion() + QStringLiteral(") ");
     return forms::Atrapar([&] { de1::conn().Execute(sql); });
 }
 
@@ -154,7 +145,7 @@ bool frmEditarPrecio::ActualizarPrecio()
 {
     const QString sql = QStringLiteral("update LNV_PES_TB_PRECIOS_LEY7351  set ") + QStringLiteral("PTES_ID=")
         + text::CStr(cbo_Especies->ItemData(cbo_Especies->ListIndex())) + QStringLiteral(", PPRE_VALOR=")
-        + NumeroSQL(txt_precio) + QStringLiteral(", PPRE_FVIGENCIA=") + FechaSQL(dtp_FAlta->Date())
+        + text::NumeroSQL(txt_precio->Value()) + QStringLiteral(", PPRE_FVIGENCIA=") + text::FechaSQL(dtp_FAlta->Date())
         + QStringLiteral(" ") + QStringLiteral(", PPRE_DISPOSICION=") + Disposicion()
         + QStringLiteral(" WHERE PPRE_ID = ") + text::CStr(mPrecio->IdPrecio);
     long cambiadas = 0;

@@ -193,7 +193,8 @@ TEST_F(StartupTest, AnOlderFileIsMovedToTheWriteAheadLog)
     EXPECT_EQ(rs(0).text().toLower(), QStringLiteral("wal"));
 }
 
-TEST(DuplicarComillas, EveryRunOfQuotesBecomesOnePair)
+// Stored exactly as typed: a run of quotes is kept as a run.
+TEST(DuplicarComillas, EveryQuoteIsDoubled)
 {
     const struct {
         const char* in;
@@ -201,18 +202,28 @@ TEST(DuplicarComillas, EveryRunOfQuotesBecomesOnePair)
     } cases[] = {
         {"", ""},
         {"'", "''"},
-        {"''", "''"},
-        {"'''", "''"},
+        {"''", "''''"},
+        {"'''", "''''''"},
         {"O'BRIEN", "O''BRIEN"},
-        {"O''BRIEN", "O''BRIEN"},
-        {"O'''BRIEN", "O''BRIEN"},
+        {"O''BRIEN", "O''''BRIEN"},
+        {"O'''BRIEN", "O''''''BRIEN"},
         {"FIN'", "FIN''"},
-        {"'A'B''C'", "''A''B''C''"},
+        {"'A'B''C'", "''A''B''''C''"},
         {"SIN COMILLAS", "SIN COMILLAS"},
         {"AÑO \"2006\"", "AÑO \"2006\""},
+        {"PEZ 🐟", "PEZ 🐟"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(General::DuplicarComillas(QString::fromUtf8(c.in)).toStdString(), c.out) << c.in;
+}
+
+// What no literal can carry is left out, never a cut statement.
+TEST(DuplicarComillas, LeavesOutANulAndHalfASurrogatePair)
+{
+    const QString nul = QStringLiteral("A") + QChar(0) + QStringLiteral("'B");
+    EXPECT_EQ(General::DuplicarComillas(nul), QStringLiteral("A''B"));
+    const QString half = QStringLiteral("A") + QChar(0xD83D) + QStringLiteral("B") + QChar(0xDC1F);
+    EXPECT_EQ(General::DuplicarComillas(half), QStringLiteral("AB"));
 }
 
 }  // namespace

@@ -422,6 +422,17 @@ TEST_F(PagosTest, ApostrophesAndLeadingZerosOfBankAndChequeNumberAreStoredWhole)
     EXPECT_EQ(slips(), QStringLiteral("1/2006/5:75+0+0 0 c1=000.123|O'HIGGINS 'BIS'|75 c2=-|-|0"));
 }
 
+// A run of quotes in the bank and the cheque number is stored as typed.
+TEST_F(PagosTest, ARunOfQuotesInTheBankAndTheChequeNumberIsStoredAsTyped)
+{
+    openPagos(75);
+    newSlip();
+    payWith({}, QStringLiteral("12''3"), QStringLiteral("o''higgins '''"), QStringLiteral("75"));
+    click(ed().tlb_BoletadePago, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(slips(), QStringLiteral("1/2006/5:75+0+0 0 c1=12''3|O''HIGGINS '''|75 c2=-|-|0"));
+}
+
 // The database refusing the slip (another window deleted the declaration,
 // a full disk, a lock): what was typed stays on screen, still in edit.
 TEST_F(PagosTest, ASlipTheDatabaseRefusesStaysOnScreenToBeSavedAgain)

@@ -3,6 +3,7 @@
 // refusal, the update, the destination lists, keys and closing.
 #include "guias_fixture.h"
 #include "support/LocaleRun.h"
+#include "support/Places.h"
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
@@ -199,6 +200,50 @@ TEST_F(GuiaCabecera, ANumberStoredInAnotherDeclarationIsRefusedAndTheHeaderStays
     type(g().txt_NroGuia, QStringLiteral("g-8"));
     EXPECT_EQ(aceptar(), QString());
     EXPECT_EQ(storedGuide(QStringLiteral("G-8")).left(23), kNro);
+    EXPECT_TRUE(g().SSTab1->TabEnabled(1));
+}
+
+// A run of quotes in the number and the plant is stored as typed, and the
+// update finds the guide by that number.
+TEST_F(GuiaCabecera, ARunOfQuotesInTheNumberAndThePlantIsStoredAsTyped)
+{
+    openGuias();
+    nuevaGuia();
+    fillHeader(QStringLiteral("g''1'"), QStringLiteral("la ''costa'''"));
+    EXPECT_EQ(aceptar(), QString());
+    const QString nro = QStringLiteral("G''1'");
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 1, 1), nro);
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 6, 6), QStringLiteral("LA ''COSTA'''"));
+
+    click(g().tlb_cabecera, QStringLiteral("modificar"));
+    type(g().txt_PlantaProcesadora, QStringLiteral("o''neill"));
+    EXPECT_EQ(aceptar(), QString());
+    EXPECT_EQ(storedGuide(nro).section(QLatin1Char('|'), 6, 6), QStringLiteral("O''NEILL"));
+}
+
+// Only a uniqueness violation is a duplicate: a database another instance
+// holds, or a read-only file, says what happened, stores nothing and keeps
+// the header open as typed.
+TEST_F(GuiaCabecera, AnInsertTheDatabaseCannotTakeSaysWhyAndKeepsTheHeaderOpen)
+{
+    using testsupport::UnwritableDatabase;
+    openGuias();
+    nuevaGuia();
+    fillHeader(QStringLiteral("g-9"));
+    const QString guias = QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE");
+    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+        SCOPED_TRACE(int(kind));
+        UnwritableDatabase place(kind, db.folder());
+        if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
+        EXPECT_EQ(aceptar(), UnwritableDatabase::Message(kind));
+        EXPECT_EQ(boxes.messages().back().title, QStringLiteral("Sistema Caladero Ley 7351"));
+        EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
+        EXPECT_FALSE(g().SSTab1->TabEnabled(1));
+        EXPECT_EQ(g().txt_NroGuia->text(), QStringLiteral("G-9"));
+    }
+    EXPECT_EQ(count(guias), 0);
+    EXPECT_EQ(aceptar(), QString());
+    EXPECT_EQ(storedGuide(QStringLiteral("G-9")).left(23), kNro);
     EXPECT_TRUE(g().SSTab1->TabEnabled(1));
 }
 

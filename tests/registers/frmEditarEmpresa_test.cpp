@@ -1,6 +1,7 @@
 // The company editor: its checks, the gross-income number, duplicates,
 // the statements it writes, the three addresses and the keyboard.
 #include "empresas_fixture.h"
+#include "support/Places.h"
 
 #include "core/de1.h"
 #include "declarations/frmEditarDJ.h"
@@ -16,7 +17,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -301,6 +304,33 @@ TEST_F(CompanyEditor, GivingACompanyAnotherCompanysNumberIsRefused)
     EXPECT_EQ(column(QStringLiteral("PEMP_ID")), QStringLiteral("3"));
 }
 
+// Only a uniqueness violation is a duplicate: a database another instance
+// holds, or a read-only file, says what happened and keeps the company and
+// the editor as they were.
+TEST_F(CompanyEditor, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
+{
+    using testsupport::UnwritableDatabase;
+    insertCompany(2, kCuitA, QStringLiteral("PESQUERA DEL SUR S.A."));
+    openList();
+    frmEditarEmpresa& e = modificar(kCuitA);
+    type(e.txt_RSocial, QStringLiteral("pesquera del norte s.a."));
+    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+        SCOPED_TRACE(int(kind));
+        UnwritableDatabase place(kind, db.folder());
+        if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
+        boxes.clear();
+        click(e.toolbar, QStringLiteral("aceptar"));
+        EXPECT_EQ(prompts(), QStringList{UnwritableDatabase::Message(kind)});
+        EXPECT_EQ(forms::Form::Existing<frmEditarEmpresa>(), &e);
+        EXPECT_EQ(e.txt_RSocial->text(), QStringLiteral("PESQUERA DEL NORTE S.A."));
+    }
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("PESQUERA DEL SUR S.A."));
+    boxes.clear();
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("PESQUERA DEL NORTE S.A."));
+}
+
 TEST_F(CompanyEditor, ANameWithAnApostropheGoesThroughInsertListAndUpdate)
 {
     frmEditarEmpresa& e = openNew();
@@ -310,7 +340,7 @@ TEST_F(CompanyEditor, ANameWithAnApostropheGoesThroughInsertListAndUpdate)
     click(e.toolbar, QStringLiteral("aceptar"));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("O'HIGGINS PESCA S.A."));
-    EXPECT_EQ(column(QStringLiteral("PEMP_DOM_FISCAL")), QStringLiteral("AV. O'BRIEN 1"));
+    EXPECT_EQ(column(QStringLiteral("PEMP_DOM_FISCAL")), QStringLiteral("AV. O''BRIEN 1"));
     EXPECT_EQ(list().grillaEmpresas->Text(2), QStringLiteral("O'HIGGINS PESCA S.A."));
 
     frmEditarEmpresa& m = modificar(kCuitA);
@@ -320,6 +350,49 @@ TEST_F(CompanyEditor, ANameWithAnApostropheGoesThroughInsertListAndUpdate)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("D'ALESSANDRO E HIJOS"));
     EXPECT_EQ(list().grillaEmpresas->Text(2), QStringLiteral("D'ALESSANDRO E HIJOS"));
+}
+
+// A run of quotes is stored as typed, by the insert and by the update.
+TEST_F(CompanyEditor, ARunOfQuotesIsStoredAsTyped)
+{
+    frmEditarEmpresa& e = openNew();
+    fillValid(e);
+    type(e.txt_RSocial, QStringLiteral("o''higgins '''"));
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("O''HIGGINS '''"));
+
+    frmEditarEmpresa& m = modificar(kCuitA);
+    EXPECT_EQ(m.txt_RSocial->text(), QStringLiteral("O''HIGGINS '''"));
+    type(m.txt_RSocial, QStringLiteral("''pesca'' sur"));
+    click(m.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("''PESCA'' SUR"));
+}
+
+// A character beyond the first 65 536 (an emoji), typed as one key, reaches
+// the box through the window's key preview and is stored; a NUL in pasted
+// text is left out of the statement instead of cutting it short.
+TEST_F(CompanyEditor, AnEmojiTypedAndANulPastedAreStoredAsTheDatabaseCanHoldThem)
+{
+    frmEditarEmpresa& e = openNew();
+    fillValid(e);
+    type(e.txt_RSocial, QStringLiteral("pez "));
+    const char32_t pez = U'\U0001F41F';
+    const QString emoji = QString::fromUcs4(&pez, 1);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, emoji);
+    QApplication::sendEvent(e.txt_RSocial, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, emoji);
+    QApplication::sendEvent(e.txt_RSocial, &release);
+    EXPECT_EQ(e.txt_RSocial->text(), QStringLiteral("PEZ ") + emoji);
+
+    QApplication::clipboard()->setText(QStringLiteral(" S") + QChar(0) + QStringLiteral("A"));
+    e.txt_RSocial->end(false);
+    QTest::keyClick(e.txt_RSocial, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(e.txt_RSocial->text().contains(QChar(0))) << "the paste did not arrive";
+    click(e.toolbar, QStringLiteral("aceptar"));
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(QStringLiteral("PEMP_RSOCIAL")), QStringLiteral("PEZ ") + emoji + QStringLiteral(" SA"));
 }
 
 TEST_F(CompanyEditor, AProvinceNarrowsItsLocalitiesOnlyWhenTheClerkChoosesIt)

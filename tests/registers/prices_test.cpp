@@ -183,6 +183,7 @@ TEST_F(Prices, ANewPriceKeepsTheReferenceAsTypedAndNullWhenEmptied)
         {"the design's reference", nullptr, "1|4|7,125|01/06/2006|Disposición SSP vigente"},
         {"an apostrophe, letters as typed", "  Disp. n° 12/06 'bis' d'Orbigny ",
          "1|4|7,125|01/06/2006|Disp. n° 12/06 'bis' d'Orbigny"},
+        {"a run of quotes, as typed", "O''Brien '''", "1|4|7,125|01/06/2006|O''Brien '''"},
         {"emptied", "   ", "1|4|7,125|01/06/2006|null"},
     };
     for (const auto& c : cases) {

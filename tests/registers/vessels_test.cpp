@@ -1,6 +1,7 @@
 // The vessel register: the list, the copy of a row for the editor, the
 // deletion, and the editor's checks, duplicates, insert, update and keys.
 #include "support/LocaleRun.h"
+#include "support/Places.h"
 #include "vessel_price_fixture.h"
 
 #include "core/controls/ctlNumero.h"
@@ -9,6 +10,7 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/text/Text.h"
 #include "registers/frmEditarEmbarcacion.h"
 #include "registers/frmEmbarcaciones.h"
 #include "ui/MDIPrincipal.h"
@@ -560,6 +562,56 @@ TEST_F(Vessels, RenumberingToAnotherVesselsNumberIsRefused)
     EXPECT_EQ(focused()->objectName(), QStringLiteral("txt_IdEmbarcacion"));
     EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("OTRO NOMBRE"));
     EXPECT_EQ(stored(11), before);
+}
+
+// Quotes are stored as typed, a run of them included, by the insert and by
+// the update (whose key, the matrícula, is quoted too).
+TEST_F(Vessels, QuotesAreStoredAsTyped)
+{
+    frmEditarEmbarcacion& e = openNew();
+    fillValid(e);
+    type(e.txt_nombre, QStringLiteral("o''brien '''"));
+    type(e.txt_MCasco, QStringLiteral("pino 'tea''"));
+    click(e.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    const QString sql = QStringLiteral(
+        "select PBAR_NOMBRE || '|' || PBAR_MATERIALCASCO from LNV_PES_TB_EMBARCACIONES where PBAR_ID = 501");
+    EXPECT_EQ(text::CStr(scalar(sql)), QStringLiteral("O''BRIEN '''|PINO 'TEA''"));
+
+    frmEditarEmbarcacion& m = openExisting(0);
+    EXPECT_EQ(m.txt_nombre->text(), QStringLiteral("O''BRIEN '''"));
+    type(m.txt_nombre, QStringLiteral("d''alessandro'"));
+    click(m.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(text::CStr(scalar(sql)), QStringLiteral("D''ALESSANDRO'|PINO 'TEA''"));
+}
+
+// Only a uniqueness violation is a duplicate: a database another instance
+// holds, or a read-only file, says what happened and keeps the vessel and
+// the editor as they were.
+TEST_F(Vessels, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
+{
+    using testsupport::UnwritableDatabase;
+    insertTwo();
+    const QString before = stored(11);
+    frmEditarEmbarcacion& e = openExisting(0);
+    type(e.txt_nombre, QStringLiteral("otro nombre"));
+    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+        SCOPED_TRACE(int(kind));
+        UnwritableDatabase place(kind, db.folder());
+        if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
+        boxes.clear();
+        click(e.toolbar, "aceptar");
+        EXPECT_EQ(prompts(), QStringList{UnwritableDatabase::Message(kind)});
+        EXPECT_EQ(boxes.messages().at(0).title, QStringLiteral("Sistema Caladero Ley 7351"));
+        EXPECT_TRUE(editorOpen());
+        EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("OTRO NOMBRE"));
+    }
+    EXPECT_EQ(stored(11), before);
+    boxes.clear();
+    click(e.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(editorOpen());
 }
 
 // The editor gets "45" for a vessel stored as "0045", which keys no row:

@@ -1,7 +1,11 @@
 #include "support/Places.h"
 
+#include "core/General.h"
+#include "core/de1.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <csignal>
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -72,6 +76,49 @@ UnwritablePlace::UnwritablePlace(Kind kind, const QString& folder, rlim_t bytes)
         m_readOnly.emplace(folder);
     else
         m_full.emplace(bytes);
+}
+
+UnwritableDatabase::UnwritableDatabase(Kind kind, const QString& folder)
+    : m_kind(kind), m_file(QDir(folder).filePath(General::DatabaseFileName()))
+{
+    ado::Connection& conn = de1::conn();
+    if (kind == Busy) {
+        m_other = std::make_unique<ado::Connection>();
+        m_other->Open(General::BuildConnectionString(folder));
+        m_other->BeginTrans();
+        m_oldTimeout = conn.busyTimeout();
+        conn.setBusyTimeout(200);
+        m_ok = true;
+        return;
+    }
+    conn.Close();
+    QFile::setPermissions(m_file, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (hasOverride()) m_droppedOverride = setOverride(false);
+    QFile probe(m_file);
+    m_ok = !probe.open(QIODevice::ReadWrite);
+    conn.Open(General::BuildConnectionString(folder));
+}
+
+QString UnwritableDatabase::Message(Kind kind)
+{
+    return kind == Busy ? QStringLiteral("Error -2147467259: La base de datos está en uso por otra ventana o programa. "
+                                         "Espere un momento y vuelva a intentarlo.")
+                        : QStringLiteral("Error -2147467259: No se puede actualizar: la base de datos es de sólo "
+                                         "lectura.");
+}
+
+UnwritableDatabase::~UnwritableDatabase()
+{
+    ado::Connection& conn = de1::conn();
+    if (m_kind == Busy) {
+        m_other->RollbackTrans();
+        conn.setBusyTimeout(m_oldTimeout);
+        return;
+    }
+    conn.Close();
+    if (m_droppedOverride) setOverride(true);
+    QFile::setPermissions(m_file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    conn.Open(General::BuildConnectionString(QFileInfo(m_file).path()));
 }
 
 }  // namespace testsupport

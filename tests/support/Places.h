@@ -2,7 +2,10 @@
 // Places a file cannot be written to, for tests of what a failed write
 // leaves behind. Both act on the calling thread only and undo themselves.
 
+#include "platform/ado/Connection.h"
+
 #include <QString>
+#include <memory>
 #include <optional>
 #include <sys/resource.h>
 
@@ -50,6 +53,30 @@ public:
 private:
     std::optional<FullDisk> m_full;
     std::optional<ReadOnlyFolder> m_readOnly;
+};
+
+// de1.conn's database as a save may find it, for a table of cases: held by
+// another instance's write transaction (de1.conn waits only briefly for it),
+// or its file read-only (de1.conn reopened on it). Undone when it goes.
+// ok() is false when this system cannot make the file read-only.
+class UnwritableDatabase {
+public:
+    enum Kind { Busy, ReadOnly };
+    UnwritableDatabase(Kind kind, const QString& folder);
+    ~UnwritableDatabase();
+    UnwritableDatabase(const UnwritableDatabase&) = delete;
+    UnwritableDatabase& operator=(const UnwritableDatabase&) = delete;
+    bool ok() const { return m_ok; }
+    // What a save refused by it shows the clerk.
+    static QString Message(Kind kind);
+
+private:
+    Kind m_kind;
+    QString m_file;
+    std::unique_ptr<ado::Connection> m_other;
+    int m_oldTimeout = 0;
+    bool m_droppedOverride = false;
+    bool m_ok = false;
 };
 
 }  // namespace testsupport

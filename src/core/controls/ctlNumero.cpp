@@ -188,14 +188,12 @@ void ctlNumero::setMaxLength(std::int32_t length)
     if (length > 32767 || length < -32768) throw platform::RuntimeError(platform::ErrOverflow);
     if (length < 0) throw platform::RuntimeError(platform::ErrInvalidPropertyValue);
     m_maxLength = std::int16_t(length);
-    emit PropertyChanged(QStringLiteral("MaxLength"));
 }
 
 void ctlNumero::setCantidadDecimales(std::int16_t count)
 {
     if (count < 0) throw platform::RuntimeError(platform::ErrInvalidCall);
     m_decimals = count;
-    emit PropertyChanged(QStringLiteral("CantDecimales"));
     m_zeros = QString(count, QChar('0'));
 }
 
@@ -203,9 +201,8 @@ void ctlNumero::ClearText() { txt->clear(); }
 
 bool ctlNumero::Enabled() const { return !txt->isReadOnly(); }
 
-void ctlNumero::setEnabled(bool enabled)
+void ctlNumero::Enabled(bool enabled)
 {
-    m_enabled = enabled;
     txt->setReadOnly(!enabled);
     // A locked field looks like one that takes no typing and is skipped by
     // Tab (a click still reaches it, to copy its value). The disabled group
@@ -217,7 +214,6 @@ void ctlNumero::setEnabled(bool enabled)
         p.setColor(group, QPalette::Base, enabled ? m_enabledColour : m_disabledColour);
     p.setColor(QPalette::Disabled, QPalette::Base, QApplication::palette().color(QPalette::Disabled, QPalette::Base));
     txt->setPalette(p);
-    emit PropertyChanged(QStringLiteral("Habilitado"));
 }
 
 double ctlNumero::Value() const
@@ -231,8 +227,6 @@ double ctlNumero::Value() const
 
 void ctlNumero::setValue(double value)
 {
-    m_value = value;
-    emit PropertyChanged(QStringLiteral("Valor"));
     txt->setText(plainText(value));
     txtLostFocusFormat();
 }
@@ -284,6 +278,16 @@ void ctlNumero::txtLostFocusFormat()
     if (shown != txt->text()) txt->setText(shown);
 }
 
+void ctlNumero::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    // Disabled itself rather than by a frame around it: locked instead.
+    if (e->type() == QEvent::EnabledChange && !isEnabled() && testAttribute(Qt::WA_ForceDisabled)) {
+        QWidget::setEnabled(true);
+        Enabled(false);
+    }
+}
+
 void ctlNumero::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
@@ -293,33 +297,3 @@ void ctlNumero::resizeEvent(QResizeEvent* e)
 
 QSize ctlNumero::sizeHint() const { return txt->sizeHint() + QSize(1, 1); }
 QSize ctlNumero::minimumSizeHint() const { return txt->minimumSizeHint() + QSize(1, 1); }
-
-void ctlNumero::ReadProperties(const QVariantMap& bag)
-{
-    resize(width(), bag.value(QStringLiteral("Alto"), height()).toInt());
-    resize(bag.value(QStringLiteral("Ancho"), width()).toInt(), height());
-    setMaxLength(bag.value(QStringLiteral("MaxLength"), 0).toInt());
-    setEnabled(bag.value(QStringLiteral("Habilitado"), true).toBool());
-    setValue(bag.value(QStringLiteral("Value"), 0.0).toDouble());
-    setCantidadDecimales(std::int16_t(bag.value(QStringLiteral("CantDecimales"), 2).toInt()));
-}
-
-void ctlNumero::WriteProperties(QVariantMap& bag) const
-{
-    auto write = [&bag](const char* key, const QVariant& value, const QVariant& byDefault) {
-        if (value != byDefault) bag.insert(QString::fromLatin1(key), value);
-    };
-    write("Ancho", width(), width());
-    write("Alto", height(), height());
-    write("Habilitado", m_enabled, true);
-    write("CantDecimales", int(m_decimals), 2);
-    bag.insert(QStringLiteral("Value"), m_value);
-    write("MaxLength", int(m_maxLength), 0);
-}
-
-QString NumeroSQL(const ctlNumero* n)
-{
-    const QString s = n->toSQL();
-    // A lone separator reads as 0 (Value()); as SQL it would break the statement.
-    return s.isEmpty() || s == QLatin1String(".") ? QStringLiteral("0") : s;
-}

@@ -9,7 +9,6 @@
 
 #include <QColor>
 #include <QString>
-#include <QVariantMap>
 #include <QWidget>
 #include <cstdint>
 
@@ -26,18 +25,15 @@ public:
     void setCantidadDecimales(std::int16_t count);  // does not reformat the text
     void ClearText();
     // Locking, not disabling: a locked field keeps taking the focus and
-    // shows the button-face colour. Hides QWidget::setEnabled on purpose.
+    // shows the button-face colour. QWidget::setEnabled(false) on the field
+    // itself (a loop over a window's controls, say) locks it the same way;
+    // Enabled(true) unlocks it. A disabled frame around it greys it as usual.
     bool Enabled() const;
-    void setEnabled(bool enabled);
+    void Enabled(bool enabled);
     double Value() const;  // 13 when the text is no number
     void setValue(double value);
     QString toString() const;
     QString toSQL() const;
-
-    // The saved properties: "Ancho", "Alto", "Habilitado", "CantDecimales",
-    // "Value", "MaxLength". A value equal to its default is not written.
-    void ReadProperties(const QVariantMap& bag);
-    void WriteProperties(QVariantMap& bag) const;
 
     QLineEdit* textBox() const { return txt; }
 
@@ -50,11 +46,10 @@ signals:
     void KeyPress(int& KeyAscii);
     // The field has been left (after it reformatted its text).
     void LostFocus();
-    // "MaxLength", "CantDecimales", "Habilitado", "Valor".
-    void PropertyChanged(const QString& name);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     friend class ctlNumeroTextBox;
@@ -67,15 +62,9 @@ private:
     clsLocaleInfo m_locale;
     QString m_thousands;  // read once, when the field is created
     QString m_decimal;
-    double m_value = 0;  // kept for the saved properties only
     std::int16_t m_decimals = 0;
     QString m_zeros;
     std::int16_t m_maxLength = 0;
-    bool m_enabled = true;
     QColor m_enabledColour;
     QColor m_disabledColour;
 };
-
-// A number field as SQL: its text with a point, "0" when left empty or
-// holding only the separator (neither may break the statement).
-QString NumeroSQL(const ctlNumero* n);

@@ -1,6 +1,7 @@
 #include "platform/ado/JetSql.h"
 
 #include "platform/ado/AdoError.h"
+#include "platform/ado/SqlText.h"
 
 #include <QDate>
 
@@ -8,25 +9,6 @@ namespace ado {
 namespace {
 
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
-
-// Length of the quoted literal starting at i (quote char doubled inside it
-// stands for itself); the whole rest when it is not closed.
-qsizetype quotedLength(const QString& s, qsizetype i)
-{
-    const QChar q = s[i];
-    qsizetype j = i + 1;
-    while (j < s.size()) {
-        if (s[j] == q) {
-            if (j + 1 < s.size() && s[j + 1] == q) {
-                j += 2;
-                continue;
-            }
-            return j + 1 - i;
-        }
-        ++j;
-    }
-    return s.size() - i;
-}
 
 bool matchWordAt(const QString& s, qsizetype i, QStringView word)
 {
@@ -73,7 +55,7 @@ qsizetype nameLength(const QString& s, qsizetype i)
 qsizetype opaqueLength(const QString& s, qsizetype i)
 {
     const QChar c = s[i];
-    if (c == u'\'' || c == u'"') return quotedLength(s, i);
+    if (c == u'\'' || c == u'"') return QuotedLength(s, i);
     if (c == u'[' && !opensDerivedTable(s, i)) return nameLength(s, i);
     return commentLength(s, i);
 }
@@ -186,6 +168,14 @@ QString rewrite(const QString& sql, const QString& whole)
 
 }  // namespace
 
-QString JetToSqlite(const QString& sql) { return rewrite(sql, sql); }
+QString JetToSqlite(const QString& sql)
+{
+    // The engine reads a statement only up to a NUL: the rest would be lost
+    // unseen, and what came before it run on its own.
+    if (sql.contains(QChar(0)))
+        throw AdoError(-2147217900, QStringLiteral("Error de sintaxis: la instrucción contiene un carácter nulo."),
+                       sql);
+    return rewrite(sql, sql);
+}
 
 }  // namespace ado

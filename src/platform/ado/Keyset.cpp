@@ -1,6 +1,7 @@
 #include "platform/ado/Keyset.h"
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/SqlText.h"
 
 #include <QFile>
 #include <QHash>
@@ -158,8 +159,8 @@ void maskDefinition(const QString& sql, QString* clean, QString* masked)
             continue;
         }
         if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
-            const QChar close = c == u'[' ? QChar(u']') : c;
-            const qsizetype end = sql.indexOf(close, i + 1);
+            // A bracketed name has no escape: it ends at the first "]".
+            const qsizetype end = c == u'[' ? sql.indexOf(u']', i + 1) : i + QuotedLength(sql, i) - 1;
             const qsizetype stop = end < 0 ? sql.size() - 1 : end;
             for (qsizetype j = i; j <= stop; ++j) (*masked)[j] = u'_';
             i = stop;

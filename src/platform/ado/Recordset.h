@@ -62,7 +62,6 @@ public:
     // 1-based position of the current row; setting it moves there.
     long Bookmark() const;
     void setBookmark(long bookmark);
-    long AbsolutePosition() const { return Bookmark(); }
 
     int FieldCount() const { return int(m_names.size()); }
     Field Fields(int index) const;

@@ -14,7 +14,7 @@ QString nameAfter(const QString& msg, const QString& prefix)
 
 AdoError damaged(const QString& sql)
 {
-    return AdoError(adErrGeneric, QStringLiteral("La base de datos está dañada."), sql);
+    return AdoError(adErrGeneric, QStringLiteral("La base de datos está dañada."), sql, Causa::Danada);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
         return AdoError(adErrGeneric,
                         QStringLiteral("Los cambios solicitados en la tabla no se realizaron correctamente porque "
                                        "crearían valores duplicados en el índice, clave principal o relación."),
-                        sql);
+                        sql, Causa::Duplicado);
     case SQLITE_CONSTRAINT_FOREIGNKEY:
         return AdoError(adErrGeneric,
                         isDelete ? QStringLiteral("No se puede eliminar o modificar el registro porque hay registros "
@@ -56,11 +56,11 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
         return AdoError(adErrGeneric,
                         QStringLiteral("La base de datos está en uso por otra ventana o programa. "
                                        "Espere un momento y vuelva a intentarlo."),
-                        sql);
+                        sql, Causa::Ocupada);
     case SQLITE_READONLY:
         return AdoError(adErrGeneric, QStringLiteral("No se puede actualizar: la base de datos es de sólo lectura."),
-                        sql);
-    case SQLITE_FULL: return AdoError(adErrGeneric, QStringLiteral("El disco está lleno."), sql);
+                        sql, Causa::SoloLectura);
+    case SQLITE_FULL: return AdoError(adErrGeneric, QStringLiteral("El disco está lleno."), sql, Causa::Llena);
     case SQLITE_NOTADB:
         return AdoError(
             -2147217843,

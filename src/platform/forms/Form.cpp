@@ -261,9 +261,6 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     if (!KeyPreview || event->type() != QEvent::KeyPress || m_unloading) return false;
     if (watched != QApplication::focusWidget() || !isInside(watched, this)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    int code = key->key();
-    Form_KeyDown(code, int(key->modifiers()));
-    if (code == 0) return true;
     const int original = KeyAsciiOf(*key);
     if (original < 0) return false;
     int ascii = original;

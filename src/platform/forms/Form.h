@@ -87,13 +87,6 @@ protected:
     }
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_KeyPress(int& keyAscii) { (void)keyAscii; }
-    // Called for keys that give no character (arrows, function keys, Enter
-    // is a character: 13); shift carries the modifiers.
-    virtual void Form_KeyDown(int& keyCode, int shift)
-    {
-        (void)keyCode;
-        (void)shift;
-    }
 
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;

@@ -22,6 +22,9 @@ int KeyAsciiOf(const QKeyEvent& e)
     const Qt::KeyboardModifiers mods = e.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (mods != Qt::NoModifier) return -1;
     const QString t = e.text();
+    // A character beyond the first 65 536 (an emoji) comes as a pair of halves.
+    if (t.size() == 2 && t.at(0).isHighSurrogate() && t.at(1).isLowSurrogate())
+        return int(QChar::surrogateToUcs4(t.at(0), t.at(1)));
     if (t.size() != 1 || t.at(0).unicode() < 32 || t.at(0).unicode() == 127) return -1;
     return t.at(0).unicode();
 }
@@ -35,10 +38,10 @@ QKeyEvent TeclaCambiada(const QKeyEvent& original, int keyAscii)
     case 13: key = Qt::Key_Return; break;
     case 27: key = Qt::Key_Escape; break;
     default: {
-        const QChar c(keyAscii);
-        text = QString(c);
+        const char32_t c = char32_t(keyAscii);
+        text = QString::fromUcs4(&c, 1);
         // Qt's key codes for Latin-1 letters are their capital's code.
-        key = c.isLetter() && c.toUpper().unicode() < 256 ? c.toUpper().unicode() : keyAscii;
+        key = QChar::isLetter(c) && QChar::toUpper(c) < 256 ? int(QChar::toUpper(c)) : keyAscii;
         break;
     }
     }
@@ -48,8 +51,8 @@ QKeyEvent TeclaCambiada(const QKeyEvent& original, int keyAscii)
 
 void Mayuscula(int& keyAscii)
 {
-    const QChar c(keyAscii);
-    if (c.isLower()) keyAscii = c.toUpper().unicode();
+    const char32_t c = char32_t(keyAscii);
+    if (QChar::isLower(c)) keyAscii = int(QChar::toUpper(c));
 }
 
 bool EnterAcepta(int keyAscii)

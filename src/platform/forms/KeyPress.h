@@ -17,8 +17,9 @@ namespace forms {
 // (after the window's key preview) and may change it or drop it with 0.
 void OnKeyPress(QWidget* w, std::function<void(int&)> handler);
 
-// The character a key event types (Backspace 8, Enter 13, Escape 27), or -1
-// for keys that type none (arrows, Tab moving the focus, Delete, shortcuts).
+// The character a key event types, as its Unicode code point (Backspace 8,
+// Enter 13, Escape 27; an emoji is one character), or -1 for keys that type
+// none (arrows, Tab moving the focus, Delete, shortcuts).
 int KeyAsciiOf(const QKeyEvent& e);
 
 // The key event that types keyAscii in place of original.

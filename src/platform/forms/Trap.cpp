@@ -31,6 +31,23 @@ bool Atrapar(const std::function<void()>& step, long numero, const std::function
     }
 }
 
+bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::function<void()>& siCausa)
+{
+    try {
+        step();
+        return true;
+    } catch (const ado::AdoError& e) {
+        if (e.causa == causa)
+            siCausa();
+        else
+            ShowError(e.Number, e.Description);
+        return false;
+    } catch (const platform::Error& e) {
+        ShowError(e.Number, e.Description);
+        return false;
+    }
+}
+
 bool Ignorar(const std::function<void()>& step)
 {
     try {

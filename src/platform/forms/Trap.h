@@ -16,6 +16,8 @@
 // Another instance holding the database makes BeginTrans wait a few seconds
 // and then fail with the "en uso" message, which is the message shown.
 
+#include "platform/ado/AdoError.h"
+
 #include <functional>
 
 namespace ado {
@@ -29,8 +31,14 @@ namespace forms {
 bool Atrapar(const std::function<void()>& step);
 
 // As Atrapar, but an error of the given number runs siNumero instead of the
-// general message: the window's own words for a duplicate key, say.
+// general message: a cancelled dialog, say. Never for a database error:
+// one number stands for several of its causes.
 bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero);
+
+// As Atrapar, but a database error of the given cause runs siCausa instead
+// of the general message: the window's own words for a duplicate key, say.
+// Every other failure, of the same number or not, keeps its own message.
+bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::function<void()>& siCausa);
 
 // Runs step with errors ignored, for a deletion whose refusal the window
 // reports itself from the count of rows deleted, and for the viewers'

@@ -516,4 +516,10 @@ QString NumeroSQL(double v)
     return s;
 }
 
+QString FechaSQL(QDate d)
+{
+    if (!d.isValid()) return QStringLiteral("null");
+    return QStringLiteral("#") + Format(d, QStringLiteral("mm/dd/yyyy")) + QStringLiteral("#");
+}
+
 }  // namespace text

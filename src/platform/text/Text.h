@@ -83,6 +83,8 @@ bool EsNroRegistro(const QString& s);
 // The one way a number goes into SQL: plain text, no thousands separator,
 // a point for the decimals, up to 15 significant digits.
 QString NumeroSQL(double v);
+// The one way a date goes into SQL: "#mm/dd/yyyy#", null for no date.
+QString FechaSQL(QDate d);
 
 // "Today" for the windows; tests fix it with SetToday.
 QDate Today();

@@ -3,12 +3,14 @@
 #include "core/controls/ctlNumero.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/Form.h"
+#include "platform/text/Text.h"
 #include "support/ErrorNumber.h"
 #include "support/LocaleRun.h"
 #include "support/Support.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -36,7 +38,6 @@ public:
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         QObject::connect(field, &ctlNumero::KeyPress, [this](int& k) { seen.push_back(k); });
-        QObject::connect(field, &ctlNumero::PropertyChanged, [this](const QString& n) { changed << n; });
     }
 
     QLineEdit* txt() const { return field->findChild<QLineEdit*>(QStringLiteral("txt")); }
@@ -65,7 +66,6 @@ public:
     ctlNumero* field;
     QLineEdit* other;
     std::vector<int> seen;
-    QStringList changed;
     QString typed;
 };
 
@@ -145,6 +145,19 @@ TEST_F(NumeroAR, KeyPressSeesEveryTypedKeyAfterTheFilter)
     QTest::keyClick(w->txt(), Qt::Key_Delete);
     EXPECT_TRUE(w->seen.empty());
     EXPECT_EQ(w->field->toString(), "");
+}
+
+// A character beyond the first 65 536 is one key to the filter, and no digit.
+TEST_F(NumeroAR, AnEmojiIsDroppedAsOneKey)
+{
+    w->enter();
+    w->type("5");
+    w->seen.clear();
+    const char32_t pez = U'\U0001F41F';
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&pez, 1));
+    QApplication::sendEvent(w->txt(), &press);
+    EXPECT_EQ(w->seen, std::vector<int>{0});
+    EXPECT_EQ(w->field->toString(), "5");
 }
 
 TEST_F(NumeroAR, ClipboardKeysAreDroppedAndPasteNeverReachesTheBox)
@@ -296,12 +309,12 @@ TEST_F(NumeroAR, EmptyAndLoneSeparator)
     EXPECT_EQ(w->field->Value(), 0);
     EXPECT_EQ(w->field->toString(), "");
     EXPECT_EQ(w->field->toSQL(), "");
-    EXPECT_EQ(NumeroSQL(w->field), "0");
+    EXPECT_EQ(text::NumeroSQL(w->field->Value()), "0");
 
     w->typeAndLeave(2, ".");
     EXPECT_EQ(w->field->toString(), ",");  // no number: left as it is
     EXPECT_EQ(w->field->Value(), 0);
-    EXPECT_EQ(NumeroSQL(w->field), "0");
+    EXPECT_EQ(text::NumeroSQL(w->field->Value()), "0");
 
     // Not reachable from the keyboard, but the callers see the error.
     w->txt()->setText(QStringLiteral("12a"));
@@ -325,7 +338,7 @@ TEST_F(NumeroAR, LockedFieldTakesFocusButNoText)
 {
     const QPalette app = QApplication::palette();
     w->field->setValue(5);
-    w->field->setEnabled(false);
+    w->field->Enabled(false);
     EXPECT_FALSE(w->field->Enabled());
     EXPECT_EQ(w->txt()->palette().color(QPalette::Base), app.color(QPalette::Button));
     w->enter();
@@ -335,12 +348,40 @@ TEST_F(NumeroAR, LockedFieldTakesFocusButNoText)
     EXPECT_EQ(w->seen, (std::vector<int>{'7'}));  // KeyPress is still raised
     w->leave();
 
-    w->field->setEnabled(true);
+    w->field->Enabled(true);
     EXPECT_TRUE(w->field->Enabled());
     EXPECT_EQ(w->txt()->palette().color(QPalette::Base), app.color(QPalette::Base));
     w->enter();
     w->type("7");
     EXPECT_EQ(w->field->toString(), "7");
+}
+
+// Disabling the field itself through QWidget (as a loop over a window's
+// controls would) locks it rather than greying it; a disabled frame around
+// it still greys it.
+TEST_F(NumeroAR, DisablingItThroughQWidgetLocksIt)
+{
+    const QPalette app = QApplication::palette();
+    w->field->setValue(5);
+    QWidget* base = w->field;
+    base->setEnabled(false);
+    EXPECT_TRUE(w->field->isEnabled());
+    EXPECT_FALSE(w->field->Enabled());
+    EXPECT_EQ(w->txt()->palette().color(QPalette::Base), app.color(QPalette::Button));
+    w->enter();
+    EXPECT_TRUE(w->txt()->hasFocus());
+    w->type("7");
+    EXPECT_EQ(w->field->toString(), "5");
+    w->leave();
+
+    w->field->Enabled(true);
+    QWidget* frame = w->field->parentWidget();
+    frame->setEnabled(false);
+    EXPECT_FALSE(w->field->isEnabled());
+    EXPECT_TRUE(w->field->Enabled());
+    frame->setEnabled(true);
+    EXPECT_TRUE(w->field->isEnabled());
+    EXPECT_TRUE(w->field->Enabled());
 }
 
 TEST_F(NumeroAR, MaxLengthLimitsTypingOnly)
@@ -365,54 +406,6 @@ TEST_F(NumeroAR, MaxLengthLimitsTypingOnly)
     w->enter();
     w->type("1234567890");
     EXPECT_EQ(w->field->toString(), "1234567890");
-}
-
-TEST_F(NumeroAR, ChangeNotifications)
-{
-    w->field->setMaxLength(5);
-    w->field->setCantidadDecimales(2);
-    w->field->setEnabled(false);
-    w->field->setValue(1);
-    EXPECT_EQ(w->changed, (QStringList{"MaxLength", "CantDecimales", "Habilitado", "Valor"}));
-}
-
-TEST_F(NumeroAR, SavedProperties)
-{
-    // A fresh field has no decimals until a window sets them; the saved
-    // default is 2, so the 0 is written.
-    QVariantMap fresh;
-    w->field->WriteProperties(fresh);
-    EXPECT_EQ(fresh.keys(), (QStringList{"CantDecimales", "Value"}));
-    EXPECT_EQ(fresh.value("CantDecimales").toInt(), 0);
-
-    // The value is applied before the count of decimals, so it shows with
-    // the count in force before (none on a fresh field).
-    w->field->ReadProperties({{"Value", 12.5}, {"CantDecimales", 3}, {"Habilitado", false}, {"MaxLength", 7}});
-    EXPECT_EQ(w->field->toString(), "13");
-    EXPECT_EQ(w->field->CantidadDecimales(), 3);
-    EXPECT_FALSE(w->field->Enabled());
-    EXPECT_EQ(w->field->MaxLength(), 7);
-    EXPECT_EQ(w->changed, (QStringList{"MaxLength", "Habilitado", "Valor", "CantDecimales"}));
-
-    QVariantMap bag;
-    w->field->WriteProperties(bag);
-    EXPECT_EQ(bag.value("Value").toDouble(), 12.5);
-    EXPECT_EQ(bag.value("CantDecimales").toInt(), 3);
-    EXPECT_EQ(bag.value("Habilitado").toBool(), false);
-    EXPECT_EQ(bag.value("MaxLength").toInt(), 7);
-
-    ctlNumero restored;
-    restored.ReadProperties(bag);
-    EXPECT_EQ(restored.CantidadDecimales(), 3);
-    EXPECT_FALSE(restored.Enabled());
-    EXPECT_EQ(restored.MaxLength(), 7);
-
-    ctlNumero defaults;
-    defaults.ReadProperties({});
-    EXPECT_EQ(defaults.CantidadDecimales(), 2);
-    EXPECT_TRUE(defaults.Enabled());
-    EXPECT_EQ(defaults.MaxLength(), 0);
-    EXPECT_EQ(defaults.toString(), "0");
 }
 
 TEST_F(NumeroAR, InnerBoxFillsTheFieldLessOnePixel)
@@ -539,12 +532,12 @@ TEST_F(NumeroAR, ALockedFieldIsSkippedByTabAndDoesNotLookTypable)
     QWidget::setTabOrder(w->other, w->field);
     QWidget::setTabOrder(w->field, after);
     const QColor typable = w->txt()->palette().color(QPalette::Active, QPalette::Base);
-    w->field->setEnabled(false);
+    w->field->Enabled(false);
     EXPECT_NE(w->txt()->palette().color(QPalette::Active, QPalette::Base), typable);
     w->other->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w->other, Qt::Key_Tab);
     EXPECT_TRUE(after->hasFocus());
-    w->field->setEnabled(true);
+    w->field->Enabled(true);
     w->other->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w->other, Qt::Key_Tab);
     EXPECT_TRUE(w->txt()->hasFocus());

@@ -1,6 +1,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/JetSql.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/SqlText.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +89,40 @@ TEST(JetSql, RewritesJetFormsOutsideQuotedTextOnly)
         {"select #02/29/2004# from T", "select '2004-02-29' from T"},
     };
     for (const auto& c : cases) EXPECT_EQ(JetToSqlite(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.jet;
+}
+
+// Where a quoted piece ends, as both the Jet rewrite and the keyset's view
+// reader find it: a doubled quote stands for itself and ends nothing.
+TEST(SqlText, AQuotedPieceEndsAtItsOwnClosingQuote)
+{
+    const struct {
+        const char* sql;
+        int at;
+        int length;
+    } cases[] = {
+        {"'abc' x", 0, 5},      {"'it''s' x", 0, 7},
+        {"''''", 0, 4},         {"'''' x", 0, 4},
+        {"x 'a''' y", 2, 5},    {"\"na\"\"me\" x", 0, 8},
+        {"`na``me` x", 0, 8},   {"'a\"b' x", 0, 5},
+        {"'not closed", 0, 11}, {"'ends in a doubled ''", 0, 21},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuotedLength(QString::fromUtf8(c.sql), c.at), c.length) << c.sql;
+}
+
+// The engine would read a statement only up to a NUL, running what came
+// before it alone: a NUL anywhere refuses the whole statement.
+TEST(JetSql, ANulAnywhereRefusesTheStatement)
+{
+    for (const QString& sql : {QStringLiteral("update T set A = 'x") + QChar(0) + QStringLiteral("' where B = 1"),
+                               QStringLiteral("update T set A = 1") + QChar(0) + QStringLiteral(" where B = 1")}) {
+        try {
+            JetToSqlite(sql);
+            ADD_FAILURE() << "a NUL went through";
+        } catch (const AdoError& e) {
+            EXPECT_EQ(e.Number, -2147217900);
+            EXPECT_EQ(e.causa, Causa::Otra);
+        }
+    }
 }
 
 TEST(JetSql, ADateTheCalendarDoesNotHaveIsAnError)
