@@ -122,7 +122,7 @@ public:
     // Draws page `index` (0-based) filling the painter's device page, which is
     // taken as A4 at the device's resolution.
     void PaintPage(QPainter& p, int index) const;
-    // Every page onto an A4 device (a printer, the preview's printer): new page between pages.
+    // Every page, once and in order, onto an A4 device (a printer, a PDF): new page between pages.
     void PaintAll(QPainter& p, QPagedPaintDevice& device) const;
     // Writes the laid-out pages as PDF; false with the reason on failure.
     bool WritePdf(QIODevice& out, QString* error = nullptr) const;
