@@ -139,7 +139,7 @@ private:
     std::vector<ado::Variant> m_cells;  // row-major copy of the data source
     int m_fieldCount = 0;
     long m_rows = 0;
-    QHash<QString, int> m_columns;  // lower-cased name -> position
+    QHash<QString, int> m_columns;  // name as written and lower-cased -> position
     long m_row = -1;
     std::vector<Page> m_pages;
 };
