@@ -4,6 +4,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/text/Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -18,11 +19,19 @@ void appendZeroPadded(QString& out, double whole, int width)
 {
     if (!std::isfinite(whole)) throw RuntimeError(platform::ErrOverflow);
     char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(whole), std::chars_format::fixed, 0);
+    const double magnitude = std::fabs(whole);
+    // Whole numbers that a 64-bit integer holds exactly take the integer
+    // conversion, which gives the same digits at a fraction of the cost.
+    const auto r = magnitude < 9e18 ? std::to_chars(buf, buf + sizeof buf, static_cast<long long>(magnitude))
+                                    : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, 0);
     const qsizetype digits = r.ptr - buf;
-    if (whole < 0) out += QChar('-');
-    if (digits < width) out.append(QString(width - digits, QChar('0')));
-    out.append(QLatin1StringView(buf, digits));
+    const qsizetype zeros = std::max<qsizetype>(0, width - digits);
+    const qsizetype at = out.size();
+    out.resize(at + (whole < 0 ? 1 : 0) + zeros + digits);
+    QChar* o = out.data() + at;
+    if (whole < 0) *o++ = QLatin1Char('-');
+    for (qsizetype i = 0; i < zeros; ++i) *o++ = QLatin1Char('0');
+    for (qsizetype i = 0; i < digits; ++i) *o++ = QLatin1Char(buf[i]);
 }
 
 QString asText(const ado::Variant& v) { return text::CStr(v); }
@@ -41,10 +50,17 @@ void appendEncoded(QString& out, Encoding encoding, int width, const ado::Varian
         return;
     }
     case Encoding::Text: out += asText(value).left(width).leftJustified(width, QChar(' ')); return;
-    case Encoding::Guide12:
-        // A longer number is written whole rather than losing digits.
-        out += asText(value).rightJustified(width, QChar(' ')).replace(QChar(' '), QChar('0'));
+    case Encoding::Guide12: {
+        // Right-aligned with every blank a "0"; a longer number is written
+        // whole rather than losing digits.
+        const QString t = asText(value);
+        const qsizetype at = out.size(), zeros = std::max<qsizetype>(0, width - t.size());
+        out.resize(at + zeros + t.size());
+        QChar* o = out.data() + at;
+        for (qsizetype i = 0; i < zeros; ++i) *o++ = QLatin1Char('0');
+        for (QChar c : t) *o++ = c == QLatin1Char(' ') ? QLatin1Char('0') : c;
         return;
+    }
     case Encoding::Date:
         if (value.type() != ado::Variant::Type::Date || !value.date().isValid())
             throw RuntimeError(platform::ErrTypeMismatch);
