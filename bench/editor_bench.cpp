@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
+#include <sqlcipher/sqlite3.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -132,6 +133,54 @@ void BM_CargarEspecies(benchmark::State& state)
 }
 BENCHMARK(BM_CargarEspecies)->Unit(benchmark::kMillisecond);
 
+// ---------------------------------------------------------------- the lines grid
+
+// The editor's grid of sales lines, as the editor opens it.
+QString linesGridSql() { return QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 WHERE PCDJ_NRO = '%1'").arg(kNro); }
+
+// The same statement stepped through plainly, every value read as its type.
+void BM_LinesGridPlainLoop(benchmark::State& state)
+{
+    fill();
+    const QByteArray sql = linesGridSql().toUtf8();
+    sqlite3* db = de1::conn().handle();
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr);
+        long rows = 0;
+        double sink = 0;
+        const int columns = sqlite3_column_count(stmt);
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int c = 0; c < columns; ++c) {
+                switch (sqlite3_column_type(stmt, c)) {
+                case SQLITE_INTEGER: sink += double(sqlite3_column_int64(stmt, c)); break;
+                case SQLITE_FLOAT: sink += sqlite3_column_double(stmt, c); break;
+                case SQLITE_TEXT: sink += double(sqlite3_column_bytes(stmt, c)) + *sqlite3_column_text(stmt, c); break;
+                default: break;
+                }
+            }
+            ++rows;
+        }
+        sqlite3_finalize(stmt);
+        benchmark::DoNotOptimize(sink);
+        state.counters["rows"] = double(rows);
+    }
+}
+BENCHMARK(BM_LinesGridPlainLoop)->Unit(benchmark::kMicrosecond);
+
+void BM_LinesGridRecordsetOpen(benchmark::State& state)
+{
+    fill();
+    const QString sql = linesGridSql();
+    for (auto _ : state) {
+        ado::Recordset rs;
+        rs.Open(sql, de1::conn());
+        state.counters["rows"] = double(rs.RecordCount());
+        benchmark::DoNotOptimize(rs.at(rs.RecordCount() - 1, 0));
+    }
+}
+BENCHMARK(BM_LinesGridRecordsetOpen)->Unit(benchmark::kMicrosecond);
+
 // ---------------------------------------------------------------- one line
 
 void removeNewLine()
@@ -210,5 +259,6 @@ int main(int argc, char** argv)
 {
     return bench::RunWithRatios(argc, argv,
                                 {{"BM_CargarEspecies", "BM_DockPriceQueryViaAdo", "under 20 ms; near 1"},
-                                 {"BM_GuardarRenglon", "BM_SaveLineStatementsViaAdo", "under 20 ms; near 1"}});
+                                 {"BM_GuardarRenglon", "BM_SaveLineStatementsViaAdo", "under 20 ms; near 1"},
+                                 {"BM_LinesGridRecordsetOpen", "BM_LinesGridPlainLoop", "at most 1.3"}});
 }

@@ -4,15 +4,13 @@
 // separators. Every field of every record goes through Encode, so a width
 // or an encoding is decided in one place.
 
+#include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
 
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
-
-namespace ado {
-class Recordset;
-}
+#include <vector>
 
 namespace ExportRecords {
 
@@ -42,6 +40,26 @@ QString Header(const QStringList& row);
 QString SalesLine(const ado::Recordset& rs);
 QString Guide(const ado::Recordset& rs);
 QString GuideLine(const ado::Recordset& rs);
+
+// The records of one export query, one from each current row of its
+// recordset. The columns are found by name once, when it is made (error
+// 3265 for a missing one), for all the rows.
+class Records {
+public:
+    enum class Kind { SalesLine, Guide, GuideLine };
+    Records(Kind kind, const ado::Recordset& rs);
+    QString Current() const;
+
+    struct Column {
+        Encoding encoding;
+        int width;
+        ado::Field field;
+    };
+
+private:
+    std::vector<Column> m_columns;
+    int m_width = 0;  // of a record, as the widths add up
+};
 
 // The part of both file names after "DJ" or "Gui": year, month in two
 // digits, matrícula in five (20060500123).

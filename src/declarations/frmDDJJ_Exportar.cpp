@@ -15,9 +15,8 @@
 #include "platform/text/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <optional>
 
 QString frmDDJJ::PedirArchivo(const QString& nombre, const QString& carpeta)
 {
@@ -44,49 +43,49 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
         const QString cabecera = ExportRecords::Header(fila);
         const QString sufijo = ExportRecords::FileSuffix(fila.value(1), fila.value(2), fila.value(6));
 
-        // A print run works in a folder of its own, never in one the user
-        // exports to; the working files go with the folder. Their names are
-        // fixed: a matrícula may hold characters a file name cannot.
-        std::unique_ptr<QTemporaryDir> trabajo;
-        if (!EnDisco) {
-            trabajo = std::make_unique<QTemporaryDir>();
-            if (!trabajo->isValid()) throw platform::RuntimeError(platform::ErrPathFileAccess);
-        }
-        auto ruta = [&](const QString& prefijo, const QString& carpeta) {
-            if (!EnDisco) return trabajo->filePath(prefijo);
-            return PedirArchivo(prefijo + sufijo, carpeta);
+        // A print run only needs the checksum: its records go to no file,
+        // so it can neither touch the clerk's files nor leave any behind.
+        std::optional<text::TextFile> archivo;
+        auto abrir = [&](const QString& prefijo, const QString& carpeta) {
+            if (!EnDisco) return QString();
+            const QString ruta = PedirArchivo(prefijo + sufijo, carpeta);
+            archivo.emplace(ruta);
+            return ruta;
         };
         // The checksum is of what the files hold: each record's Windows-1252
         // bytes, one character each, so a "’" or "€" counts as its file byte.
-        auto escribir = [&](text::TextFile& f, const QString& registro) {
-            f.WriteLine(registro);
-            registros += QString::fromLatin1(text::ToWindows1252(registro));
+        auto escribir = [&](const QString& registro) {
+            if (archivo) archivo->WriteLine(registro);
+            registros += QLatin1StringView(text::ToWindows1252(registro));
+        };
+        auto cerrar = [&] {
+            if (archivo) archivo->Close();
+            archivo.reset();
         };
 
-        const QString rutaDJ = ruta(QStringLiteral("DJ"), QDir::homePath());
+        const QString rutaDJ = abrir(QStringLiteral("DJ"), QDir::homePath());
         {
-            text::TextFile f(rutaDJ);
-            escribir(f, cabecera);
+            escribir(cabecera);
             ado::Recordset rs;
             rs.Open(ExportRecords::SalesLinesSql(nroDJ), de1::conn());
-            for (; !rs.Eof(); rs.MoveNext()) escribir(f, ExportRecords::SalesLine(rs));
-            f.Close();
+            const ExportRecords::Records lineasDJ(ExportRecords::Records::Kind::SalesLine, rs);
+            for (; !rs.Eof(); rs.MoveNext()) escribir(lineasDJ.Current());
+            cerrar();
         }
-        if (!EnDisco) QFile::remove(rutaDJ);
 
         // The second dialog starts where the first file went.
-        const QString rutaGui = ruta(QStringLiteral("Gui"), QFileInfo(rutaDJ).absolutePath());
+        abrir(QStringLiteral("Gui"), QFileInfo(rutaDJ).absolutePath());
         {
-            text::TextFile f(rutaGui);
             ado::Recordset guias;
             guias.Open(ExportRecords::GuidesSql(nroDJ), de1::conn());
-            for (; !guias.Eof(); guias.MoveNext()) escribir(f, ExportRecords::Guide(guias));
+            const ExportRecords::Records guia(ExportRecords::Records::Kind::Guide, guias);
+            for (; !guias.Eof(); guias.MoveNext()) escribir(guia.Current());
             ado::Recordset lineas;
             lineas.Open(ExportRecords::GuideLinesSql(nroDJ), de1::conn());
-            for (; !lineas.Eof(); lineas.MoveNext()) escribir(f, ExportRecords::GuideLine(lineas));
-            f.Close();
+            const ExportRecords::Records lineaGuia(ExportRecords::Records::Kind::GuideLine, lineas);
+            for (; !lineas.Eof(); lineas.MoveNext()) escribir(lineaGuia.Current());
+            cerrar();
         }
-        if (!EnDisco) QFile::remove(rutaGui);
 
         MD5Archivos = CMD5().MD5(registros).toUpper();
         if (EnDisco)

@@ -4,6 +4,7 @@
 #include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteError.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -22,6 +23,29 @@ AdoError noCurrentRecord()
     return AdoError(3021,
                     QStringLiteral("BOF o EOF es True, o el actual registro se eliminó; la operación solicitada "
                                    "requiere un registro actual."));
+}
+
+// Column by lower-cased name, keeping the first column of a repeated name
+// as the provider does; the names as written find the same column without
+// lower-casing the name asked for on every read of a row.
+QHash<QString, int> nameIndex(const QStringList& names)
+{
+    QHash<QString, int> byName;
+    for (int c = int(names.size()) - 1; c >= 0; --c) byName.insert(names[c].toLower(), c);
+    for (const QString& n : names)
+        if (!byName.contains(n)) byName.insert(n, byName.value(n.toLower()));
+    return byName;
+}
+
+// Whether a stored text is these UTF-8 bytes, compared only while they are
+// ASCII: any other byte counts as a difference, and the text is read anew.
+bool sameAscii(const QString& text, const char* s, int n)
+{
+    if (text.size() != n) return false;
+    const QChar* u = text.constData();
+    for (int i = 0; i < n; ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80 || u[i].unicode() != char16_t(s[i])) return false;
+    return true;
 }
 
 struct Statement {
@@ -54,8 +78,7 @@ void Recordset::Open(const QString& sql, Connection& conn, int cursorType, int, 
             m_keyset = std::move(keyset);
             m_keysetListener = m_keyset->listen([this] { notify(Change::Counted); });
             m_names = m_keyset->names();
-            m_byName.clear();
-            for (int c = int(m_names.size()) - 1; c >= 0; --c) m_byName.insert(m_names[c].toLower(), c);
+            m_byName = nameIndex(m_names);
             m_stamp = m_keyset->stamp();
             m_source = sql;
             m_conn = &conn;
@@ -74,40 +97,44 @@ void Recordset::Open(const QString& sql, Connection& conn, int cursorType, int, 
 
     const int columns = sqlite3_column_count(stmt.p);
     QStringList names;
-    QHash<QString, int> byName;
     std::vector<bool> dateColumn(size_t(columns), false);
     for (int c = 0; c < columns; ++c) {
         names << detail::ColumnName(stmt.p, c);
         dateColumn[size_t(c)] = detail::IsDateType(sqlite3_column_decltype(stmt.p, c));
     }
-    // Keep the first column of a repeated name, as the provider does.
-    for (int c = columns - 1; c >= 0; --c) byName.insert(names[c].toLower(), c);
+    QHash<QString, int> byName = nameIndex(names);
 
     std::vector<Variant> cells;
-    cells.reserve(size_t(columns) * 64);
-    // A text repeated down a column (a port, a state, a name) shares the
-    // previous row's string instead of a heap copy of its own.
-    std::vector<QByteArray> lastText(static_cast<size_t>(columns));
-    std::vector<size_t> lastCell(static_cast<size_t>(columns), size_t(-1));
+    // Room for the rows of an editor's grid from the start: growing moves
+    // every cell read so far.
+    cells.reserve(std::clamp(size_t(columns) * 512, size_t(2048), size_t(16384)));
     long rows = 0;
     int rc;
     while ((rc = sqlite3_step(stmt.p)) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
-            if (sqlite3_column_type(stmt.p, c) == SQLITE_TEXT && !dateColumn[size_t(c)]) {
-                const char* s = reinterpret_cast<const char*>(sqlite3_column_text(stmt.p, c));
-                const int n = sqlite3_column_bytes(stmt.p, c);
-                size_t& prev = lastCell[size_t(c)];
-                if (prev != size_t(-1) && lastText[size_t(c)].size() == n
-                    && memcmp(lastText[size_t(c)].constData(), s, size_t(n)) == 0) {
-                    cells.push_back(cells[prev]);
-                } else {
-                    lastText[size_t(c)] = QByteArray(s, n);
-                    cells.emplace_back(QString::fromUtf8(s, n));
+            switch (sqlite3_column_type(stmt.p, c)) {
+            case SQLITE_INTEGER: cells.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt.p, c))); continue;
+            case SQLITE_FLOAT: cells.emplace_back(sqlite3_column_double(stmt.p, c)); continue;
+            case SQLITE_NULL: cells.push_back(Variant::Null()); continue;
+            default:
+                if (dateColumn[size_t(c)]) {
+                    cells.push_back(detail::ReadCell(stmt.p, c, true));
+                    continue;
                 }
-                prev = cells.size() - 1;
-                continue;
             }
-            cells.push_back(detail::ReadCell(stmt.p, c, dateColumn[size_t(c)]));
+            const char* s = reinterpret_cast<const char*>(sqlite3_column_text(stmt.p, c));
+            const int n = sqlite3_column_bytes(stmt.p, c);
+            // A text repeated down a column (a number, a port, a name) shares
+            // the previous row's string instead of a heap copy of its own.
+            if (rows > 0) {
+                const Variant& above = cells[cells.size() - size_t(columns)];
+                if (above.type() == Variant::Type::Text && sameAscii(above.text(), s, n)) {
+                    QString shared = above.text();
+                    cells.emplace_back(std::move(shared));
+                    continue;
+                }
+            }
+            cells.emplace_back(QString::fromUtf8(s, n));
         }
         ++rows;
     }
@@ -267,7 +294,8 @@ void Recordset::setBookmark(long bookmark)
 int Recordset::columnIndex(const QString& name) const
 {
     requireOpen();
-    const auto it = m_byName.constFind(name.toLower());
+    auto it = m_byName.constFind(name);
+    if (it == m_byName.constEnd()) it = m_byName.constFind(name.toLower());
     if (it == m_byName.constEnd())
         throw AdoError(3265,
                        QStringLiteral("No se encontró el elemento '%1' en la colección que corresponde al "

@@ -100,7 +100,7 @@ private:
     bool m_open = false;
     QString m_source;
     QStringList m_names;
-    QHash<QString, int> m_byName;  // lower-cased name -> column
+    QHash<QString, int> m_byName;  // name as written and lower-cased -> column
     std::vector<Variant> m_cells;  // row-major
     long m_rowCount = 0;
     long m_pos = 0;

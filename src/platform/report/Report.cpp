@@ -105,6 +105,9 @@ void Report::SetDataSource(const ado::Recordset& rs)
     const QStringList names = rs.FieldNames();
     for (int i = 0; i < names.size(); ++i)
         if (!m_columns.contains(names[i].toLower())) m_columns.insert(names[i].toLower(), i);
+    // The names as written too: the format events ask for them row after row.
+    for (const QString& n : names)
+        if (!m_columns.contains(n)) m_columns.insert(n, m_columns.value(n.toLower()));
     m_fieldCount = int(names.size());
     m_rows = rs.RecordCount();
     m_cells.reserve(size_t(m_rows) * size_t(m_fieldCount));
@@ -123,7 +126,8 @@ const ado::Variant& Report::Field(int index) const
 
 const ado::Variant& Report::Field(const QString& column) const
 {
-    const auto it = m_columns.constFind(column.toLower());
+    auto it = m_columns.constFind(column);
+    if (it == m_columns.constEnd()) it = m_columns.constFind(column.toLower());
     return it == m_columns.constEnd() ? emptyValue() : Field(it.value());
 }
 

@@ -123,7 +123,7 @@ public:
     // Draws page `index` (0-based) filling the painter's device page, which is
     // taken as A4 at the device's resolution.
     void PaintPage(QPainter& p, int index) const;
-    // Every page onto an A4 device (a printer, the preview's printer): new page between pages.
+    // Every page, once and in order, onto an A4 device (a printer, a PDF): new page between pages.
     void PaintAll(QPainter& p, QPagedPaintDevice& device) const;
     // Writes the laid-out pages as PDF; false with the reason on failure.
     bool WritePdf(QIODevice& out, QString* error = nullptr) const;
@@ -140,7 +140,7 @@ private:
     std::vector<ado::Variant> m_cells;  // row-major copy of the data source
     int m_fieldCount = 0;
     long m_rows = 0;
-    QHash<QString, int> m_columns;  // lower-cased name -> position
+    QHash<QString, int> m_columns;  // name as written and lower-cased -> position
     long m_row = -1;
     std::vector<Page> m_pages;
 };

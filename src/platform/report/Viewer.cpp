@@ -4,6 +4,7 @@
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/report/PageView.h"
 #include "platform/report/Report.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -55,10 +55,9 @@ private:
 
 void SetPrintDialogHook(PrintDialogHook hook) { printHook() = std::move(hook); }
 
-Viewer::Viewer(QWidget* parent) : QWidget(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+Viewer::Viewer(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CRViewer91"));
-    prepararA4(*m_printer);
 
     tlbVisor = new forms::Toolbar(this);
     tlbVisor->setObjectName(QStringLiteral("tlbVisor"));
@@ -80,16 +79,9 @@ Viewer::Viewer(QWidget* parent) : QWidget(parent), m_printer(std::make_unique<QP
     tlbVisor->addWidget(lblPagina);
     connect(tlbVisor, &forms::Toolbar::ButtonClick, this, &Viewer::tlbVisor_ButtonClick);
 
-    Preview = new QPrintPreviewWidget(m_printer.get(), this);
+    Preview = new PageView(this);
     Preview->setObjectName(QStringLiteral("Preview"));
-    Preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
-    Preview->setFocusPolicy(Qt::StrongFocus);
-    connect(Preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
-        if (!m_report) return;
-        QPainter p(printer);
-        m_report->PaintAll(p, *printer);
-    });
-    connect(Preview, &QPrintPreviewWidget::previewChanged, this, &Viewer::Actualizar);
+    connect(Preview, &PageView::previewChanged, this, &Viewer::Actualizar);
 
     ComD = new forms::CommonDialog(this);
     ComD->setObjectName(QStringLiteral("ComD"));
@@ -106,12 +98,8 @@ Viewer::~Viewer() = default;
 
 void Viewer::ViewReport()
 {
-    if (m_report) {
-        m_report->Layout();
-        m_printer->setDocName(m_report->Title);
-    }
-    Preview->updatePreview();
-    ShowPage(1);
+    if (m_report) m_report->Layout();
+    Preview->setReport(m_report);
     Actualizar();
 }
 

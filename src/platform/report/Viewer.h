@@ -1,9 +1,11 @@
 #pragma once
 // The report viewer control of the viewer windows: the laid-out pages of a
-// report in a print preview, with a toolbar to print them (the system's
+// report, painted as they come into view, with a toolbar to print them (the system's
 // print dialog), save them as PDF (asking before replacing a file), zoom
 // and move through the pages. Its toolbar's keys: "imprimir", "pdf",
 // "acercar", "alejar", "ancho", "primera", "anterior", "siguiente", "ultima".
+
+#include "platform/report/PageView.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,7 +14,6 @@
 
 class QLabel;
 class QPrinter;
-class QPrintPreviewWidget;
 
 namespace forms {
 class CommonDialog;
@@ -48,7 +49,7 @@ public:
     void PrintTo(QPrinter& printer);
 
     forms::Toolbar* tlbVisor;
-    QPrintPreviewWidget* Preview;
+    PageView* Preview;
     QLabel* lblPagina;
     forms::CommonDialog* ComD;
 
@@ -59,7 +60,6 @@ private:
     void Actualizar();
 
     Report* m_report = nullptr;
-    std::unique_ptr<QPrinter> m_printer;
 };
 
 // Test hook: while installed, "imprimir" asks it instead of the print dialog;

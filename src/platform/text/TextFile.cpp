@@ -39,15 +39,22 @@ platform::Error fileError(long number, const QString& path = {})
     return platform::Error(number, text);
 }
 
+// One byte per UTF-16 unit, so a record keeps the width it was built
+// with even when it holds a character outside the code page.
+void appendWindows1252(QByteArray& out, const QString& s)
+{
+    const qsizetype at = out.size();
+    out.resize(at + s.size());
+    char* o = out.data() + at;
+    for (QChar c : s) *o++ = toByte(c.unicode());
+}
+
 }  // namespace
 
 QByteArray ToWindows1252(const QString& s)
 {
-    // One byte per UTF-16 unit, so a record keeps the width it was built
-    // with even when it holds a character outside the code page.
     QByteArray out;
-    out.reserve(s.size());
-    for (QChar c : s) out.append(toByte(c.unicode()));
+    appendWindows1252(out, s);
     return out;
 }
 
@@ -55,11 +62,30 @@ QByteArray ToWindows1252(const QString& s)
 // a run that fails half-way leaves neither a cut file nor a lost old one.
 // Never written in place: where no file can be made beside it (a read-only
 // folder) the export fails instead.
+// Lines are gathered and written a block at a time, each write checked
+// here, so that no failure can hide in a buffer flushed at commit.
 struct TextFile::Impl {
     QSaveFile file;
     QString path;
+    QByteArray pending;
     bool open = false;
+
+    void writePending()
+    {
+        if (pending.isEmpty()) return;
+        if (file.write(pending) != pending.size()) {
+            const bool lleno = file.error() == QFileDevice::ResourceError;
+            open = false;
+            file.cancelWriting();
+            throw fileError(lleno ? platform::ErrDiskFull : platform::ErrDeviceIO, path);
+        }
+        pending.clear();
+    }
 };
+
+namespace {
+constexpr qsizetype kBlock = 64 * 1024;
+}
 
 TextFile::TextFile(const QString& path) : d(std::make_unique<Impl>())
 {
@@ -86,19 +112,15 @@ TextFile::~TextFile()
 void TextFile::WriteLine(const QString& line)
 {
     if (!d->open) throw fileError(52);
-    QByteArray bytes = ToWindows1252(line);
-    bytes.append("\r\n", 2);
-    if (d->file.write(bytes) != bytes.size()) {
-        const bool lleno = d->file.error() == QFileDevice::ResourceError;
-        d->open = false;
-        d->file.cancelWriting();
-        throw fileError(lleno ? platform::ErrDiskFull : platform::ErrDeviceIO, d->path);
-    }
+    appendWindows1252(d->pending, line);
+    d->pending.append("\r\n", 2);
+    if (d->pending.size() >= kBlock) d->writePending();
 }
 
 void TextFile::Close()
 {
     if (!d->open) return;
+    d->writePending();
     d->open = false;
     if (!d->file.commit()) {
         const auto err = d->file.error();

@@ -38,4 +38,28 @@ TEST(RecordsetColumnNames, AQualifiedColumnIsNamedWithoutItsTableAlsoInAUnion)
     }
 }
 
+// Texts repeated down a column share their string; whatever the bytes, each
+// cell reads back as stored, and a repeated name finds its first column in
+// any case.
+TEST(RecordsetColumnNames, RepeatedTextsAndNamesReadBackAsStored)
+{
+    QTemporaryDir dir;
+    Connection conn;
+    conn.Create(QDir(dir.path()).filePath(QStringLiteral("t.mdb")), QStringLiteral("k"));
+    conn.Execute(QStringLiteral("CREATE TABLE T (ID INTEGER, NOMBRE TEXT)"));
+    const QStringList texts = {"ABC", "ABC", "ABD", "ABCD", "CAMARÓN", "CAMARÓN", "CAMARÒN", "", "", "ABC", "ABC"};
+    for (int i = 0; i < texts.size(); ++i)
+        conn.Execute(QStringLiteral("INSERT INTO T VALUES (%1, '%2')").arg(i).arg(texts[i]));
+    conn.Execute(QStringLiteral("INSERT INTO T VALUES (99, NULL), (100, 'ABC')"));
+
+    Recordset rs;
+    rs.Open(QStringLiteral("select NOMBRE, ID, ID * 10 as id from T order by ID"), conn);
+    ASSERT_EQ(rs.RecordCount(), texts.size() + 2);
+    for (int i = 0; i < texts.size(); ++i, rs.MoveNext()) EXPECT_EQ(rs(0).text(), texts[i]) << i;
+    EXPECT_TRUE(rs(QStringLiteral("NOMBRE")).isNull());
+    rs.MoveNext();
+    EXPECT_EQ(rs(QStringLiteral("nombre")).text(), QStringLiteral("ABC"));
+    for (const char* name : {"ID", "id", "Id"}) EXPECT_EQ(rs(QString::fromLatin1(name)).integer(), 100) << name;
+}
+
 }  // namespace
