@@ -282,10 +282,13 @@ TEST_F(Vessels, ARowTheRecordCannotTakeIsNamedAndNothingOpens)
         const char* change;
         const char* message;
     } cases[] = {
+        // The matrícula's range is what the declaration number's four digits hold.
         {"PBAR_MATRICULA = '40000'",
-         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (40000) no es un número válido entre -32768 y 32767."},
+         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (40000) no es un número válido entre 0 y 9999."},
+        {"PBAR_MATRICULA = '10000'",
+         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (10000) no es un número válido entre 0 y 9999."},
         {"PBAR_MATRICULA = 'AB-1'",
-         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (AB-1) no es un número válido entre -32768 y 32767."},
+         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (AB-1) no es un número válido entre 0 y 9999."},
         {"PBAR_ESLORA = ''",
          "No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"Eslora\"."},
         {"PBAR_TONNETO = 'x'",

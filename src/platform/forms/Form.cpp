@@ -122,6 +122,14 @@ void Form::SetMdiArea(QMdiArea* area)
 
 QMdiArea* Form::MdiArea() { return mdiArea(); }
 
+QSize Form::DentroDelArea(QSize want, QSize minimo)
+{
+    QMdiArea* area = MdiArea();
+    if (area && area->viewport()->width() >= 400 && area->viewport()->height() >= 300)
+        want = want.boundedTo(area->viewport()->size() - QSize(16, 40));
+    return want.expandedTo(minimo);
+}
+
 void Form::Load()
 {
     if (m_loaded) return;
