@@ -1,6 +1,7 @@
 #include "registers/frmEditarEmbarcacion.h"
 
 #include "core/General.h"
+#include "core/Matricula.h"
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
@@ -275,7 +276,7 @@ bool frmEditarEmbarcacion::ValidarDatos()
     // vessel number could be stored but never changed again.
     if (sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0)
         return falla(QStringLiteral("Ingrese el número de embarcación"), txt_IdEmbarcacion);
-    if (sinNumero(txt_Matricula, 11))
+    if (sinNumero(txt_Matricula, 11) || !Matricula::Aceptable(txt_Matricula->text()))
         return falla(QStringLiteral("Ingrese la matrícula de la embarcación"), txt_Matricula);
     if (text::Trim(txt_nombre->text()).isEmpty())
         return falla(QStringLiteral("Ingrese el nombre de la embarcación"), txt_nombre);

@@ -545,6 +545,36 @@ TEST_F(Vessels, AChangeIsStoredByTheMatriculaAndMayRenumberTheVessel)
     EXPECT_EQ(vessels(), 2);
 }
 
+// The matrícula's range is the declaration number's four digits: the
+// largest is stored and changed again; one above is refused as typed.
+TEST_F(Vessels, TheLargestMatriculaIsStoredAndChangedAndOneAboveIsRefused)
+{
+    const QString kMatricula = QStringLiteral("Ingrese la matrícula de la embarcación");
+    {
+        frmEditarEmbarcacion& e = openNew();
+        fillValid(e);
+        type(e.txt_Matricula, QStringLiteral("10000"));
+        click(e.toolbar, "aceptar");
+        EXPECT_EQ(prompts(), QStringList{kMatricula});
+        EXPECT_EQ(focused(), e.txt_Matricula);
+        EXPECT_EQ(vessels(), 0);
+        boxes.clear();
+        type(e.txt_Matricula, QStringLiteral("9999"));
+        click(e.toolbar, "aceptar");
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_FALSE(editorOpen());
+        EXPECT_EQ(stored(501).section(u'|', 1, 2), QStringLiteral("9999|NUEVA ESPERANZA"));
+    }
+    click(forms::Form::Existing<frmEmbarcaciones>()->tlbMonedas, "salir");
+    frmEditarEmbarcacion& e = openExisting(0);
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(e.txt_Matricula->text(), QStringLiteral("9999"));
+    type(e.txt_nombre, QStringLiteral("esperanza ii"));
+    click(e.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(stored(501).section(u'|', 1, 2), QStringLiteral("9999|ESPERANZA II"));
+}
+
 TEST_F(Vessels, RenumberingToAnotherVesselsNumberIsRefused)
 {
     insertTwo();
