@@ -27,6 +27,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -321,6 +322,34 @@ void BM_PriceListShow(benchmark::State& state)
     state.counters["list_MB"] = grew;
 }
 
+// After the first screen the list counts its rows in idle time: the longest
+// turn of the event loop while it counts is what the clerk's next key press
+// may wait. Timed: the whole count, from the list shown to its true count.
+void BM_PriceListCount(benchmark::State& state)
+{
+    const long n = long(state.range(0));
+    useRegisters(n);
+    mainWindow();
+    double longest = 0;
+    for (auto _ : state) {
+        frmPrecios& f = openRegister<frmPrecios>(mainWindow().op_Precios);
+        QElapsedTimer total;
+        total.start();
+        while (f.adoPrecios->Recordset->RecordCount() != n && total.elapsed() < 20000) {
+            QElapsedTimer turn;
+            turn.start();
+            QApplication::processEvents();
+            longest = std::max(longest, double(turn.nsecsElapsed()) / 1e6);
+        }
+        state.PauseTiming();
+        if (f.adoPrecios->Recordset->RecordCount() != n) state.SkipWithError("the count did not end");
+        f.Unload();
+        settleDeletes();
+        state.ResumeTiming();
+    }
+    state.counters["longest_turn_ms"] = longest;
+}
+
 // The list open, its editor opened (not timed) and cancelled (timed): the
 // list becomes active again with nothing changed.
 template <class List, class Editor> void listAfterEditor(benchmark::State& state, QAction* menu)
@@ -372,6 +401,7 @@ BENCHMARK(BM_PlainRegister100)
     ->Args({2, 100000})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PriceListShow)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PriceListCount)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PriceListAfterEditor)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CompanyListAfterEditor)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VesselListAfterEditor)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
