@@ -43,13 +43,8 @@ public:
     }
     QSize sizeHint() const override
     {
-        QSize want = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) : QSize(400, 300);
-        if (QMdiArea* area = Form::MdiArea()) {
-            // Room for the child's own frame and caption.
-            const QSize room = area->viewport()->size() - QSize(12, 36);
-            if (room.width() > 100 && room.height() > 100) want = want.boundedTo(room);
-        }
-        return want;
+        return Form::DentroDelArea(widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint())
+                                            : QSize(400, 300));
     }
 
 protected:
@@ -124,9 +119,11 @@ QMdiArea* Form::MdiArea() { return mdiArea(); }
 
 QSize Form::DentroDelArea(QSize want, QSize minimo)
 {
-    QMdiArea* area = MdiArea();
-    if (area && area->viewport()->width() >= 400 && area->viewport()->height() >= 300)
-        want = want.boundedTo(area->viewport()->size() - QSize(16, 40));
+    if (QMdiArea* area = MdiArea()) {
+        // Room for the child window's own frame and caption.
+        const QSize room = area->viewport()->size() - QSize(12, 36);
+        if (room.width() > 100 && room.height() > 100) want = want.boundedTo(room);
+    }
     return want.expandedTo(minimo);
 }
 

@@ -72,8 +72,8 @@ public:
     static void SetMdiArea(QMdiArea* area);
     static QMdiArea* MdiArea();
     // The size a window asks for, fitted inside the MDI area with room for
-    // its child window's frame, never below `minimo`. An area not laid out
-    // yet (or none) leaves the size as asked.
+    // its child window's frame, never below `minimo` (the window's frame
+    // then scrolls). An area not laid out yet (or none) leaves it as asked.
     static QSize DentroDelArea(QSize want, QSize minimo = {});
 
     // Unloads every window as the main window closes (mode vbFormMDIForm).
