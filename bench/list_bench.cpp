@@ -3,6 +3,9 @@
 // window beside it closes, at 1 000, 100 000 and 1 000 000 declarations.
 // Baseline: stepping the view's first screen of rows in a plain SQLCipher
 // loop. The "peak_MB" counter is the process's peak resident memory so far.
+// The registers' lists the same way: the dock-price list shown and shown
+// again after its editor closes, and the company and vessel lists after
+// theirs, at 1 000 and 100 000 rows, against their query's first 100 rows.
 #include "Ratios.h"
 #include "core/General.h"
 #include "core/de1.h"
@@ -12,13 +15,24 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Toolbar.h"
+#include "registers/frmEditarEmbarcacion.h"
+#include "registers/frmEditarEmpresa.h"
+#include "registers/frmEditarPrecio.h"
+#include "registers/frmEmbarcaciones.h"
+#include "registers/frmEmpresas.h"
+#include "registers/frmPrecios.h"
 #include "support/Fixtures.h"
 #include "ui/MDIPrincipal.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <sqlcipher/sqlite3.h>
@@ -56,16 +70,56 @@ void useDatabase(long declarations)
     testsupport::insertDeclarations(declarations);
 }
 
-void BM_PlainFirstScreen(benchmark::State& state)
+// Registers of n rows each: dock prices over the species, one date for every
+// round of them; vessels and companies numbered 1 to n.
+void useRegisters(long n)
 {
-    useDatabase(long(state.range(0)));
+    static std::map<long, std::unique_ptr<QTemporaryDir>> folders;
+    if (de1::conn().State()) de1::conn().Close();
+    auto& dir = folders[n];
+    const bool fresh = !dir;
+    if (fresh) {
+        dir = std::make_unique<QTemporaryDir>();
+        schema::CreateDatabase(dir->path(), false);
+    }
+    de1::conn().Open(General::BuildConnectionString(dir->path()));
+    if (!fresh) return;
+    const QString rows =
+        QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < %1) ").arg(n - 1);
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) ")
+        + rows
+        + QStringLiteral(", s(id, k) as (select PTES_ID, (select count(*) from LNV_PES_TB_ESPECIES o where o.PTES_ID "
+                         "< e.PTES_ID and o.PTES_ID <> 99) from LNV_PES_TB_ESPECIES e where PTES_ID <> 99), "
+                         "c(m) as (select count(*) from s) "
+                         "select s.id, 1 + i % 7, date('2000-01-01', '+' || (i / c.m) || ' days'), 'DISP ' || i "
+                         "from n, c join s on s.k = i % c.m"));
+    de1::conn().Execute(
+        QStringLiteral(
+            "insert into LNV_PES_TB_EMBARCACIONES (PBAR_ID, PBAR_MATRICULA, PBAR_NOMBRE, PTBA_ID, PBAR_FALTA, PPTO_ID) ")
+        + rows
+        + QStringLiteral("select i + 1, '' || (i + 1), 'BARCO ' || i, (select min(PTBA_ID) from "
+                         "LNV_PES_TB_TIPOS_EMBARCACION), '2005-01-01', (select min(PPTO_ID) from LNV_PES_TB_PUERTOS) "
+                         "from n"));
+    de1::conn().Execute(
+        QStringLiteral("insert into LNV_PES_TB_EMPRESAS (PEMP_ID, PEMP_CUIT, PEMP_RSOCIAL, GTSO_ID, PEMP_FALTA, "
+                       "PEMP_DOM_FISCAL, GLOC_ID_DF, GPRO_ID_DF, PEMP_CP_DF) ")
+        + rows
+        + QStringLiteral("select i + 1, 30000000000 + i, 'EMPRESA ' || i, 1, '2005-01-01', 'RIVADAVIA 100', 40, 26, "
+                         "'9103' from n"));
+}
+
+// The first `limit` rows of a query stepped in a plain SQLCipher loop.
+void plainRows(benchmark::State& state, const char* sql, int limit)
+{
     sqlite3* db = de1::conn().handle();
     for (auto _ : state) {
         sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, kList, -1, &stmt, nullptr);
+        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
         double sink = 0;
         const int columns = sqlite3_column_count(stmt);
-        for (int r = 0; r < kScreenRows && sqlite3_step(stmt) == SQLITE_ROW; ++r) {
+        for (int r = 0; r < limit && sqlite3_step(stmt) == SQLITE_ROW; ++r) {
             for (int c = 0; c < columns; ++c) {
                 switch (sqlite3_column_type(stmt, c)) {
                 case SQLITE_INTEGER: sink += double(sqlite3_column_int64(stmt, c)); break;
@@ -78,6 +132,12 @@ void BM_PlainFirstScreen(benchmark::State& state)
         sqlite3_finalize(stmt);
         benchmark::DoNotOptimize(sink);
     }
+}
+
+void BM_PlainFirstScreen(benchmark::State& state)
+{
+    useDatabase(long(state.range(0)));
+    plainRows(state, kList, kScreenRows);
 }
 
 // Unloaded windows go at the next turn of the event loop, which a benchmark never takes.
@@ -196,6 +256,156 @@ void BM_ListActivation(benchmark::State& state)
     settleDeletes();
 }
 
+// ---------------------------------------------------------------- registers
+
+const char* const kRegisterQueries[] = {
+    "select * FROM PES_VW_PRECIOS_LEY7351 order by PPRE_FVIGENCIA DESC, PTES_DESCRIPCION",
+    "select * FROM PES_VW_EMPRESAS",
+    "select * FROM PES_VW_EMBARCACIONES",
+};
+
+void BM_PlainRegister100(benchmark::State& state)
+{
+    useRegisters(long(state.range(1)));
+    plainRows(state, kRegisterQueries[state.range(0)], 100);
+}
+
+// Resident memory now, in megabytes.
+double residentMegabytes()
+{
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return double(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
+// What showing the dock-price list adds to the resident memory, by size.
+std::map<long, double>& priceListMegabytes()
+{
+    static std::map<long, double> m;
+    return m;
+}
+
+template <class List> List& openRegister(QAction* menu)
+{
+    menu->trigger();
+    QApplication::processEvents();
+    List* f = forms::Form::Existing<List>();
+    if (!f) throw std::runtime_error("the list did not open");
+    if (auto* g = f->template findChild<forms::DataGrid*>()) g->viewport()->repaint();
+    return *f;
+}
+
+void press(forms::Toolbar* tb, const char* key) { tb->Buttons(QString::fromLatin1(key)).widget()->click(); }
+
+void BM_PriceListShow(benchmark::State& state)
+{
+    const long n = long(state.range(0));
+    useRegisters(n);
+    mainWindow();
+    double grew = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const double before = residentMegabytes();
+        state.ResumeTiming();
+        frmPrecios& f = openRegister<frmPrecios>(mainWindow().op_Precios);
+        state.PauseTiming();
+        if (f.grillaPrecios->SelBookmarks().Count() != 1) state.SkipWithError("no first row selected");
+        grew = std::max(grew, residentMegabytes() - before);
+        f.Unload();
+        settleDeletes();
+        state.ResumeTiming();
+    }
+    priceListMegabytes()[n] = grew;
+    state.counters["list_MB"] = grew;
+}
+
+// After the first screen the list counts its rows in idle time: the longest
+// turn of the event loop while it counts is what the clerk's next key press
+// may wait. Timed: the whole count, from the list shown to its true count.
+void BM_PriceListCount(benchmark::State& state)
+{
+    const long n = long(state.range(0));
+    useRegisters(n);
+    mainWindow();
+    double longest = 0;
+    for (auto _ : state) {
+        frmPrecios& f = openRegister<frmPrecios>(mainWindow().op_Precios);
+        QElapsedTimer total;
+        total.start();
+        while (f.adoPrecios->Recordset->RecordCount() != n && total.elapsed() < 20000) {
+            QElapsedTimer turn;
+            turn.start();
+            QApplication::processEvents();
+            longest = std::max(longest, double(turn.nsecsElapsed()) / 1e6);
+        }
+        state.PauseTiming();
+        if (f.adoPrecios->Recordset->RecordCount() != n) state.SkipWithError("the count did not end");
+        f.Unload();
+        settleDeletes();
+        state.ResumeTiming();
+    }
+    state.counters["longest_turn_ms"] = longest;
+}
+
+// The list open, its editor opened (not timed) and cancelled (timed): the
+// list becomes active again with nothing changed.
+template <class List, class Editor> void listAfterEditor(benchmark::State& state, QAction* menu)
+{
+    mainWindow();
+    List& f = openRegister<List>(menu);
+    for (auto _ : state) {
+        state.PauseTiming();
+        press(f.tlbMonedas, "nuevo");
+        QApplication::processEvents();
+        Editor* e = forms::Form::Existing<Editor>();
+        if (!e) {
+            state.SkipWithError("the editor did not open");
+            break;
+        }
+        state.ResumeTiming();
+        press(e->toolbar, "cancelar");
+        QApplication::processEvents();
+        state.PauseTiming();
+        settleDeletes();
+        state.ResumeTiming();
+    }
+    f.Unload();
+    settleDeletes();
+}
+
+void BM_PriceListAfterEditor(benchmark::State& state)
+{
+    useRegisters(long(state.range(0)));
+    listAfterEditor<frmPrecios, frmEditarPrecio>(state, mainWindow().op_Precios);
+}
+
+void BM_CompanyListAfterEditor(benchmark::State& state)
+{
+    useRegisters(long(state.range(0)));
+    listAfterEditor<frmEmpresas, frmEditarEmpresa>(state, mainWindow().op_empresas);
+}
+
+void BM_VesselListAfterEditor(benchmark::State& state)
+{
+    useRegisters(long(state.range(0)));
+    listAfterEditor<frmEmbarcaciones, frmEditarEmbarcacion>(state, mainWindow().op_Embarcaciones);
+}
+
+BENCHMARK(BM_PlainRegister100)
+    ->Args({0, 1000})
+    ->Args({0, 100000})
+    ->Args({1, 100000})
+    ->Args({2, 100000})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PriceListShow)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PriceListCount)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PriceListAfterEditor)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompanyListAfterEditor)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VesselListAfterEditor)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // Sizes in increasing order, so each peak figure belongs to the largest list so far.
 BENCHMARK(BM_PlainFirstScreen)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ListShow)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
@@ -212,7 +422,7 @@ BENCHMARK(BM_ListActivation)
 
 int main(int argc, char** argv)
 {
-    return bench::RunWithRatios(
+    const int rc = bench::RunWithRatios(
         argc, argv,
         {{"BM_ListShow/1000", "BM_PlainFirstScreen/1000", "for the record"},
          {"BM_ListShow/1000000", "BM_PlainFirstScreen/1000000", "for the record"},
@@ -222,5 +432,19 @@ int main(int argc, char** argv)
          {"BM_ListReactivate/1000", "BM_ListShow/1000", "under 0.01", "BM_NeighbourClose/1000"},
          {"BM_ListActivation/1000000/0", "BM_ListShow/1000000", "under 0.01"},
          {"BM_ListActivation/1000/0", "BM_ListShow/1000", "under 0.01"},
-         {"BM_ListActivation/1000000/1", "BM_ListShow/1000000", "for the record"}});
+         {"BM_ListActivation/1000000/1", "BM_ListShow/1000000", "for the record"},
+         {"BM_PriceListShow/100000", "BM_PlainRegister100/0/100000", "under 100 ms"},
+         {"BM_PriceListShow/100000", "BM_PriceListShow/1000", "at most 1.5"},
+         {"BM_PriceListAfterEditor/100000", "BM_PlainRegister100/0/100000", "under 50 ms"},
+         {"BM_PriceListAfterEditor/100000", "BM_PriceListAfterEditor/1000", "at most 1.5"},
+         {"BM_CompanyListAfterEditor/100000", "BM_PlainRegister100/1/100000", "for the record"},
+         {"BM_CompanyListAfterEditor/100000", "BM_CompanyListAfterEditor/1000", "at most 1.5"},
+         {"BM_VesselListAfterEditor/100000", "BM_PlainRegister100/2/100000", "for the record"},
+         {"BM_VesselListAfterEditor/100000", "BM_VesselListAfterEditor/1000", "at most 1.5"}});
+    const auto& mb = priceListMegabytes();
+    if (mb.count(1000) && mb.count(100000))
+        std::printf("dock-price list memory: %.1f MB at 100 000 prices, %.1f MB at 1 000 (ratio %.2f, target at most "
+                    "1.5)\n",
+                    mb.at(100000), mb.at(1000), mb.at(1000) > 0 ? mb.at(100000) / mb.at(1000) : 0.0);
+    return rc;
 }

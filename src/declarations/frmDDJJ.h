@@ -4,25 +4,20 @@
 // deletes one, prints it with the checksum of its export, and exports it
 // to the two text files the authority receives (frmDDJJ_Exportar.cpp).
 
+#include "core/FormLista.h"
 #include "core/records/clsCabDDJJ.h"
-#include "platform/forms/Form.h"
 
 #include <QString>
-#include <memory>
 
 namespace forms {
 class CommonDialog;
-class DataControl;
-class DataGrid;
-class Toolbar;
 }  // namespace forms
 
-class frmDDJJ : public forms::Form {
+class frmDDJJ : public FormLista {
     Q_OBJECT
 public:
     frmDDJJ();
 
-    forms::Toolbar* tlbMonedas;
     forms::DataGrid* grillaDJ;
     forms::DataControl* adoDDJJ;
     forms::CommonDialog* ComD;
@@ -33,21 +28,13 @@ public:
     // The checksum of the last export run, which the printed declaration carries.
     QString MD5Archivos;
 
-    // Wide enough for the main columns, never wider than the main window's area.
-    QSize sizeHint() const override;
-
-protected:
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload(int& cancel) override;
-
 private:
-    void tlbMonedas_ButtonClick(const QString& key);
-    void HabilitarBotones();
-    void CargarGrilla();
-    void FormatearGrilla();
-    void CargarDJSeleccionada();
-    void BorrarDJ();
+    void AbrirEditor(int op) override;
+    bool CargarSeleccionada() override { return CargarDJSeleccionada(); }
+    bool CargarDJSeleccionada();
+    QString SqlBorrar() override;
+    // "imprimir" and "disco".
+    void OtroBoton(const QString& key) override;
     void GenerarDisco(bool& EnDisco);
 
     // The selected row's declaration number in its 23 digits.
@@ -55,8 +42,5 @@ private:
     QStringList TextosFilaActual();
     // Asks for the export file's place; the dialog's cancel throws 32755.
     QString PedirArchivo(const QString& nombre, const QString& carpeta);
-
-    // The windows this list opens.
-    void AbrirEditor(int op, std::shared_ptr<clsCabDDJJ> cab);
     void AbrirVisor(const QString& DJNro, const QString& MD5Files);
 };

@@ -18,7 +18,6 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QVBoxLayout>
 
 using text::CStr;
@@ -67,13 +66,7 @@ frmEditarDJ::frmEditarDJ()
 
 frmEditarDJ::~frmEditarDJ() = default;
 
-QSize frmEditarDJ::sizeHint() const
-{
-    const QSize want = Form::sizeHint();
-    QMdiArea* area = MdiArea();
-    if (!area) return want;
-    return want.boundedTo(area->viewport()->size() - QSize(16, 40)).expandedTo(minimumSizeHint());
-}
+QSize frmEditarDJ::sizeHint() const { return DentroDelArea(Form::sizeHint(), minimumSizeHint()); }
 
 QString frmEditarDJ::NroDJ23() const
 {

@@ -4,6 +4,7 @@
 #include "declarations/frmEditarDJ.h"
 
 #include "core/General.h"
+#include "core/Matricula.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/Recordset.h"
@@ -57,7 +58,7 @@ bool frmEditarDJ::ValidarCabecera()
             {!text::EsNroRegistro(txt_NroEmb->text()), "Ingrese el nro. de Embarcación", txt_NroEmb},
             // Four digits of the declaration number: anything else would break
             // its 23 digits and the statements it keys.
-            {!EsEnteroSimple(txt_Matricula->text(), 4), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
+            {!Matricula::Aceptable(txt_Matricula->text()), "Ingresar la Matrícula de la Embarcación", txt_Matricula},
             {cbo_barcos->ListIndex() < 0, "Ingresar el nombre de la Embarcación", cbo_barcos},
             {!text::EsNroRegistro(txt_NroEmp->text()), "Ingrese el Nº de la Empresa", txt_NroEmp},
             {!EsEnteroSimple(txt_CUIT->text(), kDigitosCUIT), "Ingrese el CUIT de la Empresa", txt_CUIT},

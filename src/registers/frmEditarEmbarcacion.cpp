@@ -1,6 +1,7 @@
 #include "registers/frmEditarEmbarcacion.h"
 
 #include "core/General.h"
+#include "core/Matricula.h"
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
@@ -268,7 +269,8 @@ bool frmEditarEmbarcacion::ValidarDatos()
             // vessel number could be stored but never changed again.
             {sinNumero(txt_IdEmbarcacion, 10) || text::CDbl(txt_IdEmbarcacion->text()) > 2147483647.0,
              "Ingrese el número de embarcación", txt_IdEmbarcacion},
-            {sinNumero(txt_Matricula, 11), "Ingrese la matrícula de la embarcación", txt_Matricula},
+            {sinNumero(txt_Matricula, 11) || !Matricula::Aceptable(txt_Matricula->text()),
+             "Ingrese la matrícula de la embarcación", txt_Matricula},
             {text::Trim(txt_nombre->text()).isEmpty(), "Ingrese el nombre de la embarcación", txt_nombre},
             {cbo_TipoEmb->ListIndex() == -1, "Seleccione el tipo de embarcación", cbo_TipoEmb},
             {cbo_Puertos->ListIndex() == -1, "Seleccione el puerto de la embarcación", cbo_Puertos},

@@ -20,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QVBoxLayout>
 
 using forms::Etiqueta;
@@ -154,13 +153,7 @@ frmEditarEmpresa::Domicilio frmEditarEmpresa::crearDomicilio(const QString& titu
     return d;
 }
 
-QSize frmEditarEmpresa::sizeHint() const
-{
-    const QSize want = Form::sizeHint();
-    QMdiArea* area = MdiArea();
-    if (!area) return want;
-    return want.boundedTo(area->viewport()->size() - QSize(16, 40)).expandedTo(minimumSizeHint());
-}
+QSize frmEditarEmpresa::sizeHint() const { return DentroDelArea(Form::sizeHint(), minimumSizeHint()); }
 
 void frmEditarEmpresa::Form_Load()
 {

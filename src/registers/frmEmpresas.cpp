@@ -1,27 +1,9 @@
 #include "registers/frmEmpresas.h"
 
-#include "core/General.h"
-#include "core/MenuPrincipal.h"
-#include "core/de1.h"
-#include "platform/ado/Recordset.h"
-#include "platform/forms/Controls.h"
-#include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
-#include "platform/forms/GridColumns.h"
-#include "platform/forms/MsgBox.h"
-#include "platform/forms/Toolbar.h"
-#include "platform/forms/Trap.h"
-#include "platform/text/Text.h"
 #include "registers/frmEditarEmpresa.h"
 
-#include <QMdiArea>
-#include <QVBoxLayout>
-
-using text::Trim;
-
 namespace {
-
-const QString kTituloBorrar = QStringLiteral("Borrar empresa");
 
 // PES_VW_EMPRESAS by position; the ids beside each description stay hidden.
 constexpr forms::ColumnaGrilla kColumnas[] = {
@@ -53,154 +35,60 @@ constexpr forms::ColumnaGrilla kColumnas[] = {
     {"CP  (Dom Legal)", 900},
 };
 
+constexpr FormLista::Boton kBotones[] = {
+    {"salir", "Salir"}, {nullptr}, {"nuevo", "Nuevo"}, {"modificar", "Modificar", true}, {"borrar", "Borrar", true},
+};
+
+const FormLista::Definicion kLista = {
+    .nombre = "frmEmpresas",
+    .caption = "Empresas",
+    .grilla = "grillaEmpresas",
+    .ado = "adoEmpresas",
+    .sql = "select * FROM PES_VW_EMPRESAS",
+    .columnas = kColumnas,
+    .botones = kBotones,
+    .tamanio = QSize(1000, 480),
+    .registro = "la empresa seleccionada",
+    .tituloBorrar = "Borrar empresa",
+    .preguntaBorrar = "¿Está seguro que desea borrar la empresa seleccionada?",
+    .rechazoBorrar = "No se puede borrar la empresa seleccionada porque tiene Declaraciones Juradas relacionadas",
+};
+
 }  // namespace
 
-frmEmpresas::frmEmpresas()
+frmEmpresas::frmEmpresas() : FormLista(kLista), grillaEmpresas(grilla()), adoEmpresas(ado()) {}
+
+void frmEmpresas::AbrirEditor(int op) { Editar<frmEditarEmpresa>(op, mEmpresa); }
+
+bool frmEmpresas::CargarEmpresaSeleccionada()
 {
-    forms::Nombrado(this, "frmEmpresas");
-    setCaption(QStringLiteral("Empresas"));
-
-    tlbMonedas = forms::Nombrado(new forms::Toolbar(this), "tlbMonedas");
-    tlbMonedas->AddButton(QStringLiteral("salir"), QStringLiteral("Salir"));
-    tlbMonedas->AddSeparator();
-    tlbMonedas->AddButton(QStringLiteral("nuevo"), QStringLiteral("Nuevo"));
-    tlbMonedas->AddButton(QStringLiteral("modificar"), QStringLiteral("Modificar"));
-    tlbMonedas->AddButton(QStringLiteral("borrar"), QStringLiteral("Borrar"));
-    connect(tlbMonedas, &forms::Toolbar::ButtonClick, this, &frmEmpresas::tlbMonedas_ButtonClick);
-
-    adoEmpresas = forms::Nombrado(new forms::DataControl(this), "adoEmpresas");
-    grillaEmpresas = forms::Nombrado(new forms::DataGrid(this), "grillaEmpresas");
-    grillaEmpresas->setAccessibleName(Caption());
-    grillaEmpresas->setDataSource(adoEmpresas);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(tlbMonedas);
-    layout->addWidget(grillaEmpresas, 1);
-}
-
-QSize frmEmpresas::sizeHint() const
-{
-    const QSize want(1000, 480);
-    QMdiArea* area = MdiArea();
-    if (!area || area->viewport()->width() < 400 || area->viewport()->height() < 300) return want;
-    return want.boundedTo(area->viewport()->size() - QSize(16, 40));
-}
-
-void frmEmpresas::Form_Load() { Move(0, 0); }
-
-void frmEmpresas::Form_Activate()
-{
-    forms::Atrapar([this] {
-        CargarGrilla();
-        const auto& rs = adoEmpresas->Recordset;
-        if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1) {
-            rs->MoveFirst();
-            grillaEmpresas->setRow(0);
-            grillaEmpresas->SelBookmarks().Add(rs->Bookmark());
-        }
-        HabilitarBotones();
-        // The arrow keys move through the list as soon as it shows.
-        grillaEmpresas->setFocus(Qt::ActiveWindowFocusReason);
-    });
-}
-
-void frmEmpresas::Form_Unload(int& cancel)
-{
-    (void)cancel;
-    MenuPrincipal::HabDeshabMenu(true);
-}
-
-void frmEmpresas::tlbMonedas_ButtonClick(const QString& key)
-{
-    forms::Atrapar([&] {
-        if (key == QLatin1String("salir")) {
-            Unload();
-        } else if (key == QLatin1String("nuevo")) {
-            AbrirEditor(1, nullptr);
-        } else if (key == QLatin1String("modificar")) {
-            CargarEmpresaSeleccionada();
-            AbrirEditor(2, mEmpresa);
-        } else if (key == QLatin1String("borrar")) {
-            if (forms::MsgBox(QStringLiteral("¿Está seguro que desea borrar la empresa seleccionada?"),
-                              forms::vbYesNo + forms::vbQuestion, kTituloBorrar)
-                != forms::vbYes)
-                return;
-            BorrarEmpresa();
-            HabilitarBotones();
-        }
-    });
-}
-
-void frmEmpresas::HabilitarBotones()
-{
-    const auto& rs = adoEmpresas->Recordset;
-    const bool hayFilas = rs && rs->State() == ado::adStateOpen && rs->RecordCount() >= 1;
-    for (int i : {4, 5}) tlbMonedas->Buttons(i).setEnabled(hayFilas);
-}
-
-void frmEmpresas::CargarGrilla()
-{
-    auto rs = std::make_shared<ado::Recordset>();
-    // The grid keeps what it showed when the view cannot be read.
-    if (!forms::Atrapar([&] {
-            rs->Open(QStringLiteral("select * FROM PES_VW_EMPRESAS"), de1::conn(), ado::adOpenKeyset,
-                     ado::adLockOptimistic);
-        }))
-        return;
-    adoEmpresas->Recordset = std::move(rs);
-    adoEmpresas->Refresh();
-    FormatearGrilla();
-}
-
-void frmEmpresas::FormatearGrilla() { forms::AplicarColumnas(*grillaEmpresas, kColumnas); }
-
-void frmEmpresas::CargarEmpresaSeleccionada()
-{
-    if (!mEmpresa) mEmpresa = std::make_shared<clsEmpresa>();
-    clsEmpresa& e = *mEmpresa;
-    auto t = [this](int i) { return grillaEmpresas->Text(i); };
-    e.IdEmpresa = text::CLng(t(0));
+    FilaLista f = Fila();
+    clsEmpresa e;
+    e.IdEmpresa = f.Lng(0);
     // Eleven digits: a double holds them exactly.
-    e.CUIT = text::CDbl(t(1));
-    e.RSocial = t(2);
-    e.NroIB = Trim(t(3)).isEmpty() ? 0 : text::CDbl(t(3));
-    e.TipoSoc = t(5);
-    e.FAlta = t(6);
-    e.FBaja = Trim(t(7)).isEmpty() ? QString() : t(7);
-    e.DomicilioFiscal = t(8);
-    e.LocalidadFiscal = t(10);
-    e.ProvinciaFiscal = t(12);
-    e.CodPostalFiscal = t(13);
-    e.DomicilioReal = t(14);
-    e.LocalidadReal = t(16);
-    e.ProvinciaReal = t(18);
-    e.CodPostalReal = t(19);
-    e.DomicilioLegal = t(20);
-    e.LocalidadLegal = t(22);
-    e.ProvinciaLegal = t(24);
-    e.CodPostalLegal = t(25);
+    e.CUIT = f.Dbl(1);
+    e.RSocial = f.Texto(2);
+    e.NroIB = f.DblOCero(3);
+    e.TipoSoc = f.Texto(5);
+    e.FAlta = f.Texto(6);
+    e.FBaja = f.TextoOVacio(7);
+    e.DomicilioFiscal = f.Texto(8);
+    e.LocalidadFiscal = f.Texto(10);
+    e.ProvinciaFiscal = f.Texto(12);
+    e.CodPostalFiscal = f.Texto(13);
+    e.DomicilioReal = f.Texto(14);
+    e.LocalidadReal = f.Texto(16);
+    e.ProvinciaReal = f.Texto(18);
+    e.CodPostalReal = f.Texto(19);
+    e.DomicilioLegal = f.Texto(20);
+    e.LocalidadLegal = f.Texto(22);
+    e.ProvinciaLegal = f.Texto(24);
+    e.CodPostalLegal = f.Texto(25);
+    return Tomar(f, e, mEmpresa);
 }
 
-void frmEmpresas::BorrarEmpresa()
+// The CUIT is the view's own integer, so it goes in unquoted as shown.
+QString frmEmpresas::SqlBorrar()
 {
-    // The CUIT is the view's own integer, so it goes in unquoted as shown.
-    const QString sql = QStringLiteral("delete * from LNV_PES_TB_EMPRESAS where PEMP_CUIT=") + grillaEmpresas->Text(1);
-    long borradas = 0;
-    // Any failure, the database's refusal for a company that declarations
-    // name included, ends in the one message below.
-    forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });
-    if (borradas == 0)
-        forms::MsgBox(QStringLiteral("No se puede borrar la empresa seleccionada porque tiene Declaraciones Juradas "
-                                     "relacionadas"),
-                      forms::vbInformation, kTituloBorrar);
-    CargarGrilla();
-}
-
-// One editor: an open one takes the new operation.
-void frmEmpresas::AbrirEditor(int op, const std::shared_ptr<clsEmpresa>& empresa)
-{
-    frmEditarEmpresa& editor = forms::Form::Instance<frmEditarEmpresa>();
-    editor.Operacion(op, empresa);
-    editor.Show();
+    return QStringLiteral("delete * from LNV_PES_TB_EMPRESAS where PEMP_CUIT=") + grillaEmpresas->Text(1);
 }

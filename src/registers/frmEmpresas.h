@@ -3,23 +3,14 @@
 // addresses; it opens the company editor for a new or the selected company
 // and deletes a company that no declaration names.
 
+#include "core/FormLista.h"
 #include "core/records/clsEmpresa.h"
-#include "platform/forms/Form.h"
 
-#include <memory>
-
-namespace forms {
-class DataControl;
-class DataGrid;
-class Toolbar;
-}  // namespace forms
-
-class frmEmpresas : public forms::Form {
+class frmEmpresas : public FormLista {
     Q_OBJECT
 public:
     frmEmpresas();
 
-    forms::Toolbar* tlbMonedas;
     forms::DataGrid* grillaEmpresas;
     forms::DataControl* adoEmpresas;
 
@@ -27,20 +18,9 @@ public:
     // copy of a row and refilled afterwards.
     std::shared_ptr<clsEmpresa> mEmpresa;
 
-    // Wide enough for the main columns, never wider than the main window's area.
-    QSize sizeHint() const override;
-
-protected:
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload(int& cancel) override;
-
 private:
-    void tlbMonedas_ButtonClick(const QString& key);
-    void HabilitarBotones();
-    void CargarGrilla();
-    void FormatearGrilla();
-    void CargarEmpresaSeleccionada();
-    void BorrarEmpresa();
-    void AbrirEditor(int op, const std::shared_ptr<clsEmpresa>& empresa);
+    void AbrirEditor(int op) override;
+    bool CargarSeleccionada() override { return CargarEmpresaSeleccionada(); }
+    bool CargarEmpresaSeleccionada();
+    QString SqlBorrar() override;
 };

@@ -284,10 +284,13 @@ TEST_F(Vessels, ARowTheRecordCannotTakeIsNamedAndNothingOpens)
         const char* change;
         const char* message;
     } cases[] = {
+        // The matrícula's range is what the declaration number's four digits hold.
         {"PBAR_MATRICULA = '40000'",
-         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (40000) no es un número válido entre -32768 y 32767."},
+         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (40000) no es un número válido entre 0 y 9999."},
+        {"PBAR_MATRICULA = '10000'",
+         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (10000) no es un número válido entre 0 y 9999."},
         {"PBAR_MATRICULA = 'AB-1'",
-         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (AB-1) no es un número válido entre -32768 y 32767."},
+         "No se puede modificar la embarcación seleccionada porque el dato \"Matrícula\" (AB-1) no es un número válido entre 0 y 9999."},
         {"PBAR_ESLORA = ''",
          "No se puede modificar la embarcación seleccionada porque no tiene cargado el dato \"Eslora\"."},
         {"PBAR_TONNETO = 'x'",
@@ -542,6 +545,36 @@ TEST_F(Vessels, AChangeIsStoredByTheMatriculaAndMayRenumberTheVessel)
         QStringLiteral(
             "12|123|DON JUAN II|2|null|05/11/2004|30/04/2006|01/12/2006|9,8|null|0|0|0|0|0|0|0|null|null|null|null|12|0|0"));
     EXPECT_EQ(vessels(), 2);
+}
+
+// The matrícula's range is the declaration number's four digits: the
+// largest is stored and changed again; one above is refused as typed.
+TEST_F(Vessels, TheLargestMatriculaIsStoredAndChangedAndOneAboveIsRefused)
+{
+    const QString kMatricula = QStringLiteral("Ingrese la matrícula de la embarcación");
+    {
+        frmEditarEmbarcacion& e = openNew();
+        fillValid(e);
+        type(e.txt_Matricula, QStringLiteral("10000"));
+        click(e.toolbar, "aceptar");
+        EXPECT_EQ(prompts(), QStringList{kMatricula});
+        EXPECT_EQ(focused(), e.txt_Matricula);
+        EXPECT_EQ(vessels(), 0);
+        boxes.clear();
+        type(e.txt_Matricula, QStringLiteral("9999"));
+        click(e.toolbar, "aceptar");
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_FALSE(editorOpen());
+        EXPECT_EQ(stored(501).section(u'|', 1, 2), QStringLiteral("9999|NUEVA ESPERANZA"));
+    }
+    click(forms::Form::Existing<frmEmbarcaciones>()->tlbMonedas, "salir");
+    frmEditarEmbarcacion& e = openExisting(0);
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(e.txt_Matricula->text(), QStringLiteral("9999"));
+    type(e.txt_nombre, QStringLiteral("esperanza ii"));
+    click(e.toolbar, "aceptar");
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(stored(501).section(u'|', 1, 2), QStringLiteral("9999|ESPERANZA II"));
 }
 
 TEST_F(Vessels, RenumberingToAnotherVesselsNumberIsRefused)

@@ -3,17 +3,9 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/MsgBox.h"
 
-#include <QMdiArea>
-
 namespace visor {
 
-QSize Tamanio()
-{
-    const QSize want(980, 900);
-    QMdiArea* area = forms::Form::MdiArea();
-    if (!area || area->viewport()->width() < 400 || area->viewport()->height() < 300) return want;
-    return want.boundedTo(area->viewport()->size() - QSize(8, 30));
-}
+QSize Tamanio() { return forms::Form::DentroDelArea(QSize(980, 900)); }
 
 void Avisar(const QStringList& avisos, const QString& encabezado, QString& mostrado)
 {

@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/SqlText.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
@@ -71,10 +72,10 @@ QString ColumnName(sqlite3_stmt* stmt, int c)
 namespace {
 
 constexpr long kPageRows = 64;
-constexpr size_t kMaxPages = 48;          // about 3 000 rows held at most
-constexpr long kExactCountLimit = 20000;  // counted before showing: a few milliseconds
-constexpr long kCountSlice = 20000;       // rows counted per idle turn afterwards
-constexpr int kCountDelayMs = 100;        // the list paints first
+constexpr size_t kMaxPages = 48;           // about 3 000 rows held at most
+constexpr long kExactCountLimit = 20000;   // counted before showing: a few milliseconds
+constexpr qint64 kCountSliceNs = 3000000;  // counting afterwards, per idle turn: the next key press waits no longer
+constexpr int kCountDelayMs = 100;         // the list paints first
 
 struct Stmt {
     sqlite3_stmt* p = nullptr;
@@ -132,7 +133,10 @@ struct Keyset::Shape {
     QString view, table;
     QString key;             // the table's primary key column
     QString keyOutput;       // the view's name for it
-    QString order, reverse;  // "ORDER BY ..." on the table's columns, and the other way round
+    QString order, reverse;  // "ORDER BY ...", and the other way round
+    // Where the keys are read in that order: the table itself when the order
+    // is on its own columns, else the view (a lookup's column in the order).
+    QString keySource, keyColumn;
 };
 
 namespace {
@@ -187,7 +191,9 @@ QStringList splitTopLevel(const QString& clean, const QString& masked, qsizetype
     return parts;
 }
 
-std::shared_ptr<const Keyset::Shape> readShape(sqlite3* db, const QString& view)
+// `orderBy`, when given, is the list's own order over the view's columns
+// and stands in for the view's.
+std::shared_ptr<const Keyset::Shape> readShape(sqlite3* db, const QString& view, const QString& orderBy)
 {
     Stmt def;
     if (!prepare(db,
@@ -258,29 +264,55 @@ std::shared_ptr<const Keyset::Shape> readShape(sqlite3* db, const QString& view)
 
     static const QRegularExpression term(QStringLiteral("^(?:(\\w+)\\.)?(\\w+)(?:\\s+(ASC|DESC))?$"),
                                          QRegularExpression::CaseInsensitiveOption);
+    // The order's terms as (column, descending): the table's own columns, or
+    // for the list's own order also the view's other columns by their names.
+    std::vector<std::pair<QString, bool>> terms;
+    bool onView = false;
+    auto addTerm = [&](const QRegularExpressionMatch& tm, bool viewNames) {
+        if (!tm.hasMatch()) return false;
+        QString column;
+        if (!viewNames && ownTable(tm.captured(1)))
+            column = tm.captured(2);
+        else if (tm.captured(1).isEmpty() && columnOf.contains(tm.captured(2).toLower()))
+            column = columnOf.value(tm.captured(2).toLower());
+        else if (viewNames && tm.captured(1).isEmpty()) {
+            column = tm.captured(2);
+            onView = true;
+        } else
+            return false;
+        terms.emplace_back(column, tm.captured(3).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0);
+        return true;
+    };
+    if (!orderBy.isEmpty()) {
+        QString cleanOrder, maskedOrder;
+        maskDefinition(orderBy, &cleanOrder, &maskedOrder);
+        for (const QString& t : splitTopLevel(cleanOrder, maskedOrder, 0, cleanOrder.size()))
+            if (!addTerm(term.match(t), true)) return nullptr;
+    } else if (m.capturedLength(5) > 0) {
+        for (const QString& t : splitTopLevel(clean, masked, m.capturedStart(5), m.capturedLength(5)))
+            if (!addTerm(term.match(t), false)) return nullptr;
+    }
+    // On the view every term goes by the view's names; the table's columns
+    // are found back under theirs.
+    if (onView)
+        for (auto& [column, desc] : terms)
+            if (outputOf.contains(column.toLower())) column = outputOf.value(column.toLower());
+    const QString key = onView ? shape->keyOutput : shape->key;
+    shape->keySource = quoted(onView ? shape->view : shape->table);
+    shape->keyColumn = quoted(key);
+    // Bracketed, an unknown name is an error, not a text that orders nothing.
+    auto bracketed = [](const QString& column) { return u'[' + column + u']'; };
     QStringList order, reverse;
     bool keyInOrder = false;
-    if (m.capturedLength(5) > 0) {
-        for (const QString& t : splitTopLevel(clean, masked, m.capturedStart(5), m.capturedLength(5))) {
-            const QRegularExpressionMatch tm = term.match(t);
-            if (!tm.hasMatch()) return nullptr;
-            QString column;
-            if (ownTable(tm.captured(1)))
-                column = tm.captured(2);
-            else if (tm.captured(1).isEmpty() && columnOf.contains(tm.captured(2).toLower()))
-                column = columnOf.value(tm.captured(2).toLower());
-            else
-                return nullptr;
-            const bool desc = tm.captured(3).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
-            order << quoted(column) + (desc ? QStringLiteral(" DESC") : QString());
-            reverse << quoted(column) + (desc ? QString() : QStringLiteral(" DESC"));
-            keyInOrder = keyInOrder || column.compare(shape->key, Qt::CaseInsensitive) == 0;
-        }
+    for (const auto& [column, desc] : terms) {
+        order << bracketed(column) + (desc ? QStringLiteral(" DESC") : QString());
+        reverse << bracketed(column) + (desc ? QString() : QStringLiteral(" DESC"));
+        keyInOrder = keyInOrder || column.compare(key, Qt::CaseInsensitive) == 0;
     }
     // Rows that tie on the view's order keep one place in both directions.
     if (!keyInOrder) {
-        order << quoted(shape->key);
-        reverse << quoted(shape->key) + QStringLiteral(" DESC");
+        order << quoted(key);
+        reverse << quoted(key) + QStringLiteral(" DESC");
     }
     shape->order = QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
     shape->reverse = QStringLiteral(" ORDER BY ") + reverse.join(QStringLiteral(", "));
@@ -300,21 +332,29 @@ std::map<std::pair<sqlite3*, QString>, std::weak_ptr<Keyset>>& openReaders()
 
 std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
 {
-    static const QRegularExpression listForm(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\w+)\\s*;?\\s*$"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression listForm(
+        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\w+)(?:\\s+order\\s+by\\s+(.+?))?\\s*;?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch m = listForm.match(sql);
     sqlite3* db = conn.handle();
     if (!m.hasMatch() || !db) return nullptr;
     const Stamp stamp = CurrentStamp(db);
-    const auto registryKey =
-        std::make_pair(db, m.captured(1).toLower() + u'@' + QString::fromUtf8(sqlite3_db_filename(db, "main")));
+    const QString orderBy = m.captured(2).simplified();
+    const auto registryKey = std::make_pair(db,
+                                            m.captured(1).toLower() + u'|' + orderBy.toLower() + u'@'
+                                                + QString::fromUtf8(sqlite3_db_filename(db, "main")));
     if (auto open = openReaders()[registryKey].lock(); open && open->m_conn == &conn && open->m_stamp == stamp)
         return open;
 
-    auto shape = readShape(db, m.captured(1));
+    auto shape = readShape(db, m.captured(1), orderBy);
     if (!shape) return nullptr;
-    Stmt all;
-    if (!prepare(db, QStringLiteral("SELECT * FROM ") + quoted(shape->view), all)) return nullptr;
+    // An order the view cannot take is left to the snapshot, which says why.
+    Stmt all, keys;
+    if (!prepare(db, QStringLiteral("SELECT * FROM ") + quoted(shape->view), all)
+        || !prepare(db,
+                    QStringLiteral("SELECT %1 FROM %2%3 LIMIT 0").arg(shape->keyColumn, shape->keySource, shape->order),
+                    keys))
+        return nullptr;
     auto ks = std::make_shared<Keyset>();
     ks->m_conn = &conn;
     ks->m_db = db;
@@ -352,35 +392,35 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
     return ks;
 }
 
+// Steps through the table's keys for a few milliseconds at a time, so a
+// key press between two slices is never kept waiting for the count.
 void Keyset::countInSlices()
 {
     if (m_exact || m_conn->handle() != m_db) return;
-    const QString table = quoted(m_shape->table), key = quoted(m_shape->key);
+    QElapsedTimer clock;
+    clock.start();
+    const QString key = quoted(m_shape->key);
     const QString after = m_countedTo.isEmpty() ? QString() : QStringLiteral(" WHERE %1 > ?1").arg(key);
     Stmt next;
-    if (!prepare(m_db,
-                 QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 LIMIT 1 OFFSET %4")
-                     .arg(key, table, after)
-                     .arg(kCountSlice - 1),
-                 next))
+    if (!prepare(m_db, QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1").arg(key, quoted(m_shape->table), after), next))
         return;
     if (!m_countedTo.isEmpty()) bind(next.p, 1, m_countedTo);
-    const int rc = sqlite3_step(next.p);
-    if (rc == SQLITE_ROW) {
-        m_counted += kCountSlice;
-        m_countedTo = ReadCell(next.p, 0, false);
-        std::weak_ptr<Keyset> weak = weak_from_this();
-        QTimer::singleShot(0, [weak] {
-            if (auto k = weak.lock()) k->countInSlices();
-        });
-        return;
+    long stepped = 0;
+    int rc;
+    while ((rc = sqlite3_step(next.p)) == SQLITE_ROW) {
+        ++stepped;
+        if (stepped % 256 == 0 && clock.nsecsElapsed() > kCountSliceNs) {
+            m_counted += stepped;
+            m_countedTo = ReadCell(next.p, 0, false);
+            std::weak_ptr<Keyset> weak = weak_from_this();
+            QTimer::singleShot(0, [weak] {
+                if (auto k = weak.lock()) k->countInSlices();
+            });
+            return;
+        }
     }
     if (rc != SQLITE_DONE) return;  // busy: the estimate stays until the next reload
-    Stmt rest;
-    if (!prepare(m_db, QStringLiteral("SELECT count(*) FROM %1%2").arg(table, after), rest)) return;
-    if (!m_countedTo.isEmpty()) bind(rest.p, 1, m_countedTo);
-    if (sqlite3_step(rest.p) != SQLITE_ROW) return;
-    m_count = m_counted + long(sqlite3_column_int64(rest.p, 0));
+    m_count = m_counted + stepped;
     m_exact = true;
     m_pages.clear();  // rows read from the far end moved with the count
     const auto listeners = m_listeners;
@@ -399,7 +439,7 @@ bool Keyset::readPage(long page, Page& out)
     Stmt keysStmt;
     if (!prepare(m_db,
                  QStringLiteral("SELECT %1 FROM %2%3 LIMIT %4 OFFSET %5")
-                     .arg(quoted(m_shape->key), quoted(m_shape->table), forward ? m_shape->order : m_shape->reverse)
+                     .arg(m_shape->keyColumn, m_shape->keySource, forward ? m_shape->order : m_shape->reverse)
                      .arg(n)
                      .arg(forward ? first : fromEnd),
                  keysStmt))

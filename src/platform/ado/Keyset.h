@@ -2,9 +2,11 @@
 // Reads a list view's rows as they are asked for, a page at a time, so a
 // list of a million rows costs what a list of a thousand does. It knows the
 // view's shape from its definition: one table, left joins onto lookups and
-// an ORDER BY on the table's columns; a position is found on the index of
-// that order (from the nearer end) and its rows fetched by primary key.
-// Nothing is held open between reads, so writers are never kept waiting.
+// an ORDER BY on the table's columns, or the list's own ORDER BY over the
+// view's columns (a lookup's among them); a position is found in that order
+// (from the nearer end, on the index that serves it) and its rows fetched
+// by primary key. Nothing is held open between reads, so writers are never
+// kept waiting.
 
 #include "platform/ado/Variant.h"
 
@@ -43,9 +45,9 @@ public:
     Keyset() = default;
     Keyset(const Keyset&) = delete;
     Keyset& operator=(const Keyset&) = delete;
-    // Null when the SQL is not a plain "select * from <view>" of a view of
-    // that shape. While the database is unchanged, the reader already open
-    // on the same view is handed out again with what it has read.
+    // Null when the SQL is not a plain "select * from <view>", optionally
+    // with "order by" and the view's columns, of a view of that shape. While the database is unchanged, the reader
+    // already open on the same view is handed out again with what it has read.
     static std::shared_ptr<Keyset> Open(const QString& sql, Connection& conn);
 
     const QStringList& names() const { return m_names; }

@@ -45,13 +45,8 @@ public:
     }
     QSize sizeHint() const override
     {
-        QSize want = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) : QSize(400, 300);
-        if (QMdiArea* area = Form::MdiArea()) {
-            // Room for the child's own frame and caption.
-            const QSize room = area->viewport()->size() - QSize(12, 36);
-            if (room.width() > 100 && room.height() > 100) want = want.boundedTo(room);
-        }
-        return want;
+        return Form::DentroDelArea(widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint())
+                                            : QSize(400, 300));
     }
 
 protected:
@@ -152,6 +147,16 @@ void Form::SetMdiArea(QMdiArea* area)
 }
 
 QMdiArea* Form::MdiArea() { return mdiArea(); }
+
+QSize Form::DentroDelArea(QSize want, QSize minimo)
+{
+    if (QMdiArea* area = MdiArea()) {
+        // Room for the child window's own frame and caption.
+        const QSize room = area->viewport()->size() - QSize(12, 36);
+        if (room.width() > 100 && room.height() > 100) want = want.boundedTo(room);
+    }
+    return want.expandedTo(minimo);
+}
 
 void Form::Load()
 {

@@ -71,6 +71,10 @@ public:
     // The main window's MDI area; set once by the main window.
     static void SetMdiArea(QMdiArea* area);
     static QMdiArea* MdiArea();
+    // The size a window asks for, fitted inside the MDI area with room for
+    // its child window's frame, never below `minimo` (the window's frame
+    // then scrolls). An area not laid out yet (or none) leaves it as asked.
+    static QSize DentroDelArea(QSize want, QSize minimo = {});
 
     // Unloads every window as the main window closes (mode vbFormMDIForm).
     static void UnloadAll();

@@ -148,6 +148,22 @@ TEST_F(Keyset, OtherQueriesAndShapesAreReadAsSnapshots)
     }
 }
 
+// A list's own order over the view, a lookup's column included (the dock
+// prices: newest date first, then the species' name), read as it shows.
+TEST_F(Keyset, AListsOwnOrderOverTheViewIsReadInThatOrder)
+{
+    fill(3000);
+    for (const char* order : {"FECHA DESC, PUERTO", "PUERTO DESC, FECHA", "MES, ANIO DESC"}) {
+        SCOPED_TRACE(order);
+        const QString sql = QStringLiteral("select * FROM V order by ") + QString::fromLatin1(order);
+        auto keyset = open(sql, adOpenKeyset);
+        EXPECT_TRUE(keyset->SameRows(*open(sql, adOpenKeyset))) << "read as a snapshot";
+        auto snapshot = open(sql + QStringLiteral(", NRO"), adOpenStatic);
+        expectSameRows(*keyset, *snapshot);
+    }
+    EXPECT_THROW(open(QStringLiteral("select * FROM V order by NADA"), adOpenKeyset), AdoError);
+}
+
 TEST_F(Keyset, AViewWithoutAnOrderIsReadInItsKeysOrder)
 {
     fill(200);
