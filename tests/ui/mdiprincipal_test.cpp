@@ -97,10 +97,7 @@ TEST_F(MainWindowTest, SalirIsTitledWithTheCaptionWhileAChildIsMaximized)
 TEST_F(MainWindowTest, SalirAnsweredYesAndTheCloseBoxEndTheProgram)
 {
     for (bool viaMenu : {true, false}) {
-        if (!MDIPrincipal::Existing()) {
-            win = &MDIPrincipal::Instance();
-            win->Show();
-        }
+        if (!MDIPrincipal::Existing()) win = &testsupport::ShowMainWindow();
         testsupport::MsgBoxRecorder boxes({6});
         QTimer::singleShot(0, win, [this, viaMenu] {
             if (viaMenu)
