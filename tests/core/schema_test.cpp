@@ -9,13 +9,7 @@ namespace {
 
 using ado::AdoError;
 using testsupport::count;
-
-long exec(const QString& sql)
-{
-    long n = 0;
-    de1::conn().Execute(sql, &n);
-    return n;
-}
+using testsupport::exec;
 
 // Runs a statement the way the deleting windows do: errors ignored, the count read.
 long execIgnoringErrors(const QString& sql)

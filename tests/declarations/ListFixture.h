@@ -11,6 +11,7 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Toolbar.h"
 #include "support/Fixtures.h"
+#include "support/MainWindowTest.h"
 #include "support/Support.h"
 #include "ui/MDIPrincipal.h"
 
@@ -27,9 +28,8 @@ namespace listtest {
 
 using testsupport::count;
 using testsupport::Decl;
+using testsupport::exec;
 using testsupport::insertDeclaration;
-
-inline void exec(const QString& sql) { de1::conn().Execute(sql); }
 
 // Answers the Save dialogs: the proposed name inside `folder`, or a cancel
 // for the dialog numbered `cancelAt` (1-based); records what each showed.
@@ -54,55 +54,20 @@ public:
     std::vector<Shown> shown;
 };
 
-class ListWindowTest : public ::testing::Test {
+class ListWindowTest : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        main = &MDIPrincipal::Instance();
-        main->Show();
-        testsupport::Settle();
-    }
-    void TearDown() override
-    {
-        delete MDIPrincipal::Existing();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    frmDDJJ& openList()
-    {
-        main->op_DDJJ->trigger();
-        testsupport::Settle();
-        frmDDJJ* f = forms::Form::Existing<frmDDJJ>();
-        if (!f) throw std::runtime_error("the list did not open");
-        return *f;
-    }
+    ListWindowTest() : MainWindowTest(true) {}
+
+    frmDDJJ& openList() { return openFromMenu<frmDDJJ>(main->op_DDJJ); }
     static forms::Button button(frmDDJJ& f, const char* key) { return f.tlbMonedas->Buttons(QString::fromLatin1(key)); }
+    using WindowTest::click;
     static void click(frmDDJJ& f, const char* key)
     {
         button(f, key).widget()->click();
         testsupport::Settle();
     }
     // Clicks the grid row that holds the declaration number, as the clerk would.
-    static void selectDeclaration(frmDDJJ& f, const QString& nro)
-    {
-        forms::DataGrid* g = f.grillaDJ;
-        for (int r = 0; r < g->model()->rowCount(); ++r) {
-            const QModelIndex i = g->model()->index(r, 0);
-            if (g->model()->data(i).toString() != nro) continue;
-            g->scrollTo(i);
-            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
-            testsupport::Settle();
-            return;
-        }
-        throw std::runtime_error("declaration not in the list: " + nro.toStdString());
-    }
-    bool menusEnabled() const
-    {
-        return main->op_archivo->menuAction()->isEnabled() && main->op_Tablas->menuAction()->isEnabled()
-            && main->op_DJ->menuAction()->isEnabled();
-    }
-
-    testsupport::TempDb db{true};
-    MDIPrincipal* main = nullptr;
+    static void selectDeclaration(frmDDJJ& f, const QString& nro) { clickRowHolding(f.grillaDJ, 0, nro); }
 };
 
 }  // namespace listtest

@@ -68,7 +68,7 @@ TEST(CrashChild, DISABLED_SavesLinesUntilKilled)
     testsupport::MsgBoxRecorder boxes;
     text::SetToday(QDate(2006, 5, 15));
     de1::conn().Open(General::BuildConnectionString(folder));
-    MDIPrincipal::Instance().Show();
+    testsupport::ShowMainWindow();
     frmEditarDJ& ed = forms::Form::Instance<frmEditarDJ>();
     ed.Operacion(2, recordOf(kNro));
     ed.Show();

@@ -67,13 +67,7 @@ protected:
     }
 
     int rows() const { return m_ed->grilla_detalle->model()->rowCount(); }
-    void clickRow(int row)
-    {
-        forms::DataGrid* g = ed().grilla_detalle;
-        const QRect r = g->visualRect(g->model()->index(row, 3));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
-        testsupport::Settle(1);
-    }
+    void clickRow(int row) { clickCell(ed().grilla_detalle, row, 3); }
     bool offered(int especie) const
     {
         for (int i = 0; i < m_ed->cbo_Especies->ListCount(); ++i)

@@ -14,28 +14,11 @@ namespace editortest {
 
 const QString kNro = QStringLiteral("20123456786012320060500");
 
-namespace {
-QString q(const QString& s)
-{
-    return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
-}
-}  // namespace
-
 void insertSpecies(int id, const QString& descripcion)
 {
     de1::conn().Execute(QStringLiteral("insert into LNV_PES_TB_ESPECIES (PTES_ID, PTES_DESCRIPCION) values (%1, %2)")
                             .arg(id)
                             .arg(q(descripcion)));
-}
-
-void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion)
-{
-    de1::conn().Execute(
-        QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
-                       "values (%1, %2, '%3', %4)")
-            .arg(especie)
-            .arg(valor, 0, 'g', 15)
-            .arg(isoDate, disposicion.isNull() ? QStringLiteral("null") : q(disposicion)));
 }
 
 void insertDeclaration(const QString& nro, int anio, int mes, const QString& matricula, qint64 cuit,
@@ -72,20 +55,9 @@ void insertLine(const QString& nro, int renglon, int especie, double kg, double 
 
 void EditorTest::SetUp()
 {
-    text::SetToday(QDate(2006, 5, 15));
     insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
     insertCompany(3, 20123456786LL, QStringLiteral("PEREZ JUAN CARLOS"));
-    MDIPrincipal::Instance().Show();
-    testsupport::Settle();
-}
-
-void EditorTest::TearDown()
-{
-    if (frmEditarDJ* f = forms::Form::Existing<frmEditarDJ>()) f->Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete MDIPrincipal::Existing();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    text::SetToday(QDate());
+    MainWindowTest::SetUp();
 }
 
 frmEditarDJ& EditorTest::open(int operacion, const std::shared_ptr<clsCabDDJJ>& cab)
@@ -93,7 +65,7 @@ frmEditarDJ& EditorTest::open(int operacion, const std::shared_ptr<clsCabDDJJ>& 
     m_ed = &forms::Form::Instance<frmEditarDJ>();
     m_ed->Operacion(operacion, cab);
     m_ed->Show();
-    QApplication::setActiveWindow(&MDIPrincipal::Instance());
+    QApplication::setActiveWindow(main);
     testsupport::Settle();
     return *m_ed;
 }

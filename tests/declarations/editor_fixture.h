@@ -6,9 +6,10 @@
 #include "declarations/frmEditarDJ.h"
 #include "platform/ado/Variant.h"
 #include "support/Fixtures.h"
+#include "support/MainWindowTest.h"
 #include "support/Support.h"
-#include "support/WindowTest.h"
 
+#include <QDate>
 #include <QString>
 #include <gtest/gtest.h>
 #include <memory>
@@ -24,15 +25,17 @@ namespace editortest {
 
 // ---- register and declaration rows
 using testsupport::insertCompany;
+using testsupport::insertPrice;
 using testsupport::insertVessel;
 void insertSpecies(int id, const QString& descripcion);
-void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion = QString());
 // A stored header, as the editor would have written it, over the registers' rows.
 void insertDeclaration(const QString& nro, int anio, int mes, const QString& matricula, qint64 cuit,
                        const QString& estadoId = QStringLiteral("N"), double alicuota = 3);
 void insertLine(const QString& nro, int renglon, int especie, double kg, double precio, double total);
 
 using testsupport::count;
+using testsupport::exec;
+using testsupport::q;
 using testsupport::recordOf;
 using testsupport::scalar;
 
@@ -40,10 +43,10 @@ using testsupport::scalar;
 // "PEREZ JUAN CARLOS", today 15/05/2006.
 extern const QString kNro;  // 20123456786012320060500
 
-class EditorTest : public testsupport::WindowTest {
+class EditorTest : public testsupport::MainWindowTest {
 protected:
+    EditorTest() : MainWindowTest(false, QDate(2006, 5, 15)) {}
     void SetUp() override;
-    void TearDown() override;
 
 public:
     frmEditarDJ& open(int operacion, const std::shared_ptr<clsCabDDJJ>& cab = nullptr);

@@ -107,13 +107,7 @@ protected:
     }
 
     int rows() const { return m_ed->grilla_pagos->model()->rowCount(); }
-    void clickRow(int row)
-    {
-        forms::DataGrid* g = ed().grilla_pagos;
-        const QRect r = g->visualRect(g->model()->index(row, 1));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
-        testsupport::Settle(1);
-    }
+    void clickRow(int row) { clickCell(ed().grilla_pagos, row, 1); }
 
     // The forms of payment as the user types them; an empty text leaves the box alone.
     void payWith(const QString& efectivo, const QString& c1nro = {}, const QString& c1banco = {},

@@ -9,17 +9,12 @@
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStringList>
 
 namespace guiastest {
 
 namespace {
-QString q(const QString& s)
-{
-    return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
-}
 QString n(double v) { return QString::number(v, 'g', 15); }
 }  // namespace
 
@@ -98,13 +93,6 @@ void GuiasTest::SetUp()
     insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), 2);
 }
 
-void GuiasTest::TearDown()
-{
-    if (frmEditarGuias* f = forms::Form::Existing<frmEditarGuias>()) f->Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EditorTest::TearDown();
-}
-
 frmEditarDJ& GuiasTest::openGuias()
 {
     open(2, recordOf(kNro));
@@ -125,12 +113,7 @@ frmEditarGuias& GuiasTest::modificarGuia()
     return g();
 }
 
-frmEditarGuias& GuiasTest::g() const
-{
-    frmEditarGuias* f = forms::Form::Existing<frmEditarGuias>();
-    if (!f) throw std::runtime_error("the guide editor is not open");
-    return *f;
-}
+frmEditarGuias& GuiasTest::g() const { return window<frmEditarGuias>(); }
 
 void GuiasTest::fillHeader(const QString& nro, const QString& planta)
 {

@@ -34,7 +34,6 @@ QString storedGuideLines(const QString& nro);
 class GuiasTest : public EditorTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // The declaration editor on kNro, its guides tab shown.
     frmEditarDJ& openGuias();

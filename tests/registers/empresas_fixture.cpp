@@ -11,59 +11,22 @@
 
 #include <QAbstractItemModel>
 #include <QLineEdit>
-#include <QTest>
 
 namespace empresastest {
 
 void insertDeclarationFor(const QString& cuit)
 {
     testsupport::insertVessel(7, QStringLiteral("123"), QStringLiteral("DON JUAN"));
-    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"),
-                                    .matricula = QStringLiteral("123"),
-                                    .cuit = cuit.toLongLong(),
-                                    .nroDoc = 22333444,
-                                    .puerto = 1,
-                                    .responsable = QStringLiteral("GOMEZ ANA"),
-                                    .tipoDoc = QStringLiteral("CI")});
+    testsupport::insertDeclaration({.nro = cuit + QStringLiteral("012320060500"), .cuit = cuit.toLongLong()});
 }
 
 // ---------------------------------------------------------------- fixture
 
-void EmpresasTest::SetUp()
-{
-    text::SetToday(QDate(2006, 5, 15));
-    main = &MDIPrincipal::Instance();
-    main->Show();
-    testsupport::Settle();
-}
+frmEmpresas& EmpresasTest::openList() { return openFromMenu<frmEmpresas>(main->op_empresas); }
 
-void EmpresasTest::TearDown()
-{
-    delete MDIPrincipal::Existing();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    text::SetToday(QDate());
-}
+frmEmpresas& EmpresasTest::list() { return window<frmEmpresas>(); }
 
-frmEmpresas& EmpresasTest::openList()
-{
-    main->op_empresas->trigger();
-    testsupport::Settle();
-    return list();
-}
-
-frmEmpresas& EmpresasTest::list()
-{
-    frmEmpresas* f = forms::Form::Existing<frmEmpresas>();
-    if (!f) throw std::runtime_error("the company list is not open");
-    return *f;
-}
-
-frmEditarEmpresa& EmpresasTest::editor()
-{
-    frmEditarEmpresa* f = forms::Form::Existing<frmEditarEmpresa>();
-    if (!f) throw std::runtime_error("the company editor is not open");
-    return *f;
-}
+frmEditarEmpresa& EmpresasTest::editor() { return window<frmEditarEmpresa>(); }
 
 frmEditarEmpresa& EmpresasTest::nueva()
 {
@@ -78,19 +41,7 @@ frmEditarEmpresa& EmpresasTest::modificar(const QString& cuit)
     return editor();
 }
 
-void EmpresasTest::selectRow(const QString& cuit)
-{
-    forms::DataGrid* g = list().grillaEmpresas;
-    for (int r = 0; r < g->model()->rowCount(); ++r) {
-        const QModelIndex i = g->model()->index(r, 1);
-        if (g->model()->data(i).toString() != cuit) continue;
-        g->scrollTo(i);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
-        testsupport::Settle();
-        return;
-    }
-    throw std::runtime_error("company not in the list: " + cuit.toStdString());
-}
+void EmpresasTest::selectRow(const QString& cuit) { clickRowHolding(list().grillaEmpresas, 1, cuit); }
 
 void EmpresasTest::fillValid(frmEditarEmpresa& e)
 {

@@ -8,13 +8,13 @@
 #include "registers/frmEditarEmpresa.h"
 #include "registers/frmEmpresas.h"
 #include "support/Fixtures.h"
+#include "support/MainWindowTest.h"
 #include "support/Support.h"
-#include "support/WindowTest.h"
 
+#include <QDate>
 #include <QString>
 #include <gtest/gtest.h>
 
-class MDIPrincipal;
 namespace forms {
 class ComboBox;
 class Toolbar;
@@ -39,10 +39,9 @@ void insertDeclarationFor(const QString& cuit);
 using testsupport::count;
 using testsupport::scalar;
 
-class EmpresasTest : public testsupport::WindowTest {
+class EmpresasTest : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    EmpresasTest() : MainWindowTest(false, QDate(2006, 5, 15)) {}
 
 public:
     frmEmpresas& openList();
@@ -59,9 +58,6 @@ public:
     void fillValid(frmEditarEmpresa& e);
     // The list's displayed texts, one row per company, columns joined by "|".
     QStringList rows();
-
-protected:
-    MDIPrincipal* main = nullptr;
 };
 
 }  // namespace empresastest

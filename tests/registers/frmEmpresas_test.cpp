@@ -30,11 +30,6 @@ namespace {
 
 class CompanyList : public EmpresasTest {
 protected:
-    bool menusEnabled() const
-    {
-        return main->op_archivo->menuAction()->isEnabled() && main->op_Tablas->menuAction()->isEnabled()
-            && main->op_DJ->menuAction()->isEnabled();
-    }
     QStringList cuits()
     {
         QStringList all;

@@ -31,10 +31,10 @@ protected:
     // Two species on one date, an older price of one of them, and a third species.
     void insertFour()
     {
-        exec(QStringLiteral(
-            "insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) values "
-            "(1, 0.85, '2005-01-01', 'DISP 04/05'), (2, 5.4, '2006-04-01', 'DISP 15/06'), "
-            "(1, 1.05, '2006-04-01', null), (3, 1.25, '2006-02-01', 'DISP 08/06')"));
+        insertPrice(1, 0.85, QStringLiteral("2005-01-01"), QStringLiteral("DISP 04/05"));
+        insertPrice(2, 5.4, QStringLiteral("2006-04-01"), QStringLiteral("DISP 15/06"));
+        insertPrice(1, 1.05, QStringLiteral("2006-04-01"));
+        insertPrice(3, 1.25, QStringLiteral("2006-02-01"), QStringLiteral("DISP 08/06"));
     }
     frmPrecios& openList() { return RegisterTest::openList<frmPrecios>(main->op_Precios); }
     frmEditarPrecio& ed() { return editor<frmEditarPrecio>(); }
@@ -44,13 +44,7 @@ protected:
         click(openList().tlbMonedas, "nuevo");
         return ed();
     }
-    void selectRow(frmPrecios& f, int row)
-    {
-        forms::DataGrid* g = f.grillaPrecios;
-        const QModelIndex i = g->model()->index(row, 2);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
-        testsupport::Settle();
-    }
+    void selectRow(frmPrecios& f, int row) { clickCell(f.grillaPrecios, row, 2); }
     QStringList stored()
     {
         return rows(QStringLiteral(
@@ -59,8 +53,7 @@ protected:
     }
     void closeAll()
     {
-        forms::Form::UnloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::UnloadAllWindows();
         main->HabDeshabMenu(true);
     }
 };
@@ -330,9 +323,7 @@ TEST(PricesUnderC, TheCLocaleCasesPassInAChildProcess)
 // line of a month from its date on; an earlier month keeps the older price.
 TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
 {
-    exec(
-        QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
-                       "values (4, 2.05, '2006-04-01', 'DISP 15/06')"));
+    insertPrice(4, 2.05, QStringLiteral("2006-04-01"), QStringLiteral("DISP 15/06"));
     frmEditarPrecio& e = openNew();
     choose(e.cbo_Especies, QStringLiteral("ABADEJO"));
     type(e.txt_precio, QStringLiteral("7,125"));
@@ -359,13 +350,7 @@ TEST_F(Prices, APriceEnteredHereIsProposedForLinesFromItsMonthOn)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mes);
         frmDDJJ& list = RegisterTest::openList<frmDDJJ>(main->op_DDJJ);
-        forms::DataGrid* g = list.grillaDJ;
-        int row = -1;
-        for (int r = 0; r < g->model()->rowCount(); ++r)
-            if (g->model()->data(g->model()->index(r, 0)).toString() == QString::fromLatin1(c.nro)) row = r;
-        ASSERT_GE(row, 0);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 1)).center());
-        testsupport::Settle();
+        clickRowHolding(list.grillaDJ, 0, QString::fromLatin1(c.nro));
         click(list.tlbMonedas, "modificar");
         frmEditarDJ& dj = editor<frmEditarDJ>();
         dj.SSTab1->setTab(1);

@@ -9,20 +9,16 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
-#include "ui/MDIPrincipal.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
 namespace vptest {
-
-void exec(const QString& sql) { de1::conn().Execute(sql); }
 
 QStringList rows(const QString& sql)
 {
@@ -51,30 +47,6 @@ QStringList shownRows(forms::DataGrid* grid)
     return all;
 }
 
-void RegisterTest::SetUp()
-{
-    text::SetToday(QDate(2006, 5, 15));
-    main = &MDIPrincipal::Instance();
-    main->Show();
-    testsupport::Settle();
-}
-
-void RegisterTest::TearDown()
-{
-    forms::Form::UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete MDIPrincipal::Existing();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    text::SetToday(QDate());
-}
-
-void RegisterTest::triggerMenu(QAction* item)
-{
-    item->trigger();
-    QApplication::setActiveWindow(main);
-    testsupport::Settle();
-}
-
 void RegisterTest::setDate(forms::DatePicker* d, const QString& ddMMyyyy)
 {
     const bool withDate = !ddMMyyyy.isEmpty();
@@ -93,12 +65,6 @@ void RegisterTest::pressEnter(QWidget* w)
     focusOn(w);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     testsupport::Settle();
-}
-
-bool RegisterTest::menusEnabled() const
-{
-    return main->op_archivo->menuAction()->isEnabled() && main->op_Tablas->menuAction()->isEnabled()
-        && main->op_DJ->menuAction()->isEnabled();
 }
 
 }  // namespace vptest

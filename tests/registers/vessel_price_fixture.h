@@ -6,14 +6,13 @@
 #include "platform/ado/Variant.h"
 #include "platform/forms/Form.h"
 #include "support/Fixtures.h"
+#include "support/MainWindowTest.h"
 #include "support/Support.h"
-#include "support/WindowTest.h"
 
+#include <QDate>
 #include <QString>
 #include <gtest/gtest.h>
-#include <stdexcept>
 
-class MDIPrincipal;
 class QAction;
 class QWidget;
 namespace forms {
@@ -24,42 +23,26 @@ class DatePicker;
 namespace vptest {
 
 using testsupport::count;
+using testsupport::exec;
+using testsupport::insertPrice;
 using testsupport::scalar;
 
-void exec(const QString& sql);
 // Every row of the query, its fields joined by "|" (Null as "null").
 QStringList rows(const QString& sql);
 // The texts the grid shows, row by row, fields joined by "|", hidden columns left out.
 QStringList shownRows(forms::DataGrid* grid);
 
-class RegisterTest : public testsupport::WindowTest {
+class RegisterTest : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    RegisterTest() : MainWindowTest(false, QDate(2006, 5, 15)) {}
 
     // Chooses the menu item and returns the list window it opened.
-    template <class List> List& openList(QAction* item)
-    {
-        triggerMenu(item);
-        List* f = forms::Form::Existing<List>();
-        if (!f) throw std::runtime_error("the list did not open");
-        return *f;
-    }
-    template <class Editor> Editor& editor()
-    {
-        Editor* f = forms::Form::Existing<Editor>();
-        if (!f) throw std::runtime_error("the editor is not open");
-        return *f;
-    }
-    void triggerMenu(QAction* item);
-    bool menusEnabled() const;
+    template <class List> List& openList(QAction* item) { return openFromMenu<List>(item); }
+    template <class Editor> static Editor& editor() { return window<Editor>(); }
 
 public:
     void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // through its box and calendar; "" unchecks it
     void pressEnter(QWidget* w);
-
-protected:
-    MDIPrincipal* main = nullptr;
 };
 
 }  // namespace vptest

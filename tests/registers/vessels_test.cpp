@@ -50,13 +50,7 @@ protected:
     frmEditarEmbarcacion& ed() { return editor<frmEditarEmbarcacion>(); }
     bool editorOpen() const { return forms::Form::Existing<frmEditarEmbarcacion>() != nullptr; }
 
-    void selectRow(frmEmbarcaciones& f, int row)
-    {
-        forms::DataGrid* g = f.grillaEmbaraciones;
-        const QModelIndex i = g->model()->index(row, 2);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
-        testsupport::Settle();
-    }
+    void selectRow(frmEmbarcaciones& f, int row) { clickCell(f.grillaEmbaraciones, row, 2); }
     frmEditarEmbarcacion& openNew()
     {
         frmEmbarcaciones& f = openList();
@@ -426,8 +420,7 @@ TEST_F(Vessels, TheChecksRunInOrderAndStopAtTheFirstFailure)
         EXPECT_TRUE(editorOpen());
         EXPECT_EQ(vessels(), 0);
         click(e.toolbar, "cancelar");
-        forms::Form::UnloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::UnloadAllWindows();
     }
 }
 
@@ -461,8 +454,7 @@ TEST_F(Vessels, ANewVesselWithARegisteredNumberOrMatriculaIsRefusedBeforeAnyInse
         EXPECT_EQ(focused()->objectName(), QString::fromLatin1(c.focus));
         EXPECT_TRUE(editorOpen());
         EXPECT_EQ(vessels(), 2);
-        forms::Form::UnloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::UnloadAllWindows();
     }
 }
 
@@ -518,8 +510,7 @@ TEST_F(Vessels, ANewVesselStoresEmptyOptionalFieldsAsNullAndTheAgreementAsOneOrZ
         EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
         EXPECT_FALSE(editorOpen());
         EXPECT_EQ(stored(501), QString::fromUtf8(c.row));
-        forms::Form::UnloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::UnloadAllWindows();
     }
 }
 

@@ -9,13 +9,21 @@
 namespace testsupport {
 namespace {
 
+QString n(double v) { return QString::number(v, 'g', 17); }
+
+}  // namespace
+
+long exec(const QString& sql)
+{
+    long changed = 0;
+    de1::conn().Execute(sql, &changed);
+    return changed;
+}
+
 QString q(const QString& s)
 {
     return QStringLiteral("'") + QString(s).replace(QStringLiteral("'"), QStringLiteral("''")) + QStringLiteral("'");
 }
-QString n(double v) { return QString::number(v, 'g', 17); }
-
-}  // namespace
 
 void insertVessel(int id, const QString& matricula, const QString& nombre)
 {
@@ -37,6 +45,16 @@ void insertCompany(int id, qint64 cuit, const QString& rsocial)
             .arg(id)
             .arg(cuit)
             .arg(q(rsocial)));
+}
+
+void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion)
+{
+    de1::conn().Execute(
+        QStringLiteral("insert into LNV_PES_TB_PRECIOS_LEY7351 (PTES_ID, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION) "
+                       "values (%1, %2, '%3', %4)")
+            .arg(especie)
+            .arg(valor, 0, 'g', 15)
+            .arg(isoDate, disposicion.isNull() ? QStringLiteral("null") : q(disposicion)));
 }
 
 void insertDeclarations(long n)

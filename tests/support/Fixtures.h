@@ -12,10 +12,17 @@
 
 namespace testsupport {
 
+// A statement run on de1.conn; the rows it changed. And a text as an SQL
+// literal, each quote doubled.
+long exec(const QString& sql);
+QString q(const QString& s);
+
 // Register rows with the fewest columns the schema asks for; a company has
 // only its fiscal address (RIVADAVIA 100, RAWSON, CHUBUT, 9103).
 void insertVessel(int id, const QString& matricula, const QString& nombre);
 void insertCompany(int id, qint64 cuit, const QString& rsocial);
+// A dock price of the species from the date on; a null text stores no disposition.
+void insertPrice(int especie, double valor, const QString& isoDate, const QString& disposicion = QString());
 
 // A declaration header. Its vessel and company are the registers' rows with
 // that matrícula and CUIT; a number or name given here is stored instead (a

@@ -1,8 +1,10 @@
 #include "support/WindowTest.h"
 
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/DataGrid.h"
 #include "platform/forms/Toolbar.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -72,6 +74,23 @@ void WindowTest::choose(forms::ComboBox* cbo, const QString& text)
     cbo->setCurrentIndex(i);
     emit cbo->activated(i);
     Settle(1);
+}
+
+void WindowTest::clickCell(forms::DataGrid* grid, int row, int column)
+{
+    const QModelIndex i = grid->model()->index(row, column);
+    if (!i.isValid()) throw std::runtime_error(grid->objectName().toStdString() + " has no such cell");
+    grid->scrollTo(i);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(i).center());
+    Settle();
+}
+
+void WindowTest::clickRowHolding(forms::DataGrid* grid, int column, const QString& text)
+{
+    const QAbstractItemModel* m = grid->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        if (m->data(m->index(r, column)).toString() == text) return clickCell(grid, r, column);
+    throw std::runtime_error(text.toStdString() + " not in " + grid->objectName().toStdString());
 }
 
 }  // namespace testsupport

@@ -10,6 +10,7 @@
 class QWidget;
 namespace forms {
 class ComboBox;
+class DataGrid;
 class Toolbar;
 }  // namespace forms
 
@@ -17,6 +18,9 @@ namespace testsupport {
 
 class WindowTest : public ::testing::Test {
 public:
+    // sampleDb: the sample registers beside the reference rows.
+    explicit WindowTest(bool sampleDb = false) : db(sampleDb) {}
+
     void click(forms::Toolbar* tb, const QString& key);      // a mouse click: the focus moves to the button
     void focusOn(QWidget* w);                                // as Tab would (fails when it cannot)
     void type(QWidget* w, const QString& text);              // focus in, select all, type
@@ -27,6 +31,10 @@ public:
     // The control with the focus; a compound one (the numeric field, a date
     // picker) stands for the inner box it hands its focus to.
     QWidget* focused() const;
+    // A click on the cell, scrolled into view first.
+    static void clickCell(forms::DataGrid* grid, int row, int column);
+    // A click on the first row whose cell in that column shows the text (fails when none).
+    static void clickRowHolding(forms::DataGrid* grid, int column, const QString& text);
 
 protected:
     QStringList prompts() const { return boxes.prompts(); }

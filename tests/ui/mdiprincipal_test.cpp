@@ -1,6 +1,7 @@
 #include "ui/MDIPrincipal.h"
 
 #include "platform/forms/Form.h"
+#include "support/MainWindowTest.h"
 #include "support/Support.h"
 
 #include <QApplication>
@@ -13,18 +14,9 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        win = &MDIPrincipal::Instance();
-        win->Show();
-        testsupport::Settle();
-    }
-    void TearDown() override
-    {
-        if (MDIPrincipal* w = MDIPrincipal::Existing()) delete w;
-    }
+    MDIPrincipal*& win = main;  // this file's name for it
     QStringList menuTexts() const
     {
         QStringList all;
@@ -35,19 +27,11 @@ protected:
         }
         return all;
     }
-    bool menusEnabled() const
-    {
-        return win->op_archivo->menuAction()->isEnabled() && win->op_Tablas->menuAction()->isEnabled()
-            && win->op_DJ->menuAction()->isEnabled();
-    }
     bool menusDisabled() const
     {
         return !win->op_archivo->menuAction()->isEnabled() && !win->op_Tablas->menuAction()->isEnabled()
             && !win->op_DJ->menuAction()->isEnabled();
     }
-
-    testsupport::TempDb db;
-    MDIPrincipal* win = nullptr;
 };
 
 TEST_F(MainWindowTest, ShowsMaximizedWithItsMenus)
@@ -113,10 +97,7 @@ TEST_F(MainWindowTest, SalirIsTitledWithTheCaptionWhileAChildIsMaximized)
 TEST_F(MainWindowTest, SalirAnsweredYesAndTheCloseBoxEndTheProgram)
 {
     for (bool viaMenu : {true, false}) {
-        if (!MDIPrincipal::Existing()) {
-            win = &MDIPrincipal::Instance();
-            win->Show();
-        }
+        if (!MDIPrincipal::Existing()) win = &testsupport::ShowMainWindow();
         testsupport::MsgBoxRecorder boxes({6});
         QTimer::singleShot(0, win, [this, viaMenu] {
             if (viaMenu)

@@ -113,8 +113,6 @@ protected:
         viewer.Show();
         testsupport::Settle();
     }
-
-    testsupport::MsgBoxRecorder boxes;
 };
 
 }  // namespace reportstest
