@@ -17,6 +17,7 @@
 #include "core/records/clsDetDDJJ.h"
 #include "core/records/clsPagosDDJJ.h"
 #include "core/records/colEspecies.h"
+#include "declarations/RenglonesConPrecio.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/SeccionLineas.h"
 
@@ -43,7 +44,7 @@ class TabbedDialog;
 class Toolbar;
 }  // namespace forms
 
-class frmEditarDJ : public forms::Form {
+class frmEditarDJ : public forms::Form, private RenglonesConPrecio::Procedimientos {
     Q_OBJECT
 public:
     frmEditarDJ();
@@ -135,8 +136,8 @@ public:
 
     // ---- Procedures of the sections. The window's own handlers call them;
     // they are public so that the benchmark can time them one by one.
-    void CargarEspecies();
-    void CargarDetalle();
+    void CargarEspecies() override;
+    void CargarDetalle() override;
     void RecalcularTotales();
 
     QSize sizeHint() const override;  // within the main window's area
@@ -190,18 +191,18 @@ private:
     // Sales lines (frmEditarDJ_Detalle.cpp)
     void cbo_Especies_Click();
     void QuitarEspeciesCargadas();
-    bool ValidarDetalle();
+    bool ValidarDetalle() override;
     void CalcularMontoRenglon();
-    void InsertarDetalle();
-    void ActualizarDetalle();
-    void BorrarDetalle();
+    void InsertarDetalle() override;
+    void ActualizarDetalle() override;
+    void BorrarDetalle() override;
     void CargarGrillaDetalle();
     void FormatearGrillaDetalle();
-    void HabilitarDetalle(bool Habilitar);
+    void HabilitarDetalle(bool Habilitar) override;
     void MostrarRenglon();
     void LimpiarDetalle();
     void GuardarDetalleActual();
-    void CancelarDetalle();
+    void CancelarDetalle() override;
     void tlb_detalle_ButtonClick(const QString& key);
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
@@ -239,7 +240,7 @@ private:
     std::shared_ptr<clsCabDDJJ> mCab;
     std::shared_ptr<colEspecies> mEspecies;
     // The sales lines' mode and kept line.
-    forms::SeccionLineas mSeccionDetalle;
+    RenglonesConPrecio mSeccionDetalle;
     forms::CopiaRenglon<clsDetDDJJ> mDet;
     std::shared_ptr<clsCabGuia> mGuia;  // the guide last handed to the guide editor
     // The payment slips' mode and kept slip.

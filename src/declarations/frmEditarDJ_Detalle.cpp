@@ -2,7 +2,6 @@
 // species, priced from the dock price in force on the first day of the
 // declared month, and the header totals that follow every change.
 #include "declarations/PaginaRenglones.h"
-#include "declarations/PrecioEnVigor.h"
 #include "declarations/Renglones.h"
 #include "declarations/frmEditarDJ.h"
 
@@ -15,21 +14,15 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/GridColumns.h"
-#include "platform/forms/Reglas.h"
-#include "platform/forms/SeccionLineas.h"
 #include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
-#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 using forms::Etiqueta;
 using forms::Nombrado;
@@ -58,42 +51,32 @@ void frmEditarDJ::crearDetalle(QWidget* page)
     grilla_detalle = p.grilla;
     frm_totalGralVtas = p.marcoTotal;
 
-    mSeccionDetalle.Declarar({
-        .ventana = this,
-        .conn = &de1::conn(),
-        .barra = tlb_detalle,
-        .campos = {frm_detalle},
-        .grilla = grilla_detalle,
-        .hayFilas = [this] { return TieneRenglones(); },
-        .filasLeidas = [this] { return bool(adoDetalleDJ->Recordset); },
-        .nuevo = {[this] {
-                      QuitarEspeciesCargadas();
-                      if (TieneRenglones()) {
-                          GuardarDetalleActual();
-                          LimpiarDetalle();
-                      }
-                  },
-                  cbo_Especies},
-        .modificar = {[this] {
-                          MostrarRenglon();
-                          GuardarDetalleActual();
-                      },
-                      txt_kg},
-        .eliminar = {[this] { MostrarRenglon(); }, nullptr},
-        .validar = [this] { return ValidarDetalle(); },
-        .calcular = [this] { CalcularMontoRenglon(); },
-        .insertar = [this] { InsertarDetalle(); },
-        .actualizar = [this] { ActualizarDetalle(); },
-        .borrar = [this] { BorrarDetalle(); },
-        .totales = [this] { RecalcularTotales(); },
-        .recargar =
-            [this](forms::ModoSeccion modo) {
-                if (modo == forms::ModoNuevo) CargarEspecies();
-                CargarDetalle();
-            },
-        .cancelar = [this] { CancelarDetalle(); },
-        .habilitar = [this](bool h) { HabilitarDetalle(h); },
-    });
+    mSeccionDetalle.Declarar(*this,
+                             {.ventana = this,
+                              .pagina = p,
+                              .datos = adoDetalleDJ,
+                              .kg = txt_kg,
+                              .precio = txt_precio,
+                              .monto = txt_MtoTotal,
+                              .especies = &mEspecies},
+                             {
+                                 .filasLeidas = [this] { return bool(adoDetalleDJ->Recordset); },
+                                 .nuevo = {[this] {
+                                               QuitarEspeciesCargadas();
+                                               if (TieneRenglones()) {
+                                                   GuardarDetalleActual();
+                                                   LimpiarDetalle();
+                                               }
+                                           },
+                                           cbo_Especies},
+                                 .modificar = {[this] {
+                                                   MostrarRenglon();
+                                                   GuardarDetalleActual();
+                                               },
+                                               txt_kg},
+                                 .eliminar = {[this] { MostrarRenglon(); }, nullptr},
+                                 .totales = [this] { RecalcularTotales(); },
+                             });
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarDJ::cbo_Especies_Click);
     connect(txt_kg, &ctlNumero::LostFocus, this, &frmEditarDJ::CalcularMontoRenglon);
@@ -114,35 +97,18 @@ void frmEditarDJ::CargarEspecies()
         if (anioOk && mesOk && d.isValid()) fecha = d;
     }
 
-    forms::Atrapar([&] { PrecioEnVigor::CargarEspecies(fecha, mEspecies, *cbo_Especies); });
+    mSeccionDetalle.CargarEspecies(fecha);
 }
 
-void frmEditarDJ::cbo_Especies_Click()
-{
-    if (!PrecioEnVigor::EsEleccionDeEspecie(*this, *cbo_Especies, *grilla_detalle)) return;
-    if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
-}
+void frmEditarDJ::cbo_Especies_Click() { mSeccionDetalle.EspecieElegida(); }
 
-void frmEditarDJ::QuitarEspeciesCargadas()
-{
-    PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleDJ->Recordset.get(), *cbo_Especies);
-}
+void frmEditarDJ::QuitarEspeciesCargadas() { mSeccionDetalle.QuitarEspeciesCargadas(); }
 
 // ---------------------------------------------------------------- one line
 
-bool frmEditarDJ::ValidarDetalle()
-{
-    return forms::CumpleReglas(
-               {
-                   {cbo_Especies->ListIndex() < 0, "Seleccione la especie capturada", cbo_Especies},
-                   {txt_kg->Value() == 0, "Ingrese los kilogramos capturados", txt_kg},
-                   {txt_precio->Value() == 0, "Ingrese el precio por kilo", txt_precio},
-               },
-               Caption())
-        && PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
-}
+bool frmEditarDJ::ValidarDetalle() { return mSeccionDetalle.Validar({}); }
 
-void frmEditarDJ::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
+void frmEditarDJ::CalcularMontoRenglon() { mSeccionDetalle.CalcularMonto(); }
 
 void frmEditarDJ::InsertarDetalle()
 {
@@ -153,16 +119,15 @@ void frmEditarDJ::InsertarDetalle()
 
 void frmEditarDJ::ActualizarDetalle()
 {
-    // The line number is the program's own; anything else never reaches SQL.
-    if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    Renglones::ActualizarDetalleDJ(de1::conn(), NroDJ23(), txt_renglon->text().toInt(), txt_kg->Value(),
-                                   txt_precio->Value(), txt_MtoTotal->Value());
+    if (const auto renglon = mSeccionDetalle.RenglonMostrado())
+        Renglones::ActualizarDetalleDJ(de1::conn(), NroDJ23(), *renglon, txt_kg->Value(), txt_precio->Value(),
+                                       txt_MtoTotal->Value());
 }
 
 void frmEditarDJ::BorrarDetalle()
 {
-    if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    Renglones::BorrarDetalleDJ(de1::conn(), NroDJ23(), txt_renglon->text().toInt());
+    if (const auto renglon = mSeccionDetalle.RenglonMostrado())
+        Renglones::BorrarDetalleDJ(de1::conn(), NroDJ23(), *renglon);
 }
 
 void frmEditarDJ::RecalcularTotales()
@@ -181,13 +146,9 @@ void frmEditarDJ::CargarDetalle()
 {
     LimpiarDetalle();
     CargarGrillaDetalle();
-    const auto& rs = adoDetalleDJ->Recordset;
     double suma = 0;
     if (TieneRenglones()) {
-        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-            suma += CDbl(rs->Fields(QStringLiteral("PDDJ_TOTAL")).Value());
-        rs->MoveFirst();
-        grilla_detalle->SelBookmarks().Add(rs->Bookmark());
+        suma = mSeccionDetalle.SumarYElegirPrimero(QStringLiteral("PDDJ_TOTAL"));
         GuardarDetalleActual();
         MostrarRenglon();
     } else {
@@ -199,15 +160,12 @@ void frmEditarDJ::CargarDetalle()
 
 void frmEditarDJ::CargarGrillaDetalle()
 {
-    forms::Atrapar([&] {
-        auto rs = std::make_shared<ado::Recordset>();
-        rs->Open(QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '") + NroDJ23()
-                     + QStringLiteral("'"),
-                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-        adoDetalleDJ->Recordset = rs;
-        adoDetalleDJ->Refresh();
-        FormatearGrillaDetalle();
-    });
+    mSeccionDetalle.CargarGrilla(
+        [this] {
+            return QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO = '")
+                + NroDJ23() + QStringLiteral("'");
+        },
+        [this] { FormatearGrillaDetalle(); });
 }
 
 void frmEditarDJ::FormatearGrillaDetalle()
@@ -224,11 +182,7 @@ void frmEditarDJ::FormatearGrillaDetalle()
     forms::AplicarColumnas(*grilla_detalle, columnas);
 }
 
-bool frmEditarDJ::TieneRenglones() const
-{
-    const auto& rs = adoDetalleDJ->Recordset;
-    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
-}
+bool frmEditarDJ::TieneRenglones() const { return mSeccionDetalle.TieneRenglones(); }
 
 void frmEditarDJ::HabilitarDetalle(bool Habilitar)
 {
@@ -240,30 +194,21 @@ void frmEditarDJ::HabilitarDetalle(bool Habilitar)
     }
     if (!SSTab1->TabEnabled(1)) return;
 
-    mSeccionDetalle.EstadoBotones(Habilitar);
-    cbo_Especies->setEnabled(mSeccionDetalle.Modo() == forms::ModoNuevo && !Habilitar);
+    mSeccionDetalle.Habilitar(Habilitar);
 }
 
 void frmEditarDJ::MostrarRenglon()
 {
     if (grilla_detalle->Row() < 0) return;
     txt_renglon->setText(grilla_detalle->Text(1));
-    PrecioEnVigor::OfrecerEspeciesDeRenglones(adoDetalleDJ->Recordset.get(), *cbo_Especies);
+    mSeccionDetalle.OfrecerEspeciesDeRenglones();
     Utiles::SeleccionarTextoCombo(*cbo_Especies, grilla_detalle->Text(3));
     txt_kg->setValue(grilla_detalle->Numero(4));
     txt_precio->setValue(grilla_detalle->Numero(5));
     txt_MtoTotal->setValue(grilla_detalle->Numero(6));
 }
 
-void frmEditarDJ::LimpiarDetalle()
-{
-    txt_renglon->clear();
-    cbo_Especies->setListIndex(-1);
-    txt_kg->ClearText();
-    txt_precio->ClearText();
-    txt_MtoTotal->ClearText();
-    lbl_Precio->clear();
-}
+void frmEditarDJ::LimpiarDetalle() { mSeccionDetalle.Limpiar(); }
 
 void frmEditarDJ::GuardarDetalleActual()
 {

@@ -14,6 +14,7 @@
 #include "core/records/colEspecies.h"
 #include "core/records/colLocalidades.h"
 #include "core/records/colProvincias.h"
+#include "declarations/RenglonesConPrecio.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/SeccionLineas.h"
 
@@ -38,7 +39,7 @@ class TabbedDialog;
 class Toolbar;
 }  // namespace forms
 
-class frmEditarGuias : public forms::Form {
+class frmEditarGuias : public forms::Form, private RenglonesConPrecio::Procedimientos {
     Q_OBJECT
 public:
     frmEditarGuias();
@@ -121,22 +122,22 @@ private:
 
     // Lines (frmEditarGuias_Detalle.cpp)
     void SSTab1_Click(int previousTab);
-    void CargarEspecies();
+    void CargarEspecies() override;
     void cbo_Especies_Click();
     void QuitarEspeciesCargadas();
-    bool ValidarDetalle();
+    bool ValidarDetalle() override;
     void CalcularMontoRenglon();
-    void InsertarDetalle();
-    void ActualizarDetalle();
-    void BorrarDetalle();
-    void CargarDetalle();
+    void InsertarDetalle() override;
+    void ActualizarDetalle() override;
+    void BorrarDetalle() override;
+    void CargarDetalle() override;
     void CargarGrillaDetalle();
     void FormatearGrillaDetalle();
-    void HabilitarDetalle(bool Habilitar);
+    void HabilitarDetalle(bool Habilitar) override;
     void MostrarRenglon();
     void LimpiarDetalle();
     void GuardarDetalleActual();
-    void CancelarDetalle();
+    void CancelarDetalle() override;
     void tlb_detalle_ButtonClick(const QString& key);
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
@@ -148,6 +149,6 @@ private:
     std::shared_ptr<colLocalidades> mLocalidades;
     std::shared_ptr<colEspecies> mEspecies;
     // The lines' mode and kept line.
-    forms::SeccionLineas mSeccionDetalle;
+    RenglonesConPrecio mSeccionDetalle;
     forms::CopiaRenglon<clsDetGuia> mDet;
 };

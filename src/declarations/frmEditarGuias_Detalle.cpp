@@ -3,38 +3,29 @@
 // from the dock price in force at the guide's date. Every line change and
 // the guide's totals it moves are stored together.
 #include "declarations/PaginaRenglones.h"
-#include "declarations/PrecioEnVigor.h"
 #include "declarations/Renglones.h"
 #include "declarations/frmEditarGuias.h"
 
-#include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
-#include "platform/ado/Recordset.h"
+#include "platform/ado/Variant.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/GridColumns.h"
-#include "platform/forms/Reglas.h"
-#include "platform/forms/SeccionLineas.h"
-#include "platform/forms/SectionMode.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
-#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 using forms::Etiqueta;
 using forms::Nombrado;
-using text::CDbl;
 using text::CStr;
 
 void frmEditarGuias::crearDetalle(QWidget* page)
@@ -64,38 +55,26 @@ void frmEditarGuias::crearDetalle(QWidget* page)
     grilla_detalle = p.grilla;
     frm_totalGralVtas = p.marcoTotal;
 
-    mSeccionDetalle.Declarar({
-        .ventana = this,
-        .conn = &de1::conn(),
-        .barra = tlb_detalle,
-        .campos = {frm_detalle},
-        .grilla = grilla_detalle,
-        .hayFilas = [this] { return TieneRenglones(); },
-        .filasLeidas = {},
-        .nuevo = {[this] {
-                      if (!TieneRenglones()) return;
-                      GuardarDetalleActual();
-                      QuitarEspeciesCargadas();
-                      LimpiarDetalle();
-                  },
-                  cbo_Especies},
-        // "modificar" and "eliminar" act on the line the fields show.
-        .modificar = {[this] { GuardarDetalleActual(); }, txt_cajones},
-        .eliminar = {},
-        .validar = [this] { return ValidarDetalle(); },
-        .calcular = [this] { CalcularMontoRenglon(); },
-        .insertar = [this] { InsertarDetalle(); },
-        .actualizar = [this] { ActualizarDetalle(); },
-        .borrar = [this] { BorrarDetalle(); },
-        .totales = [this] { MostrarTotales(EscribirTotales()); },
-        .recargar =
-            [this](forms::ModoSeccion modo) {
-                if (modo == forms::ModoNuevo) CargarEspecies();
-                CargarDetalle();
-            },
-        .cancelar = [this] { CancelarDetalle(); },
-        .habilitar = [this](bool h) { HabilitarDetalle(h); },
-    });
+    mSeccionDetalle.Declarar(*this,
+                             {.ventana = this,
+                              .pagina = p,
+                              .datos = adoDetalleGuia,
+                              .kg = txt_kg,
+                              .precio = txt_precio,
+                              .monto = txt_MtoTotal,
+                              .especies = &mEspecies},
+                             {
+                                 .nuevo = {[this] {
+                                               if (!TieneRenglones()) return;
+                                               GuardarDetalleActual();
+                                               QuitarEspeciesCargadas();
+                                               LimpiarDetalle();
+                                           },
+                                           cbo_Especies},
+                                 // "modificar" and "eliminar" act on the line the fields show.
+                                 .modificar = {[this] { GuardarDetalleActual(); }, txt_cajones},
+                                 .totales = [this] { MostrarTotales(EscribirTotales()); },
+                             });
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarGuias::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarGuias::cbo_Especies_Click);
     for (ctlNumero* n : {txt_cajones, txt_kg, txt_precio})
@@ -117,36 +96,21 @@ void frmEditarGuias::SSTab1_Click(int previousTab)
 void frmEditarGuias::CargarEspecies()
 {
     // The guide's lines are priced at the guide's date, not at the declared month.
-    forms::Atrapar([this] { PrecioEnVigor::CargarEspecies(dtp_FechaG->Date(), mEspecies, *cbo_Especies); });
+    mSeccionDetalle.CargarEspecies(dtp_FechaG->Date());
 }
 
-void frmEditarGuias::cbo_Especies_Click()
-{
-    if (!PrecioEnVigor::EsEleccionDeEspecie(*this, *cbo_Especies, *grilla_detalle)) return;
-    if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
-}
+void frmEditarGuias::cbo_Especies_Click() { mSeccionDetalle.EspecieElegida(); }
 
-void frmEditarGuias::QuitarEspeciesCargadas()
-{
-    PrecioEnVigor::QuitarEspeciesCargadas(adoDetalleGuia->Recordset.get(), *cbo_Especies);
-}
+void frmEditarGuias::QuitarEspeciesCargadas() { mSeccionDetalle.QuitarEspeciesCargadas(); }
 
 // ---------------------------------------------------------------- one line
 
 bool frmEditarGuias::ValidarDetalle()
 {
-    return forms::CumpleReglas(
-               {
-                   {cbo_Especies->ListIndex() < 0, "Seleccione la especie capturada", cbo_Especies},
-                   {txt_cajones->Value() == 0, "Ingrese los cajones", txt_cajones},
-                   {txt_kg->Value() == 0, "Ingrese los kilogramos capturados", txt_kg},
-                   {txt_precio->Value() == 0, "Ingrese el precio por kilo", txt_precio},
-               },
-               Caption())
-        && PrecioEnVigor::MontoAceptado(*txt_MtoTotal, txt_precio->Value(), txt_kg->Value(), Caption());
+    return mSeccionDetalle.Validar({{txt_cajones->Value() == 0, "Ingrese los cajones", txt_cajones}});
 }
 
-void frmEditarGuias::CalcularMontoRenglon() { txt_MtoTotal->setValue(txt_precio->Value() * txt_kg->Value()); }
+void frmEditarGuias::CalcularMontoRenglon() { mSeccionDetalle.CalcularMonto(); }
 
 void frmEditarGuias::InsertarDetalle()
 {
@@ -157,16 +121,15 @@ void frmEditarGuias::InsertarDetalle()
 
 void frmEditarGuias::ActualizarDetalle()
 {
-    // The line number is the program's own; anything else never reaches SQL.
-    if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    Renglones::ActualizarDetalleGuia(de1::conn(), txt_NroGuia->text(), txt_renglon->text().toInt(),
-                                     txt_cajones->Value(), txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value());
+    if (const auto renglon = mSeccionDetalle.RenglonMostrado())
+        Renglones::ActualizarDetalleGuia(de1::conn(), txt_NroGuia->text(), *renglon, txt_cajones->Value(),
+                                         txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value());
 }
 
 void frmEditarGuias::BorrarDetalle()
 {
-    if (!text::EsEnteroSimple(txt_renglon->text(), 9)) return;
-    Renglones::BorrarDetalleGuia(de1::conn(), txt_NroGuia->text(), txt_renglon->text().toInt());
+    if (const auto renglon = mSeccionDetalle.RenglonMostrado())
+        Renglones::BorrarDetalleGuia(de1::conn(), txt_NroGuia->text(), *renglon);
 }
 
 // ---------------------------------------------------------------- the grid
@@ -174,13 +137,9 @@ void frmEditarGuias::BorrarDetalle()
 void frmEditarGuias::CargarDetalle()
 {
     CargarGrillaDetalle();
-    const auto& rs = adoDetalleGuia->Recordset;
     double suma = 0;
     if (TieneRenglones()) {
-        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-            suma += CDbl(rs->Fields(QStringLiteral("PDGT_TOTAL")).Value());
-        rs->MoveFirst();
-        grilla_detalle->SelBookmarks().Add(rs->Bookmark());
+        suma = mSeccionDetalle.SumarYElegirPrimero(QStringLiteral("PDGT_TOTAL"));
         MostrarRenglon();
     } else {
         LimpiarDetalle();
@@ -191,15 +150,12 @@ void frmEditarGuias::CargarDetalle()
 
 void frmEditarGuias::CargarGrillaDetalle()
 {
-    forms::Atrapar([this] {
-        auto rs = std::make_shared<ado::Recordset>();
-        rs->Open(QStringLiteral("select * FROM PES_VW_GUIAS_DET ") + QStringLiteral("WHERE PGTR_NRO = '") + NroGuiaSQL()
-                     + QStringLiteral("'"),
-                 de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
-        adoDetalleGuia->Recordset = rs;
-        adoDetalleGuia->Refresh();
-        FormatearGrillaDetalle();
-    });
+    mSeccionDetalle.CargarGrilla(
+        [this] {
+            return QStringLiteral("select * FROM PES_VW_GUIAS_DET ") + QStringLiteral("WHERE PGTR_NRO = '")
+                + NroGuiaSQL() + QStringLiteral("'");
+        },
+        [this] { FormatearGrillaDetalle(); });
 }
 
 void frmEditarGuias::FormatearGrillaDetalle()
@@ -217,27 +173,19 @@ void frmEditarGuias::FormatearGrillaDetalle()
     forms::AplicarColumnas(*grilla_detalle, columnas);
 }
 
-bool frmEditarGuias::TieneRenglones() const
-{
-    const auto& rs = adoDetalleGuia->Recordset;
-    return rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0;
-}
+bool frmEditarGuias::TieneRenglones() const { return mSeccionDetalle.TieneRenglones(); }
 
-void frmEditarGuias::HabilitarDetalle(bool Habilitar)
-{
-    mSeccionDetalle.EstadoBotones(Habilitar);
-    cbo_Especies->setEnabled(mSeccionDetalle.Modo() == forms::ModoNuevo && !Habilitar);
-}
+void frmEditarGuias::HabilitarDetalle(bool Habilitar) { mSeccionDetalle.Habilitar(Habilitar); }
 
 void frmEditarGuias::MostrarRenglon()
 {
     if (grilla_detalle->Row() < 0) return;
     txt_renglon->setText(grilla_detalle->Text(1));
-    PrecioEnVigor::OfrecerEspeciesDeRenglones(adoDetalleGuia->Recordset.get(), *cbo_Especies);
+    mSeccionDetalle.OfrecerEspeciesDeRenglones();
     cbo_Especies->setText(grilla_detalle->Text(3));
     // The reference beside the species is the shown line's, not the last one chosen.
     lbl_Precio->clear();
-    if (mEspecies) PrecioEnVigor::MostrarPrecio(*mEspecies, *cbo_Especies, *txt_precio, *lbl_Precio);
+    mSeccionDetalle.MostrarPrecio();
     txt_cajones->setValue(grilla_detalle->Numero(4));
     txt_kg->setValue(grilla_detalle->Numero(5));
     txt_precio->setValue(grilla_detalle->Numero(6));
@@ -246,10 +194,8 @@ void frmEditarGuias::MostrarRenglon()
 
 void frmEditarGuias::LimpiarDetalle()
 {
-    txt_renglon->clear();
-    cbo_Especies->setListIndex(-1);
-    for (ctlNumero* n : {txt_cajones, txt_kg, txt_precio, txt_MtoTotal}) n->ClearText();
-    lbl_Precio->clear();
+    mSeccionDetalle.Limpiar();
+    txt_cajones->ClearText();
 }
 
 void frmEditarGuias::GuardarDetalleActual()
@@ -271,7 +217,7 @@ void frmEditarGuias::CancelarDetalle()
     LimpiarDetalle();
     if (!mDet) return;
     CargarEspecies();
-    PrecioEnVigor::OfrecerEspeciesDeRenglones(adoDetalleGuia->Recordset.get(), *cbo_Especies);
+    mSeccionDetalle.OfrecerEspeciesDeRenglones();
     txt_renglon->setText(CStr(mDet->Renglon));
     cbo_Especies->setText(mDet->Especie);
     txt_cajones->setValue(mDet->Cajones);

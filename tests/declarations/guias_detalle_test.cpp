@@ -130,6 +130,9 @@ TEST_F(GuiaDetalle, ALineNeedsASpeciesCratesKilogramsAndAPrice)
         {"ESPECIE OTRA", "0", "10", "1", "Ingrese los cajones", &frmEditarGuias::txt_cajones},
         {"ESPECIE OTRA", "1", "0", "1", "Ingrese los kilogramos capturados", &frmEditarGuias::txt_kg},
         {"ESPECIE OTRA", "1", "10", "0", "Ingrese el precio por kilo", &frmEditarGuias::txt_precio},
+        // With several missing, the first in the documented order is the one asked for.
+        {nullptr, "0", "0", "0", "Seleccione la especie capturada", nullptr},
+        {"ESPECIE OTRA", "0", "0", "0", "Ingrese los cajones", &frmEditarGuias::txt_cajones},
     };
     openLines();
     for (const Case& c : cases) {

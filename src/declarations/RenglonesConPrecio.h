@@ -1,0 +1,108 @@
+#pragma once
+// What both priced line tabs do alike (a declaration's sales lines, a
+// guide's lines): the species offered with their dock price in force, the
+// price shown when the clerk picks one, one line per species, the checks
+// every line passes, its amount as price times kilograms, and the line
+// section around the window's own statements. The windows keep their
+// documented procedures as thin calls into this.
+
+#include "declarations/PaginaRenglones.h"
+#include "platform/forms/Reglas.h"
+#include "platform/forms/SeccionLineas.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+
+class QDate;
+class colEspecies;
+class ctlNumero;
+namespace forms {
+class Form;
+}
+
+class RenglonesConPrecio {
+public:
+    // The window's own documented procedures that the section runs.
+    class Procedimientos {
+    public:
+        virtual void CargarEspecies() = 0;
+        virtual void CargarDetalle() = 0;
+        virtual bool ValidarDetalle() = 0;
+        virtual void InsertarDetalle() = 0;
+        virtual void ActualizarDetalle() = 0;
+        virtual void BorrarDetalle() = 0;
+        virtual void CancelarDetalle() = 0;
+        virtual void HabilitarDetalle(bool Habilitar) = 0;
+
+    protected:
+        ~Procedimientos() = default;
+    };
+
+    struct Campos {
+        forms::Form* ventana = nullptr;  // its caption titles the messages
+        PaginaRenglones pagina{};
+        forms::DataControl* datos = nullptr;  // holds the lines recordset
+        ctlNumero* kg = nullptr;
+        ctlNumero* precio = nullptr;
+        ctlNumero* monto = nullptr;
+        std::shared_ptr<colEspecies>* especies = nullptr;  // the window's price list
+    };
+
+    // What the window does on entering each mode (see forms::PasosSeccion)
+    // and the totals a stored change moves.
+    struct Pasos {
+        std::function<bool()> filasLeidas{};
+        forms::EntradaModo nuevo{}, modificar{}, eliminar{};
+        std::function<void()> totales{};
+    };
+
+    RenglonesConPrecio() = default;
+    RenglonesConPrecio(const RenglonesConPrecio&) = delete;
+    RenglonesConPrecio& operator=(const RenglonesConPrecio&) = delete;
+
+    // The section's other steps are the window's procedures and this
+    // piece's own. After a stored change the grid is read again, and the
+    // species too after a new line.
+    void Declarar(Procedimientos& ventana, Campos campos, Pasos pasos);
+
+    forms::ModoSeccion Modo() const { return m_seccion.Modo(); }
+    void ButtonClick(const QString& key) { m_seccion.ButtonClick(key); }
+    // The toolbar and the frames; the species open only while a new line
+    // is typed.
+    void Habilitar(bool habilitar);
+
+    // ---- Species and their price in force
+    void CargarEspecies(QDate fecha);
+    // The combo's Click: prices the species when the clerk chose it.
+    void EspecieElegida();
+    void MostrarPrecio();
+    void QuitarEspeciesCargadas();
+    void OfrecerEspeciesDeRenglones();
+
+    // ---- One line
+    // The species, then the window's own rules, then kilograms, price and
+    // the amount check, in that order.
+    bool Validar(std::initializer_list<forms::Regla> propias) const;
+    void CalcularMonto();
+    // The shown line's number when it is the program's own; anything else
+    // never reaches SQL.
+    std::optional<std::int32_t> RenglonMostrado() const;
+    void Limpiar();
+
+    // ---- The grid
+    // Opens the lines query (built inside the trap: building it may fail)
+    // into the data control and formats the grid.
+    void CargarGrilla(const std::function<QString()>& sql, const std::function<void()>& formatear);
+    bool TieneRenglones() const;
+    // The sum of a column over every line; the first line is then the
+    // current and selected one. Only while there are lines.
+    double SumarYElegirPrimero(const QString& columna);
+
+private:
+    Campos c;
+    forms::SeccionLineas m_seccion;
+};
