@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QStringList>
 #include <QTextLayout>
+#include <array>
 #include <cmath>
+#include <deque>
 
 namespace report {
 namespace {
@@ -25,6 +27,47 @@ const QPaintDevice* twipsDevice()
     }();
     return &device;
 }
+
+// The width of a Latin-1 text as the sum of its characters' advances, kept
+// per font: measuring the whole text costs some thousand times more, and
+// nearly every value of a long report fits its box with room to spare.
+// Only kerning sets the sum apart from the measure, by far less than the
+// margin it is given; a text nearer its box than that is measured whole.
+class Advances {
+public:
+    // Negative when the text has a character outside Latin-1.
+    double width(const QFont& font, const QString& text)
+    {
+        Table& t = table(font);
+        double sum = 0;
+        for (QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u > 0xFF) return -1;
+            if (t.advance[u] < 0) t.advance[u] = t.metrics.horizontalAdvance(c);
+            sum += t.advance[u];
+        }
+        return sum;
+    }
+    static constexpr double kMargin = 0.05;
+
+private:
+    struct Table {
+        QFont font;
+        QFontMetricsF metrics;
+        std::array<double, 256> advance;
+    };
+    Table& table(const QFont& font)
+    {
+        for (Table& t : m_tables)
+            if (t.font == font) return t;
+        // The faces of a report are few; a program that keeps making new ones starts over.
+        if (m_tables.size() >= 64) m_tables.clear();
+        m_tables.push_back({font, QFontMetricsF(font, twipsDevice()), {}});
+        m_tables.back().advance.fill(-1);
+        return m_tables.back();
+    }
+    std::deque<Table> m_tables;
+};
 
 QFont sized(const QFont& font, double pt)
 {
@@ -114,8 +157,10 @@ FittedText FitText(const QString& text, const QFont& font, QSizeF box, TextFit f
 {
     // Most values fit on their one line as they are.
     const QFontMetricsF fm(font, twipsDevice());
-    if (fm.horizontalAdvance(text) <= box.width() * kSlack && fm.height() <= box.height())
-        return {QString(text).replace(kNoBreakSpace, QLatin1Char(' ')), font};
+    static Advances advances;
+    const double room = box.width() * kSlack, sum = advances.width(font, text);
+    const bool fits = (sum >= 0 && sum <= room * (1 - Advances::kMargin)) || fm.horizontalAdvance(text) <= room;
+    if (fits && fm.height() <= box.height()) return {QString(text).replace(kNoBreakSpace, QLatin1Char(' ')), font};
     if (fit == TextFit::Auto) fit = ReadsAsNumber(text) ? TextFit::Shrink : TextFit::Wrap;
     switch (fit) {
     case TextFit::Shrink: return shrink(text, font, box);
