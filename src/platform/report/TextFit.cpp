@@ -35,37 +35,40 @@ const QPaintDevice* twipsDevice()
 // margin it is given; a text nearer its box than that is measured whole.
 class Advances {
 public:
-    // Negative when the text has a character outside Latin-1.
-    double width(const QFont& font, const QString& text)
-    {
-        Table& t = table(font);
-        double sum = 0;
-        for (QChar c : text) {
-            const char16_t u = c.unicode();
-            if (u > 0xFF) return -1;
-            if (t.advance[u] < 0) t.advance[u] = t.metrics.horizontalAdvance(c);
-            sum += t.advance[u];
-        }
-        return sum;
-    }
-    static constexpr double kMargin = 0.05;
-
-private:
     struct Table {
         QFont font;
         QFontMetricsF metrics;
+        double height;
         std::array<double, 256> advance;
+
+        // Negative when the text has a character outside Latin-1.
+        double width(const QString& text)
+        {
+            double sum = 0;
+            for (QChar c : text) {
+                const char16_t u = c.unicode();
+                if (u > 0xFF) return -1;
+                if (advance[u] < 0) advance[u] = metrics.horizontalAdvance(c);
+                sum += advance[u];
+            }
+            return sum;
+        }
     };
-    Table& table(const QFont& font)
+    static constexpr double kMargin = 0.05;
+
+    Table& of(const QFont& font)
     {
         for (Table& t : m_tables)
             if (t.font == font) return t;
         // The faces of a report are few; a program that keeps making new ones starts over.
         if (m_tables.size() >= 64) m_tables.clear();
-        m_tables.push_back({font, QFontMetricsF(font, twipsDevice()), {}});
+        const QFontMetricsF fm(font, twipsDevice());
+        m_tables.push_back({font, fm, fm.height(), {}});
         m_tables.back().advance.fill(-1);
         return m_tables.back();
     }
+
+private:
     std::deque<Table> m_tables;
 };
 
@@ -156,11 +159,11 @@ bool ReadsAsNumber(const QString& text)
 FittedText FitText(const QString& text, const QFont& font, QSizeF box, TextFit fit)
 {
     // Most values fit on their one line as they are.
-    const QFontMetricsF fm(font, twipsDevice());
     static Advances advances;
-    const double room = box.width() * kSlack, sum = advances.width(font, text);
-    const bool fits = (sum >= 0 && sum <= room * (1 - Advances::kMargin)) || fm.horizontalAdvance(text) <= room;
-    if (fits && fm.height() <= box.height()) return {QString(text).replace(kNoBreakSpace, QLatin1Char(' ')), font};
+    Advances::Table& t = advances.of(font);
+    const double room = box.width() * kSlack, sum = t.width(text);
+    const bool fits = (sum >= 0 && sum <= room * (1 - Advances::kMargin)) || t.metrics.horizontalAdvance(text) <= room;
+    if (fits && t.height <= box.height()) return {QString(text).replace(kNoBreakSpace, QLatin1Char(' ')), font};
     if (fit == TextFit::Auto) fit = ReadsAsNumber(text) ? TextFit::Shrink : TextFit::Wrap;
     switch (fit) {
     case TextFit::Shrink: return shrink(text, font, box);
