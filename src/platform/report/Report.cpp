@@ -92,6 +92,7 @@ void Report::DiscardSavedData()
 void Report::clearData()
 {
     m_hasData = false;
+    ++m_source;
     m_cells.clear();
     m_fieldCount = 0;
     m_rows = 0;
@@ -139,8 +140,18 @@ void Report::setRow(long row) { m_row = (row >= 0 && row < RecordCount()) ? row 
 
 void Report::prepareFields(const Section& s)
 {
-    for (ReportObject* o : s.ReportObjects())
-        if (auto* f = dynamic_cast<FieldObject*>(o)) f->m_value = Field(f->Column());
+    for (const auto& o : s.m_objects) {
+        if (o->Kind() != ObjectKind::Field) continue;
+        auto* f = static_cast<FieldObject*>(o.get());
+        // The column is looked up by name once for each data source.
+        if (f->m_positionOf != m_source) {
+            auto it = m_columns.constFind(f->m_column);
+            if (it == m_columns.constEnd()) it = m_columns.constFind(f->m_column.toLower());
+            f->m_position = it == m_columns.constEnd() ? -1 : it.value();
+            f->m_positionOf = m_source;
+        }
+        f->m_value = Field(f->m_position);
+    }
 }
 
 // Walks the sections in page order, raising the format events and
@@ -233,8 +244,8 @@ private:
             breakPage(headerRow);
         }
         SubreportObject* sub = nullptr;
-        for (ReportObject* o : s.ReportObjects())
-            if (o->Kind() == ObjectKind::Subreport && !o->Suppress) sub = static_cast<SubreportObject*>(o);
+        for (const auto& o : s.m_objects)
+            if (o->Kind() == ObjectKind::Subreport && !o->Suppress) sub = static_cast<SubreportObject*>(o.get());
         const double h = sub ? sub->Top() : s.Height;
         if (m_y + h > m_bottom && m_y > m_bodyTop) breakPage(headerRow);
         if (&r == &m_main && row >= 0) m_lastMainRow = row;
@@ -263,7 +274,8 @@ private:
     {
         Page& page = m_pages.back();
         std::vector<PendingText>& pending = m_pending.back();
-        for (ReportObject* o : s.ReportObjects()) {
+        for (const auto& object : s.m_objects) {
+            ReportObject* o = object.get();
             if (o->Suppress || o->Kind() == ObjectKind::Subreport || o->Top() >= height) continue;
             PageItem item;
             item.rect = o->Rect().translated(m_main.LeftMargin + x0, y);

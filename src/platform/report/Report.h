@@ -56,6 +56,7 @@ public:
     std::function<void()> Format;
 
 private:
+    friend class Report;
     QString m_name;
     SectionKind m_kind;
     std::vector<std::unique_ptr<ReportObject>> m_objects;
@@ -153,6 +154,7 @@ private:
     std::vector<std::unique_ptr<Section>> m_sections;
     bool m_hasData = false;
     std::vector<ado::Variant> m_cells;  // row-major copy of the data source
+    quint64 m_source = 0;               // counts the data sources, for the fields' column positions
     int m_fieldCount = 0;
     long m_rows = 0;
     QHash<QString, int> m_columns;  // name as written and lower-cased -> position

@@ -80,6 +80,8 @@ private:
     QString m_column;
     Formatter m_format;
     ado::Variant m_value;
+    int m_position = -1;  // of the column in the data source numbered m_positionOf
+    quint64 m_positionOf = 0;
 };
 
 // "Página n de m", filled in when the pages are counted.
