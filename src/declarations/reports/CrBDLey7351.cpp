@@ -169,7 +169,7 @@ void CrBDLey7351::DetailSection1_Format()
     const QString aviso = QStringLiteral("SIN CÓDIGO DE PAGO: ") + m_problema
         + QStringLiteral(". No pague con esta boleta; corrija la declaración y vuelva a imprimirla.");
     for (int i = 0; i < kCopias; ++i) {
-        picCodigo[i]->SetPicture(valido ? m_barcode.Drawing() : QPainterPath());
+        picCodigo[i]->SetPicture(valido ? m_barcode.Modules() : QImage(), report::Scaling::Sharp);
         txtAviso[i]->SetText(valido ? QString() : aviso);
         Object(QStringLiteral("boxAviso%1").arg(i + 1))->Suppress = valido;
         static_cast<report::TextObject*>(Object(QStringLiteral("txtVence%1").arg(i + 1)))

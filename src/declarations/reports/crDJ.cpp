@@ -269,7 +269,7 @@ void crDJ::PageFooterSection1_Format()
     m_barcode.setText(code);
     m_barcode.SizeTo(PixelesCodigo(picCodigo->Width()), PixelesCodigo(picCodigo->Height()));
     const bool valido = CodigoPago::Valido(code) && m_barcode.Valid();
-    picCodigo->SetPicture(valido ? m_barcode.Drawing() : QPainterPath());
+    picCodigo->SetPicture(valido ? m_barcode.Modules() : QImage(), report::Scaling::Sharp);
     txtCodigo->SetText(valido ? CodigoPago::Agrupado(code) : QString());
     txtAviso->SetText(valido ? QString()
                              : QStringLiteral("SIN CÓDIGO DE PAGO: ") + m_problema
@@ -278,7 +278,7 @@ void crDJ::PageFooterSection1_Format()
 
     m_barcodeMD5.setText(m_md5);
     m_barcodeMD5.SizeTo(PixelesCodigo(picMD5->Width()), PixelesCodigo(picMD5->Height()));
-    picMD5->SetPicture(m_barcodeMD5.Drawing());
+    picMD5->SetPicture(m_barcodeMD5.Modules(), report::Scaling::Sharp);
     QString grupos;
     for (int i = 0; i < m_md5.size(); i += 4) grupos += m_md5.mid(i, 4) + QLatin1Char(' ');
     txtMD5->SetText(grupos);

@@ -30,6 +30,7 @@ void Barcode::SizeTo(int widthPx, int heightPx)
 void Barcode::encode()
 {
     m_bars.clear();
+    m_modules = QImage();
     m_error.clear();
     if (m_text.isEmpty()) {
         m_error = QStringLiteral("No hay texto para el código de barras");
@@ -56,7 +57,19 @@ void Barcode::encode()
     const float w = symbol->vector->width, h = symbol->vector->height;
     for (const zint_vector_rect* r = symbol->vector->rectangles; r; r = r->next)
         m_bars.emplace_back(r->x / w, r->y / h, r->width / w, r->height / h);
-    if (m_bars.empty()) m_error = QStringLiteral("El código de barras quedó vacío");
+    if (m_bars.empty()) {
+        m_error = QStringLiteral("El código de barras quedó vacío");
+        return;
+    }
+    // Code 128 bars all run the symbol's full height: one row says it all.
+    const int modules = moduleCount();
+    m_modules = QImage(modules, 1, QImage::Format_Mono);
+    m_modules.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    m_modules.fill(1);
+    for (const QRectF& b : m_bars) {
+        const int x0 = int(std::lround(b.left() * modules)), x1 = int(std::lround(b.right() * modules));
+        for (int x = std::max(0, x0); x < std::min(x1, modules); ++x) m_modules.setPixel(x, 0, 0);
+    }
 }
 
 void Barcode::Paint(QPainter& p, const QRectF& target) const

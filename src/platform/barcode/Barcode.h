@@ -1,8 +1,10 @@
 #pragma once
 // A Code 128 barcode drawn by libzint, for the printed forms. The report
-// copies its picture into a picture object: Drawing() for print and PDF
-// (the bars as a vector shape, sharp at any resolution), Picture() where a
-// bitmap of the size given to SizeTo is wanted.
+// copies its picture into a picture object: Modules() for print and PDF
+// (one pixel a module, stretched without smoothing: sharp at any
+// resolution, and one image that a PDF stores once however many pages
+// print it), Drawing() as a vector shape, Picture() where a bitmap of the
+// size given to SizeTo is wanted.
 
 #include <QImage>
 #include <QPainterPath>
@@ -33,6 +35,9 @@ public:
     QImage Picture() const;
     // The bars as one shape in the unit square (quiet zones included), to be stretched over the target.
     QPainterPath Drawing() const;
+    // The symbol one pixel a module wide and one pixel high (quiet zones
+    // included), black on white; the same image until the text changes.
+    const QImage& Modules() const { return m_modules; }
 
     // The bars in fractions of the symbol's width and height (quiet zones included).
     const std::vector<QRectF>& Bars() const { return m_bars; }
@@ -46,6 +51,7 @@ private:
     QString m_text;
     QString m_error;
     std::vector<QRectF> m_bars;
+    QImage m_modules;
     int m_width = 300;
     int m_height = 60;
 };

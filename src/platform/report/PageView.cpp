@@ -21,6 +21,7 @@ void PageView::setReport(const Report* report)
 {
     m_report = report;
     m_current = 0;
+    m_rendered.clear();
     updatePreview();
     setCurrentPage(1);
 }
@@ -162,6 +163,7 @@ const QImage& PageView::pageImage(int index)
         m_report->PaintPage(p, index);
     }
     image.setDevicePixelRatio(dpr);
+    m_rendered.push_back(index + 1);
     m_painted.emplace_front(index, std::move(image));
     if (m_painted.size() > kKeptPages) m_painted.pop_back();
     return m_painted.front().second;

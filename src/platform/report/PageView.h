@@ -9,6 +9,7 @@
 #include <QPrintPreviewWidget>
 #include <list>
 #include <utility>
+#include <vector>
 
 namespace report {
 
@@ -33,6 +34,11 @@ public:
     void zoomIn(double factor);
     void zoomOut(double factor);
     void fitToWidth();
+
+    // The pages (1-based) drawn since the report was set, in the order they
+    // were drawn: a page appears once it comes into view, again only when
+    // it had to be drawn anew (a zoom, or after it was dropped from those kept).
+    const std::vector<int>& renderedPages() const { return m_rendered; }
 
 signals:
     // The current page or the zoom changed.
@@ -59,6 +65,7 @@ private:
     int m_current = 0;  // 0-based
     bool m_scrolling = false;
     std::list<std::pair<int, QImage>> m_painted;  // most recently shown first
+    std::vector<int> m_rendered;
 };
 
 }  // namespace report

@@ -19,7 +19,7 @@ void Report::PaintPage(QPainter& p, int index) const
     p.save();
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
-    for (const PageItem& item : m_pages[size_t(index)].items) {
+    for (const PageItem& item : PageAt(index).items) {
         const QRectF r = toDevice(item.rect);
         switch (item.type) {
         case PageItem::Text:
@@ -30,7 +30,17 @@ void Report::PaintPage(QPainter& p, int index) const
                        item.type == PageItem::PageNumber ? PageNumberObject::TextFor(index + 1, PageCount())
                                                          : item.text);
             break;
-        case PageItem::Image: p.drawImage(r, item.image); break;
+        case PageItem::Image:
+            if (item.sharp) {
+                p.save();
+                p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                p.fillRect(r, Qt::white);
+                p.drawImage(r, item.image);
+                p.restore();
+            } else {
+                p.drawImage(r, item.image);
+            }
+            break;
         case PageItem::Drawing: {
             QTransform toTarget;
             toTarget.translate(r.x(), r.y());

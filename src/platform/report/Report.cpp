@@ -83,6 +83,7 @@ void Report::DiscardSavedData()
 {
     clearData();
     m_pages.clear();
+    m_pending.clear();
     for (const auto& s : m_sections)
         for (ReportObject* o : s->ReportObjects())
             if (auto* sub = dynamic_cast<SubreportObject*>(o)) sub->OpenSubreport().DiscardSavedData();
@@ -91,6 +92,7 @@ void Report::DiscardSavedData()
 void Report::clearData()
 {
     m_hasData = false;
+    ++m_source;
     m_cells.clear();
     m_fieldCount = 0;
     m_rows = 0;
@@ -100,6 +102,9 @@ void Report::clearData()
 
 void Report::SetDataSource(const ado::Recordset& rs)
 {
+    // Pages still to be written would read the new rows: they go with the old ones.
+    m_pages.clear();
+    m_pending.clear();
     clearData();
     if (rs.State() != 1) return;
     const QStringList names = rs.FieldNames();
@@ -135,8 +140,18 @@ void Report::setRow(long row) { m_row = (row >= 0 && row < RecordCount()) ? row 
 
 void Report::prepareFields(const Section& s)
 {
-    for (ReportObject* o : s.ReportObjects())
-        if (auto* f = dynamic_cast<FieldObject*>(o)) f->m_value = Field(f->Column());
+    for (const auto& o : s.m_objects) {
+        if (o->Kind() != ObjectKind::Field) continue;
+        auto* f = static_cast<FieldObject*>(o.get());
+        // The column is looked up by name once for each data source.
+        if (f->m_positionOf != m_source) {
+            auto it = m_columns.constFind(f->m_column);
+            if (it == m_columns.constEnd()) it = m_columns.constFind(f->m_column.toLower());
+            f->m_position = it == m_columns.constEnd() ? -1 : it.value();
+            f->m_positionOf = m_source;
+        }
+        f->m_value = Field(f->m_position);
+    }
 }
 
 // Walks the sections in page order, raising the format events and
@@ -161,6 +176,7 @@ public:
         for (Section* s : sectionsOf(m_main, SectionKind::ReportFooter)) place(m_main, *s, 0, m_main.RecordCount() - 1);
         pageFooters();
         m_main.setRow(-1);
+        m_main.m_pending = std::move(m_pending);
         return std::move(m_pages);
     }
 
@@ -183,6 +199,7 @@ private:
     void newPage()
     {
         m_pages.emplace_back();
+        m_pending.emplace_back();
         m_y = m_main.TopMargin;
         m_bodyTop = m_y;
     }
@@ -227,8 +244,8 @@ private:
             breakPage(headerRow);
         }
         SubreportObject* sub = nullptr;
-        for (ReportObject* o : s.ReportObjects())
-            if (o->Kind() == ObjectKind::Subreport && !o->Suppress) sub = static_cast<SubreportObject*>(o);
+        for (const auto& o : s.m_objects)
+            if (o->Kind() == ObjectKind::Subreport && !o->Suppress) sub = static_cast<SubreportObject*>(o.get());
         const double h = sub ? sub->Top() : s.Height;
         if (m_y + h > m_bottom && m_y > m_bodyTop) breakPage(headerRow);
         if (&r == &m_main && row >= 0) m_lastMainRow = row;
@@ -253,11 +270,12 @@ private:
     }
 
     // What the section's objects hold now, from height 0 to `height`, at y on the current page.
-    void putSection(const Report& r, const Section& s, double x0, double y, double height)
+    void putSection(Report& r, const Section& s, double x0, double y, double height)
     {
-        (void)r;
         Page& page = m_pages.back();
-        for (ReportObject* o : s.ReportObjects()) {
+        std::vector<PendingText>& pending = m_pending.back();
+        for (const auto& object : s.m_objects) {
+            ReportObject* o = object.get();
             if (o->Suppress || o->Kind() == ObjectKind::Subreport || o->Top() >= height) continue;
             PageItem item;
             item.rect = o->Rect().translated(m_main.LeftMargin + x0, y);
@@ -268,14 +286,16 @@ private:
             case ObjectKind::PageNumber: {
                 auto* t = static_cast<TextObject*>(o);
                 item.type = o->Kind() == ObjectKind::PageNumber ? PageItem::PageNumber : PageItem::Text;
-                item.text = o->Kind() == ObjectKind::Field ? static_cast<FieldObject*>(o)->FormattedText() : t->Text();
-                if (item.type == PageItem::Text && item.text.isEmpty()) continue;
                 item.font = t->Font();
                 item.flags = int(t->Alignment);
-                if (item.type == PageItem::Text) {
-                    FittedText fitted = FitText(item.text, item.font, item.rect.size(), t->Fit);
-                    item.text = std::move(fitted.text);
-                    item.font = fitted.font;
+                if (item.type == PageItem::PageNumber) break;
+                if (o->Kind() == ObjectKind::Field) {
+                    auto* f = static_cast<FieldObject*>(o);
+                    pending.push_back({page.items.size(), f, &r, r.m_row, m_main.m_row, f->m_value, t->Fit});
+                } else {
+                    item.text = t->Text();
+                    if (item.text.isEmpty()) continue;
+                    pending.push_back({page.items.size(), nullptr, &r, r.m_row, m_main.m_row, {}, t->Fit});
                 }
                 break;
             }
@@ -288,6 +308,7 @@ private:
                 } else {
                     item.type = PageItem::Image;
                     item.image = p->Image();
+                    item.sharp = p->ImageScaling() == Scaling::Sharp;
                 }
                 break;
             }
@@ -308,11 +329,60 @@ private:
 
     Report& m_main;
     std::vector<Page> m_pages;
+    std::vector<std::vector<PendingText>> m_pending;
     double m_y = 0, m_bodyTop = 0, m_bottom = 0;
     long m_lastMainRow = -1;
     bool m_pendingBreak = false;
 };
 
-void Report::Layout() { m_pages = Layouter(*this).run(); }
+void Report::Layout()
+{
+    m_pages.clear();
+    m_pending.clear();
+    m_pages = Layouter(*this).run();
+}
+
+void Report::completePage(size_t index) const
+{
+    std::vector<PendingText>& pending = m_pending[index];
+    if (pending.empty()) return;
+    Page& page = m_pages[index];
+    // The rows of the layout, for the formatters that read other fields.
+    Report& main = const_cast<Report&>(*this);
+    const long keptMain = main.m_row;
+    for (PendingText& t : pending) {
+        PageItem& item = page.items[t.item];
+        if (t.field) {
+            const long keptRow = t.source->m_row;
+            main.m_row = t.mainRow;
+            t.source->m_row = t.row;
+            std::swap(t.field->m_value, t.value);
+            item.text = t.field->FormattedText();
+            std::swap(t.field->m_value, t.value);
+            t.source->m_row = keptRow;
+            main.m_row = keptMain;
+            if (item.text.isEmpty()) continue;
+        }
+        FittedText fitted = FitText(item.text, item.font, item.rect.size(), t.fit);
+        item.text = std::move(fitted.text);
+        item.font = std::move(fitted.font);
+    }
+    // A field that came out empty prints nothing.
+    std::erase_if(page.items, [](const PageItem& i) { return i.type == PageItem::Text && i.text.isEmpty(); });
+    pending.clear();
+    pending.shrink_to_fit();
+}
+
+const Page& Report::PageAt(int index) const
+{
+    completePage(size_t(index));
+    return m_pages[size_t(index)];
+}
+
+const std::vector<Page>& Report::Pages() const
+{
+    for (size_t i = 0; i < m_pages.size(); ++i) completePage(i);
+    return m_pages;
+}
 
 }  // namespace report

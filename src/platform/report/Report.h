@@ -56,6 +56,7 @@ public:
     std::function<void()> Format;
 
 private:
+    friend class Report;
     QString m_name;
     SectionKind m_kind;
     std::vector<std::unique_ptr<ReportObject>> m_objects;
@@ -70,6 +71,7 @@ struct PageItem {
     QFont font;
     int flags = 0;
     QImage image;
+    bool sharp = false;    // the image's pixels stretched as blocks, not smoothed
     QPainterPath drawing;  // in the unit square
     double pen = 0;
     bool dashed = false;
@@ -115,9 +117,13 @@ public:
     const ado::Variant& Field(int index) const;
     const ado::Variant& Field(const QString& column) const;
 
-    // Runs every format event and lays out the pages anew.
+    // Runs every format event and lays out the pages anew. What a page
+    // prints is settled then; its fields are written and its texts fitted
+    // into their boxes when the page is first wanted, so that a long report
+    // shows its first page without that work for all the others.
     virtual void Layout();
-    const std::vector<Page>& Pages() const { return m_pages; }
+    const std::vector<Page>& Pages() const;
+    const Page& PageAt(int index) const;  // 0-based, within PageCount()
     int PageCount() const { return int(m_pages.size()); }
 
     // Draws page `index` (0-based) filling the painter's device page, which is
@@ -131,18 +137,30 @@ public:
 private:
     class Layouter;
     friend class Layouter;
+    // A text of a page still to be written (a field) and fitted into its box.
+    struct PendingText {
+        size_t item;
+        FieldObject* field;  // null for a text object's own text
+        Report* source;      // the report whose row the field reads
+        long row, mainRow;   // that report's row and the main report's, as laid out
+        ado::Variant value;
+        TextFit fit;
+    };
     void setRow(long row);
     void clearData();
     void prepareFields(const Section& s);
+    void completePage(size_t index) const;
 
     std::vector<std::unique_ptr<Section>> m_sections;
     bool m_hasData = false;
     std::vector<ado::Variant> m_cells;  // row-major copy of the data source
+    quint64 m_source = 0;               // counts the data sources, for the fields' column positions
     int m_fieldCount = 0;
     long m_rows = 0;
     QHash<QString, int> m_columns;  // name as written and lower-cased -> position
     long m_row = -1;
-    std::vector<Page> m_pages;
+    mutable std::vector<Page> m_pages;
+    mutable std::vector<std::vector<PendingText>> m_pending;  // by page; empty once the page is complete
 };
 
 }  // namespace report

@@ -63,6 +63,8 @@ private:
 };
 
 // A column of the current row, written by Formatter (plain text when none).
+// A formatter reads its value and the fields of the current row only: it
+// runs when its page is first wanted, with the row of the layout set again.
 class FieldObject : public TextObject {
 public:
     using Formatter = std::function<QString(const ado::Variant&)>;
@@ -78,6 +80,8 @@ private:
     QString m_column;
     Formatter m_format;
     ado::Variant m_value;
+    int m_position = -1;  // of the column in the data source numbered m_positionOf
+    quint64 m_positionOf = 0;
 };
 
 // "Página n de m", filled in when the pages are counted.
@@ -87,14 +91,20 @@ public:
     static QString TextFor(int page, int pages);
 };
 
+// How a bitmap is stretched over its object: smoothed (a photograph), or
+// each pixel a sharp-edged block on white (a barcode's modules).
+enum class Scaling { Smooth, Sharp };
+
 // A picture scaled to fill the object: a bitmap, or a drawing (a shape in
-// the unit square, filled black) that stays sharp at any resolution.
+// the unit square, filled black) that stays sharp at any resolution. A PDF
+// stores a bitmap set on many pages once, as long as it is the same image.
 class PictureObject : public ReportObject {
 public:
     PictureObject(QString name, QRectF twips) : ReportObject(ObjectKind::Picture, std::move(name), twips) {}
-    void SetPicture(const QImage& image)
+    void SetPicture(const QImage& image, Scaling scaling = Scaling::Smooth)
     {
         m_image = image;
+        m_scaling = scaling;
         m_drawing = QPainterPath();
     }
     void SetPicture(const QPainterPath& drawing)
@@ -108,11 +118,13 @@ public:
         m_drawing = QPainterPath();
     }
     const QImage& Image() const { return m_image; }
+    Scaling ImageScaling() const { return m_scaling; }
     const QPainterPath& Drawing() const { return m_drawing; }
     bool HasPicture() const { return !m_image.isNull() || !m_drawing.isEmpty(); }
 
 private:
     QImage m_image;
+    Scaling m_scaling = Scaling::Smooth;
     QPainterPath m_drawing;
 };
 

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QStringList>
 #include <QTextLayout>
+#include <array>
 #include <cmath>
+#include <deque>
 
 namespace report {
 namespace {
@@ -25,6 +27,50 @@ const QPaintDevice* twipsDevice()
     }();
     return &device;
 }
+
+// The width of a Latin-1 text as the sum of its characters' advances, kept
+// per font: measuring the whole text costs some thousand times more, and
+// nearly every value of a long report fits its box with room to spare.
+// Only kerning sets the sum apart from the measure, by far less than the
+// margin it is given; a text nearer its box than that is measured whole.
+class Advances {
+public:
+    struct Table {
+        QFont font;
+        QFontMetricsF metrics;
+        double height;
+        std::array<double, 256> advance;
+
+        // Negative when the text has a character outside Latin-1.
+        double width(const QString& text)
+        {
+            double sum = 0;
+            for (QChar c : text) {
+                const char16_t u = c.unicode();
+                if (u > 0xFF) return -1;
+                if (advance[u] < 0) advance[u] = metrics.horizontalAdvance(c);
+                sum += advance[u];
+            }
+            return sum;
+        }
+    };
+    static constexpr double kMargin = 0.05;
+
+    Table& of(const QFont& font)
+    {
+        for (Table& t : m_tables)
+            if (t.font == font) return t;
+        // The faces of a report are few; a program that keeps making new ones starts over.
+        if (m_tables.size() >= 64) m_tables.clear();
+        const QFontMetricsF fm(font, twipsDevice());
+        m_tables.push_back({font, fm, fm.height(), {}});
+        m_tables.back().advance.fill(-1);
+        return m_tables.back();
+    }
+
+private:
+    std::deque<Table> m_tables;
+};
 
 QFont sized(const QFont& font, double pt)
 {
@@ -113,9 +159,11 @@ bool ReadsAsNumber(const QString& text)
 FittedText FitText(const QString& text, const QFont& font, QSizeF box, TextFit fit)
 {
     // Most values fit on their one line as they are.
-    const QFontMetricsF fm(font, twipsDevice());
-    if (fm.horizontalAdvance(text) <= box.width() * kSlack && fm.height() <= box.height())
-        return {QString(text).replace(kNoBreakSpace, QLatin1Char(' ')), font};
+    static Advances advances;
+    Advances::Table& t = advances.of(font);
+    const double room = box.width() * kSlack, sum = t.width(text);
+    const bool fits = (sum >= 0 && sum <= room * (1 - Advances::kMargin)) || t.metrics.horizontalAdvance(text) <= room;
+    if (fits && t.height <= box.height()) return {QString(text).replace(kNoBreakSpace, QLatin1Char(' ')), font};
     if (fit == TextFit::Auto) fit = ReadsAsNumber(text) ? TextFit::Shrink : TextFit::Wrap;
     switch (fit) {
     case TextFit::Shrink: return shrink(text, font, box);

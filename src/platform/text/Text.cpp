@@ -183,8 +183,8 @@ QString formatNumber(Decimal d, const QString& pattern)
             throw RuntimeError(platform::ErrInvalidCall);
 
     const int dot = int(pattern.indexOf(QChar('.')));
-    const QString wholePat = dot < 0 ? pattern : pattern.left(dot);
-    const QString fracPat = dot < 0 ? QString() : pattern.mid(dot + 1);
+    const QStringView wholePat = dot < 0 ? QStringView(pattern) : QStringView(pattern).left(dot);
+    const QStringView fracPat = dot < 0 ? QStringView() : QStringView(pattern).mid(dot + 1);
 
     int fracTotal = 0, fracRequired = 0;
     for (QChar c : fracPat) {
@@ -197,41 +197,32 @@ QString formatNumber(Decimal d, const QString& pattern)
 
     roundDecimal(d, fracTotal);
 
-    // Whole digits without leading zeros ("" for a zero whole part).
-    std::string whole, frac;
-    for (int i = 0; i < d.point; ++i) whole.push_back(i < int(d.digits.size()) ? d.digits[size_t(i)] : '0');
-    for (int i = 0; i < fracTotal; ++i) {
-        const int at = d.point + i;
-        frac.push_back(at >= 0 && at < int(d.digits.size()) ? d.digits[size_t(at)] : '0');
-    }
-    while (int(frac.size()) > fracRequired && frac.back() == '0') frac.pop_back();
-
-    // Fill the placeholders from the right; digits beyond them go in front.
-    std::string shown;
-    int next = int(whole.size()) - 1;
+    auto digitAt = [&](int at) { return at >= 0 && at < int(d.digits.size()) ? d.digits[size_t(at)] : '0'; };
+    // Whole digits without leading zeros (none for a zero whole part), filling the
+    // placeholders from the right; digits beyond them go in front.
+    const int wholeDigits = std::max(d.point, 0);
+    // Past the value's digits a "0" placeholder shows a zero, a "#" nothing.
+    int placeholders = 0, zeros = 0;
     for (int i = int(wholePat.size()) - 1; i >= 0; --i) {
-        const QChar c = wholePat[i];
-        if (c == QChar(',')) continue;
-        if (next >= 0)
-            shown.insert(shown.begin(), whole[size_t(next--)]);
-        else if (c == QChar('0'))
-            shown.insert(shown.begin(), '0');
+        if (wholePat[i] == QChar(',')) continue;
+        if (++placeholders > wholeDigits && wholePat[i] == QChar('0')) ++zeros;
     }
-    if (next >= 0) shown.insert(0, whole, 0, size_t(next + 1));
+    const int shownDigits = wholeDigits + zeros;
+    int fracShown = fracTotal;
+    while (fracShown > fracRequired && digitAt(d.point + fracShown - 1) == '0') --fracShown;
 
     QString out;
-    if (grouped) {
-        const QChar grp = ThousandsSeparator();
-        for (size_t i = 0; i < shown.size(); ++i) {
-            if (i > 0 && (shown.size() - i) % 3 == 0) out += grp;
-            out += QChar(shown[i]);
-        }
-    } else {
-        out = QString::fromLatin1(shown.data(), qsizetype(shown.size()));
+    out.reserve(shownDigits + shownDigits / 3 + fracShown + 2);
+    const QChar grp = grouped ? ThousandsSeparator() : QChar();
+    for (int i = 0; i < shownDigits; ++i) {
+        if (grouped && i > 0 && (shownDigits - i) % 3 == 0) out += grp;
+        // Position i of the shown digits, counted from the left of the whole part.
+        const int at = i - (shownDigits - wholeDigits);
+        out += QLatin1Char(at < 0 ? '0' : digitAt(at));
     }
     if (dot >= 0) {
         out += DecimalSeparator();
-        out += QString::fromLatin1(frac.data(), qsizetype(frac.size()));
+        for (int i = 0; i < fracShown; ++i) out += QLatin1Char(digitAt(d.point + i));
     }
     // A value that rounds to zero shows no sign.
     if (d.negative && !d.digits.empty()) out.prepend(QChar('-'));
