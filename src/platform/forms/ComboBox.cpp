@@ -2,8 +2,10 @@
 
 #include "platform/errors/Error.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace forms {
 
@@ -132,6 +134,16 @@ void ComboBox::RemoveItem(int index)
         if (isEditable()) setEditText(typed);
     }
     if (m_newIndex >= count()) m_newIndex = count() - 1;
+}
+
+void ComboBox::hidePopup()
+{
+    const bool abierta = view() && view()->isVisible();
+    QComboBox::hidePopup();
+    if (!abierta) return;
+    // The key that closed the list is delivered before the event loop runs again.
+    m_recienCerrada = true;
+    QTimer::singleShot(0, this, [this] { m_recienCerrada = false; });
 }
 
 void ComboBox::Clear()
