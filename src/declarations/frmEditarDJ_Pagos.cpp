@@ -51,6 +51,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     adoPagosDJ = new forms::DataControl(this);
     adoPagosDJ->setObjectName(QStringLiteral("adoPagosDJ"));
     grilla_pagos = Nombrado(new forms::DataGrid(page), "grilla_pagos");
+    grilla_pagos->setAccessibleName(QStringLiteral("Boletas de Pago"));
     grilla_pagos->setDataSource(adoPagosDJ);
     pageLayout->addWidget(grilla_pagos, 1);
 

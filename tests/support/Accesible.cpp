@@ -24,14 +24,24 @@ bool esParada(QWidget* w)
     return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->isEnabled() && w->isVisible();
 }
 
+QString describir(QWidget* w)
+{
+    return w->objectName() + QStringLiteral(" (") + QString::fromLatin1(w->metaObject()->className())
+        + QLatin1Char(')');
+}
+
 void barrer(QWidget* ventana, QStringList& faltan)
 {
     for (QWidget* w : ventana->findChildren<QWidget*>()) {
         if (w->window() != ventana->window() || !esParada(w)) continue;
-        if (!texto(w, QAccessible::Name).trimmed().isEmpty()) continue;
-        const QString cual = w->objectName() + QStringLiteral(" (") + QString::fromLatin1(w->metaObject()->className())
-            + QLatin1Char(')');
-        if (!faltan.contains(cual)) faltan << cual;
+        const QString nombre = texto(w, QAccessible::Name).trimmed();
+        QString falta;
+        if (nombre.isEmpty()) falta = describir(w);
+        // The inner box of a labelled field speaks the field's name.
+        for (QWidget* p = w->parentWidget(); p && p != ventana && falta.isEmpty(); p = p->parentWidget())
+            if (p->focusProxy() == w && !p->accessibleName().isEmpty() && texto(p, QAccessible::Name) != nombre)
+                falta = describir(w) + QStringLiteral(" in ") + describir(p);
+        if (!falta.isEmpty() && !faltan.contains(falta)) faltan << falta;
     }
 }
 
