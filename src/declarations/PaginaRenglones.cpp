@@ -44,6 +44,7 @@ void CompletarPaginaRenglones(PaginaRenglones& p, QWidget* page, forms::DataCont
 {
     auto* pageLayout = static_cast<QVBoxLayout*>(page->layout());
     p.grilla = Nombrado(new forms::DataGrid(page), "grilla_detalle");
+    p.grilla->setAccessibleName(QStringLiteral("Renglones"));
     p.grilla->setDataSource(datos);
     pageLayout->addWidget(p.grilla, 1);
 

@@ -48,6 +48,7 @@ void frmEditarDJ::crearGuias(QWidget* page)
     adoGuiasDJ = new forms::DataControl(this);
     adoGuiasDJ->setObjectName(QStringLiteral("adoGuiasDJ"));
     grilla_guias = forms::Nombrado(new forms::DataGrid(page), "grilla_guias");
+    grilla_guias->setAccessibleName(QStringLiteral("Guías de Tránsito"));
     grilla_guias->setDataSource(adoGuiasDJ);
     pageLayout->addWidget(grilla_guias, 1);
 

@@ -51,6 +51,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
     adoPagosDJ = new forms::DataControl(this);
     adoPagosDJ->setObjectName(QStringLiteral("adoPagosDJ"));
     grilla_pagos = Nombrado(new forms::DataGrid(page), "grilla_pagos");
+    grilla_pagos->setAccessibleName(QStringLiteral("Boletas de Pago"));
     grilla_pagos->setDataSource(adoPagosDJ);
     pageLayout->addWidget(grilla_pagos, 1);
 
@@ -126,7 +127,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
         c.banco->setMinimumWidth(c.banco->fontMetrics().horizontalAdvance(QString(20, QChar('N'))));
         c.banco->setAccessibleName(QStringLiteral("Banco del %1 cheque").arg(cual));
         c.monto = Nombrado(new ctlNumero(fra_Pagos), c.nombres[2]);
-        c.monto->setAccessibleName(QStringLiteral("Importe del %1 cheque").arg(cual));
+        forms::NombreAccesible(c.monto, QStringLiteral("Importe del %1 cheque").arg(cual));
         pagos->addWidget(Etiqueta(QStringLiteral("Cheque"), c.nro, fra_Pagos), fila, 0);
         pagos->addWidget(c.nro, fila, 1);
         pagos->addWidget(c.banco, fila, 2);

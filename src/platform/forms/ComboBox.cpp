@@ -2,8 +2,11 @@
 
 #include "platform/errors/Error.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace forms {
 
@@ -14,17 +17,52 @@ platform::Error badValue() { return platform::RuntimeError(platform::ErrInvalidP
 
 // Qt names a combo on Linux by the item it shows, so a screen reader loses
 // its label once a value is picked; ours keep the label as the name and the
-// item as the value.
+// item as the value, and give the list (and the typed text of a drop-down
+// combo) as children, with the action that opens the list, as Qt's own does.
 class ComboAccessible : public QAccessibleWidget {
 public:
     explicit ComboAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
     QString text(QAccessible::Text t) const override
     {
-        const auto* c = static_cast<const QComboBox*>(widget());
-        if (t == QAccessible::Name && !c->accessibleName().isEmpty()) return c->accessibleName();
-        if (t == QAccessible::Name || t == QAccessible::Value) return c->currentText();
+        const QComboBox* c = combo();
+        const QString shown = c->isEditable() ? c->lineEdit()->text() : c->currentText();
+        if (t == QAccessible::Name) return c->accessibleName().isEmpty() ? shown : c->accessibleName();
+        if (t == QAccessible::Value) return shown;
         return QAccessibleWidget::text(t);
     }
+    int childCount() const override { return combo()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0) return QAccessible::queryAccessibleInterface(combo()->view());
+        if (index == 1 && combo()->isEditable()) return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override
+    {
+        if (!c) return -1;
+        if (c->object() == combo()->view()) return 0;
+        if (combo()->isEditable() && c->object() == combo()->lineEdit()) return 1;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        QLineEdit* e = combo()->isEditable() ? combo()->lineEdit() : nullptr;
+        if (e && QRect(e->mapToGlobal(QPoint(0, 0)), e->size()).contains(x, y))
+            return QAccessible::queryAccessibleInterface(e);
+        return nullptr;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction()) return;
+        if (combo()->view()->isVisible())
+            combo()->hidePopup();
+        else
+            combo()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 QAccessibleInterface* comboAccessible(const QString& key, QObject* o)
@@ -132,6 +170,16 @@ void ComboBox::RemoveItem(int index)
         if (isEditable()) setEditText(typed);
     }
     if (m_newIndex >= count()) m_newIndex = count() - 1;
+}
+
+void ComboBox::hidePopup()
+{
+    const bool abierta = view() && view()->isVisible();
+    QComboBox::hidePopup();
+    if (!abierta) return;
+    // The key that closed the list is delivered before the event loop runs again.
+    m_recienCerrada = true;
+    QTimer::singleShot(0, this, [this] { m_recienCerrada = false; });
 }
 
 void ComboBox::Clear()

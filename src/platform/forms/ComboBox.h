@@ -43,6 +43,10 @@ public:
     // combo keeps the text with nothing selected.
     void setText(const QString& text);
     int ListCount() const { return count(); }
+    // The list was closed by the key now being delivered: Qt closes it on
+    // the Enter's shortcut check, then hands the same Enter to the combo.
+    bool ListaRecienCerrada() const { return m_recienCerrada; }
+    void hidePopup() override;
     QString List(int index) const;  // "" outside the list
     void RemoveItem(int index);     // 5 outside the list
     void Clear();
@@ -53,6 +57,7 @@ signals:
 
 private:
     int m_newIndex = -1;
+    bool m_recienCerrada = false;
 };
 
 }  // namespace forms

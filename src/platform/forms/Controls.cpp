@@ -10,13 +10,30 @@ QLabel* Etiqueta(const QString& caption, QWidget* buddy, QWidget* parent)
 {
     auto* l = new QLabel(caption, parent);
     l->setBuddy(buddy);
-    if (buddy->accessibleName().isEmpty()) {
-        QString name = caption;
+    QString name = buddy->accessibleName();
+    if (name.isEmpty()) {
+        name = caption;
         name.remove(QChar('&'));
         if (name.endsWith(QChar(':'))) name.chop(1);
-        buddy->setAccessibleName(name.trimmed());
+        name = name.trimmed();
     }
+    NombreAccesible(buddy, name);
     return l;
+}
+
+void NombreAccesible(QWidget* campo, const QString& nombre)
+{
+    static const char* const kDelCampo = "dj_nombreDelCampo";
+    campo->setAccessibleName(nombre);
+    for (QWidget* parte : campo->findChildren<QWidget*>()) {
+        if (parte->focusPolicy() == Qt::NoFocus || parte->window() != campo->window()) continue;
+        if (!parte->property(kDelCampo).toBool()) {
+            parte->setProperty(kDelCampo, true);
+            if (!parte->accessibleName().isEmpty() && parte->accessibleDescription().isEmpty())
+                parte->setAccessibleDescription(parte->accessibleName());
+        }
+        parte->setAccessibleName(nombre);
+    }
 }
 
 void Angosto(QComboBox* cbo, int chars)

@@ -22,9 +22,17 @@ template <class T> T* Nombrado(T* w, const char* name)
     return w;
 }
 
-// A label for a field, set as its buddy and as the field's accessible name,
-// which it keeps whatever the field then shows.
+// A label for a field, set as its buddy and as the field's accessible name
+// (unless the field has one already), which it keeps whatever the field
+// then shows.
 QLabel* Etiqueta(const QString& caption, QWidget* buddy, QWidget* parent);
+
+// Names a field for screen readers: the field and every part of it that
+// takes the focus (a number's inner box, a date's edit and check box), since
+// a reader announces the part that has the focus, not the control around
+// it. A part with a name of its own ("Con fecha") keeps it as its
+// description.
+void NombreAccesible(QWidget* campo, const QString& nombre);
 
 // A combo as wide as about `chars` characters, whatever its longest item.
 void Angosto(QComboBox* cbo, int chars);

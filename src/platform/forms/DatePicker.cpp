@@ -76,6 +76,9 @@ protected:
         }
         QDateEdit::keyPressEvent(e);
     }
+    // Tab leaves the box, as from any other field: the date is typed whole,
+    // so its sections are no stops of their own.
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
     void mousePressEvent(QMouseEvent* e) override
     {
         QStyleOptionComboBox opt;

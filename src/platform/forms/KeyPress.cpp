@@ -1,5 +1,6 @@
 #include "platform/forms/KeyPress.h"
 
+#include "platform/forms/ComboBox.h"
 #include "platform/forms/DatePicker.h"
 
 #include <QApplication>
@@ -58,8 +59,10 @@ void Mayuscula(int& keyAscii)
 bool EnterAcepta(int keyAscii)
 {
     if (keyAscii != 13 || QApplication::activePopupWidget()) return false;
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
         if (auto* d = qobject_cast<DatePicker*>(w)) return !d->Escribiendo();
+        if (auto* c = qobject_cast<ComboBox*>(w)) return !c->ListaRecienCerrada();
+    }
     return true;
 }
 

@@ -29,8 +29,9 @@ QKeyEvent TeclaCambiada(const QKeyEvent& original, int keyAscii);
 void Mayuscula(int& keyAscii);
 
 // Whether a character seen by a window's key preview is the Enter that
-// presses its "aceptar": Enter while no popup is open (a combo's list, a
-// calendar: there Enter picks) and no date is half typed in the field.
+// presses its "aceptar": Enter while no popup is open and that closed none
+// (a combo's list, a calendar: there Enter picks) and no date is half typed
+// in the field.
 bool EnterAcepta(int keyAscii);
 
 }  // namespace forms

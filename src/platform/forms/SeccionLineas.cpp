@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QList>
+#include <QToolButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -75,15 +76,36 @@ bool SeccionLineas::Guardar(const std::function<void()>& paso)
 void SeccionLineas::EstadoBotones(bool habilitar)
 {
     const bool filas = m.hayFilas && m.hayFilas();
+    const bool leidas = !m.filasLeidas || m.filasLeidas();
     const auto campos = [&] {
         for (QWidget* c : m.campos) c->setEnabled(!habilitar);
         if (m.grilla) m.grilla->setEnabled(habilitar);
     };
+    // The focus on a control this step disables moves first to the button
+    // the section offers next ("nuevo" when browsing, "aceptar" when
+    // editing). Left to Qt it may end on no control of the editor while the
+    // main window is inactive (right after a message box), and the window
+    // system then hands it to another window.
+    QWidget* foco = m.barra->window()->focusWidget();
+    const auto apaga = [foco](const QWidget* w) { return w && foco && (w == foco || w->isAncestorOf(foco)); };
+    bool perdido = false;
+    if (habilitar) {
+        for (int b : {4, 5}) perdido = perdido || apaga(m.barra->Buttons(b).widget());
+        for (QWidget* c : m.campos) perdido = perdido || apaga(c);
+    } else {
+        perdido = apaga(m.barra->Buttons(1).widget()) || apaga(m.grilla);
+        if (leidas)
+            for (int b : m.conFilas) perdido = perdido || apaga(m.barra->Buttons(b).widget());
+    }
+    Button siguiente = m.barra->Buttons(habilitar ? 1 : 4);
+    siguiente.setEnabled(true);
+    if (perdido) siguiente.widget()->setFocus(Qt::OtherFocusReason);
+
     // A button that disables itself hands its focus on: when the section
     // locks, the fields go first so that focus never lands in one of them.
     if (habilitar) campos();
     m.barra->Buttons(1).setEnabled(habilitar);
-    if (!m.filasLeidas || m.filasLeidas())
+    if (leidas)
         for (int b : m.conFilas) m.barra->Buttons(b).setEnabled(habilitar && filas);
     for (int b : {4, 5}) m.barra->Buttons(b).setEnabled(!habilitar);
     if (!habilitar) campos();
