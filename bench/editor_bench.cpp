@@ -2,6 +2,7 @@
 // dock price in force (200 species, 50 prices each), and the save of one
 // sales line in a declaration of 500 (insert, totals, reload of species and
 // grid), each against the same statements run plainly through ado.
+#include "Floors.h"
 #include "Ratios.h"
 #include "core/General.h"
 #include "core/controls/ctlNumero.h"
@@ -143,28 +144,7 @@ void BM_LinesGridPlainLoop(benchmark::State& state)
 {
     fill();
     const QByteArray sql = linesGridSql().toUtf8();
-    sqlite3* db = de1::conn().handle();
-    for (auto _ : state) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr);
-        long rows = 0;
-        double sink = 0;
-        const int columns = sqlite3_column_count(stmt);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            for (int c = 0; c < columns; ++c) {
-                switch (sqlite3_column_type(stmt, c)) {
-                case SQLITE_INTEGER: sink += double(sqlite3_column_int64(stmt, c)); break;
-                case SQLITE_FLOAT: sink += sqlite3_column_double(stmt, c); break;
-                case SQLITE_TEXT: sink += double(sqlite3_column_bytes(stmt, c)) + *sqlite3_column_text(stmt, c); break;
-                default: break;
-                }
-            }
-            ++rows;
-        }
-        sqlite3_finalize(stmt);
-        benchmark::DoNotOptimize(sink);
-        state.counters["rows"] = double(rows);
-    }
+    for (auto _ : state) state.counters["rows"] = double(bench::PlainLoop(sql.constData()));
 }
 BENCHMARK(BM_LinesGridPlainLoop)->Unit(benchmark::kMicrosecond);
 

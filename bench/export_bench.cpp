@@ -1,6 +1,7 @@
 // The export of one large declaration (5 000 sales lines, 500 guides of 10
 // lines each) as "Imprimir DJ" and "Generar disco" run it, beside the part
 // of it that is the three database queries and the part that is the MD5.
+#include "Floors.h"
 #include "Ratios.h"
 #include "core/CMD5.h"
 #include "core/General.h"
@@ -108,14 +109,7 @@ void BM_ExportQueries(benchmark::State& state)
     const QString queries[] = {ExportRecords::SalesLinesSql(kNro), ExportRecords::GuidesSql(kNro),
                                ExportRecords::GuideLinesSql(kNro)};
     for (auto _ : state) {
-        long rows = 0;
-        for (const QString& q : queries) {
-            ado::Recordset rs;
-            rs.Open(q, de1::conn());
-            for (; !rs.Eof(); rs.MoveNext(), ++rows)
-                for (int c = 0; c < rs.FieldCount(); ++c) benchmark::DoNotOptimize(&rs(c));
-        }
-        state.counters["rows"] = double(rows);
+        state.counters["rows"] = double(bench::ReadThroughRecordsets(queries));
     }
 }
 BENCHMARK(BM_ExportQueries)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,7 @@
 // The registers' lists the same way: the dock-price list shown and shown
 // again after its editor closes, and the company and vessel lists after
 // theirs, at 1 000 and 100 000 rows, against their query's first 100 rows.
+#include "Floors.h"
 #include "Ratios.h"
 #include "core/General.h"
 #include "core/de1.h"
@@ -114,25 +115,7 @@ void useRegisters(long n)
 // The first `limit` rows of a query stepped in a plain SQLCipher loop.
 void plainRows(benchmark::State& state, const char* sql, int limit)
 {
-    sqlite3* db = de1::conn().handle();
-    for (auto _ : state) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-        double sink = 0;
-        const int columns = sqlite3_column_count(stmt);
-        for (int r = 0; r < limit && sqlite3_step(stmt) == SQLITE_ROW; ++r) {
-            for (int c = 0; c < columns; ++c) {
-                switch (sqlite3_column_type(stmt, c)) {
-                case SQLITE_INTEGER: sink += double(sqlite3_column_int64(stmt, c)); break;
-                case SQLITE_FLOAT: sink += sqlite3_column_double(stmt, c); break;
-                case SQLITE_TEXT: sink += double(sqlite3_column_bytes(stmt, c)) + *sqlite3_column_text(stmt, c); break;
-                default: break;
-                }
-            }
-        }
-        sqlite3_finalize(stmt);
-        benchmark::DoNotOptimize(sink);
-    }
+    for (auto _ : state) bench::PlainLoop(sql, limit);
 }
 
 void BM_PlainFirstScreen(benchmark::State& state)

@@ -3,6 +3,7 @@
 // first page painted on screen, and "Guardar PDF" of the laid-out pages,
 // beside the same pages drawn as plain QPainter text (no report runtime, no
 // barcodes).
+#include "Floors.h"
 #include "Ratios.h"
 #include "core/General.h"
 #include "core/de1.h"
@@ -129,14 +130,7 @@ void BM_PrintSql(benchmark::State& state)
         QStringLiteral("select * from PES_VW_DJ7351 where PCDJ_NRO='") + nro + QStringLiteral("'"),
         QStringLiteral("select * from PES_VW_GUIAS_REPORTE where PCDJ_NRO='") + nro + QStringLiteral("'")};
     for (auto _ : state) {
-        long rows = 0;
-        for (const QString& q : queries) {
-            ado::Recordset rs;
-            rs.Open(q, de1::conn());
-            for (; !rs.Eof(); rs.MoveNext(), ++rows)
-                for (int c = 0; c < rs.FieldCount(); ++c) benchmark::DoNotOptimize(&rs(c));
-        }
-        state.counters["rows"] = double(rows);
+        state.counters["rows"] = double(bench::ReadThroughRecordsets(queries));
     }
 }
 BENCHMARK(BM_PrintSql)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);

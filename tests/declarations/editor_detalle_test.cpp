@@ -555,17 +555,9 @@ TEST_F(DetalleTest, TheFirstSpeciesChosenAfterTheSpeciesMessageGetsItsPrice)
     click(ed().tlb_detalle, QStringLiteral("nuevo"));
     click(ed().tlb_detalle, QStringLiteral("aceptar"));
     ASSERT_EQ(prompts(), QStringList{QStringLiteral("Seleccione la especie capturada")});
-    QWidget otra;
-    otra.show();
-    QApplication::setActiveWindow(&otra);
-    otra.hide();
-    testsupport::Settle();
+    leaveWindowsInactive();
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
-
     // The pick the list's popup makes, the editor still inactive.
-    forms::ComboBox* cbo = ed().cbo_Especies;
-    cbo->setCurrentIndex(cbo->findText(kVariosTxt, Qt::MatchExactly));
-    emit cbo->activated(cbo->currentIndex());
-    testsupport::Settle(1);
+    pick(ed().cbo_Especies, kVariosTxt);
     EXPECT_EQ(shown(ed().txt_precio) + QLatin1Char(' ') + ed().lbl_Precio->text(), QStringLiteral("1,5000 DISP A2"));
 }

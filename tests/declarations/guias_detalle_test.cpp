@@ -428,17 +428,9 @@ TEST_F(GuiaDetalle, TheFirstSpeciesChosenAfterTheSpeciesMessageGetsItsPrice)
     click(g().tlb_detalle, QStringLiteral("nuevo"));
     click(g().tlb_detalle, QStringLiteral("aceptar"));
     ASSERT_EQ(prompts(), QStringList{QStringLiteral("Seleccione la especie capturada")});
-    QWidget otra;
-    otra.show();
-    QApplication::setActiveWindow(&otra);
-    otra.hide();
-    testsupport::Settle();
+    leaveWindowsInactive();
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
-
     // The pick the list's popup makes, the editor still inactive.
-    forms::ComboBox* cbo = g().cbo_Especies;
-    cbo->setCurrentIndex(cbo->findText(kOtraTxt, Qt::MatchExactly));
-    emit cbo->activated(cbo->currentIndex());
-    testsupport::Settle(1);
+    pick(g().cbo_Especies, kOtraTxt);
     EXPECT_EQ(shown(g().txt_precio) + QLatin1Char(' ') + g().lbl_Precio->text(), QStringLiteral("2,0000 DISP 4"));
 }

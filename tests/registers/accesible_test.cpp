@@ -30,19 +30,7 @@ using testsupport::ValorAccesible;
 
 namespace {
 
-class Accesible : public RegisterTest {
-protected:
-    frmEditarEmbarcacion& newVessel()
-    {
-        click(openList<frmEmbarcaciones>(main->op_Embarcaciones).tlbMonedas, "nuevo");
-        return editor<frmEditarEmbarcacion>();
-    }
-    frmEditarPrecio& newPrice()
-    {
-        click(openList<frmPrecios>(main->op_Precios).tlbMonedas, "nuevo");
-        return editor<frmEditarPrecio>();
-    }
-};
+class Accesible : public RegisterTest {};
 
 struct Campo {
     QWidget* campo;

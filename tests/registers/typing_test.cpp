@@ -30,16 +30,6 @@ QString shown(const forms::DatePicker* d) { return d->Date().toString(QStringLit
 
 class Typing : public RegisterTest {
 protected:
-    frmEditarEmbarcacion& newVessel()
-    {
-        click(openList<frmEmbarcaciones>(main->op_Embarcaciones).tlbMonedas, "nuevo");
-        return editor<frmEditarEmbarcacion>();
-    }
-    frmEditarPrecio& newPrice()
-    {
-        click(openList<frmPrecios>(main->op_Precios).tlbMonedas, "nuevo");
-        return editor<frmEditarPrecio>();
-    }
     // A click into the box, then the keys; an optional date is given one first.
     void typeDate(forms::DatePicker* d, const QString& keys)
     {

@@ -9,6 +9,11 @@
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/text/Text.h"
+#include "registers/frmEditarEmbarcacion.h"
+#include "registers/frmEditarPrecio.h"
+#include "registers/frmEmbarcaciones.h"
+#include "registers/frmPrecios.h"
+#include "ui/MDIPrincipal.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -45,6 +50,18 @@ QStringList shownRows(forms::DataGrid* grid)
         all << fields.join(QLatin1Char('|'));
     }
     return all;
+}
+
+frmEditarEmbarcacion& RegisterTest::newVessel()
+{
+    click(openList<frmEmbarcaciones>(main->op_Embarcaciones).tlbMonedas, "nuevo");
+    return editor<frmEditarEmbarcacion>();
+}
+
+frmEditarPrecio& RegisterTest::newPrice()
+{
+    click(openList<frmPrecios>(main->op_Precios).tlbMonedas, "nuevo");
+    return editor<frmEditarPrecio>();
 }
 
 void RegisterTest::setDate(forms::DatePicker* d, const QString& ddMMyyyy)

@@ -15,6 +15,8 @@
 
 class QAction;
 class QWidget;
+class frmEditarEmbarcacion;
+class frmEditarPrecio;
 namespace forms {
 class DataGrid;
 class DatePicker;
@@ -39,6 +41,9 @@ protected:
     // Chooses the menu item and returns the list window it opened.
     template <class List> List& openList(QAction* item) { return openFromMenu<List>(item); }
     template <class Editor> static Editor& editor() { return window<Editor>(); }
+    // The editor the list's "nuevo" opens.
+    frmEditarEmbarcacion& newVessel();
+    frmEditarPrecio& newPrice();
 
 public:
     void setDate(forms::DatePicker* d, const QString& ddMMyyyy);  // through its box and calendar; "" unchecks it

@@ -67,13 +67,29 @@ void WindowTest::typeAndLeave(QWidget* w, const QString& text)
 
 void WindowTest::choose(forms::ComboBox* cbo, const QString& text)
 {
+    if (cbo->findText(text, Qt::MatchExactly) < 0)
+        throw std::runtime_error(text.toStdString() + " not in " + cbo->objectName().toStdString());
+    focusOn(cbo);
+    pick(cbo, text);
+}
+
+void WindowTest::pick(forms::ComboBox* cbo, const QString& text)
+{
     const int i = cbo->findText(text, Qt::MatchExactly);
     if (i < 0) throw std::runtime_error(text.toStdString() + " not in " + cbo->objectName().toStdString());
-    focusOn(cbo);
     // What the list's popup does when the user picks a row.
     cbo->setCurrentIndex(i);
     emit cbo->activated(i);
     Settle(1);
+}
+
+void WindowTest::leaveWindowsInactive()
+{
+    QWidget otra;
+    otra.show();
+    QApplication::setActiveWindow(&otra);
+    otra.hide();
+    Settle();
 }
 
 void WindowTest::clickCell(forms::DataGrid* grid, int row, int column)

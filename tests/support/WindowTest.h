@@ -26,6 +26,10 @@ public:
     void type(QWidget* w, const QString& text);              // focus in, select all, type
     void typeAndLeave(QWidget* w, const QString& text);      // ... then Tab out
     void choose(forms::ComboBox* cbo, const QString& text);  // a pick from the list (fails when absent)
+    // The pick the list's popup makes, wherever the focus is.
+    static void pick(forms::ComboBox* cbo, const QString& text);
+    // No window of the program active, as a real message box leaves them once it closes.
+    static void leaveWindowsInactive();
     // A mouse click into the box (its left part), then the keys typed where the focus went.
     void clickAndType(QWidget* w, const QString& keys);
     // The control with the focus; a compound one (the numeric field, a date
