@@ -90,18 +90,21 @@ protected:
     std::unique_ptr<NumeroWindow> w;
 };
 
+// Keys typed into a field of so many decimals: what it shows while typed,
+// after leaving, and what it reads as.
+struct Case {
+    int decimals;
+    const char* keys;
+    const char* typed;
+    const char* shown;
+    double value;
+    const char* sql;
+};
+
 }  // namespace
 
 TEST_F(NumeroAR, TypedKeysLeavingAndReading)
 {
-    struct Case {
-        int decimals;
-        const char* keys;
-        const char* typed;
-        const char* shown;
-        double value;
-        const char* sql;
-    };
     const Case cases[] = {
         {2, "12.5", "12,5", "12,50", 12.5, "12.50"},
         {2, "1.2.3", "1,23", "1,23", 1.23, "1.23"},   // a second point is dropped
@@ -464,14 +467,6 @@ TEST(CLocale_Numero, PointDecimalsCommaGroups)
 {
     SKIP_UNLESS_C_LOCALE();
     NumeroWindow w;
-    struct Case {
-        int decimals;
-        const char* keys;
-        const char* typed;
-        const char* shown;
-        double value;
-        const char* sql;
-    };
     const Case cases[] = {
         {2, "12.5", "12.5", "12.50", 12.5, "12.50"},
         {2, "1,2", "12", "12.00", 12, "12.00"},  // the comma groups here: dropped
