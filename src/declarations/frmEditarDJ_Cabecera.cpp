@@ -5,6 +5,7 @@
 
 #include "core/controls/ctlNumero.h"
 #include "platform/ado/Recordset.h"
+#include "platform/forms/Cabecera.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
@@ -195,11 +196,7 @@ void frmEditarDJ::tlb_cabecera_ButtonClick(const QString& key)
 
 void frmEditarDJ::HabilitarCabecera(bool Habilitar)
 {
-    tlb_cabecera->Buttons(1).setEnabled(mOperacion == 1 && Habilitar);
-    tlb_cabecera->Buttons(2).setEnabled(mOperacion != 1 && Habilitar);
-    tlb_cabecera->Buttons(4).setEnabled(!Habilitar);
-    tlb_cabecera->Buttons(5).setEnabled(!Habilitar);
-    frm_cab->setEnabled(!Habilitar);
+    forms::HabilitarCabecera(*tlb_cabecera, *frm_cab, mOperacion == 1, Habilitar);
 }
 
 void frmEditarDJ::TasaSeleccionada()

@@ -11,6 +11,7 @@
 #include "platform/ado/AdoError.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Error.h"
+#include "platform/forms/Cabecera.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DatePicker.h"
@@ -225,18 +226,13 @@ void frmEditarGuias::toolbar_ButtonClick(const QString& key)
 
 void frmEditarGuias::HabilitarCabecera(bool b)
 {
-    tlb_cabecera->Buttons(1).setEnabled(b && mOperacion == 1);
-    tlb_cabecera->Buttons(2).setEnabled(b && mOperacion != 1);
-    tlb_cabecera->Buttons(4).setEnabled(!b);
-    tlb_cabecera->Buttons(5).setEnabled(!b);
-    frm_cab->setEnabled(!b);
+    forms::HabilitarCabecera(*tlb_cabecera, *frm_cab, mOperacion == 1, b);
 }
 
 void frmEditarGuias::tlb_cabecera_ButtonClick(const QString& key)
 {
     if (key == QLatin1String("nuevo") || key == QLatin1String("modificar")) {
         HabilitarCabecera(false);
-        if (txt_NroGuia->isEnabled()) txt_NroGuia->setFocus();
     } else if (key == QLatin1String("aceptar")) {
         if (!ValidarCabecera()) return;
         if (mOperacion == 1) {
