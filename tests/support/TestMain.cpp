@@ -9,7 +9,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    forms::LoadQtSpanish();
+    forms::PrepararAplicacion();
     ::testing::InitGoogleTest(&argc, argv);
     // ctest lists the tests to run one by one: the point-locale cases are
     // left out, their parent test runs them in a child under LC_ALL=C.

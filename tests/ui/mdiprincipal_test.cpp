@@ -1,14 +1,20 @@
 #include "ui/MDIPrincipal.h"
 
+#include "platform/forms/CommonDialog.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Iconos.h"
+#include "platform/forms/MsgBox.h"
+#include "registers/frmEmpresas.h"
 #include "support/MainWindowTest.h"
 #include "support/Support.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -114,6 +120,50 @@ TEST_F(MainWindowTest, SalirAnsweredYesAndTheCloseBoxEndTheProgram)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(MDIPrincipal::Existing(), nullptr);
     }
+}
+
+}  // namespace
+
+namespace {
+
+QImage picture(const QIcon& icon)
+{
+    return icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The icon of the modal dialog the step opens, read once it shows; the dialog is then closed.
+QIcon iconOfDialog(const std::function<void()>& step)
+{
+    QIcon seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (!d) return;
+        seen = d->windowIcon();
+        d->close();
+    });
+    step();
+    return seen;
+}
+
+TEST_F(MainWindowTest, EveryWindowCarriesTheProgramsOwnIcon)
+{
+    const QImage own = picture(forms::IconoDelPrograma());
+    ASSERT_FALSE(own.isNull());
+    ASSERT_NE(own, picture(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton)))
+        << "the program's icon is Qt's logo";
+    EXPECT_EQ(picture(win->windowIcon()), own);
+
+    auto& list = openFromMenu<frmEmpresas>(win->op_empresas);
+    EXPECT_EQ(picture(list.subWindow()->windowIcon()), own);
+    testsupport::Screenshot(win, QStringLiteral("main-window-child-icon"));
+
+    forms::SetMsgBoxHook({});  // the real box
+    EXPECT_EQ(picture(iconOfDialog([] { forms::MsgBox(QStringLiteral("Prueba"), forms::vbInformation); })), own);
+    EXPECT_EQ(picture(iconOfDialog([] {
+                  forms::CommonDialog cd;
+                  cd.ShowSave();
+              })),
+              own);
 }
 
 }  // namespace

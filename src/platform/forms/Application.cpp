@@ -1,6 +1,7 @@
 #include "platform/forms/Application.h"
 
 #include "platform/ado/AdoError.h"
+#include "platform/forms/Iconos.h"
 #include "platform/forms/MsgBox.h"
 
 #include <QLibraryInfo>
@@ -12,7 +13,13 @@ namespace forms {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(AppTitle());
+    PrepararAplicacion();
+}
+
+void PrepararAplicacion()
+{
     LoadQtSpanish();
+    QApplication::setWindowIcon(IconoDelPrograma());
 }
 
 void LoadQtSpanish()

@@ -13,8 +13,13 @@ public:
 };
 
 // Qt's own Spanish for its dialogs and standard buttons (file and print
-// dialogs, "Guardar", "Cancelar"), whatever the system's language. The
-// Application does it; tests that run under a plain QApplication call it.
+// dialogs, "Guardar", "Cancelar"), whatever the system's language.
 void LoadQtSpanish();
+
+// What the program sets up on its QApplication before any window shows:
+// Qt's Spanish and the program's own icon, which every window inherits
+// (the main window, its child windows, message boxes and file dialogs).
+// The Application does it; tests that run under a plain QApplication call it.
+void PrepararAplicacion();
 
 }  // namespace forms

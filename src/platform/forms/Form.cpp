@@ -179,7 +179,6 @@ void Form::Show()
             m_sub = area->addSubWindow(new FormFrame(this));
             if (chosen && isAncestorOf(chosen)) chosen->setFocus();
             m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
-            m_sub->setWindowIcon(QIcon());
             if (placed) m_sub->move(at);
         }
         m_sub->show();

@@ -1,6 +1,7 @@
 #include "platform/forms/Toolbar.h"
 
 #include "platform/errors/Error.h"
+#include "platform/forms/Iconos.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,8 +11,7 @@
 namespace forms {
 namespace {
 
-// The icon of a button by its key: from the desktop's icon theme, or the
-// packaged Adwaita theme when the desktop names none, or Qt's own.
+// The icon of a button by its key.
 QIcon iconFor(const QString& key)
 {
     struct Entry {
@@ -36,19 +36,8 @@ QIcon iconFor(const QString& key)
         {"siguiente", {"go-next", "go-next-symbolic", nullptr}, QStyle::SP_MediaSeekForward},
         {"ultima", {"go-last", "go-last-symbolic", nullptr}, QStyle::SP_MediaSkipForward},
     };
-    static const bool themed = [] {
-        if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
-            QIcon::setThemeName(QStringLiteral("Adwaita"));
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-        return true;
-    }();
-    (void)themed;
-    for (const Entry& e : table) {
-        if (key != QLatin1String(e.key)) continue;
-        for (const char* name : e.names)
-            if (name && QIcon::hasThemeIcon(QLatin1String(name))) return QIcon::fromTheme(QLatin1String(name));
-        return QApplication::style()->standardIcon(e.standard);
-    }
+    for (const Entry& e : table)
+        if (key == QLatin1String(e.key)) return IconoDelTema({e.names[0], e.names[1], e.names[2]}, e.standard);
     return {};
 }
 
