@@ -194,9 +194,8 @@ FilaLista FormLista::Fila() const
 
 void FormLista::Avisar(const QString& mensaje) { forms::MsgBox(mensaje, forms::vbInformation, Caption()); }
 
-void FormLista::Borrar()
+void FormLista::EjecutarBorrado(const QString& sql)
 {
-    const QString sql = SqlBorrar();
     long borradas = 0;
     // Any failure, the database's refusal included, ends in the one message below.
     forms::Ignorar([&] { de1::conn().Execute(sql, &borradas); });

@@ -3,7 +3,7 @@
 // clerk opens the editor for a new or the selected row and deletes the
 // selected one. Each list declares what is its own (view, columns,
 // buttons, how a grid row becomes its record, the editor, the deletion's
-// texts and statement); the steps every list takes are here, once:
+// texts and its deletion step); the steps every list takes are here, once:
 // reading the view again on activation only when the database changed,
 // the first row selected and the focus in the grid, the buttons that need a
 // row, the per-field message for a row the record cannot take, and the
@@ -104,12 +104,16 @@ protected:
 
     // What each list says: its editor opened for op 1 (new) or 2 (the record
     // CargarSeleccionada filled), the current row into that record (false,
-    // the record untouched, when the row cannot be converted), the delete
-    // statement of the current row, and any button of its own.
+    // the record untouched, when the row cannot be converted), the deletion
+    // of the current row once confirmed, and any button of its own.
     virtual void AbrirEditor(int op) = 0;
     virtual bool CargarSeleccionada() = 0;
-    virtual QString SqlBorrar() = 0;
+    virtual void Borrar() = 0;
     virtual void OtroBoton(const QString& key) { (void)key; }
+
+    // A list's deletion: the statement run with errors ignored, the refusal
+    // told when it deleted nothing (whatever the cause), the list reloaded.
+    void EjecutarBorrado(const QString& sql);
 
     FilaLista Fila() const;
     // The row's record into the list's own (made on the first copy, refilled
@@ -133,7 +137,6 @@ protected:
     }
 
 private:
-    void Borrar();
     void Avisar(const QString& mensaje);
 
     const Definicion& m_def;

@@ -1,6 +1,7 @@
 #include "declarations/ExportRecords.h"
 
 #include "core/General.h"
+#include "core/schema/Vistas.h"
 #include "platform/ado/Recordset.h"
 #include "platform/text/Text.h"
 
@@ -88,20 +89,21 @@ QString Record(std::initializer_list<Field> fields)
 
 QString Header(const QStringList& row)
 {
-    auto col = [&row](int i) { return ado::Variant(row.value(i)); };
+    namespace V = PES_VW_CAB_DDJJ7351;
+    auto col = [&row](V::Columna c) { return ado::Variant(row.value(c)); };
     using E = Encoding;
     return Record({
-        {E::Number23, 23, col(0)},  // declaration number
-        {E::Digits, 5, col(10)},    // port id
-        {E::Text, 50, col(7)},      // vessel name
-        {E::Cents, 16, col(15)},    // sales total
-        {E::Cents, 4, col(16)},     // rate
-        {E::Cents, 16, col(17)},    // tax amount
-        {E::Cents, 16, col(18)},    // interest
-        {E::Cents, 16, col(19)},    // fine
-        {E::Cents, 16, col(20)},    // total due
-        {E::AsIs, 0, col(8)},       // vessel state id
-        {E::Digits, 5, col(3)},     // declaration type id
+        {E::Number23, 23, col(V::PCDJ_NRO)},
+        {E::Digits, 5, col(V::PPTO_ID)},
+        {E::Text, 50, col(V::PBAR_NOMBRE)},
+        {E::Cents, 16, col(V::PCDJ_MTOVTAS)},
+        {E::Cents, 4, col(V::PCDJ_ALICUOTA)},
+        {E::Cents, 16, col(V::PCDJ_IMPORTE)},
+        {E::Cents, 16, col(V::PCDJ_INTERESES)},
+        {E::Cents, 16, col(V::PCDJ_MULTA)},
+        {E::Cents, 16, col(V::PCDJ_TOTAL)},
+        {E::AsIs, 0, col(V::PEDJ_ID)},
+        {E::Digits, 5, col(V::PTDJ_ID)},
     });
 }
 

@@ -34,7 +34,7 @@ struct Field {
 QString Encode(const Field& field);
 QString Record(std::initializer_list<Field> fields);
 
-// The header from the list's current row: the grid's texts by column position.
+// The header from the list's current row: the grid's texts of PES_VW_CAB_DDJJ7351.
 QString Header(const QStringList& row);
 // One record from the current row of each export query, columns by name.
 QString SalesLine(const ado::Recordset& rs);

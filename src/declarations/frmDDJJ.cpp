@@ -1,6 +1,7 @@
 #include "declarations/frmDDJJ.h"
 
 #include "core/General.h"
+#include "core/schema/Vistas.h"
 #include "declarations/frmEditarDJ.h"
 #include "declarations/reports/frmLisDJ.h"
 #include "platform/forms/CommonDialog.h"
@@ -10,35 +11,37 @@
 
 namespace {
 
-// The view's 26 columns by position; a width of 0 hides the column.
-constexpr forms::ColumnaGrilla kColumnas[] = {
-    {"Nro. DDJJ", 1400},
-    {"Año", 500},
-    {"Mes", 500},
-    {"", 0},  // declaration type id
-    {"Tipo DDJJ", 2100},
-    {"Nro. Embarcación", 500},
-    {"Matrícula", 500},
-    {"Nombre", 2000},
-    {"", 0},  // vessel state id
-    {"Estado Emb.", 1000},
-    {"", 0},  // port id
-    {"Puerto Desembarco", 1500},
-    {"Nro. Empresa", 700},
-    {"Cuit", 1000},
-    {"Razón Social", 2000},
-    {"Total General de Ventas", 1100, forms::dbgRight},
-    {"Alícuota", 700, forms::dbgRight},
-    {"Importe", 900, forms::dbgRight},
-    {"Intereses", 900, forms::dbgRight},
-    {"Multa", 900, forms::dbgRight},
-    {"Total Adeudado", 900, forms::dbgRight},
-    {"Responsable", 2000},
-    {"Tipo Doc.", 700},
-    {"Nro. Doc.", 1000},
-    {"", 0},  // capacity id
-    {"Carácter", 1500},
-};
+namespace V = PES_VW_CAB_DDJJ7351;
+
+// A width of 0 hides the column.
+constexpr auto kColumnas = forms::PorPosicion<V::Columnas>({
+    {V::PCDJ_NRO, {"Nro. DDJJ", 1400}},
+    {V::PCDJ_ANIO, {"Año", 500}},
+    {V::PCDJ_MES, {"Mes", 500}},
+    {V::PTDJ_ID, {"", 0}},
+    {V::PTDJ_DESCRIPCION, {"Tipo DDJJ", 2100}},
+    {V::PBAR_ID, {"Nro. Embarcación", 500}},
+    {V::PBAR_MATRICULA, {"Matrícula", 500}},
+    {V::PBAR_NOMBRE, {"Nombre", 2000}},
+    {V::PEDJ_ID, {"", 0}},
+    {V::PEDJ_DESCRIPCION, {"Estado Emb.", 1000}},
+    {V::PPTO_ID, {"", 0}},
+    {V::PPTO_DESCRIPCION, {"Puerto Desembarco", 1500}},
+    {V::PEMP_ID, {"Nro. Empresa", 700}},
+    {V::PEMP_CUIT, {"Cuit", 1000}},
+    {V::PEMP_RSOCIAL, {"Razón Social", 2000}},
+    {V::PCDJ_MTOVTAS, {"Total General de Ventas", 1100, forms::dbgRight}},
+    {V::PCDJ_ALICUOTA, {"Alícuota", 700, forms::dbgRight}},
+    {V::PCDJ_IMPORTE, {"Importe", 900, forms::dbgRight}},
+    {V::PCDJ_INTERESES, {"Intereses", 900, forms::dbgRight}},
+    {V::PCDJ_MULTA, {"Multa", 900, forms::dbgRight}},
+    {V::PCDJ_TOTAL, {"Total Adeudado", 900, forms::dbgRight}},
+    {V::PCDJ_RESP, {"Responsable", 2000}},
+    {V::GTDC_ID, {"Tipo Doc.", 700}},
+    {V::PCDJ_NRODOC, {"Nro. Doc.", 1000}},
+    {V::PCAR_ID, {"", 0}},
+    {V::PCAR_DESCRIPCION, {"Carácter", 1500}},
+});
 
 constexpr FormLista::Boton kBotones[] = {
     {"salir", "Salir"},
@@ -90,7 +93,7 @@ void frmDDJJ::OtroBoton(const QString& key)
     }
 }
 
-QString frmDDJJ::NroDJSeleccionada() { return text::PadLeft(grillaDJ->Text(0), 23, QChar('0')); }
+QString frmDDJJ::NroDJSeleccionada() { return text::PadLeft(grillaDJ->Text(V::PCDJ_NRO), 23, QChar('0')); }
 
 QStringList frmDDJJ::TextosFilaActual()
 {
@@ -104,34 +107,34 @@ bool frmDDJJ::CargarDJSeleccionada()
     FilaLista f = Fila();
     clsCabDDJJ c;
     c.NroDJ = NroDJSeleccionada();
-    c.Anio = f.Int(1);
-    c.Mes = f.Int(2);
-    c.TipoDJ = f.Texto(4);
-    c.NroEmb = f.Lng(5);
-    c.Matricula = f.Texto(6);
-    c.Nombre = f.Texto(7);
-    c.Estado = f.Texto(9);
-    c.Puerto = f.Texto(11);
-    c.NroEmp = f.Lng(12);
-    c.CUIT = f.Dbl(13);
-    c.RSocial = f.Texto(14);
-    c.MtoVtas = f.Dbl(15);
-    c.Alicuota = f.Dbl(16);
-    c.Importe = f.Dbl(17);
-    c.Intereses = f.Dbl(18);
-    c.Multa = f.Dbl(19);
-    c.Total = f.Dbl(20);
-    c.Responsable = f.Texto(21);
-    c.TipoDoc = f.Texto(22);
-    c.NroDoc = f.DblOCero(23);
-    c.CaracterResp = f.Texto(25);
+    c.Anio = f.Int(V::PCDJ_ANIO);
+    c.Mes = f.Int(V::PCDJ_MES);
+    c.TipoDJ = f.Texto(V::PTDJ_DESCRIPCION);
+    c.NroEmb = f.Lng(V::PBAR_ID);
+    c.Matricula = f.Texto(V::PBAR_MATRICULA);
+    c.Nombre = f.Texto(V::PBAR_NOMBRE);
+    c.Estado = f.Texto(V::PEDJ_DESCRIPCION);
+    c.Puerto = f.Texto(V::PPTO_DESCRIPCION);
+    c.NroEmp = f.Lng(V::PEMP_ID);
+    c.CUIT = f.Dbl(V::PEMP_CUIT);
+    c.RSocial = f.Texto(V::PEMP_RSOCIAL);
+    c.MtoVtas = f.Dbl(V::PCDJ_MTOVTAS);
+    c.Alicuota = f.Dbl(V::PCDJ_ALICUOTA);
+    c.Importe = f.Dbl(V::PCDJ_IMPORTE);
+    c.Intereses = f.Dbl(V::PCDJ_INTERESES);
+    c.Multa = f.Dbl(V::PCDJ_MULTA);
+    c.Total = f.Dbl(V::PCDJ_TOTAL);
+    c.Responsable = f.Texto(V::PCDJ_RESP);
+    c.TipoDoc = f.Texto(V::GTDC_ID);
+    c.NroDoc = f.DblOCero(V::PCDJ_NRODOC);
+    c.CaracterResp = f.Texto(V::PCAR_DESCRIPCION);
     return Tomar(f, c, mCabDDJJ);
 }
 
-QString frmDDJJ::SqlBorrar()
+void frmDDJJ::BorrarDJ()
 {
-    return QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='")
-        + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'");
+    EjecutarBorrado(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO='")
+                    + General::DuplicarComillas(NroDJSeleccionada()) + QStringLiteral("'"));
 }
 
 void frmDDJJ::AbrirVisor(const QString& DJNro, const QString& MD5Files)

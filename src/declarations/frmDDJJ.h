@@ -32,7 +32,8 @@ private:
     void AbrirEditor(int op) override;
     bool CargarSeleccionada() override { return CargarDJSeleccionada(); }
     bool CargarDJSeleccionada();
-    QString SqlBorrar() override;
+    void Borrar() override { BorrarDJ(); }
+    void BorrarDJ();
     // "imprimir" and "disco".
     void OtroBoton(const QString& key) override;
     void GenerarDisco(bool& EnDisco);

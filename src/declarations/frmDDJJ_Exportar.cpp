@@ -5,6 +5,7 @@
 
 #include "core/CMD5.h"
 #include "core/de1.h"
+#include "core/schema/Vistas.h"
 #include "declarations/ExportRecords.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/CommonDialog.h"
@@ -41,7 +42,9 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
         const QStringList fila = TextosFilaActual();
         const QString nroDJ = NroDJSeleccionada();
         const QString cabecera = ExportRecords::Header(fila);
-        const QString sufijo = ExportRecords::FileSuffix(fila.value(1), fila.value(2), fila.value(6));
+        const QString sufijo = ExportRecords::FileSuffix(fila.value(PES_VW_CAB_DDJJ7351::PCDJ_ANIO),
+                                                         fila.value(PES_VW_CAB_DDJJ7351::PCDJ_MES),
+                                                         fila.value(PES_VW_CAB_DDJJ7351::PBAR_MATRICULA));
 
         // A print run only needs the checksum: its records go to no file,
         // so it can neither touch the clerk's files nor leave any behind.

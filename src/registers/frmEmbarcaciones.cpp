@@ -1,40 +1,43 @@
 #include "registers/frmEmbarcaciones.h"
 
 #include "core/General.h"
+#include "core/schema/Vistas.h"
 #include "platform/forms/DataGrid.h"
 #include "registers/frmEditarEmbarcacion.h"
 
 namespace {
 
-// The view's 26 columns by position; the vessel type's and port's ids hidden.
-constexpr forms::ColumnaGrilla kColumnas[] = {
-    {"Nro. Barco", 500},
-    {"Matrícula", 800},
-    {"Nombre", 2500},
-    {"", 0},
-    {"Tipo Emb.", 2100},
-    {"F. Inscr. Ley 7351", 1000},
-    {"Fecha de Alta", 1000},
-    {"Fecha de Baja", 1000},
-    {"Fecha de Botadura", 1000},
-    {"Eslora", 700},
-    {"Material Casco", 1000},
-    {"Arboladura", 700},
-    {"Manga", 700},
-    {"Puntal", 700},
-    {"Bodega", 700},
-    {"Tonelaje Total", 700},
-    {"Tonelaje Neto", 700},
-    {"Potencia (KW)", 700},
-    {"Poder Motor (HP)", 700},
-    {"Motor Marca", 1500},
-    {"Motor Nro.", 700},
-    {"Tipo Motor", 1500},
-    {"Nro. Cert. Seguridad", 700},
-    {"", 0},
-    {"Puerto", 1500},
-    {"Convenio Golfo", 700},
-};
+namespace V = PES_VW_EMBARCACIONES;
+
+// The vessel type's and port's ids hidden.
+constexpr auto kColumnas = forms::PorPosicion<V::Columnas>({
+    {V::PBAR_ID, {"Nro. Barco", 500}},
+    {V::PBAR_MATRICULA, {"Matrícula", 800}},
+    {V::PBAR_NOMBRE, {"Nombre", 2500}},
+    {V::PTBA_ID, {"", 0}},
+    {V::PTBA_DESCRIPCION, {"Tipo Emb.", 2100}},
+    {V::PBAR_FINSC7351, {"F. Inscr. Ley 7351", 1000}},
+    {V::PBAR_FALTA, {"Fecha de Alta", 1000}},
+    {V::PBAR_FBAJA, {"Fecha de Baja", 1000}},
+    {V::PBAR_FBOTADURA, {"Fecha de Botadura", 1000}},
+    {V::PBAR_ESLORA, {"Eslora", 700}},
+    {V::PBAR_MATERIALCASCO, {"Material Casco", 1000}},
+    {V::PBAR_ARBOLADURA, {"Arboladura", 700}},
+    {V::PBAR_MANGA, {"Manga", 700}},
+    {V::PBAR_PUNTAL, {"Puntal", 700}},
+    {V::PBAR_BODEGA, {"Bodega", 700}},
+    {V::PBAR_TONTOTAL, {"Tonelaje Total", 700}},
+    {V::PBAR_TONNETO, {"Tonelaje Neto", 700}},
+    {V::PBAR_POTENCIA, {"Potencia (KW)", 700}},
+    {V::PBAR_PODERMOTOR, {"Poder Motor (HP)", 700}},
+    {V::PBAR_MARCAMOTOR, {"Motor Marca", 1500}},
+    {V::PBAR_NROMOTOR, {"Motor Nro.", 700}},
+    {V::PBAR_TIPOMOTOR, {"Tipo Motor", 1500}},
+    {V::PBAR_CERTSEGURIDAD, {"Nro. Cert. Seguridad", 700}},
+    {V::PPTO_ID, {"", 0}},
+    {V::PPTO_DESCRIPCION, {"Puerto", 1500}},
+    {V::PBAR_CONVENIO_GOLFO, {"Convenio Golfo", 700}},
+});
 
 constexpr FormLista::Boton kBotones[] = {
     {"salir", "Salir"}, {"nuevo", "Nuevo"}, {nullptr}, {"modificar", "Modificar", true}, {"borrar", "Borrar", true},
@@ -66,36 +69,36 @@ bool frmEmbarcaciones::CargarEmbarcacionSeleccionada()
 {
     FilaLista f = Fila();
     clsEmbarcacion e;
-    e.IdEmbarcacion = f.Lng(0);
-    e.Matricula = f.Matricula(1);
-    e.Nombre = f.Texto(2);
-    e.TipoEmb = f.Texto(4);
-    e.FInscL7351 = f.TextoOVacio(5);
-    e.FAlta = f.Texto(6);
-    e.FBaja = f.TextoOVacio(7);
-    e.FBotadura = f.TextoOVacio(8);
-    e.Eslora = f.Dbl(9);
-    e.MCasco = f.Texto(10);
-    e.Arboladura = f.Dbl(11);
-    e.Manga = f.Dbl(12);
-    e.Puntal = f.Dbl(13);
-    e.Bodega = f.Dbl(14);
-    e.TonTotal = f.Dbl(15);
-    e.TonNeto = f.Dbl(16);
-    e.Potencia = f.Dbl(17);
-    e.PoderMotor = f.Dbl(18);
-    e.MarcaMotor = f.Texto(19);
-    e.NroMotor = f.Texto(20);
-    e.TipoMotor = f.Texto(21);
-    e.NroCertSeg = f.Texto(22);
-    e.Puerto = f.Texto(24);
-    e.ConvGolfo = f.Int(25);
+    e.IdEmbarcacion = f.Lng(V::PBAR_ID);
+    e.Matricula = f.Matricula(V::PBAR_MATRICULA);
+    e.Nombre = f.Texto(V::PBAR_NOMBRE);
+    e.TipoEmb = f.Texto(V::PTBA_DESCRIPCION);
+    e.FInscL7351 = f.TextoOVacio(V::PBAR_FINSC7351);
+    e.FAlta = f.Texto(V::PBAR_FALTA);
+    e.FBaja = f.TextoOVacio(V::PBAR_FBAJA);
+    e.FBotadura = f.TextoOVacio(V::PBAR_FBOTADURA);
+    e.Eslora = f.Dbl(V::PBAR_ESLORA);
+    e.MCasco = f.Texto(V::PBAR_MATERIALCASCO);
+    e.Arboladura = f.Dbl(V::PBAR_ARBOLADURA);
+    e.Manga = f.Dbl(V::PBAR_MANGA);
+    e.Puntal = f.Dbl(V::PBAR_PUNTAL);
+    e.Bodega = f.Dbl(V::PBAR_BODEGA);
+    e.TonTotal = f.Dbl(V::PBAR_TONTOTAL);
+    e.TonNeto = f.Dbl(V::PBAR_TONNETO);
+    e.Potencia = f.Dbl(V::PBAR_POTENCIA);
+    e.PoderMotor = f.Dbl(V::PBAR_PODERMOTOR);
+    e.MarcaMotor = f.Texto(V::PBAR_MARCAMOTOR);
+    e.NroMotor = f.Texto(V::PBAR_NROMOTOR);
+    e.TipoMotor = f.Texto(V::PBAR_TIPOMOTOR);
+    e.NroCertSeg = f.Texto(V::PBAR_CERTSEGURIDAD);
+    e.Puerto = f.Texto(V::PPTO_DESCRIPCION);
+    e.ConvGolfo = f.Int(V::PBAR_CONVENIO_GOLFO);
     return Tomar(f, e, mEmbarcacion);
 }
 
 // The matrícula as shown: leading zeros are part of the stored key.
-QString frmEmbarcaciones::SqlBorrar()
+void frmEmbarcaciones::BorrarEmbarcacion()
 {
-    return QStringLiteral("delete from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA='")
-        + General::DuplicarComillas(grillaEmbaraciones->Text(1)) + QStringLiteral("'");
+    EjecutarBorrado(QStringLiteral("delete from LNV_PES_TB_EMBARCACIONES where PBAR_MATRICULA='")
+                    + General::DuplicarComillas(grillaEmbaraciones->Text(V::PBAR_MATRICULA)) + QStringLiteral("'"));
 }

@@ -22,5 +22,6 @@ private:
     void AbrirEditor(int op) override;
     bool CargarSeleccionada() override { return CargarEmbarcacionSeleccionada(); }
     bool CargarEmbarcacionSeleccionada();
-    QString SqlBorrar() override;
+    void Borrar() override { BorrarEmbarcacion(); }
+    void BorrarEmbarcacion();
 };

@@ -22,5 +22,6 @@ private:
     void AbrirEditor(int op) override;
     bool CargarSeleccionada() override { return CargarEmpresaSeleccionada(); }
     bool CargarEmpresaSeleccionada();
-    QString SqlBorrar() override;
+    void Borrar() override { BorrarEmpresa(); }
+    void BorrarEmpresa();
 };

@@ -1,19 +1,22 @@
 #include "registers/frmPrecios.h"
 
+#include "core/schema/Vistas.h"
 #include "platform/forms/DataGrid.h"
 #include "registers/frmEditarPrecio.h"
 
 namespace {
 
-// The view's columns by position: ids hidden, the price with three decimals.
-constexpr forms::ColumnaGrilla kColumnas[] = {
-    {"", 0},
-    {"", 0},
-    {"Especie", 2000},
-    {"Valor Banquina", 1200, forms::dbgRight, "0.000"},
-    {"Vigencia", 1200, forms::dbgCenter},
-    {"Disposición", 2000, forms::dbgLeft},
-};
+namespace V = PES_VW_PRECIOS_LEY7351;
+
+// Ids hidden, the price with three decimals.
+constexpr auto kColumnas = forms::PorPosicion<V::Columnas>({
+    {V::PPRE_ID, {"", 0}},
+    {V::PTES_ID, {"", 0}},
+    {V::PTES_DESCRIPCION, {"Especie", 2000}},
+    {V::PPRE_VALOR, {"Valor Banquina", 1200, forms::dbgRight, "0.000"}},
+    {V::PPRE_FVIGENCIA, {"Vigencia", 1200, forms::dbgCenter}},
+    {V::PPRE_DISPOSICION, {"Disposición", 2000, forms::dbgLeft}},
+});
 
 constexpr FormLista::Boton kBotones[] = {
     {"salir", "Salir"}, {"nuevo", "Nuevo"}, {nullptr}, {"modificar", "Modificar", true}, {"borrar", "Borrar", true},
@@ -45,15 +48,16 @@ bool frmPrecios::CargarPrecioSeleccionado()
 {
     FilaLista f = Fila();
     clsPrecios p;
-    p.IdPrecio = f.Lng(0);
-    p.IdEspecie = f.Lng(1);
-    p.valor = f.Dbl(3);
-    p.FAlta(f.Texto(4));
-    p.Disposicion = f.Texto(5);
+    p.IdPrecio = f.Lng(V::PPRE_ID);
+    p.IdEspecie = f.Lng(V::PTES_ID);
+    p.valor = f.Dbl(V::PPRE_VALOR);
+    p.FAlta(f.Texto(V::PPRE_FVIGENCIA));
+    p.Disposicion = f.Texto(V::PPRE_DISPOSICION);
     return Tomar(f, p, mPrecio);
 }
 
-QString frmPrecios::SqlBorrar()
+void frmPrecios::BorrarPrecio()
 {
-    return QStringLiteral("delete * from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID=") + grillaPrecios->Text(0);
+    EjecutarBorrado(QStringLiteral("delete * from LNV_PES_TB_PRECIOS_LEY7351 where PPRE_ID=")
+                    + grillaPrecios->Text(V::PPRE_ID));
 }

@@ -21,5 +21,6 @@ private:
     void AbrirEditor(int op) override;
     bool CargarSeleccionada() override { return CargarPrecioSeleccionado(); }
     bool CargarPrecioSeleccionado();
-    QString SqlBorrar() override;
+    void Borrar() override { BorrarPrecio(); }
+    void BorrarPrecio();
 };
