@@ -216,12 +216,7 @@ void frmEditarEmpresa::Operacion(std::int32_t operacion, const std::shared_ptr<c
     txt_CodPostal_DFiscal->setText(e.CodPostalFiscal);
     txt_CodPostal_DLegal->setText(e.CodPostalLegal);
     txt_CodPostal_DReal->setText(e.CodPostalReal);
-    if (e.NroIB != 0) {
-        const QString d = text::PadLeft(text::Format(e.NroIB, QStringLiteral("0")), 10, QChar('0'));
-        mskNroInscripcion->setText(d.left(3) + QLatin1Char('-') + d.mid(3, 6) + QLatin1Char('-') + d.mid(9));
-    } else {
-        mskNroInscripcion->setText(QString());
-    }
+    mskNroInscripcion->setText(e.NroIB != 0 ? text::Format(e.NroIB, QStringLiteral("000-000000-0")) : QString());
     Utiles::SeleccionarTextoCombo(*cboTipoSociedad, e.TipoSoc);
     // The start date first: the end date's lower limit follows it, so a
     // stored end date before today can be shown.

@@ -176,8 +176,37 @@ bool isDatePattern(const QString& pattern)
 // One formatter for every number pattern made of "0", "#", "," and ".":
 // "0" a digit always shown, "#" a digit shown when significant, "," in the
 // whole part asks for groups of three, "." the decimal separator.
+QString formatNumber(Decimal d, const QString& pattern);
+
+// A "-" in an ungrouped whole part stands for itself ("000-000000-0"): the
+// digits are laid out as without it, and each "-" goes back as many digits
+// from the right of the whole part as the pattern has placeholders after it.
+QString formatWithDashes(const Decimal& d, const QString& pattern)
+{
+    const qsizetype dot = pattern.indexOf(QChar('.'));
+    const QString wholePat = dot < 0 ? pattern : pattern.left(dot);
+    if ((dot >= 0 && pattern.indexOf(QChar('-'), dot) >= 0) || wholePat.contains(QChar(',')))
+        throw RuntimeError(platform::ErrInvalidCall);
+    QString bare = pattern;
+    bare.remove(QChar('-'));
+    QString out = formatNumber(d, bare);
+    const bool negative = out.startsWith(QChar('-'));
+    if (negative) out.remove(0, 1);
+    const qsizetype wholeEnd = dot < 0 ? out.size() : out.indexOf(DecimalSeparator());
+    int after = 0;
+    for (qsizetype i = wholePat.size() - 1; i >= 0; --i) {
+        if (wholePat[i] == QChar('-'))
+            out.insert(std::max<qsizetype>(0, wholeEnd - after), QChar('-'));
+        else
+            ++after;
+    }
+    if (negative) out.prepend(QChar('-'));
+    return out;
+}
+
 QString formatNumber(Decimal d, const QString& pattern)
 {
+    if (pattern.contains(QChar('-'))) return formatWithDashes(d, pattern);
     for (QChar c : pattern)
         if (c != QChar('0') && c != QChar('#') && c != QChar(',') && c != QChar('.'))
             throw RuntimeError(platform::ErrInvalidCall);

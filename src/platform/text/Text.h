@@ -47,9 +47,10 @@ std::int32_t CLng(double v);
 
 // Format(value, pattern) for the patterns the program uses: "0.00",
 // "00000000000", "000#", "0#", "###,###,##0.00", "###,###,##0", "mm/dd/yyyy",
-// "dd/MM/yyyy", "yyyy", "mm", "dd". In number patterns "," and "." stand
-// for the locale's group and decimal characters; "0" is a digit always
-// shown, "#" one shown only when significant (so 0 with "000#" is "000").
+// "000-000000-0", "dd/MM/yyyy", "yyyy", "mm", "dd". In number patterns ","
+// and "." stand for the locale's group and decimal characters; "0" is a
+// digit always shown, "#" one shown only when significant (so 0 with "000#"
+// is "000"); a "-" among ungrouped whole digits stands for itself.
 // Numbers round halves away from zero on the decimal value (a double read
 // to 15 significant digits, text read exactly): Format(2.675, "0.00") is
 // "2,68" and Format(1.005, "0.00") "1,01", where Round gives 2.68 and 1.

@@ -221,6 +221,11 @@ TEST_F(TextAR, FormatNumberPatterns)
         {5.0, "0#", "05"},
         {12.0, "0#", "12"},
         {7.0, "0000#", "00007"},
+        {9011234567.0, "000-000000-0", "901-123456-7"},  // the gross-income number
+        {11234567.0, "000-000000-0", "001-123456-7"},
+        {12345678901.0, "000-000000-0", "1234-567890-1"},  // more digits than placeholders
+        {-12.0, "0-0", "-1-2"},
+        {123.5, "0-0.0", "12-3,5"},
         {1.15 * 100, "0000000000000000", "0000000000000115"},  // cents of 1,15
         {49.38 * 100, "0000000000000000", "0000000000004938"},
         {-5.5, "0", "-6"},
@@ -300,6 +305,8 @@ TEST_F(TextAR, FormatDates)
 TEST_F(TextAR, FormatRefusesPatternsItDoesNotKnow)
 {
     EXPECT_EQ(errorNumber([] { Format(1.0, "0.00%"); }), 5);
+    EXPECT_EQ(errorNumber([] { Format(1.0, "#,##0-0"); }), 5);  // a "-" only among ungrouped digits
+    EXPECT_EQ(errorNumber([] { Format(1.0, "0.0-0"); }), 5);
     EXPECT_EQ(errorNumber([] { Format(1.0, "dd/MM/yyyy"); }), 13);
     EXPECT_EQ(errorNumber([] { Format(QDate(2006, 1, 1), "0.00"); }), 13);
     EXPECT_EQ(errorNumber([] { Format(QDate(2006, 1, 1), "mmm"); }), 5);
