@@ -2,15 +2,14 @@
 #include "core/de1.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "support/CommitLoop.h"
 #include "support/Support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <atomic>
 #include <gtest/gtest.h>
 #include <sqlcipher/sqlite3.h>
-#include <thread>
 
 namespace {
 
@@ -151,18 +150,10 @@ TEST_F(StartupTest, AnEmptyOrForeignFileIsRefusedAndLeftUntouched)
 TEST_F(StartupTest, StartsWhileAnotherInstanceCommitsInALoop)
 {
     testsupport::TempDb db(false, false);
-    std::atomic<bool> stop{false};
-    std::atomic<int> commits{0};
-    std::thread other([&] {
-        ado::Connection c;
-        c.Open(General::BuildConnectionString(db.folder()));
-        while (!stop) {
-            c.Execute(QStringLiteral(
-                "BEGIN IMMEDIATE; update LNV_PES_TB_ESPECIES set PTES_DESCRIPCION = PTES_DESCRIPCION; COMMIT"));
-            ++commits;
-        }
-    });
-    while (commits < 3) std::this_thread::yield();
+    testsupport::CommitLoop other(
+        General::BuildConnectionString(db.folder()),
+        QStringLiteral("BEGIN IMMEDIATE; update LNV_PES_TB_ESPECIES set PTES_DESCRIPCION = PTES_DESCRIPCION; COMMIT"));
+    ASSERT_TRUE(other.waitFor(3)) << other.error().toStdString();
     int started = 0;
     for (int i = 0; i < 30; ++i) {
         testsupport::MsgBoxRecorder boxes;
@@ -170,8 +161,6 @@ TEST_F(StartupTest, StartsWhileAnotherInstanceCommitsInALoop)
         if (start(db.folder(), boxes, shown) == 0 && shown && boxes.messages().empty()) ++started;
         de1::conn().Close();
     }
-    stop = true;
-    other.join();
     EXPECT_EQ(started, 30);
 }
 

@@ -39,77 +39,12 @@ protected:
     }
 };
 
-TEST_F(CompanyList, OpensFromTheMenuWithItsButtonsAndColumnsAndClosesGivingTheMenusBack)
+// Its caption, place, buttons and columns: tests/ui/lists_test.cpp.
+TEST_F(CompanyList, ShowsTheViewsOrderWithTheFirstRowSelectedAndClosesGivingTheMenusBack)
 {
     insertCompany(2, kCuitB, QStringLiteral("PEREZ JUAN CARLOS"));
     insertCompany(1, kCuitA, QStringLiteral("ARGENPESCA S.A."));
     frmEmpresas& f = openList();
-    EXPECT_FALSE(main->op_archivo->menuAction()->isEnabled());
-    EXPECT_FALSE(main->op_Tablas->menuAction()->isEnabled());
-    EXPECT_FALSE(main->op_DJ->menuAction()->isEnabled());
-    EXPECT_EQ(f.Caption(), QStringLiteral("Empresas"));
-    ASSERT_TRUE(f.subWindow());
-    EXPECT_EQ(f.subWindow()->pos(), QPoint(0, 0));
-
-    const struct {
-        const char* caption;
-        const char* key;
-    } buttons[] = {
-        {"Salir", "salir"}, {nullptr, nullptr}, {"Nuevo", "nuevo"}, {"Modificar", "modificar"}, {"Borrar", "borrar"},
-    };
-    ASSERT_EQ(f.tlbMonedas->Count(), 5);
-    for (int i = 1; i <= 5; ++i) {
-        const forms::Button b = f.tlbMonedas->Buttons(i);
-        if (!buttons[i - 1].key) {
-            EXPECT_TRUE(b.IsSeparator()) << i;
-            continue;
-        }
-        EXPECT_EQ(b.Caption(), QString::fromUtf8(buttons[i - 1].caption)) << i;
-        EXPECT_EQ(b.Key(), QString::fromLatin1(buttons[i - 1].key)) << i;
-        EXPECT_TRUE(b.Enabled()) << i;
-    }
-
-    // Hidden columns carry the ids beside each description.
-    const struct {
-        const char* caption;
-        int width;
-    } columns[] = {
-        {"Nro. Empresa", 700},
-        {"Cuit", 1300},
-        {"Razón Social", 2500},
-        {"Nro.Ingresos Brutos", 1200},
-        {nullptr, 0},
-        {"Tipo de Sociedad", 2000},
-        {"Fecha de Alta", 1000},
-        {"Fecha de Baja", 1000},
-        {"Domicilio Fiscal", 2500},
-        {nullptr, 0},
-        {"Localidad (Dom Fiscal)", 2200},
-        {nullptr, 0},
-        {"Provincia (Dom Fiscal)", 1200},
-        {"CP (Dom Fiscal)", 900},
-        {"Domicilio Real", 2500},
-        {nullptr, 0},
-        {"Localidad (Dom Real)", 2200},
-        {nullptr, 0},
-        {"Provincia (Dom Real)", 1200},
-        {"CP (Dom Real)", 900},
-        {"Domicilio Legal", 2500},
-        {nullptr, 0},
-        {"Localidad (Dom Legal)", 2200},
-        {nullptr, 0},
-        {"Provincia  (Dom Legal)", 1200},
-        {"CP  (Dom Legal)", 900},
-    };
-    ASSERT_EQ(f.grillaEmpresas->ColumnCount(), 26);
-    for (int i = 0; i < 26; ++i) {
-        forms::Column c = f.grillaEmpresas->Columns(i);
-        EXPECT_EQ(c.Width(), columns[i].width) << i;
-        EXPECT_EQ(f.grillaEmpresas->isColumnHidden(i), columns[i].caption == nullptr) << i;
-        if (columns[i].caption) {
-            EXPECT_EQ(c.Caption(), QString::fromUtf8(columns[i].caption)) << i;
-        }
-    }
     // The view's own order, the first row selected.
     EXPECT_EQ(cuits(), (QStringList{kCuitA, kCuitB}));
     EXPECT_EQ(f.grillaEmpresas->Row(), 0);

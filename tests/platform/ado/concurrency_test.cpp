@@ -2,15 +2,14 @@
 // machine: waits, the "in use" failure, and what each sees of the other.
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "support/CommitLoop.h"
 #include "support/Places.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace ado;
 
@@ -46,32 +45,6 @@ protected:
     QTemporaryDir dir;
     QString path;
     Connection mine;
-};
-
-// Another instance committing one row after another until stopped.
-class Writer {
-public:
-    explicit Writer(const QString& connectionString)
-        : m_thread([this, connectionString] {
-              Connection c;
-              c.Open(connectionString);
-              while (!m_stop) {
-                  c.Execute(QStringLiteral("BEGIN IMMEDIATE; insert into L (V) values (1); COMMIT"));
-                  ++commits;
-              }
-          })
-    {
-    }
-    ~Writer()
-    {
-        m_stop = true;
-        m_thread.join();
-    }
-    std::atomic<int> commits{0};
-
-private:
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
 };
 
 TEST_F(TwoConnections, ANewDatabaseLetsAReaderAndAWriterProceedTogether)
@@ -131,14 +104,16 @@ TEST_F(TwoConnections, AWriteThatWaitsPastTheLimitSaysTheDatabaseIsInUseAndChang
 // write-ahead log a reader hardly ever has to.
 TEST_F(TwoConnections, OpeningWhileAnotherCommitsInALoopWaitsInsteadOfFailing)
 {
-    Writer writer(connectionString());
-    while (writer.commits < 3) std::this_thread::yield();
+    // Another instance committing one row after another until the test ends.
+    testsupport::CommitLoop writer(connectionString(),
+                                   QStringLiteral("BEGIN IMMEDIATE; insert into L (V) values (1); COMMIT"));
+    ASSERT_TRUE(writer.waitFor(3)) << writer.error().toStdString();
     for (int i = 0; i < 30; ++i) {
         Connection c;
         EXPECT_NO_THROW(c.Open(connectionString())) << "start " << i;
         EXPECT_NO_THROW(count(c)) << "start " << i;
     }
-    EXPECT_GT(writer.commits, 3);
+    EXPECT_GT(writer.commits(), 3);
 }
 
 // A commit the disk cannot take (full) stores nothing of the action, and
