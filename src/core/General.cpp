@@ -5,6 +5,7 @@
 #include "platform/errors/Error.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/text/NewFile.h"
 #include "platform/text/Text.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,8 @@ void Main(const std::function<void()>& showMainWindow)
             throw;
         }
         conn.UseWriteAheadLog();
+        // An export killed half-way is finished (or undone) before the clerk looks at its files.
+        text::FinishInterruptedGroups(AppPath());
     }
     if (showMainWindow) showMainWindow();
 }

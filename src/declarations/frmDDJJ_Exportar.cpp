@@ -4,6 +4,7 @@
 #include "declarations/frmDDJJ.h"
 
 #include "core/CMD5.h"
+#include "core/General.h"
 #include "core/de1.h"
 #include "core/schema/Vistas.h"
 #include "declarations/ExportRecords.h"
@@ -13,6 +14,7 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Trap.h"
+#include "platform/text/NewFile.h"
 #include "platform/text/TextFile.h"
 
 #include <QDir>
@@ -48,11 +50,15 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
 
         // A print run only needs the checksum: its records go to no file,
         // so it can neither touch the clerk's files nor leave any behind.
+        // An export's two files change together: neither replaces an old
+        // file until both are whole on disk (see FileGroup).
+        std::optional<text::FileGroup> grupo;
+        if (EnDisco) grupo.emplace(General::AppPath());
         std::optional<text::TextFile> archivo;
         auto abrir = [&](const QString& prefijo, const QString& carpeta) {
             if (!EnDisco) return QString();
             const QString ruta = PedirArchivo(prefijo + sufijo, carpeta);
-            archivo.emplace(ruta);
+            archivo.emplace(*grupo, ruta);
             return ruta;
         };
         // The checksum is of what the files hold: each record's Windows-1252
@@ -76,8 +82,14 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
             cerrar();
         }
 
-        // The second dialog starts where the first file went.
-        abrir(QStringLiteral("Gui"), QFileInfo(rutaDJ).absolutePath());
+        // The second dialog starts where the first file went. Leaving it
+        // (a cancel) keeps the whole DJ file alone, as the clerk chose.
+        try {
+            abrir(QStringLiteral("Gui"), QFileInfo(rutaDJ).absolutePath());
+        } catch (const platform::Error&) {
+            if (grupo) grupo->Commit();
+            throw;
+        }
         {
             ado::Recordset guias;
             guias.Open(ExportRecords::GuidesSql(nroDJ), de1::conn());
@@ -89,6 +101,7 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
             for (; !lineas.Eof(); lineas.MoveNext()) escribir(lineaGuia.Current());
             cerrar();
         }
+        if (grupo) grupo->Commit();
 
         MD5Archivos = CMD5().MD5(registros).toUpper();
         if (EnDisco)

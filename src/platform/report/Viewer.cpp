@@ -6,7 +6,9 @@
 #include "platform/forms/Toolbar.h"
 #include "platform/report/PageView.h"
 #include "platform/report/Report.h"
+#include "platform/text/NewFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,7 +18,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -224,19 +225,25 @@ void Viewer::GuardarPdf()
 bool Viewer::ExportPdf(const QString& path)
 {
     if (!m_report) return false;
-    const QString fallo = QStringLiteral("No se pudo guardar el archivo ") + QFileInfo(path).fileName()
-        + QStringLiteral(" en la carpeta ") + QFileInfo(path).absolutePath()
-        + QStringLiteral(".\r\nVerifique que la carpeta exista y que pueda escribir en ella.");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        forms::MsgBox(fallo, forms::vbExclamation, kTituloPdf);
+    auto fallo = [&](const QString& porque) {
+        forms::MsgBox(QStringLiteral("No se pudo guardar el archivo ") + QFileInfo(path).fileName()
+                          + QStringLiteral(" en la carpeta ") + QFileInfo(path).absolutePath() + QStringLiteral(".\r\n")
+                          + porque,
+                      forms::vbExclamation, kTituloPdf);
         return false;
-    }
+    };
+    // Laid out whole in memory first: the file on disk is either the old one
+    // or the complete new one.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     QString error;
-    if (!m_report->WritePdf(file, &error) || !file.commit()) {
-        file.cancelWriting();
-        forms::MsgBox(fallo, forms::vbExclamation, kTituloPdf);
-        return false;
+    if (!m_report->WritePdf(pdf, &error)) return fallo(error);
+    try {
+        text::NewFile file(path);
+        file.Write(pdf.data());
+        file.Commit();
+    } catch (const platform::Error& e) {
+        return fallo(e.Description);
     }
     return true;
 }

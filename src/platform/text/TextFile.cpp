@@ -1,10 +1,7 @@
 #include "platform/text/TextFile.h"
 
 #include "platform/errors/Error.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "platform/text/NewFile.h"
 
 namespace text {
 
@@ -23,20 +20,6 @@ char toByte(char16_t c)
     for (int i = 0; i < 32; ++i)
         if (High[i] != 0 && High[i] == c) return char(0x80 + i);
     return '?';
-}
-
-platform::Error fileError(long number, const QString& path = {})
-{
-    QString text = platform::ErrorText(number);
-    // Which file, and that nothing existing was touched.
-    const QString native = QDir::toNativeSeparators(path);
-    if (number == platform::ErrPermissionDenied)
-        text +=
-            QStringLiteral(": no se puede crear un archivo en la carpeta '%1' (es de sólo lectura o no tiene permiso).")
-                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    else if (number == platform::ErrDiskFull || number == platform::ErrDeviceIO)
-        text += QStringLiteral(". El archivo '%1' no se modificó.").arg(native);
-    return platform::Error(number, text);
 }
 
 // One byte per UTF-16 unit, so a record keeps the width it was built
@@ -58,26 +41,22 @@ QByteArray ToWindows1252(const QString& s)
     return out;
 }
 
-// The file is written beside its final place and takes its name at Close:
-// a run that fails half-way leaves neither a cut file nor a lost old one.
-// Never written in place: where no file can be made beside it (a read-only
-// folder) the export fails instead.
-// Lines are gathered and written a block at a time, each write checked
-// here, so that no failure can hide in a buffer flushed at commit.
+// Lines are gathered and written a block at a time.
 struct TextFile::Impl {
-    QSaveFile file;
-    QString path;
+    std::unique_ptr<NewFile> own;  // alone; in a group the group owns it
+    NewFile* file = nullptr;
     QByteArray pending;
     bool open = false;
 
     void writePending()
     {
         if (pending.isEmpty()) return;
-        if (file.write(pending) != pending.size()) {
-            const bool lleno = file.error() == QFileDevice::ResourceError;
+        try {
+            file->Write(pending);
+        } catch (...) {
             open = false;
-            file.cancelWriting();
-            throw fileError(lleno ? platform::ErrDiskFull : platform::ErrDeviceIO, path);
+            file->Discard();
+            throw;
         }
         pending.clear();
     }
@@ -89,29 +68,25 @@ constexpr qsizetype kBlock = 64 * 1024;
 
 TextFile::TextFile(const QString& path) : d(std::make_unique<Impl>())
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.absoluteDir().exists()) throw fileError(76);
-    if (info.isDir()) throw fileError(75);
-    d->path = info.absoluteFilePath();
-    d->file.setFileName(d->path);
-    // Unbuffered: a write that fails while a buffer is flushed at commit is
-    // not reported by QSaveFile, which would then put a cut file in place.
-    if (!d->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw fileError(d->file.error() == QFileDevice::OpenError || d->file.error() == QFileDevice::PermissionsError
-                            ? platform::ErrPermissionDenied
-                            : platform::ErrPathFileAccess,
-                        d->path);
+    d->own = std::make_unique<NewFile>(path);
+    d->file = d->own.get();
+    d->open = true;
+}
+
+TextFile::TextFile(FileGroup& group, const QString& path) : d(std::make_unique<Impl>())
+{
+    d->file = &group.Add(path);
     d->open = true;
 }
 
 TextFile::~TextFile()
 {
-    if (d && d->open) d->file.cancelWriting();
+    if (d && d->open) d->file->Discard();
 }
 
 void TextFile::WriteLine(const QString& line)
 {
-    if (!d->open) throw fileError(52);
+    if (!d->open) throw platform::RuntimeError(platform::ErrBadFileName);
     appendWindows1252(d->pending, line);
     d->pending.append("\r\n", 2);
     if (d->pending.size() >= kBlock) d->writePending();
@@ -122,12 +97,14 @@ void TextFile::Close()
     if (!d->open) return;
     d->writePending();
     d->open = false;
-    if (!d->file.commit()) {
-        const auto err = d->file.error();
-        throw fileError(err == QFileDevice::ResourceError    ? platform::ErrDiskFull
-                            : err == QFileDevice::WriteError ? platform::ErrDeviceIO
-                                                             : platform::ErrPathFileAccess,
-                        d->path);
+    try {
+        if (d->own)
+            d->file->Commit();
+        else
+            d->file->Prepare();
+    } catch (...) {
+        d->file->Discard();
+        throw;
     }
 }
 
