@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/SqlText.h"
+#include "platform/ado/SqliteError.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -76,6 +77,9 @@ constexpr size_t kMaxPages = 48;           // about 3 000 rows held at most
 constexpr long kExactCountLimit = 20000;   // counted before showing: a few milliseconds
 constexpr qint64 kCountSliceNs = 3000000;  // counting afterwards, per idle turn: the next key press waits no longer
 constexpr int kCountDelayMs = 100;         // the list paints first
+constexpr int kNotNow = -1;
+
+bool notNow(int rc) { return rc == kNotNow || (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED; }
 
 struct Stmt {
     sqlite3_stmt* p = nullptr;
@@ -381,6 +385,16 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
                 &counted))
         return nullptr;
     ks->m_count = long(counted);
+    // The first page is read now: a damaged file is named as the list opens,
+    // not met later as rows with nothing in them.
+    if (counted > 0) {
+        Page first;
+        const int rc = ks->readPage(0, first);
+        if (rc == SQLITE_OK)
+            ks->m_pages.emplace(0, std::move(first));
+        else if (!notNow(rc))
+            throw ks->m_lastError;
+    }
     if (counted > kExactCountLimit) {
         ks->m_exact = false;
         std::weak_ptr<Keyset> weak = ks;
@@ -423,46 +437,54 @@ void Keyset::countInSlices()
     m_count = m_counted + stepped;
     m_exact = true;
     m_pages.clear();  // rows read from the far end moved with the count
+    tellListeners();
+}
+
+void Keyset::tellListeners()
+{
     const auto listeners = m_listeners;
     for (const auto& [id, l] : listeners) l();
 }
 
-bool Keyset::readPage(long page, Page& out)
+int Keyset::readPage(long page, Page& out)
 {
     const long first = page * kPageRows;
     const long n = std::min(kPageRows, m_count - first);
-    if (n <= 0 || m_conn->handle() != m_db) return false;
+    if (n <= 0 || m_conn->handle() != m_db) return kNotNow;
     // From whichever end is nearer: the last rows cost what the first do.
-    // Until the count is exact, only the start is a known place.
+    // Until the count is exact, or once it was cut short, only the start is
+    // a known place.
     const long fromEnd = m_count - (first + n);
-    const bool forward = !m_exact || first <= fromEnd;
+    const bool forward = !m_exact || m_cut || first <= fromEnd;
+    auto failed = [&](const QString& sql) {
+        const int rc = sqlite3_extended_errcode(m_db);
+        m_lastError = sqliteError(m_db, rc, sql);
+        return rc == SQLITE_OK ? SQLITE_ERROR : rc;
+    };
+    const QString keysSql =
+        QStringLiteral("SELECT %1 FROM %2%3 LIMIT %4 OFFSET %5")
+            .arg(m_shape->keyColumn, m_shape->keySource, forward ? m_shape->order : m_shape->reverse)
+            .arg(n)
+            .arg(forward ? first : fromEnd);
     Stmt keysStmt;
-    if (!prepare(m_db,
-                 QStringLiteral("SELECT %1 FROM %2%3 LIMIT %4 OFFSET %5")
-                     .arg(m_shape->keyColumn, m_shape->keySource, forward ? m_shape->order : m_shape->reverse)
-                     .arg(n)
-                     .arg(forward ? first : fromEnd),
-                 keysStmt))
-        return false;
+    if (!prepare(m_db, keysSql, keysStmt)) return failed(keysSql);
     std::vector<Variant> keys;
     int rc;
     while ((rc = sqlite3_step(keysStmt.p)) == SQLITE_ROW) keys.push_back(ReadCell(keysStmt.p, 0, false));
-    if (rc != SQLITE_DONE) return false;
+    if (rc != SQLITE_DONE) return failed(keysSql);
     if (!forward) std::reverse(keys.begin(), keys.end());
 
     const int columns = int(m_names.size());
     out.cells.assign(size_t(n) * size_t(columns), Variant());
-    if (keys.empty()) return true;
+    if (keys.empty()) return SQLITE_OK;
     QString marks = QStringLiteral("?");
     for (size_t i = 1; i < keys.size(); ++i) marks += QStringLiteral(",?");
+    const QString rowsSql = QStringLiteral("SELECT * FROM %1 WHERE %2 IN (%3)")
+                                .arg(quoted(m_shape->view), quoted(m_shape->keyOutput), marks);
     Stmt rows;
-    if (!prepare(m_db,
-                 QStringLiteral("SELECT * FROM %1 WHERE %2 IN (%3)")
-                     .arg(quoted(m_shape->view), quoted(m_shape->keyOutput), marks),
-                 rows))
-        return false;
+    if (!prepare(m_db, rowsSql, rows)) return failed(rowsSql);
     for (size_t i = 0; i < keys.size(); ++i)
-        if (!bind(rows.p, int(i) + 1, keys[i])) return false;
+        if (!bind(rows.p, int(i) + 1, keys[i])) return failed(rowsSql);
     while ((rc = sqlite3_step(rows.p)) == SQLITE_ROW) {
         const Variant key = ReadCell(rows.p, m_keyColumn, m_dateColumn[size_t(m_keyColumn)]);
         const auto at = std::find(keys.begin(), keys.end(), key);
@@ -470,7 +492,23 @@ bool Keyset::readPage(long page, Page& out)
         Variant* row = &out.cells[size_t(at - keys.begin()) * size_t(columns)];
         for (int c = 0; c < columns; ++c) row[c] = ReadCell(rows.p, c, m_dateColumn[size_t(c)]);
     }
-    return rc == SQLITE_DONE;
+    return rc == SQLITE_DONE ? SQLITE_OK : failed(rowsSql);
+}
+
+// The rows from this page on are not shown at all: a blank row would pass
+// for data, and a button would act on it.
+void Keyset::pageFailed(long page)
+{
+    m_failure = std::make_shared<const AdoError>(m_lastError);
+    m_count = std::min(m_count, page * kPageRows);
+    m_exact = true;
+    m_cut = true;
+    m_pages.erase(m_pages.lower_bound(page), m_pages.end());
+    // Met while the grid paints: it hears of it once the paint is done.
+    std::weak_ptr<Keyset> weak = weak_from_this();
+    QTimer::singleShot(0, [weak] {
+        if (auto k = weak.lock()) k->tellListeners();
+    });
 }
 
 const Variant& Keyset::at(long row, int column)
@@ -482,7 +520,10 @@ const Variant& Keyset::at(long row, int column)
     if (it == m_pages.end()) {
         Page p;
         // A page that cannot be read now (the file locked by a writer) is tried again on the next look.
-        if (!readPage(page, p)) return none;
+        if (const int rc = readPage(page, p); rc != SQLITE_OK) {
+            if (!notNow(rc)) pageFailed(page);
+            return none;
+        }
         if (m_pages.size() >= kMaxPages) {
             auto oldest = std::min_element(m_pages.begin(), m_pages.end(),
                                            [](const auto& a, const auto& b) { return a.second.used < b.second.used; });

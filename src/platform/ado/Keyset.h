@@ -8,6 +8,7 @@
 // by primary key. Nothing is held open between reads, so writers are never
 // kept waiting.
 
+#include "platform/ado/AdoError.h"
 #include "platform/ado/Variant.h"
 
 #include <QString>
@@ -57,6 +58,10 @@ public:
 
     // Row r (0-based) of column c; Empty when the row cannot be read now.
     const Variant& at(long row, int column);
+    // Why the rows from some page on could not be read (a damaged file):
+    // the count then ends before them, so that they never show as blank
+    // rows; the listeners hear of it. Null while every page read.
+    const AdoError* failure() const { return m_failure.get(); }
 
     // Called when the exact count replaces the rows counted before showing.
     using Listener = std::function<void()>;
@@ -70,8 +75,13 @@ private:
         std::vector<Variant> cells;
         unsigned long long used = 0;
     };
-    bool readPage(long page, Page& out);
+    // SQLITE_OK, kNotNow when the page is locked by a writer (or the
+    // connection is gone), or the engine's code of a failure that reading
+    // again will not mend.
+    int readPage(long page, Page& out);
+    void pageFailed(long page);
     void countInSlices();
+    void tellListeners();
 
     Connection* m_conn = nullptr;
     sqlite3* m_db = nullptr;
@@ -81,6 +91,9 @@ private:
     int m_keyColumn = 0;  // the view's column of the table's key
     long m_count = 0;
     bool m_exact = true;
+    bool m_cut = false;  // the count ends at a page that cannot be read
+    std::shared_ptr<const AdoError> m_failure;
+    AdoError m_lastError{0, {}};
     Stamp m_stamp;
 
     std::map<long, Page> m_pages;

@@ -81,6 +81,9 @@ public:
     // The other recordset reads the very same rows (a keyset opened again
     // on an unchanged database), so a grid showing one may keep what it shows.
     bool SameRows(const Recordset& other) const;
+    // Why rows of a keyset could not be read (see Keyset::failure); null
+    // while every row asked for was read.
+    const AdoError* Failure() const { return m_keyset ? m_keyset->failure() : nullptr; }
 
     // Who shows the recordset hears when code moves it, when it is opened or
     // closed (Reshaped), and when a keyset's first estimate of its count

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Recordset.h"
 #include "platform/forms/DataControl.h"
+#include "platform/forms/MsgBox.h"
 #include "platform/text/Text.h"
 
 #include <QAbstractTableModel>
@@ -242,6 +243,7 @@ void DataGrid::recordsetChanged(int change)
         && m_model->cols.size() == size_t(m_watched->FieldCount())) {
         m_model->recount();
         queueFit();
+        tellFailure();
     }
     if (m_syncQueued) return;
     m_syncQueued = true;
@@ -456,10 +458,29 @@ bool DataGrid::viewportEvent(QEvent* e)
     return QTableView::viewportEvent(e);
 }
 
+// Rows that could not be read are gone from the grid; the clerk hears why
+// once, not once per row.
+void DataGrid::tellFailure()
+{
+    const ado::AdoError* failure = m_watched ? m_watched->Failure() : nullptr;
+    if (!failure || failure == m_failureTold) return;
+    m_failureTold = failure;
+    const ado::AdoError shown = *failure;
+    QMetaObject::invokeMethod(
+        this, [shown] { ShowError(shown.Number, shown.Description); }, Qt::QueuedConnection);
+}
+
 QString DataGrid::Text(int column)
 {
     checkColumn(column);
-    return m_model->displayText(currentRecordRow(), column);
+    const int row = currentRecordRow();
+    const QString text = m_model->displayText(row, column);
+    // A row that could not be read gives no texts to act on.
+    const auto& rs = m_model->recordset();
+    if (const ado::AdoError* failure = rs ? rs->Failure() : nullptr;
+        failure && row >= 0 && rs->State() == 1 && row >= rs->RecordCount())
+        throw *failure;
+    return text;
 }
 
 double DataGrid::Numero(int column)

@@ -16,8 +16,9 @@
 #include <memory>
 
 namespace ado {
+class AdoError;
 class Recordset;
-}
+}  // namespace ado
 
 namespace forms {
 
@@ -138,6 +139,8 @@ private:
     bool m_selectionFromOldRows = false;
     void settleSelection();
     bool m_applying = false;
+    void tellFailure();
+    const ado::AdoError* m_failureTold = nullptr;
 };
 
 }  // namespace forms
