@@ -6,10 +6,16 @@
 #include "support/LocaleRun.h"
 #include "support/Places.h"
 
+#include "core/General.h"
+
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 
 using namespace listtest;
 using testsupport::MsgBoxRecorder;
@@ -246,7 +252,9 @@ TEST_F(Export, AFailedExportLeavesAnEarlierExportWhole)
         QStringList prefixes;
     };
     const Row rows[] = {
-        {"full disk", UnwritablePlace::Full, {QStringLiteral("Error 61: Disco lleno."), QStringLiteral("Error 57: ")}},
+        {"full disk",
+         UnwritablePlace::Full,
+         {QStringLiteral("Error 61: El disco está lleno."), QStringLiteral("Error 57: ")}},
         {"read-only folder", UnwritablePlace::ReadOnly, {QStringLiteral("Error 70: Permiso denegado")}},
     };
     for (const Row& r : rows) {
@@ -267,6 +275,236 @@ TEST_F(Export, AFailedExportLeavesAnEarlierExportWhole)
         EXPECT_EQ(filesIn(out.path()), QStringList{earlierPath});
         EXPECT_EQ(readAll(earlierPath).toStdString(), earlier.toStdString());
     }
+}
+
+namespace {
+
+GoldenCase caseWithGuides()
+{
+    for (const GoldenCase& c : goldenCases())
+        if (!c.gui.isEmpty()) return c;
+    throw std::runtime_error("no golden case with guides");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+}  // namespace
+
+// "Generar disco" over an earlier pair on a disk with little room, room by
+// room: the DJ file fitting and the Gui file not is where a pair used to
+// come out mixed. Each run ends with both new files or both earlier ones,
+// byte for byte, nothing else left in the folder, and a full disk named.
+TEST_F(Export, APairThatDoesNotFitLeavesBothEarlierFilesAndSaysTheDiskIsFull)
+{
+    testsupport::SmallDisk disk(256 * 1024);
+    if (!disk.ok()) GTEST_SKIP() << "this system does not let the test mount a small disk";
+    const GoldenCase c = caseWithGuides();
+    frmDDJJ& f = openCase(c);
+    const QString dj = QDir(disk.folder()).filePath(c.djName + QStringLiteral(".txt"));
+    const QString gui = QDir(disk.folder()).filePath(c.guiName + QStringLiteral(".txt"));
+    const QByteArray earlierDj("una declaracion anterior\r\n"), earlierGui("sus guias anteriores\r\n");
+    int full = 0, saved = 0;
+    for (qint64 room : {0, 4096, 8192, 12288}) {
+        SCOPED_TRACE(room);
+        writeFile(dj, earlierDj);
+        writeFile(gui, earlierGui);
+        disk.fill(room);
+        SaveDialogs dialogs(disk.folder());
+        MsgBoxRecorder boxes({}, forms::vbYes);  // replace each earlier file
+        click(f, "disco");
+        disk.empty();
+        ASSERT_FALSE(boxes.messages().empty());
+        const QString outcome = boxes.messages().back().prompt;  // after the replace questions
+        if (outcome == QStringLiteral("La exportación se ha realizado con éxito")) {
+            ++saved;
+            EXPECT_EQ(readAll(dj), c.dj);
+            EXPECT_EQ(readAll(gui), c.gui);
+        } else {
+            ++full;
+            EXPECT_TRUE(outcome.startsWith(QStringLiteral("Error 61: El disco está lleno."))) << outcome.toStdString();
+            EXPECT_EQ(readAll(dj).toStdString(), earlierDj.toStdString());
+            EXPECT_EQ(readAll(gui).toStdString(), earlierGui.toStdString());
+            EXPECT_EQ(f.MD5Archivos, QString());
+        }
+        QStringList left = filesIn(disk.folder());
+        left.sort();
+        EXPECT_EQ(left, (QStringList{dj, gui}));
+    }
+    EXPECT_GE(full, 2);  // nothing fits, and the DJ file alone fits
+    EXPECT_GT(saved, 0);
+}
+
+namespace {
+
+constexpr int kKills = 100;
+
+// Two versions of the declaration: each changes both files, so a DJ file of
+// one beside a Gui file of the other is a mixed pair.
+QString versionSql(int v, const QString& nro)
+{
+    return QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 set PDDJ_KG = %1 where PCDJ_NRO = '%2' and PDDJ_NRO = 1; "
+                          "update LNV_PES_TB_GUIAS_TRANSPORTE set PGTR_PLANTAPROCESADORA = '%3' where PCDJ_NRO = '%2'")
+        .arg(v == 0 ? 1500 : 1600)
+        .arg(nro, v == 0 ? QStringLiteral("PLANTA UNO") : QStringLiteral("PLANTA DOS"));
+}
+
+// Enough guide lines that a run takes a while, and a kill lands inside it.
+QString manyGuideLinesSql()
+{
+    return QStringLiteral("with recursive n(i) as (select 10 union all select i + 1 from n where i < 1200) "
+                          "insert into LNV_PES_TB_GUIAS_DET (PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, PDGT_KGS, "
+                          "PDGT_PRECIO, PDGT_TOTAL) select '123', i, 1, 1, 10, 1, 10 from n");
+}
+
+}  // namespace
+
+// Run only as the child of the test below, which names the folders.
+TEST(ExportChild, DISABLED_ExportsUntilKilled)
+{
+    const QString folder = qEnvironmentVariable("DJ_DISCO_FOLDER");
+    const QString out = qEnvironmentVariable("DJ_DISCO_OUT");
+    const QString nro = qEnvironmentVariable("DJ_DISCO_NRO");
+    ASSERT_FALSE(folder.isEmpty());
+    de1::conn().Open(General::BuildConnectionString(folder));
+    General::SetAppPath(folder);
+    MDIPrincipal& main = testsupport::ShowMainWindow();
+    main.op_DDJJ->trigger();
+    testsupport::Settle();
+    frmDDJJ& f = *forms::Form::Existing<frmDDJJ>();
+    testsupport::WindowTest::clickRowHolding(f.grillaDJ, 0, nro);
+    MsgBoxRecorder boxes({}, forms::vbYes);
+    SaveDialogs dialogs(out);
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+    for (int i = 0;; ++i) {
+        exec(versionSql(i % 2, nro));
+        f.tlbMonedas->Buttons(QStringLiteral("disco")).widget()->click();
+        ASSERT_EQ(boxes.messages().back().prompt, QStringLiteral("La exportación se ha realizado con éxito"));
+    }
+}
+
+// A child process exports the two versions in turn and is killed at a
+// random moment; then the program starts again on its folder, as the clerk
+// would. The pair must be one version whole, never a mix or a cut file, and
+// nothing of the run may be left behind.
+TEST_F(Export, KilledWhileExportingLeavesBothOldFilesOrBothNew)
+{
+    const GoldenCase c = caseWithGuides();
+    exec(QString::fromUtf8(readAll(QDir(c.folder).filePath(QStringLiteral("datos.sql")))));
+    exec(manyGuideLinesSql());
+    // Each version's pair, as a finished export writes it.
+    std::array<std::pair<QByteArray, QByteArray>, 2> pairs;
+    qint64 exportMs = 0;
+    {
+        frmDDJJ& f = openList();
+        selectDeclaration(f, c.nro());
+        for (int v = 0; v < 2; ++v) {
+            QTemporaryDir ref;
+            exec(versionSql(v, c.nro()));
+            SaveDialogs dialogs(ref.path());
+            MsgBoxRecorder boxes;
+            QElapsedTimer clock;
+            clock.start();
+            click(f, "disco");
+            exportMs = std::max(exportMs, clock.elapsed());
+            pairs[size_t(v)] = {readAll(QDir(ref.path()).filePath(c.djName + QStringLiteral(".txt"))),
+                                readAll(QDir(ref.path()).filePath(c.guiName + QStringLiteral(".txt")))};
+        }
+        ASSERT_NE(pairs[0].first, pairs[1].first);
+        ASSERT_NE(pairs[0].second, pairs[1].second);
+        f.Unload();
+        testsupport::Settle();
+    }
+    de1::conn().Close();
+
+    // A few children at once, each on a copy of the database and a folder of
+    // its own, so that many kills take little time.
+    struct Lane {
+        QTemporaryDir folder, out;
+        QString dj, gui;
+        int last = 1;
+        std::unique_ptr<QProcess> child;
+        qint64 killAt = 0;
+    };
+    std::array<Lane, 4> lanes;
+    for (Lane& l : lanes) {
+        ASSERT_TRUE(QFile::copy(db.path(), QDir(l.folder.path()).filePath(General::DatabaseFileName())));
+        l.dj = QDir(l.out.path()).filePath(c.djName + QStringLiteral(".txt"));
+        l.gui = QDir(l.out.path()).filePath(c.guiName + QStringLiteral(".txt"));
+        writeFile(l.dj, pairs[1].first);
+        writeFile(l.gui, pairs[1].second);
+    }
+
+    int kills = 0, mixed = 0, cut = 0, leftovers = 0, changed = 0;
+    QRandomGenerator random(7351);
+    QElapsedTimer clock;
+    clock.start();
+    while (kills < kKills) {
+        for (Lane& l : lanes) {
+            l.child = std::make_unique<QProcess>();
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DJ_DISCO_FOLDER"), l.folder.path());
+            env.insert(QStringLiteral("DJ_DISCO_OUT"), l.out.path());
+            env.insert(QStringLiteral("DJ_DISCO_NRO"), c.nro());
+            l.child->setProcessEnvironment(env);
+            l.child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            l.child->start(
+                QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_also_run_disabled_tests"), QStringLiteral("--gtest_filter=ExportChild.*")});
+        }
+        for (Lane& l : lanes) {
+            ASSERT_TRUE(l.child->waitForStarted());
+            QByteArray said;
+            while (!said.contains("ready\n")) {
+                ASSERT_TRUE(l.child->waitForReadyRead(20000)) << "the child never got ready";
+                said += l.child->readAllStandardOutput();
+            }
+            // Anywhere in its first few runs.
+            l.killAt = clock.elapsed() + random.bounded(quint32(2 * exportMs + 5));
+        }
+        for (Lane& l : lanes) {
+            const qint64 wait = l.killAt - clock.elapsed();
+            if (wait > 0) QThread::msleep(quint32(wait));
+            l.child->kill();
+        }
+        for (Lane& l : lanes) {
+            l.child->waitForFinished();
+            ++kills;
+            // The program started again on the same folder.
+            General::SetAppPath(l.folder.path());
+            ASSERT_EQ(General::Start(nullptr), 0);
+            General::SetAppPath(QString());
+            de1::conn().Close();
+
+            const std::pair<QByteArray, QByteArray> now{readAll(l.dj), readAll(l.gui)};
+            int version = -1;
+            for (int v = 0; v < 2; ++v)
+                if (now == pairs[size_t(v)]) version = v;
+            if (version < 0) {
+                const bool whole = (now.first == pairs[0].first || now.first == pairs[1].first)
+                    && (now.second == pairs[0].second || now.second == pairs[1].second);
+                ++(whole ? mixed : cut);
+            } else if (version != l.last) {
+                ++changed;
+                l.last = version;
+            }
+            if (filesIn(l.out.path()).size() != 2) ++leftovers;
+            if (!QDir(l.folder.path()).entryList({QStringLiteral("*dj7351-*")}, QDir::Files | QDir::Hidden).isEmpty())
+                ++leftovers;
+        }
+    }
+    std::printf("kills %d: mixed pairs %d, cut files %d, runs leaving files behind %d, pairs replaced %d\n", kills,
+                mixed, cut, leftovers, changed);
+    EXPECT_EQ(mixed, 0);
+    EXPECT_EQ(cut, 0);
+    EXPECT_EQ(leftovers, 0);
+    EXPECT_GT(changed, 0);  // kills came late enough for exports to finish
+    de1::conn().Open(General::BuildConnectionString(db.folder()));
 }
 
 // A print run computes the same checksum without a dialog, a message or a

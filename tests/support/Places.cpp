@@ -6,8 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <linux/capability.h>
+#include <sqlcipher/sqlite3.h>
+#include <sys/mount.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -119,6 +124,96 @@ UnwritableDatabase::~UnwritableDatabase()
     if (m_droppedOverride) setOverride(true);
     QFile::setPermissions(m_file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     conn.Open(General::BuildConnectionString(QFileInfo(m_file).path()));
+}
+
+SmallDisk::SmallDisk(qint64 bytes) : m_bytes(bytes)
+{
+    QTemporaryDir dir;
+    dir.setAutoRemove(false);
+    m_mount = dir.path();
+    const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0700";
+    m_ok = ::mount("tmpfs", QFile::encodeName(m_mount).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData())
+        == 0;
+    if (m_ok) QDir(m_mount).mkdir(QStringLiteral("salida"));
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_ok) ::umount2(QFile::encodeName(m_mount).constData(), MNT_DETACH);
+    QDir(m_mount).removeRecursively();
+}
+
+QString SmallDisk::folder() const { return QDir(m_mount).filePath(QStringLiteral("salida")); }
+
+void SmallDisk::fill(qint64 room)
+{
+    empty();
+    const QByteArray path = QFile::encodeName(QDir(m_mount).filePath(QStringLiteral("relleno")));
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0) return;
+    const QByteArray block(4096, 'x');
+    qint64 size = 0;
+    for (;;) {
+        const ssize_t n = ::write(fd, block.constData(), size_t(block.size()));
+        if (n <= 0) break;
+        size += n;
+    }
+    if (::ftruncate(fd, std::max<qint64>(0, size - room)) != 0) std::abort();
+    ::close(fd);
+}
+
+void SmallDisk::empty() { QFile::remove(QDir(m_mount).filePath(QStringLiteral("relleno"))); }
+
+bool SmallDisk::setReadOnly(bool readOnly)
+{
+    const QByteArray options = "size=" + QByteArray::number(m_bytes) + ",mode=0700";
+    return m_ok
+        && ::mount("tmpfs", QFile::encodeName(m_mount).constData(), "tmpfs",
+                   MS_REMOUNT | MS_NOSUID | MS_NODEV | (readOnly ? MS_RDONLY : 0), options.constData())
+        == 0;
+}
+
+namespace {
+
+// The engine's own write calls, to fail them as a read-only disk does.
+sqlite3_syscall_ptr& originalWrite(int which)
+{
+    static sqlite3_syscall_ptr calls[3] = {};
+    return calls[which];
+}
+constexpr const char* kWriteCalls[3] = {"write", "pwrite", "pwrite64"};
+
+ssize_t readOnlyWrite(int, const void*, size_t)
+{
+    errno = EROFS;
+    return -1;
+}
+
+ssize_t readOnlyPwrite(int, const void*, size_t, off_t)
+{
+    errno = EROFS;
+    return -1;
+}
+
+}  // namespace
+
+ReadOnlyDiskUnderTheEngine::ReadOnlyDiskUnderTheEngine()
+{
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    for (int i = 0; i < 3; ++i) {
+        originalWrite(i) = vfs->xGetSystemCall(vfs, kWriteCalls[i]);
+        if (!originalWrite(i)) continue;
+        vfs->xSetSystemCall(vfs, kWriteCalls[i],
+                            i == 0 ? reinterpret_cast<sqlite3_syscall_ptr>(&readOnlyWrite)
+                                   : reinterpret_cast<sqlite3_syscall_ptr>(&readOnlyPwrite));
+    }
+}
+
+ReadOnlyDiskUnderTheEngine::~ReadOnlyDiskUnderTheEngine()
+{
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    for (int i = 0; i < 3; ++i)
+        if (originalWrite(i)) vfs->xSetSystemCall(vfs, kWriteCalls[i], originalWrite(i));
 }
 
 }  // namespace testsupport

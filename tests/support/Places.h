@@ -79,4 +79,37 @@ private:
     bool m_ok = false;
 };
 
+// A disk of `bytes` of its own (a tmpfs mounted on a temporary folder):
+// fill() leaves it with little room, setReadOnly() turns it read-only.
+// ok() is false when this system does not let the test mount one.
+class SmallDisk {
+public:
+    explicit SmallDisk(qint64 bytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool ok() const { return m_ok; }
+    // Where tests put their files; the filler sits beside it.
+    QString folder() const;
+    // Takes every free byte but `room` (rounded to the disk's 4 KB pages).
+    void fill(qint64 room);
+    void empty();  // gives back what fill() took
+    bool setReadOnly(bool readOnly);
+
+private:
+    QString m_mount;
+    qint64 m_bytes;
+    bool m_ok = false;
+};
+
+// Every write of the database engine fails as on a disk that turned
+// read-only under the running program, until this goes.
+class ReadOnlyDiskUnderTheEngine {
+public:
+    ReadOnlyDiskUnderTheEngine();
+    ~ReadOnlyDiskUnderTheEngine();
+    ReadOnlyDiskUnderTheEngine(const ReadOnlyDiskUnderTheEngine&) = delete;
+    ReadOnlyDiskUnderTheEngine& operator=(const ReadOnlyDiskUnderTheEngine&) = delete;
+};
+
 }  // namespace testsupport

@@ -41,6 +41,12 @@ bool countsRows(sqlite3_stmt* stmt)
         || head.startsWith("replace");
 }
 
+unsigned long long nextSession()
+{
+    static unsigned long long last = 0;
+    return ++last;
+}
+
 }  // namespace
 
 Connection::~Connection() { Close(); }
@@ -90,6 +96,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         throw e;
     }
     m_db = db;
+    m_session = nextSession();
     m_connectionString = connectionString;
 }
 
@@ -117,6 +124,7 @@ void Connection::Create(const QString& path, const QString& password)
     }
     sqlite3_busy_timeout(db, m_busyTimeout);
     m_db = db;
+    m_session = nextSession();
     m_connectionString = QStringLiteral("Data Source=") + path;
 }
 

@@ -52,9 +52,13 @@ public:
     void UseWriteAheadLog();
 
     sqlite3* handle() const { return m_db; }
+    // Unique to this opening: a handle of a later opening may sit at the
+    // same address, and what was read through the old one is not its.
+    unsigned long long Session() const { return m_session; }
 
 private:
     sqlite3* m_db = nullptr;
+    unsigned long long m_session = 0;
     int m_busyTimeout = 5000;
     QString m_connectionString;
 };

@@ -347,7 +347,8 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
     const auto registryKey = std::make_pair(db,
                                             m.captured(1).toLower() + u'|' + orderBy.toLower() + u'@'
                                                 + QString::fromUtf8(sqlite3_db_filename(db, "main")));
-    if (auto open = openReaders()[registryKey].lock(); open && open->m_conn == &conn && open->m_stamp == stamp)
+    if (auto open = openReaders()[registryKey].lock();
+        open && open->m_conn == &conn && open->m_session == conn.Session() && open->m_stamp == stamp)
         return open;
 
     auto shape = readShape(db, m.captured(1), orderBy);
@@ -362,6 +363,7 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
     auto ks = std::make_shared<Keyset>();
     ks->m_conn = &conn;
     ks->m_db = db;
+    ks->m_session = conn.Session();
     ks->m_shape = shape;
     ks->m_stamp = stamp;
     const int columns = sqlite3_column_count(all.p);
@@ -410,7 +412,7 @@ std::shared_ptr<Keyset> Keyset::Open(const QString& sql, Connection& conn)
 // key press between two slices is never kept waiting for the count.
 void Keyset::countInSlices()
 {
-    if (m_exact || m_conn->handle() != m_db) return;
+    if (m_exact || m_conn->Session() != m_session) return;
     QElapsedTimer clock;
     clock.start();
     const QString key = quoted(m_shape->key);
@@ -450,7 +452,7 @@ int Keyset::readPage(long page, Page& out)
 {
     const long first = page * kPageRows;
     const long n = std::min(kPageRows, m_count - first);
-    if (n <= 0 || m_conn->handle() != m_db) return kNotNow;
+    if (n <= 0 || m_conn->Session() != m_session) return kNotNow;
     // From whichever end is nearer: the last rows cost what the first do.
     // Until the count is exact, or once it was cut short, only the start is
     // a known place.

@@ -85,6 +85,7 @@ private:
 
     Connection* m_conn = nullptr;
     sqlite3* m_db = nullptr;
+    unsigned long long m_session = 0;
     std::shared_ptr<const Shape> m_shape;
     QStringList m_names;
     std::vector<bool> m_dateColumn;

@@ -83,6 +83,7 @@ void Recordset::Open(const QString& sql, Connection& conn, int cursorType, int, 
             m_source = sql;
             m_conn = &conn;
             m_db = db;
+            m_session = conn.Session();
             m_pos = 0;
             m_open = true;
             notify(Change::Reshaped);
@@ -149,6 +150,7 @@ void Recordset::Open(const QString& sql, Connection& conn, int cursorType, int, 
     m_stamp = stamp;
     m_conn = &conn;
     m_db = db;
+    m_session = conn.Session();
     m_open = true;
     notify(Change::Reshaped);
 }
@@ -172,6 +174,7 @@ Recordset& Recordset::operator=(Recordset&& o) noexcept
     if (m_keyset) m_keysetListener = m_keyset->listen([this] { notify(Change::Counted); });
     m_conn = o.m_conn;
     m_db = o.m_db;
+    m_session = o.m_session;
     m_stamp = o.m_stamp;
     m_watchers = std::move(o.m_watchers);
     m_nextWatcher = o.m_nextWatcher;
@@ -195,7 +198,7 @@ const Variant& Recordset::at(long row, int column) const
 
 bool Recordset::Changed() const
 {
-    if (!m_open || !m_conn || m_conn->handle() != m_db) return true;
+    if (!m_open || !m_conn || m_conn->Session() != m_session) return true;
     return !(detail::CurrentStamp(m_db) == m_stamp);
 }
 

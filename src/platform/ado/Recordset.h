@@ -111,6 +111,7 @@ private:
     int m_keysetListener = 0;
     Connection* m_conn = nullptr;
     sqlite3* m_db = nullptr;
+    unsigned long long m_session = 0;
     detail::Stamp m_stamp;
     std::map<int, std::function<void(Change)>> m_watchers;
     int m_nextWatcher = 1;

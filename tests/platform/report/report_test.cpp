@@ -6,6 +6,7 @@
 #include "platform/report/Report.h"
 #include "platform/report/Viewer.h"
 #include "support/Pdf.h"
+#include "support/Places.h"
 #include "support/Support.h"
 
 #include <QBuffer>
@@ -345,6 +346,61 @@ TEST_F(ViewerTest, AFolderThatCannotBeWrittenGivesAMessageAndNoFile)
     EXPECT_TRUE(msgs.prompts()[0].startsWith("No se pudo guardar el archivo lista.pdf"));
     EXPECT_EQ(msgs.messages()[0].title, "Guardar como PDF");
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// "Guardar PDF" over an earlier PDF on a disk with less room than the new
+// one needs, room by room: the earlier file stays byte for byte and the
+// clerk reads that the disk is full; with room enough the new one is whole.
+TEST_F(ViewerTest, APdfThatDoesNotFitLeavesTheEarlierOneAndSaysTheDiskIsFull)
+{
+    testsupport::SmallDisk disk(512 * 1024);
+    if (!disk.ok()) GTEST_SKIP() << "this system does not let the test mount a small disk";
+    const QString path = QDir(disk.folder()).filePath("lista.pdf");
+    forms::SetCommonDialogHook([&](const forms::CommonDialog& d) -> std::optional<QString> {
+        if (QFileInfo(d.FileName).isAbsolute()) return std::nullopt;
+        return path;
+    });
+    QByteArray pdf;
+    {
+        testsupport::MsgBoxRecorder msgs;
+        click("pdf");
+        ASSERT_TRUE(msgs.prompts().isEmpty()) << msgs.prompts().join("|").toStdString();
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        pdf = f.readAll();
+    }
+    const QByteArray earlier = "%PDF-1.4 an earlier form the clerk keeps\n" + QByteArray(3000, 'e');
+    int full = 0, saved = 0;
+    for (qint64 room = 0; room <= pdf.size() + 8192; room += 4096) {
+        SCOPED_TRACE(room);
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(earlier);
+        }
+        disk.fill(room);
+        testsupport::MsgBoxRecorder msgs({forms::vbYes});  // replace it
+        click("pdf");
+        disk.empty();
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray now = f.readAll();
+        ASSERT_GE(msgs.prompts().size(), 1);
+        if (msgs.prompts().size() == 1) {
+            EXPECT_EQ(testsupport::PdfPages(path), 2);  // whole, not cut
+            EXPECT_EQ(now.size(), pdf.size());
+            ++saved;
+        } else {
+            ++full;
+            EXPECT_EQ(now.toStdString(), earlier.toStdString());
+            EXPECT_TRUE(msgs.prompts()[1].contains("El disco está lleno.")) << msgs.prompts()[1].toStdString();
+            EXPECT_EQ(msgs.messages()[1].title, "Guardar como PDF");
+        }
+        EXPECT_EQ(QDir(disk.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"lista.pdf"});
+    }
+    EXPECT_GT(full, 0);
+    EXPECT_GT(saved, 0);
+    forms::SetCommonDialogHook({});
 }
 
 TEST_F(ViewerTest, PrintingSendsEveryPageToThePrinterChosen)
