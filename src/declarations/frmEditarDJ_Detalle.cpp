@@ -8,6 +8,7 @@
 #include "core/Utiles.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "core/schema/Vistas.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
@@ -23,6 +24,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace Det = PES_VW_DET_DDJJ7351;
 
 using forms::Etiqueta;
 using forms::Nombrado;
@@ -170,15 +173,15 @@ void frmEditarDJ::CargarGrillaDetalle()
 
 void frmEditarDJ::FormatearGrillaDetalle()
 {
-    static constexpr forms::ColumnaGrilla columnas[] = {
-        {nullptr, 0},
-        {"Renglón", 700},
-        {nullptr, 0},
-        {"Especie", 2000},
-        {"Kg.Capturados", 1100, forms::dbgRight, "0.00"},
-        {"Precio por Kg.", 1100, forms::dbgRight, "0.00"},
-        {"Monto Total", 2000, forms::dbgRight, "0.00"},
-    };
+    static constexpr auto columnas = forms::PorPosicion<Det::Columnas>({
+        {Det::PCDJ_NRO, {nullptr, 0}},
+        {Det::PDDJ_NRO, {"Renglón", 700}},
+        {Det::PTES_ID, {nullptr, 0}},
+        {Det::PTES_DESCRIPCION, {"Especie", 2000}},
+        {Det::PDDJ_KG, {"Kg.Capturados", 1100, forms::dbgRight, "0.00"}},
+        {Det::PDDJ_PRECIO, {"Precio por Kg.", 1100, forms::dbgRight, "0.00"}},
+        {Det::PDDJ_TOTAL, {"Monto Total", 2000, forms::dbgRight, "0.00"}},
+    });
     forms::AplicarColumnas(*grilla_detalle, columnas);
 }
 
@@ -200,12 +203,12 @@ void frmEditarDJ::HabilitarDetalle(bool Habilitar)
 void frmEditarDJ::MostrarRenglon()
 {
     if (grilla_detalle->Row() < 0) return;
-    txt_renglon->setText(grilla_detalle->Text(1));
+    txt_renglon->setText(grilla_detalle->Text(Det::PDDJ_NRO));
     mSeccionDetalle.OfrecerEspeciesDeRenglones();
-    Utiles::SeleccionarTextoCombo(*cbo_Especies, grilla_detalle->Text(3));
-    txt_kg->setValue(grilla_detalle->Numero(4));
-    txt_precio->setValue(grilla_detalle->Numero(5));
-    txt_MtoTotal->setValue(grilla_detalle->Numero(6));
+    Utiles::SeleccionarTextoCombo(*cbo_Especies, grilla_detalle->Text(Det::PTES_DESCRIPCION));
+    txt_kg->setValue(grilla_detalle->Numero(Det::PDDJ_KG));
+    txt_precio->setValue(grilla_detalle->Numero(Det::PDDJ_PRECIO));
+    txt_MtoTotal->setValue(grilla_detalle->Numero(Det::PDDJ_TOTAL));
 }
 
 void frmEditarDJ::LimpiarDetalle() { mSeccionDetalle.Limpiar(); }

@@ -8,6 +8,7 @@
 #include "core/General.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "core/schema/Vistas.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
@@ -24,6 +25,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+namespace Guia = PES_VW_GUIAS_TRANSPORTE;
 
 using text::CDbl;
 
@@ -118,23 +121,23 @@ void frmEditarDJ::CargarGrillaGuias()
 
 void frmEditarDJ::FormatearGrillaGuias()
 {
-    static const forms::ColumnaGrilla columnas[] = {
-        {"", 0},
-        {"Nro. Guia", 1000},
-        {"Fecha", 1100},
-        {"", 0},
-        {"Puerto", 1100},
-        {"", 0},
-        {"Destino", 1100},
-        {"", 0},
-        {"Provincia", 1100},
-        {"Planta Procesadora", 1100},
-        {"Total Cajones", 1100},
-        {"Total Kilos", 1100},
-        {"Total", 1100},
-        {"Alícuota", 1100},
-        {"Depositado", 1100},
-    };
+    static constexpr auto columnas = forms::PorPosicion<Guia::Columnas>({
+        {Guia::PCDJ_NRO, {"", 0}},
+        {Guia::PGTR_NRO, {"Nro. Guia", 1000}},
+        {Guia::PGTR_FECHA, {"Fecha", 1100}},
+        {Guia::PPTO_ID, {"", 0}},
+        {Guia::PPTO_DESCRIPCION, {"Puerto", 1100}},
+        {Guia::GLOC_ID, {"", 0}},
+        {Guia::GLOC_DESCRIPCION, {"Destino", 1100}},
+        {Guia::GPRO_ID, {"", 0}},
+        {Guia::GPRO_DESCRIPCION, {"Provincia", 1100}},
+        {Guia::PGTR_PLANTAPROCESADORA, {"Planta Procesadora", 1100}},
+        {Guia::PGTR_CAJONES, {"Total Cajones", 1100}},
+        {Guia::PGTR_KGS, {"Total Kilos", 1100}},
+        {Guia::PGTR_TOTAL, {"Total", 1100}},
+        {Guia::PGTR_ALICUOTA, {"Alícuota", 1100}},
+        {Guia::PGTR_VALOR, {"Depositado", 1100}},
+    });
     forms::AplicarColumnas(*grilla_guias, columnas);
 }
 
@@ -153,18 +156,18 @@ void frmEditarDJ::CargarGuiaSeleccionada()
 {
     if (!mGuia) mGuia = std::make_shared<clsCabGuia>();
     clsCabGuia& g = *mGuia;
-    g.NroDJ = grilla_guias->Text(0);
-    g.NroGuia = grilla_guias->Text(1);
-    g.Fecha = QDate::fromString(grilla_guias->Text(2), QStringLiteral("dd/MM/yyyy"));
-    g.Puerto = grilla_guias->Text(4);
-    g.Localidad = grilla_guias->Text(6);
-    g.Provincia = grilla_guias->Text(8);
-    g.PProcesadora = grilla_guias->Text(9);
-    g.TotalCajones = grilla_guias->Numero(10);
-    g.TotalKilos = grilla_guias->Numero(11);
-    g.Total = grilla_guias->Numero(12);
-    g.Alicuota = grilla_guias->Numero(13);
-    g.Depositado = grilla_guias->Numero(14);
+    g.NroDJ = grilla_guias->Text(Guia::PCDJ_NRO);
+    g.NroGuia = grilla_guias->Text(Guia::PGTR_NRO);
+    g.Fecha = QDate::fromString(grilla_guias->Text(Guia::PGTR_FECHA), QStringLiteral("dd/MM/yyyy"));
+    g.Puerto = grilla_guias->Text(Guia::PPTO_DESCRIPCION);
+    g.Localidad = grilla_guias->Text(Guia::GLOC_DESCRIPCION);
+    g.Provincia = grilla_guias->Text(Guia::GPRO_DESCRIPCION);
+    g.PProcesadora = grilla_guias->Text(Guia::PGTR_PLANTAPROCESADORA);
+    g.TotalCajones = grilla_guias->Numero(Guia::PGTR_CAJONES);
+    g.TotalKilos = grilla_guias->Numero(Guia::PGTR_KGS);
+    g.Total = grilla_guias->Numero(Guia::PGTR_TOTAL);
+    g.Alicuota = grilla_guias->Numero(Guia::PGTR_ALICUOTA);
+    g.Depositado = grilla_guias->Numero(Guia::PGTR_VALOR);
 }
 
 void frmEditarDJ::BorrarGuia()

@@ -5,6 +5,7 @@
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "core/schema/Vistas.h"
 #include "declarations/Renglones.h"
 #include "declarations/reports/frmLisBolDeposito.h"
 #include "platform/ado/Recordset.h"
@@ -28,6 +29,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+namespace Pago = PES_VW_PAGOS_DDJJ7351;
 
 using forms::Etiqueta;
 using forms::Nombrado;
@@ -210,7 +213,7 @@ void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
     if (key == QLatin1String("imprimir")) {
         // The grid's first column is the declaration number: every slip of it prints.
         frmLisBolDeposito& visor = forms::Form::Instance<frmLisBolDeposito>();
-        visor.IdInstrumento(grilla_pagos->Text(0));
+        visor.IdInstrumento(grilla_pagos->Text(Pago::PCDJ_NRO));
         visor.Show();
         return;
     }
@@ -380,20 +383,20 @@ void frmEditarDJ::FormatearGrillaPagos()
 {
     using forms::dbgLeft;
     using forms::dbgRight;
-    static constexpr forms::ColumnaGrilla columnas[] = {
-        {nullptr, 0, dbgLeft, nullptr, false},
-        {"Pago Nº", 700},
-        {"Importe", 1100, dbgRight, "0.00"},
-        {"Intereses", 1100, dbgRight, "0.00"},
-        {"Multa", 1100, dbgRight, "0.00", false},
-        {"Efectivo", 1100, dbgRight, "0.00"},
-        {"Cheque Nº", 1100, dbgLeft, "0"},
-        {"Cheque Banco", 1300},
-        {"Cheque Importe", 1200, dbgRight, "0.00"},
-        {"Cheque Nº", 1100},
-        {"Cheque Banco", 1300},
-        {"Cheque Importe", 1200, dbgRight, "0.00"},
-    };
+    static constexpr auto columnas = forms::PorPosicion<Pago::Columnas>({
+        {Pago::PCDJ_NRO, {nullptr, 0, dbgLeft, nullptr, false}},
+        {Pago::PPDJ_NRO, {"Pago Nº", 700}},
+        {Pago::PPDJ_IMPORTE, {"Importe", 1100, dbgRight, "0.00"}},
+        {Pago::PPDJ_INTERESES, {"Intereses", 1100, dbgRight, "0.00"}},
+        {Pago::PPDJ_MULTA, {"Multa", 1100, dbgRight, "0.00", false}},
+        {Pago::PPDJ_EFECTIVO, {"Efectivo", 1100, dbgRight, "0.00"}},
+        {Pago::PPDJ_CHEQUE1_NRO, {"Cheque Nº", 1100, dbgLeft, "0"}},
+        {Pago::PPDJ_CHEQUE1_BANCO, {"Cheque Banco", 1300}},
+        {Pago::PPDJ_CHEQUE1_MONTO, {"Cheque Importe", 1200, dbgRight, "0.00"}},
+        {Pago::PPDJ_CHEQUE2_NRO, {"Cheque Nº", 1100}},
+        {Pago::PPDJ_CHEQUE2_BANCO, {"Cheque Banco", 1300}},
+        {Pago::PPDJ_CHEQUE2_MONTO, {"Cheque Importe", 1200, dbgRight, "0.00"}},
+    });
     forms::AplicarColumnas(*grilla_pagos, columnas);
 }
 
@@ -407,20 +410,20 @@ void frmEditarDJ::MostrarPago()
 {
     if (grilla_pagos->Row() < 0) return;
     forms::DataGrid* g = grilla_pagos;
-    txt_NroPago->setText(g->Text(1));
-    txt_ImportePg->setValue(g->Numero(2));
-    txt_InteresPg->setValue(g->Numero(3));
-    txt_MultaPg->setValue(g->Numero(4));
-    nroEfectivo->setValue(g->Numero(5));
+    txt_NroPago->setText(g->Text(Pago::PPDJ_NRO));
+    txt_ImportePg->setValue(g->Numero(Pago::PPDJ_IMPORTE));
+    txt_InteresPg->setValue(g->Numero(Pago::PPDJ_INTERESES));
+    txt_MultaPg->setValue(g->Numero(Pago::PPDJ_MULTA));
+    nroEfectivo->setValue(g->Numero(Pago::PPDJ_EFECTIVO));
     // Cheque numbers as stored: the grid's number format would drop their
     // leading zeros and read a point in them as a thousands separator.
     const auto& rs = adoPagosDJ->Recordset;
     txt_NroCheque1->setText(CStr(rs->Fields(QStringLiteral("PPDJ_CHEQUE1_NRO")).Value()));
-    txtCheque1_Banco->setText(g->Text(7));
-    nroCheque1_Monto->setValue(g->Numero(8));
+    txtCheque1_Banco->setText(g->Text(Pago::PPDJ_CHEQUE1_BANCO));
+    nroCheque1_Monto->setValue(g->Numero(Pago::PPDJ_CHEQUE1_MONTO));
     txt_NroCheque2->setText(CStr(rs->Fields(QStringLiteral("PPDJ_CHEQUE2_NRO")).Value()));
-    txtCheque2_Banco->setText(g->Text(10));
-    nroCheque2_Monto->setValue(g->Numero(11));
+    txtCheque2_Banco->setText(g->Text(Pago::PPDJ_CHEQUE2_BANCO));
+    nroCheque2_Monto->setValue(g->Numero(Pago::PPDJ_CHEQUE2_MONTO));
     txt_TotalPg->setValue((txt_InteresPg->Value() + txt_ImportePg->Value()) + txt_MultaPg->Value());
     CalcularTotalFormasPago();
 }

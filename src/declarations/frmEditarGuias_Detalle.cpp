@@ -8,6 +8,7 @@
 
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "core/schema/Vistas.h"
 #include "platform/ado/Variant.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
@@ -23,6 +24,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace DetGuia = PES_VW_GUIAS_DET;
 
 using forms::Etiqueta;
 using forms::Nombrado;
@@ -160,16 +163,16 @@ void frmEditarGuias::CargarGrillaDetalle()
 
 void frmEditarGuias::FormatearGrillaDetalle()
 {
-    static const forms::ColumnaGrilla columnas[] = {
-        {"", 0},
-        {"Renglón", 700, forms::dbgRight},
-        {"", 0},
-        {"Especie", 2000},
-        {"Cajones", 700, forms::dbgRight, "0.00"},
-        {"Kg. capturados", 1000, forms::dbgRight, "0.00"},
-        {"Precio por Kg.", 1000, forms::dbgRight, "0.00"},
-        {"Monto Total", 1200, forms::dbgRight, "0.00"},
-    };
+    static constexpr auto columnas = forms::PorPosicion<DetGuia::Columnas>({
+        {DetGuia::PGTR_NRO, {"", 0}},
+        {DetGuia::PDGT_NRO, {"Renglón", 700, forms::dbgRight}},
+        {DetGuia::PTES_ID, {"", 0}},
+        {DetGuia::PTES_DESCRIPCION, {"Especie", 2000}},
+        {DetGuia::PDGT_CAJONES, {"Cajones", 700, forms::dbgRight, "0.00"}},
+        {DetGuia::PDGT_KGS, {"Kg. capturados", 1000, forms::dbgRight, "0.00"}},
+        {DetGuia::PDGT_PRECIO, {"Precio por Kg.", 1000, forms::dbgRight, "0.00"}},
+        {DetGuia::PDGT_TOTAL, {"Monto Total", 1200, forms::dbgRight, "0.00"}},
+    });
     forms::AplicarColumnas(*grilla_detalle, columnas);
 }
 
@@ -180,16 +183,16 @@ void frmEditarGuias::HabilitarDetalle(bool Habilitar) { mSeccionDetalle.Habilita
 void frmEditarGuias::MostrarRenglon()
 {
     if (grilla_detalle->Row() < 0) return;
-    txt_renglon->setText(grilla_detalle->Text(1));
+    txt_renglon->setText(grilla_detalle->Text(DetGuia::PDGT_NRO));
     mSeccionDetalle.OfrecerEspeciesDeRenglones();
-    cbo_Especies->setText(grilla_detalle->Text(3));
+    cbo_Especies->setText(grilla_detalle->Text(DetGuia::PTES_DESCRIPCION));
     // The reference beside the species is the shown line's, not the last one chosen.
     lbl_Precio->clear();
     mSeccionDetalle.MostrarPrecio();
-    txt_cajones->setValue(grilla_detalle->Numero(4));
-    txt_kg->setValue(grilla_detalle->Numero(5));
-    txt_precio->setValue(grilla_detalle->Numero(6));
-    txt_MtoTotal->setValue(grilla_detalle->Numero(7));
+    txt_cajones->setValue(grilla_detalle->Numero(DetGuia::PDGT_CAJONES));
+    txt_kg->setValue(grilla_detalle->Numero(DetGuia::PDGT_KGS));
+    txt_precio->setValue(grilla_detalle->Numero(DetGuia::PDGT_PRECIO));
+    txt_MtoTotal->setValue(grilla_detalle->Numero(DetGuia::PDGT_TOTAL));
 }
 
 void frmEditarGuias::LimpiarDetalle()

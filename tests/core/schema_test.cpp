@@ -1,4 +1,5 @@
 #include "core/de1.h"
+#include "core/schema/Vistas.h"
 #include "platform/ado/Recordset.h"
 #include "support/Fixtures.h"
 #include "support/Support.h"
@@ -108,6 +109,22 @@ TEST_F(SchemaTest, ViewsDeliverTheirColumnsInOrder)
         {"PES_VW_PRECIOS_LEY7351", "PPRE_ID PTES_ID PTES_DESCRIPCION PPRE_VALOR PPRE_FVIGENCIA PPRE_DISPOSICION"},
     };
     for (const auto& v : views) EXPECT_EQ(columns(QString::fromLatin1(v.view)), split(v.columns)) << v.view;
+
+    // The positions the grids and the export name have a column each.
+    const struct {
+        const char* view;
+        int named;
+    } named[] = {
+        {"PES_VW_CAB_DDJJ7351", PES_VW_CAB_DDJJ7351::Columnas},
+        {"PES_VW_EMPRESAS", PES_VW_EMPRESAS::Columnas},
+        {"PES_VW_EMBARCACIONES", PES_VW_EMBARCACIONES::Columnas},
+        {"PES_VW_PRECIOS_LEY7351", PES_VW_PRECIOS_LEY7351::Columnas},
+        {"PES_VW_DET_DDJJ7351", PES_VW_DET_DDJJ7351::Columnas},
+        {"PES_VW_PAGOS_DDJJ7351", PES_VW_PAGOS_DDJJ7351::Columnas},
+        {"PES_VW_GUIAS_TRANSPORTE", PES_VW_GUIAS_TRANSPORTE::Columnas},
+        {"PES_VW_GUIAS_DET", PES_VW_GUIAS_DET::Columnas},
+    };
+    for (const auto& v : named) EXPECT_EQ(columns(QString::fromLatin1(v.view)).size(), v.named) << v.view;
 
     // The companies' three addresses: street, locality id and name, province id and name, postal code.
     const QStringList empresas = columns(QStringLiteral("PES_VW_EMPRESAS"));

@@ -104,3 +104,60 @@ enum Columna : int {
 namespace PES_VW_PRECIOS_LEY7351 {
 enum Columna : int { PPRE_ID, PTES_ID, PTES_DESCRIPCION, PPRE_VALOR, PPRE_FVIGENCIA, PPRE_DISPOSICION, Columnas };
 }  // namespace PES_VW_PRECIOS_LEY7351
+
+namespace PES_VW_DET_DDJJ7351 {
+enum Columna : int { PCDJ_NRO, PDDJ_NRO, PTES_ID, PTES_DESCRIPCION, PDDJ_KG, PDDJ_PRECIO, PDDJ_TOTAL, Columnas };
+}  // namespace PES_VW_DET_DDJJ7351
+
+namespace PES_VW_PAGOS_DDJJ7351 {
+enum Columna : int {
+    PCDJ_NRO,
+    PPDJ_NRO,
+    PPDJ_IMPORTE,
+    PPDJ_INTERESES,
+    PPDJ_MULTA,
+    PPDJ_EFECTIVO,
+    PPDJ_CHEQUE1_NRO,
+    PPDJ_CHEQUE1_BANCO,
+    PPDJ_CHEQUE1_MONTO,
+    PPDJ_CHEQUE2_NRO,
+    PPDJ_CHEQUE2_BANCO,
+    PPDJ_CHEQUE2_MONTO,
+    Columnas
+};
+}  // namespace PES_VW_PAGOS_DDJJ7351
+
+namespace PES_VW_GUIAS_TRANSPORTE {
+enum Columna : int {
+    PCDJ_NRO,
+    PGTR_NRO,
+    PGTR_FECHA,
+    PPTO_ID,
+    PPTO_DESCRIPCION,
+    GLOC_ID,
+    GLOC_DESCRIPCION,
+    GPRO_ID,
+    GPRO_DESCRIPCION,
+    PGTR_PLANTAPROCESADORA,
+    PGTR_CAJONES,
+    PGTR_KGS,
+    PGTR_TOTAL,
+    PGTR_ALICUOTA,
+    PGTR_VALOR,
+    Columnas
+};
+}  // namespace PES_VW_GUIAS_TRANSPORTE
+
+namespace PES_VW_GUIAS_DET {
+enum Columna : int {
+    PGTR_NRO,
+    PDGT_NRO,
+    PTES_ID,
+    PTES_DESCRIPCION,
+    PDGT_CAJONES,
+    PDGT_KGS,
+    PDGT_PRECIO,
+    PDGT_TOTAL,
+    Columnas
+};
+}  // namespace PES_VW_GUIAS_DET
