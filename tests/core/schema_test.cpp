@@ -123,6 +123,8 @@ TEST_F(SchemaTest, ViewsDeliverTheirColumnsInOrder)
         {"PES_VW_PAGOS_DDJJ7351", PES_VW_PAGOS_DDJJ7351::Columnas},
         {"PES_VW_GUIAS_TRANSPORTE", PES_VW_GUIAS_TRANSPORTE::Columnas},
         {"PES_VW_GUIAS_DET", PES_VW_GUIAS_DET::Columnas},
+        {"PES_VW_DJ7351", PES_VW_DJ7351::Columnas},
+        {"PES_VW_BOLETA_PAGO", PES_VW_BOLETA_PAGO::Columnas},
     };
     for (const auto& v : named) EXPECT_EQ(columns(QString::fromLatin1(v.view)).size(), v.named) << v.view;
 

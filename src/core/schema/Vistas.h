@@ -1,8 +1,8 @@
 #pragma once
-// The columns of the views that grids and the export read by position,
-// named once as schema.sql orders them: a list's column table, its copy of
-// a row into a record and the export all take their positions from here.
-// Columnas is each view's column count.
+// The columns of the views that are read by position, named once as
+// schema.sql orders them: the grids' column tables, the copies of a shown
+// row into its record, the export's header and the payment codes all take
+// their positions from here. Columnas is each view's column count.
 
 namespace PES_VW_CAB_DDJJ7351 {
 enum Columna : int {
@@ -161,3 +161,84 @@ enum Columna : int {
     Columnas
 };
 }  // namespace PES_VW_GUIAS_DET
+
+// The printed declaration's payment code reads its fields by these positions.
+namespace PES_VW_DJ7351 {
+enum Columna : int {
+    PCDJ_NRO,
+    PCDJ_ANIO,
+    PCDJ_MES,
+    PTDJ_ID,
+    PTDJ_DESCRIPCION,
+    PBAR_ID,
+    PBAR_MATRICULA,
+    PBAR_NOMBRE,
+    PEDJ_ID,
+    PEDJ_DESCRIPCION,
+    PPTO_ID,
+    PPTO_DESCRIPCION,
+    PEMP_ID,
+    PEMP_CUIT,
+    PEMP_RSOCIAL,
+    PEMP_NROIB,
+    PCDJ_MTOVTAS,
+    PCDJ_ALICUOTA,
+    PCDJ_IMPORTE,
+    PCDJ_MULTA,
+    PCDJ_INTERESES,
+    PCDJ_TOTAL,
+    PCDJ_RESP,
+    GTDC_ID,
+    PCDJ_NRODOC,
+    PCAR_ID,
+    PCAR_DESCRIPCION,
+    PEMP_DOM_FISCAL,
+    GLOC_DESCRIPCION_DF,
+    GPRO_DESCRIPCION_DF,
+    PEMP_CP_DF,
+    PTBA_DESCRIPCION,
+    PDDJ_NRO,
+    PTES_ID,
+    PTES_DESCRIPCION,
+    PDDJ_KG,
+    PDDJ_PRECIO,
+    PDDJ_TOTAL,
+    Columnas
+};
+}  // namespace PES_VW_DJ7351
+
+// The printed slip's payment code reads its fields by these positions.
+namespace PES_VW_BOLETA_PAGO {
+enum Columna : int {
+    PCDJ_NRO,
+    PPDJ_ANIO,
+    PPDJ_MES,
+    PPDJ_NRO,
+    PEMP_ID,
+    PEMP_CUIT,
+    PEMP_RSOCIAL,
+    PBAR_ID,
+    PBAR_MATRICULA,
+    PBAR_NOMBRE,
+    PPDJ_IMPORTE,
+    PPDJ_INTERESES,
+    PPDJ_MULTA,
+    PPDJ_TOTAL,
+    PPDJ_IDENTIFICADOR,
+    PCDJ_ALICUOTA,
+    PPDJ_EFECTIVO,
+    PPDJ_CHEQUE1_NRO,
+    PPDJ_CHEQUE1_BANCO,
+    PPDJ_CHEQUE1_MONTO,
+    PPDJ_CHEQUE2_NRO,
+    PPDJ_CHEQUE2_BANCO,
+    PPDJ_CHEQUE2_MONTO,
+    PEMP_DOM_FISCAL,
+    GLOC_DESCRIPCION_DF,
+    GPRO_DESCRIPCION_DF,
+    PEMP_CP_DF,
+    PTDJ_DESCRIPCION,
+    PPTO_DESCRIPCION,
+    Columnas
+};
+}  // namespace PES_VW_BOLETA_PAGO

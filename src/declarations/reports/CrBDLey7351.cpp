@@ -1,6 +1,7 @@
 #include "declarations/reports/CrBDLey7351.h"
 
 #include "core/modNroALetras.h"
+#include "core/schema/Vistas.h"
 #include "declarations/reports/CodigoPago.h"
 #include "declarations/reports/Formatos.h"
 #include "platform/barcode/Barcode.h"
@@ -185,17 +186,17 @@ void CrBDLey7351::DetailSection1_Format()
 
 QString CrBDLey7351::ArmarCodigoBarras()
 {
-    // Fields by their position in PES_VW_BOLETA_PAGO (0-based here).
+    namespace V = PES_VW_BOLETA_PAGO;
     CodigoPago c;
     c.Constante("031050");
     c.Constante("050");
-    c.Identificador(Field(14), 25, QStringLiteral("el identificador de la boleta"));
-    c.Centesimos(Field(15), 4, QStringLiteral("la alícuota"));
+    c.Identificador(Field(V::PPDJ_IDENTIFICADOR), 25, QStringLiteral("el identificador de la boleta"));
+    c.Centesimos(Field(V::PCDJ_ALICUOTA), 4, QStringLiteral("la alícuota"));
     c.Constante("0");
-    c.Vencimiento(Field(1), Field(2));
-    c.Centesimos(Field(10), 12, QStringLiteral("el importe"));
-    c.Centesimos(Field(11), 10, QStringLiteral("el monto de los intereses"));
-    c.Centesimos(Field(12), 10, QStringLiteral("la multa"));
+    c.Vencimiento(Field(V::PPDJ_ANIO), Field(V::PPDJ_MES));
+    c.Centesimos(Field(V::PPDJ_IMPORTE), 12, QStringLiteral("el importe"));
+    c.Centesimos(Field(V::PPDJ_INTERESES), 10, QStringLiteral("el monto de los intereses"));
+    c.Centesimos(Field(V::PPDJ_MULTA), 10, QStringLiteral("la multa"));
     m_problema = c.Problema();
     return c.Terminar();
 }

@@ -1,5 +1,6 @@
 #include "declarations/reports/crDJ.h"
 
+#include "core/schema/Vistas.h"
 #include "declarations/reports/CodigoPago.h"
 #include "declarations/reports/Formatos.h"
 #include "platform/barcode/Barcode.h"
@@ -287,17 +288,17 @@ void crDJ::PageFooterSection1_Format()
 
 QString crDJ::ArmarCodigoBarras()
 {
-    // Fields by their position in PES_VW_DJ7351 (0-based here).
+    namespace V = PES_VW_DJ7351;
     CodigoPago c;
     c.Constante("031050");
     c.Constante("050");
-    c.Identificador(Field(0), 23, QStringLiteral("el número de declaración"));
-    c.Centesimos(Field(17), 4, QStringLiteral("la alícuota"));
+    c.Identificador(Field(V::PCDJ_NRO), 23, QStringLiteral("el número de declaración"));
+    c.Centesimos(Field(V::PCDJ_ALICUOTA), 4, QStringLiteral("la alícuota"));
     c.Constante("000");
-    c.Vencimiento(Field(1), Field(2));
-    c.Centesimos(Field(18), 12, QStringLiteral("el importe"));
-    c.Centesimos(Field(20), 10, QStringLiteral("el monto de los intereses"));
-    c.Centesimos(Field(19), 10, QStringLiteral("la multa"));
+    c.Vencimiento(Field(V::PCDJ_ANIO), Field(V::PCDJ_MES));
+    c.Centesimos(Field(V::PCDJ_IMPORTE), 12, QStringLiteral("el importe"));
+    c.Centesimos(Field(V::PCDJ_INTERESES), 10, QStringLiteral("el monto de los intereses"));
+    c.Centesimos(Field(V::PCDJ_MULTA), 10, QStringLiteral("la multa"));
     m_problema = c.Problema();
     return c.Terminar();
 }
