@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -15,11 +16,16 @@ namespace {
 platform::Error badIndex() { return platform::RuntimeError(platform::ErrInvalidPropertyIndex); }
 platform::Error badValue() { return platform::RuntimeError(platform::ErrInvalidPropertyValue); }
 
+QString mostrado(const QComboBox* c) { return c->isEditable() ? c->lineEdit()->text() : c->currentText(); }
+
 // Qt names a combo on Linux by the item it shows, so a screen reader loses
 // its label once a value is picked; ours keep the label as the name and the
 // item as the value, and give the list (and the typed text of a drop-down
 // combo) as children, with the action that opens the list, as Qt's own does.
-class ComboAccessible : public QAccessibleWidget {
+// The item shown is also the combo's text and the selected row of its list:
+// Qt 6.4 puts no value on the accessibility bus, and screen readers take a
+// combo's value from a selected child or from its text.
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ComboAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
@@ -27,10 +33,15 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const QComboBox* c = combo();
-        const QString shown = c->isEditable() ? c->lineEdit()->text() : c->currentText();
+        const QString shown = mostrado(c);
         if (t == QAccessible::Name) return c->accessibleName().isEmpty() ? shown : c->accessibleName();
         if (t == QAccessible::Value) return shown;
         return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
     }
     int childCount() const override { return combo()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override
@@ -63,6 +74,32 @@ public:
             combo()->showPopup();
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    // The shown item as read-only text.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override
+    {
+        const QString shown = mostrado(combo());
+        if (end < 0 || end > shown.size()) end = int(shown.size());
+        start = qBound(0, start, end);
+        return shown.mid(start, end - start);
+    }
+    int characterCount() const override { return int(mostrado(combo()).size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
 };
 
 QAccessibleInterface* comboAccessible(const QString& key, QObject* o)
@@ -86,6 +123,32 @@ ComboBox::ComboBox(QWidget* parent, Style style) : QComboBox(parent)
     }
     // A choice by the user; choices made by code raise Click in setListIndex.
     connect(this, &QComboBox::activated, this, [this] { emit Click(); });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { AnunciarMostrado(); });
+    if (isEditable()) connect(this, &QComboBox::editTextChanged, this, [this] { AnunciarMostrado(); });
+}
+
+void ComboBox::AnunciarMostrado()
+{
+    // The list's selected row follows the item shown, open or closed (its
+    // current row is left alone: moving it would tell of a focus change).
+    if (QItemSelectionModel* sel = view()->selectionModel()) {
+        const QModelIndex i =
+            ListIndex() >= 0 ? model()->index(currentIndex(), modelColumn(), rootModelIndex()) : QModelIndex();
+        if (i.isValid())
+            sel->select(i, QItemSelectionModel::ClearAndSelect);
+        else
+            sel->clearSelection();
+    }
+    const QString shown = mostrado(this);
+    if (shown == m_anunciado || !QAccessible::isActive()) {
+        m_anunciado = shown;
+        return;
+    }
+    QAccessibleTextUpdateEvent texto(this, 0, m_anunciado, shown);
+    QAccessible::updateAccessibility(&texto);
+    QAccessibleValueChangeEvent valor(this, shown);
+    QAccessible::updateAccessibility(&valor);
+    m_anunciado = shown;
 }
 
 int ComboBox::AddItem(const QString& text, int index)

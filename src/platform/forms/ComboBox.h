@@ -56,7 +56,11 @@ signals:
     void Change();
 
 private:
+    // Tells a screen reader of the item now shown.
+    void AnunciarMostrado();
+
     int m_newIndex = -1;
+    QString m_anunciado;
     bool m_recienCerrada = false;
 };
 
