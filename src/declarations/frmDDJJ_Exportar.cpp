@@ -109,9 +109,11 @@ void frmDDJJ::GenerarDisco(bool& EnDisco)
                           QStringLiteral("Atención"));
     };
     // A cancelled dialog ends the run quietly, and so does any failure of a
-    // print run; any other failure of an export tells the clerk why.
+    // print run but a damaged database, which goes on up to the print so
+    // that no form leaves with a checksum of records it could not read; any
+    // other failure of an export tells the clerk why.
     if (EnDisco)
         forms::Atrapar(correr, platform::ErrCancel, [] {});
     else
-        forms::Ignorar(correr);
+        forms::IgnorarSalvo(correr, ado::Causa::Danada);
 }

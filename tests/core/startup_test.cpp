@@ -3,12 +3,14 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "support/CommitLoop.h"
+#include "support/Places.h"
 #include "support/Support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sqlcipher/sqlite3.h>
 
 namespace {
@@ -96,6 +98,47 @@ TEST_F(StartupTest, ADatabaseThatCannotBeOpenedEndsStartUpWithItsError)
 
 // A file that opens but is not the system's is refused before any window
 // shows, and is left exactly as it was.
+// A database whose folder cannot be written (its permissions, or a disk
+// mounted read-only) cannot keep its journal: start-up says it is
+// read-only and names the folder, and the main window does not come up.
+TEST_F(StartupTest, AReadOnlyFolderOrDiskIsNamedAtStartUp)
+{
+    struct Row {
+        const char* place;
+        const char* why;
+    };
+    const Row rows[] = {{"read-only folder", "no se puede escribir en la carpeta '%1'"},
+                        {"read-only disk", "la carpeta '%1' está en un disco de sólo lectura"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.place);
+        testsupport::TempDb db(false, false);
+        std::optional<testsupport::SmallDisk> disk;
+        QString folder = db.folder();
+        if (QLatin1String(r.place) == QLatin1String("read-only disk")) {
+            disk.emplace(4 * 1024 * 1024);
+            if (!disk->ok()) GTEST_SKIP() << "this system does not let the test mount a small disk";
+            folder = disk->folder();
+            ASSERT_TRUE(QFile::copy(db.path(), QDir(folder).filePath(General::DatabaseFileName())));
+            ASSERT_TRUE(disk->setReadOnly(true));
+        }
+        std::optional<testsupport::ReadOnlyFolder> readOnly;
+        if (!disk) {
+            readOnly.emplace(folder);
+            if (!readOnly->ok()) GTEST_SKIP() << "this system cannot make a folder read-only";
+        }
+        testsupport::MsgBoxRecorder boxes;
+        bool shown = false;
+        EXPECT_EQ(start(folder, boxes, shown), 1);
+        EXPECT_FALSE(shown);
+        EXPECT_EQ(boxes.prompts(),
+                  QStringList{QStringLiteral("Error -2147467259: No se puede abrir la base de datos, "
+                                             "porque ")
+                              + QString::fromUtf8(r.why).arg(QDir::toNativeSeparators(folder)) + u'.'});
+        EXPECT_EQ(de1::conn().State(), 0);
+        if (disk) disk->setReadOnly(false);
+    }
+}
+
 TEST_F(StartupTest, AnEmptyOrForeignFileIsRefusedAndLeftUntouched)
 {
     const auto fileIn = [](const QTemporaryDir& d) { return QDir(d.path()).filePath(QStringLiteral("dj7351.mdb")); };

@@ -222,7 +222,7 @@ TEST_F(GuiaCabecera, ARunOfQuotesInTheNumberAndThePlantIsStoredAsTyped)
 }
 
 // Only a uniqueness violation is a duplicate: a database another instance
-// holds, or a read-only file, says what happened, stores nothing and keeps
+// holds, a read-only file or disk, says what happened, stores nothing and keeps
 // the header open as typed.
 TEST_F(GuiaCabecera, AnInsertTheDatabaseCannotTakeSaysWhyAndKeepsTheHeaderOpen)
 {
@@ -231,11 +231,11 @@ TEST_F(GuiaCabecera, AnInsertTheDatabaseCannotTakeSaysWhyAndKeepsTheHeaderOpen)
     nuevaGuia();
     fillHeader(QStringLiteral("g-9"));
     const QString guias = QStringLiteral("select count(*) from LNV_PES_TB_GUIAS_TRANSPORTE");
-    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+    for (UnwritableDatabase::Kind kind : UnwritableDatabase::kinds) {
         SCOPED_TRACE(int(kind));
         UnwritableDatabase place(kind, db.folder());
         if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
-        EXPECT_EQ(aceptar(), UnwritableDatabase::Message(kind));
+        EXPECT_EQ(aceptar(), place.Message());
         EXPECT_EQ(boxes.messages().back().title, QStringLiteral("Sistema Caladero Ley 7351"));
         EXPECT_EQ(enabledButtons(g().tlb_cabecera), QStringLiteral("eliminar,aceptar,cancelar"));
         EXPECT_FALSE(g().SSTab1->TabEnabled(1));

@@ -305,7 +305,7 @@ TEST_F(CompanyEditor, GivingACompanyAnotherCompanysNumberIsRefused)
 }
 
 // Only a uniqueness violation is a duplicate: a database another instance
-// holds, or a read-only file, says what happened and keeps the company and
+// holds, a read-only file or disk, says what happened and keeps the company and
 // the editor as they were.
 TEST_F(CompanyEditor, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
 {
@@ -314,13 +314,13 @@ TEST_F(CompanyEditor, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
     openList();
     frmEditarEmpresa& e = modificar(kCuitA);
     type(e.txt_RSocial, QStringLiteral("pesquera del norte s.a."));
-    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+    for (UnwritableDatabase::Kind kind : UnwritableDatabase::kinds) {
         SCOPED_TRACE(int(kind));
         UnwritableDatabase place(kind, db.folder());
         if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
         boxes.clear();
         click(e.toolbar, QStringLiteral("aceptar"));
-        EXPECT_EQ(prompts(), QStringList{UnwritableDatabase::Message(kind)});
+        EXPECT_EQ(prompts(), QStringList{place.Message()});
         EXPECT_EQ(forms::Form::Existing<frmEditarEmpresa>(), &e);
         EXPECT_EQ(e.txt_RSocial->text(), QStringLiteral("PESQUERA DEL NORTE S.A."));
     }

@@ -564,7 +564,7 @@ TEST_F(Vessels, QuotesAreStoredAsTyped)
 }
 
 // Only a uniqueness violation is a duplicate: a database another instance
-// holds, or a read-only file, says what happened and keeps the vessel and
+// holds, a read-only file or disk, says what happened and keeps the vessel and
 // the editor as they were.
 TEST_F(Vessels, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
 {
@@ -573,13 +573,13 @@ TEST_F(Vessels, AChangeTheDatabaseCannotTakeSaysWhyAndKeepsWhatWasTyped)
     const QString before = stored(11);
     frmEditarEmbarcacion& e = openExisting(0);
     type(e.txt_nombre, QStringLiteral("otro nombre"));
-    for (UnwritableDatabase::Kind kind : {UnwritableDatabase::Busy, UnwritableDatabase::ReadOnly}) {
+    for (UnwritableDatabase::Kind kind : UnwritableDatabase::kinds) {
         SCOPED_TRACE(int(kind));
         UnwritableDatabase place(kind, db.folder());
         if (!place.ok()) GTEST_SKIP() << "this system cannot make a file read-only";
         boxes.clear();
         click(e.toolbar, "aceptar");
-        EXPECT_EQ(prompts(), QStringList{UnwritableDatabase::Message(kind)});
+        EXPECT_EQ(prompts(), QStringList{place.Message()});
         EXPECT_EQ(boxes.messages().at(0).title, QStringLiteral("Sistema Caladero Ley 7351"));
         EXPECT_TRUE(editorOpen());
         EXPECT_EQ(e.txt_nombre->text(), QStringLiteral("OTRO NOMBRE"));

@@ -87,6 +87,11 @@ UnwritableDatabase::UnwritableDatabase(Kind kind, const QString& folder)
     : m_kind(kind), m_file(QDir(folder).filePath(General::DatabaseFileName()))
 {
     ado::Connection& conn = de1::conn();
+    if (kind == ReadOnlyDisk) {
+        m_disk = std::make_unique<ReadOnlyDiskUnderTheEngine>();
+        m_ok = true;
+        return;
+    }
     if (kind == Busy) {
         m_other = std::make_unique<ado::Connection>();
         m_other->Open(General::BuildConnectionString(folder));
@@ -104,17 +109,27 @@ UnwritableDatabase::UnwritableDatabase(Kind kind, const QString& folder)
     conn.Open(General::BuildConnectionString(folder));
 }
 
-QString UnwritableDatabase::Message(Kind kind)
+QString UnwritableDatabase::Message() const
 {
-    return kind == Busy ? QStringLiteral("Error -2147467259: La base de datos está en uso por otra ventana o programa. "
-                                         "Espere un momento y vuelva a intentarlo.")
-                        : QStringLiteral("Error -2147467259: No se puede actualizar: la base de datos es de sólo "
-                                         "lectura.");
+    switch (m_kind) {
+    case Busy:
+        return QStringLiteral("Error -2147467259: La base de datos está en uso por otra ventana o programa. "
+                              "Espere un momento y vuelva a intentarlo.");
+    case ReadOnly:
+        return QStringLiteral("Error -2147467259: No se puede actualizar: la base de datos es de sólo lectura.");
+    case ReadOnlyDisk:
+        return QStringLiteral(
+                   "Error -2147467259: No se puede actualizar: la base de datos es de sólo lectura, porque la "
+                   "carpeta '%1' está en un disco de sólo lectura.")
+            .arg(QDir::toNativeSeparators(QFileInfo(m_file).absolutePath()));
+    }
+    return {};
 }
 
 UnwritableDatabase::~UnwritableDatabase()
 {
     ado::Connection& conn = de1::conn();
+    if (m_kind == ReadOnlyDisk) return;
     if (m_kind == Busy) {
         m_other->RollbackTrans();
         conn.setBusyTimeout(m_oldTimeout);

@@ -55,24 +55,37 @@ private:
     std::optional<ReadOnlyFolder> m_readOnly;
 };
 
+// Every write of the database engine fails as on a disk that turned
+// read-only under the running program, until this goes.
+class ReadOnlyDiskUnderTheEngine {
+public:
+    ReadOnlyDiskUnderTheEngine();
+    ~ReadOnlyDiskUnderTheEngine();
+    ReadOnlyDiskUnderTheEngine(const ReadOnlyDiskUnderTheEngine&) = delete;
+    ReadOnlyDiskUnderTheEngine& operator=(const ReadOnlyDiskUnderTheEngine&) = delete;
+};
+
 // de1.conn's database as a save may find it, for a table of cases: held by
 // another instance's write transaction (de1.conn waits only briefly for it),
-// or its file read-only (de1.conn reopened on it). Undone when it goes.
+// its file read-only (de1.conn reopened on it), or its disk turned
+// read-only under the running program. Undone when it goes.
 // ok() is false when this system cannot make the file read-only.
 class UnwritableDatabase {
 public:
-    enum Kind { Busy, ReadOnly };
+    enum Kind { Busy, ReadOnly, ReadOnlyDisk };
+    static constexpr Kind kinds[] = {Busy, ReadOnly, ReadOnlyDisk};
     UnwritableDatabase(Kind kind, const QString& folder);
     ~UnwritableDatabase();
     UnwritableDatabase(const UnwritableDatabase&) = delete;
     UnwritableDatabase& operator=(const UnwritableDatabase&) = delete;
     bool ok() const { return m_ok; }
     // What a save refused by it shows the clerk.
-    static QString Message(Kind kind);
+    QString Message() const;
 
 private:
     Kind m_kind;
     QString m_file;
+    std::unique_ptr<ReadOnlyDiskUnderTheEngine> m_disk;
     std::unique_ptr<ado::Connection> m_other;
     int m_oldTimeout = 0;
     bool m_droppedOverride = false;
@@ -100,16 +113,6 @@ private:
     QString m_mount;
     qint64 m_bytes;
     bool m_ok = false;
-};
-
-// Every write of the database engine fails as on a disk that turned
-// read-only under the running program, until this goes.
-class ReadOnlyDiskUnderTheEngine {
-public:
-    ReadOnlyDiskUnderTheEngine();
-    ~ReadOnlyDiskUnderTheEngine();
-    ReadOnlyDiskUnderTheEngine(const ReadOnlyDiskUnderTheEngine&) = delete;
-    ReadOnlyDiskUnderTheEngine& operator=(const ReadOnlyDiskUnderTheEngine&) = delete;
 };
 
 }  // namespace testsupport

@@ -6,6 +6,8 @@
 #include "core/General.h"
 #include "core/de1.h"
 #include "declarations/frmDDJJ.h"
+#include "declarations/reports/frmLisDJ.h"
+#include "platform/ado/Recordset.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Toolbar.h"
@@ -19,6 +21,7 @@
 
 #include <QAbstractItemModel>
 #include <QFile>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -48,16 +51,19 @@ protected:
 
     // The file with one page overwritten in its middle, opened again so
     // that nothing of it is held from before.
-    void damage(long page)
+    void damage(long page) { damage(std::vector<long>{page}); }
+    void damage(const std::vector<long>& pages)
     {
         const qint64 size = qint64(testsupport::scalar(QStringLiteral("PRAGMA page_size")).toDouble());
         de1::conn().Close();
         {
             QFile f(db.path());
             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-            ASSERT_LT(page * size, f.size());
-            ASSERT_TRUE(f.seek((page - 1) * size + size / 3));
-            f.write(QByteArray(64, '\x5a'));
+            for (long page : pages) {
+                ASSERT_LT(page * size, f.size());
+                ASSERT_TRUE(f.seek((page - 1) * size + size / 3));
+                f.write(QByteArray(64, '\x5a'));
+            }
         }
         // A page the schema needs stops the opening itself; the connection stays closed.
         try {
@@ -140,6 +146,29 @@ TEST_F(DamagedTest, EachListMeetingADamagedPageSaysSoOnceAndShowsNoBlankRows)
         restore.close();
         de1::conn().Open(General::BuildConnectionString(db.folder()));
     }
+}
+
+// A print that cannot read the declaration's lines says so, once, and
+// prints no form whose checksum would leave those lines out.
+TEST_F(DamagedTest, APrintThatCannotReadTheLinesSaysSoAndPrintsNothing)
+{
+    testsupport::insertDeclarations(3);
+    // The table and its indexes: the lines are found through either.
+    std::vector<long> pages;
+    ado::Recordset roots;
+    roots.Open(QStringLiteral("select rootpage from sqlite_master where tbl_name = 'LNV_PES_TB_DET_DDJJ7351' "
+                              "and rootpage > 0"),
+               de1::conn());
+    for (; !roots.Eof(); roots.MoveNext()) pages.push_back(long(roots(0).toDouble()));
+    roots.Close();
+    damage(pages);
+    triggerMenu(main->op_DDJJ);
+    frmDDJJ& f = window<frmDDJJ>();
+    testsupport::MsgBoxRecorder boxes;
+    f.tlbMonedas->Buttons(QStringLiteral("imprimir")).widget()->click();
+    testsupport::Settle();
+    EXPECT_EQ(boxes.prompts(), QStringList{kDanada});
+    EXPECT_EQ(forms::Form::Existing<frmLisDJ>(), nullptr);
 }
 
 // Pages spread over a file whose declaration list spans many pages: each

@@ -41,8 +41,10 @@ void frmLisBolDeposito::Form_Activate()
     if (!Report) Report = std::make_unique<CrBDLey7351>(Barcode);
     Report->DiscardSavedData();
 
-    // From here on a failure is passed over: the viewer shows what it can.
-    if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
+    // From here on a failure is passed over: the viewer shows what it can;
+    // a damaged database is told.
+    if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); },
+                       ado::Causa::Danada, m_danadaMostrada))
         forms::Ignorar([&] {
             Report->SetDataSource(*rs);
             Report->ReadRecords();

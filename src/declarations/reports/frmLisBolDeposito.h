@@ -40,4 +40,5 @@ protected:
 private:
     QString m_nro;
     QString m_avisoMostrado;
+    bool m_danadaMostrada = false;  // told once, however often it comes to the front
 };

@@ -40,12 +40,15 @@ void frmLisDJ::Form_Activate()
     if (!Report) Report = std::make_unique<crDJ>(Barcode, BarcodeMD5, m_md5);
     Report->DiscardSavedData();
 
-    // From here on a failure is passed over: the viewer shows what it can.
-    if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); })) {
+    // From here on a failure is passed over: the viewer shows what it can;
+    // a damaged database is told.
+    if (forms::Ignorar([&] { rs->Open(sql, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); },
+                       ado::Causa::Danada, m_danadaMostrada)) {
         auto guias = std::make_unique<ado::Recordset>();
         const QString sqlGuias =
             QStringLiteral("select * from PES_VW_GUIAS_REPORTE where PCDJ_NRO='") + nro + QStringLiteral("'");
-        if (forms::Ignorar([&] { guias->Open(sqlGuias, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); }))
+        if (forms::Ignorar([&] { guias->Open(sqlGuias, de1::conn(), ado::adOpenStatic, ado::adLockOptimistic); },
+                           ado::Causa::Danada, m_danadaMostrada))
             forms::Ignorar([&] {
                 Report->SetDataSource(*rs);
                 for (report::Section* s : Report->Sections())

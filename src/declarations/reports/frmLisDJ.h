@@ -39,4 +39,5 @@ private:
     QString m_nro;
     QString m_md5;
     QString m_avisoMostrado;
+    bool m_danadaMostrada = false;  // told once, however often it comes to the front
 };

@@ -58,6 +58,35 @@ bool Ignorar(const std::function<void()>& step)
     }
 }
 
+bool IgnorarSalvo(const std::function<void()>& step, ado::Causa causa)
+{
+    try {
+        step();
+        return true;
+    } catch (const ado::AdoError& e) {
+        if (e.causa == causa) throw;
+        return false;
+    } catch (const platform::Error&) {
+        return false;
+    }
+}
+
+bool Ignorar(const std::function<void()>& step, ado::Causa mostrar, bool& mostrado)
+{
+    try {
+        step();
+        return true;
+    } catch (const ado::AdoError& e) {
+        if (e.causa == mostrar && !mostrado) {
+            mostrado = true;
+            ShowError(e.Number, e.Description);
+        }
+        return false;
+    } catch (const platform::Error&) {
+        return false;
+    }
+}
+
 bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step)
 {
     return Atrapar([&] {

@@ -45,6 +45,15 @@ bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::fun
 // activation, which passes errors over in silence. True when it finished.
 bool Ignorar(const std::function<void()>& step);
 
+// As Ignorar, but a database error of the given cause goes on up: a
+// damaged database is never passed over in silence.
+bool IgnorarSalvo(const std::function<void()>& step, ado::Causa causa);
+
+// As Ignorar, but a database error of the given cause shows its message,
+// unless `mostrado` says it was shown already (a viewer's activation runs
+// again each time it comes to the front: the clerk hears of it once).
+bool Ignorar(const std::function<void()>& step, ado::Causa mostrar, bool& mostrado);
+
 // As Atrapar, inside conn's BeginTrans/CommitTrans; a failure rolls back
 // every statement the step ran.
 bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step);
