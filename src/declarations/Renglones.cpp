@@ -3,6 +3,7 @@
 #include "core/General.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/errors/Error.h"
 #include "platform/text/Text.h"
 
 #include <QStringList>
@@ -13,6 +14,86 @@ using text::CStr;
 using text::NumeroSQL;
 
 namespace Renglones {
+
+const QString kDeclaracionBorrada = QStringLiteral("La declaración jurada ya no existe: fue borrada en otra ventana.");
+const QString kGuiaBorrada = QStringLiteral("La guía de tránsito ya no existe: fue borrada en otra ventana.");
+const QString kRenglonCambiado =
+    QStringLiteral("El renglón fue modificado o eliminado en otra ventana. Se muestran los datos guardados.");
+const QString kBoletaCambiada =
+    QStringLiteral("La boleta de pago fue modificada o eliminada en otra ventana. Se muestran los datos guardados.");
+const QString kGuiaCambiada =
+    QStringLiteral("La guía de tránsito fue modificada o eliminada en otra ventana. Se muestran los datos guardados.");
+
+namespace {
+
+bool hayFila(ado::Connection& conn, const QString& sql)
+{
+    ado::Recordset rs;
+    rs.Open(sql, conn, ado::adOpenStatic, ado::adLockOptimistic);
+    return !rs.Eof();
+}
+
+// The row the view gives now must be the one the window read: same
+// columns, same values, read the same way.
+void verificarFila(ado::Connection& conn, const QString& sql, const FilaLeida& leida, const QString& mensaje)
+{
+    ado::Recordset rs;
+    rs.Open(sql, conn, ado::adOpenStatic, ado::adLockOptimistic);
+    if (leida.empty() || rs.Eof() || LeerFila(rs) != leida) throw platform::Conflicto(mensaje);
+}
+
+QString especieDescripcion(ado::Connection& conn, std::int32_t especie)
+{
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("SELECT PTES_DESCRIPCION FROM LNV_PES_TB_ESPECIES WHERE PTES_ID = ") + CStr(especie), conn,
+            ado::adOpenStatic, ado::adLockOptimistic);
+    return rs.Eof() ? CStr(especie) : CStr(rs(0));
+}
+
+// One line per species and parent, also when another window added it.
+void unaPorEspecie(ado::Connection& conn, const QString& tabla, const QString& padre, const QString& valorPadre,
+                   std::int32_t especie, const QString& deQue)
+{
+    if (hayFila(conn, QStringLiteral("SELECT PTES_ID FROM ") + tabla + QStringLiteral(" WHERE ") + padre
+                          + QStringLiteral(" = ") + TextoSQL(valorPadre) + QStringLiteral(" AND PTES_ID = ")
+                          + CStr(especie)))
+        throw platform::Conflicto(QStringLiteral("Ya existe un renglón de la especie ")
+                                  + especieDescripcion(conn, especie) + QStringLiteral(" en ") + deQue
+                                  + QStringLiteral(". Se muestran los datos guardados."));
+}
+
+double numero(const ado::Variant& v) { return v.isNull() || v.isEmpty() ? 0.0 : CDbl(v); }
+
+}  // namespace
+
+FilaLeida LeerFila(const ado::Recordset& rs)
+{
+    if (rs.State() != ado::adStateOpen || rs.Eof() || rs.Bof()) return {};
+    return LeerFila(rs, rs.Bookmark() - 1);
+}
+
+FilaLeida LeerFila(const ado::Recordset& rs, long fila)
+{
+    FilaLeida leida;
+    if (rs.State() != ado::adStateOpen || fila < 0 || fila >= rs.RecordCount()) return leida;
+    leida.reserve(size_t(rs.FieldCount()));
+    for (int i = 0; i < rs.FieldCount(); ++i) leida.push_back(rs.at(fila, i));
+    return leida;
+}
+
+void VerificarDeclaracion(ado::Connection& conn, const QString& nroDJ)
+{
+    if (!hayFila(conn, QStringLiteral("SELECT PCDJ_NRO FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
+                           + TextoSQL(nroDJ)))
+        throw platform::Conflicto(kDeclaracionBorrada);
+}
+
+void VerificarGuia(ado::Connection& conn, const QString& nroGuia)
+{
+    if (!hayFila(conn, QStringLiteral("SELECT PGTR_NRO FROM LNV_PES_TB_GUIAS_TRANSPORTE WHERE PGTR_NRO = ")
+                           + TextoSQL(nroGuia)))
+        throw platform::Conflicto(kGuiaBorrada);
+}
 
 std::int32_t Siguiente(ado::Connection& conn, const QString& tabla, const QString& columna, const QString& padre,
                        const QString& valorPadre)
@@ -32,6 +113,9 @@ std::int32_t Siguiente(ado::Connection& conn, const QString& tabla, const QStrin
 std::int32_t InsertarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t especie, double kg,
                                double precio, double monto)
 {
+    VerificarDeclaracion(conn, nroDJ);
+    unaPorEspecie(conn, QStringLiteral("LNV_PES_TB_DET_DDJJ7351"), QStringLiteral("PCDJ_NRO"), nroDJ, especie,
+                  QStringLiteral("la declaración jurada"));
     const std::int32_t renglon = Siguiente(conn, QStringLiteral("LNV_PES_TB_DET_DDJJ7351"), QStringLiteral("PDDJ_NRO"),
                                            QStringLiteral("PCDJ_NRO"), nroDJ);
     conn.Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ")
@@ -43,17 +127,32 @@ std::int32_t InsertarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std:
     return renglon;
 }
 
-void ActualizarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, double kg, double precio,
-                         double monto)
+namespace {
+
+void verificarRenglonDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, const FilaLeida& leida)
 {
+    VerificarDeclaracion(conn, nroDJ);
+    verificarFila(conn,
+                  QStringLiteral("select * FROM PES_VW_DET_DDJJ7351 WHERE PCDJ_NRO = ") + TextoSQL(nroDJ)
+                      + QStringLiteral(" AND PDDJ_NRO = ") + CStr(renglon),
+                  leida, kRenglonCambiado);
+}
+
+}  // namespace
+
+void ActualizarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, const FilaLeida& leida,
+                         double kg, double precio, double monto)
+{
+    verificarRenglonDJ(conn, nroDJ, renglon, leida);
     conn.Execute(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 SET ") + QStringLiteral("PDDJ_KG=") + NumeroSQL(kg)
                  + QStringLiteral(", ") + QStringLiteral("PDDJ_PRECIO=") + NumeroSQL(precio) + QStringLiteral(", ")
                  + QStringLiteral("PDDJ_TOTAL=") + NumeroSQL(monto) + QStringLiteral(" WHERE PCDJ_NRO = ")
                  + TextoSQL(nroDJ) + QStringLiteral(" AND PDDJ_NRO = ") + CStr(renglon));
 }
 
-void BorrarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon)
+void BorrarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, const FilaLeida& leida)
 {
+    verificarRenglonDJ(conn, nroDJ, renglon, leida);
     conn.Execute(QStringLiteral("delete FROM LNV_PES_TB_DET_DDJJ7351 ") + QStringLiteral(" WHERE PCDJ_NRO = ")
                  + TextoSQL(nroDJ) + QStringLiteral(" AND PDDJ_NRO = ") + CStr(renglon));
 }
@@ -67,8 +166,14 @@ TotalesDJ CalcularTotalesDJ(double ventas, double tasa, double interes, double m
     return t;
 }
 
-TotalesDJ EscribirTotalesDJ(ado::Connection& conn, const QString& nroDJ, double tasa, double interes, double multa)
+TotalesDJ EscribirTotalesDJ(ado::Connection& conn, const QString& nroDJ)
 {
+    ado::Recordset cab;
+    cab.Open(QStringLiteral("SELECT PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
+                 + TextoSQL(nroDJ),
+             conn, ado::adOpenStatic, ado::adLockOptimistic);
+    if (cab.Eof()) throw platform::Conflicto(kDeclaracionBorrada);
+    const double tasa = numero(cab(0)), interes = numero(cab(1)), multa = numero(cab(2));
     ado::Recordset rs;
     rs.Open(QStringLiteral("SELECT TOTAL ") + QStringLiteral("From PES_VW_TOTALES_DJ7351 ")
                 + QStringLiteral("WHERE PCDJ_NRO = ") + TextoSQL(nroDJ),
@@ -83,11 +188,37 @@ TotalesDJ EscribirTotalesDJ(ado::Connection& conn, const QString& nroDJ, double 
     return t;
 }
 
+GuardadoDJ LeerGuardadoDJ(ado::Connection& conn, const QString& nroDJ)
+{
+    GuardadoDJ g;
+    ado::Recordset cab;
+    cab.Open(QStringLiteral("SELECT PCDJ_MTOVTAS, PCDJ_IMPORTE, PCDJ_TOTAL FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
+                 + TextoSQL(nroDJ),
+             conn, ado::adOpenStatic, ado::adLockOptimistic);
+    if (!cab.Eof()) g.totales = {numero(cab(0)), numero(cab(1)), numero(cab(2))};
+    ado::Recordset guias;
+    guias.Open(QStringLiteral("SELECT Sum(PGTR_VALOR) AS Total FROM LNV_PES_TB_GUIAS_TRANSPORTE WHERE PCDJ_NRO = ")
+                   + TextoSQL(nroDJ),
+               conn, ado::adOpenStatic, ado::adLockOptimistic);
+    if (!guias.Eof()) g.depositado = numero(guias(0));
+    g.aFavor = text::Round(g.depositado / 2.0, 2);
+    ado::Recordset pagos;
+    pagos.Open(QStringLiteral("SELECT Sum([PPDJ_EFECTIVO]+[PPDJ_CHEQUE1_MONTO]+[PPDJ_CHEQUE2_MONTO]) AS Total ")
+                   + QStringLiteral(" from LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral(" where PCDJ_NRO = ")
+                   + TextoSQL(nroDJ),
+               conn, ado::adOpenStatic, ado::adLockOptimistic);
+    if (!pagos.Eof()) g.boletas = numero(pagos(0));
+    return g;
+}
+
 // ---------------------------------------------------------------- guide lines
 
 std::int32_t InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t especie, double cajones,
                                  double kg, double precio, double monto)
 {
+    VerificarGuia(conn, nroGuia);
+    unaPorEspecie(conn, QStringLiteral("LNV_PES_TB_GUIAS_DET"), QStringLiteral("PGTR_NRO"), nroGuia, especie,
+                  QStringLiteral("la guía de tránsito"));
     const std::int32_t renglon = Siguiente(conn, QStringLiteral("LNV_PES_TB_GUIAS_DET"), QStringLiteral("PDGT_NRO"),
                                            QStringLiteral("PGTR_NRO"), nroGuia);
     conn.Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET ")
@@ -100,9 +231,23 @@ std::int32_t InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, 
     return renglon;
 }
 
-void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, double cajones,
-                           double kg, double precio, double monto)
+namespace {
+
+void verificarRenglonGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, const FilaLeida& leida)
 {
+    VerificarGuia(conn, nroGuia);
+    verificarFila(conn,
+                  QStringLiteral("select * FROM PES_VW_GUIAS_DET WHERE PGTR_NRO = ") + TextoSQL(nroGuia)
+                      + QStringLiteral(" AND PDGT_NRO = ") + CStr(renglon),
+                  leida, kRenglonCambiado);
+}
+
+}  // namespace
+
+void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon,
+                           const FilaLeida& leida, double cajones, double kg, double precio, double monto)
+{
+    verificarRenglonGuia(conn, nroGuia, renglon, leida);
     conn.Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=")
                  + NumeroSQL(cajones) + QStringLiteral(", ") + QStringLiteral("PDGT_KGS=") + NumeroSQL(kg)
                  + QStringLiteral(", ") + QStringLiteral("PDGT_PRECIO=") + NumeroSQL(precio) + QStringLiteral(", ")
@@ -110,30 +255,48 @@ void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::i
                  + TextoSQL(nroGuia) + QStringLiteral(" AND PDGT_NRO = ") + CStr(renglon));
 }
 
-void BorrarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon)
+void BorrarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, const FilaLeida& leida)
 {
+    verificarRenglonGuia(conn, nroGuia, renglon, leida);
     conn.Execute(QStringLiteral("delete FROM LNV_PES_TB_GUIAS_DET ") + QStringLiteral(" WHERE PGTR_NRO = ")
                  + TextoSQL(nroGuia) + QStringLiteral(" AND PDGT_NRO = ") + CStr(renglon));
 }
 
-TotalesGuia EscribirTotalesGuia(ado::Connection& conn, const QString& nroGuia, double tasa)
+TotalesGuia EscribirTotalesGuia(ado::Connection& conn, const QString& nroGuia,
+                                const std::optional<DepositoMostrado>& mostrado)
 {
+    ado::Recordset cab;
+    cab.Open(QStringLiteral("SELECT PGTR_ALICUOTA FROM LNV_PES_TB_GUIAS_TRANSPORTE WHERE PGTR_NRO = ")
+                 + TextoSQL(nroGuia),
+             conn, ado::adOpenStatic, ado::adLockOptimistic);
+    if (cab.Eof()) throw platform::Conflicto(kGuiaBorrada);
+    const double tasa = numero(cab(0));
     TotalesGuia t;
     ado::Recordset rs;
     rs.Open(QStringLiteral("SELECT TCajones, TKilos, TTotal From PES_VW_TOTALES_GUIA WHERE PGTR_NRO = ")
                 + TextoSQL(nroGuia),
             conn, ado::adOpenStatic, ado::adLockOptimistic);
     if (!rs.Eof()) {
-        t.cajones = CDbl(rs(QStringLiteral("TCajones")));
-        t.kilos = CDbl(rs(QStringLiteral("TKilos")));
-        t.total = CDbl(rs(QStringLiteral("TTotal")));
+        t.cajones = numero(rs(QStringLiteral("TCajones")));
+        t.kilos = numero(rs(QStringLiteral("TKilos")));
+        t.total = numero(rs(QStringLiteral("TTotal")));
     }
     t.depositado = text::Round(tasa * t.total / 100, 2);
+    if (mostrado && text::Round(mostrado->total, 2) == text::Round(t.total, 2)) t.depositado = mostrado->depositado;
     conn.Execute(QStringLiteral("UPDATE LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_CAJONES = ") + NumeroSQL(t.cajones)
                  + QStringLiteral(", PGTR_KGS = ") + NumeroSQL(t.kilos) + QStringLiteral(", PGTR_TOTAL = ")
                  + NumeroSQL(t.total) + QStringLiteral(", PGTR_VALOR = ") + NumeroSQL(t.depositado)
                  + QStringLiteral(" WHERE PGTR_NRO = ") + TextoSQL(nroGuia));
     return t;
+}
+
+void VerificarGuiaLeida(ado::Connection& conn, const QString& nroDJ, const QString& nroGuia, const FilaLeida& leida)
+{
+    VerificarDeclaracion(conn, nroDJ);
+    verificarFila(conn,
+                  QStringLiteral("select * FROM PES_VW_GUIAS_TRANSPORTE WHERE PCDJ_NRO = ") + TextoSQL(nroDJ)
+                      + QStringLiteral(" AND PGTR_NRO = ") + TextoSQL(nroGuia),
+                  leida, kGuiaCambiada);
 }
 
 // ---------------------------------------------------------------- payment slips
@@ -159,6 +322,7 @@ QStringList valoresBoleta(const Boleta& b)
 
 std::int32_t InsertarPago(ado::Connection& conn, const QString& nroDJ, int anio, int mes, const Boleta& b)
 {
+    VerificarDeclaracion(conn, nroDJ);
     const std::int32_t nro = Siguiente(conn, QStringLiteral("LNV_PES_TB_PAGOS_DDJJ7351"), QStringLiteral("PPDJ_NRO"),
                                        QStringLiteral("PCDJ_NRO"), nroDJ);
     conn.Execute(
@@ -174,8 +338,23 @@ std::int32_t InsertarPago(ado::Connection& conn, const QString& nroDJ, int anio,
     return nro;
 }
 
-void ActualizarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago, const Boleta& b)
+namespace {
+
+void verificarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago, const FilaLeida& leida)
 {
+    VerificarDeclaracion(conn, nroDJ);
+    verificarFila(conn,
+                  QStringLiteral("select * FROM PES_VW_PAGOS_DDJJ7351 WHERE PCDJ_NRO = ") + TextoSQL(nroDJ)
+                      + QStringLiteral(" AND PPDJ_NRO = ") + CStr(nroPago),
+                  leida, kBoletaCambiada);
+}
+
+}  // namespace
+
+void ActualizarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago, const FilaLeida& leida,
+                    const Boleta& b)
+{
+    verificarPago(conn, nroDJ, nroPago, leida);
     static const char* const columnas[] = {
         "PPDJ_IMPORTE = ",       ", PPDJ_INTERESES = ",   ", PPDJ_MULTA = ",       ", PPDJ_EFECTIVO=",
         ", PPDJ_CHEQUE1_NRO=",   ", PPDJ_CHEQUE1_BANCO=", ", PPDJ_CHEQUE1_MONTO=", ", PPDJ_CHEQUE2_NRO=",
@@ -187,8 +366,9 @@ void ActualizarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nr
                  + CStr(nroPago));
 }
 
-void BorrarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago)
+void BorrarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago, const FilaLeida& leida)
 {
+    verificarPago(conn, nroDJ, nroPago, leida);
     conn.Execute(QStringLiteral("delete FROM LNV_PES_TB_PAGOS_DDJJ7351 ") + QStringLiteral("WHERE PCDJ_NRO=")
                  + TextoSQL(nroDJ) + QStringLiteral(" AND PPDJ_NRO =") + CStr(nroPago));
 }

@@ -3,6 +3,7 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "declarations/PrecioEnVigor.h"
+#include "declarations/Renglones.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/DataControl.h"
@@ -30,6 +31,7 @@ void RenglonesConPrecio::Declarar(Procedimientos& v, Campos campos, Pasos pasos)
         .nuevo = std::move(pasos.nuevo),
         .modificar = std::move(pasos.modificar),
         .eliminar = std::move(pasos.eliminar),
+        .leerFila = [this] { return leerFila(); },
         .validar = [&v] { return v.ValidarDetalle(); },
         .calcular = [this] { CalcularMonto(); },
         .insertar = [&v] { v.InsertarDetalle(); },
@@ -44,6 +46,39 @@ void RenglonesConPrecio::Declarar(Procedimientos& v, Campos campos, Pasos pasos)
         .cancelar = [&v] { v.CancelarDetalle(); },
         .habilitar = [&v](bool h) { v.HabilitarDetalle(h); },
     });
+}
+
+// The stored line the fields show, found by its number and read in place
+// (moving the recordset would move the grid).
+std::vector<ado::Variant> RenglonesConPrecio::leerFila()
+{
+    m_guardado.clear();
+    const auto& rs = c.datos->Recordset;
+    const auto renglon = RenglonMostrado();
+    if (!TieneRenglones() || !renglon) return {};
+    const QStringList nombres = rs->FieldNames();
+    const auto columna = [&](const QString& nombre) {
+        for (int i = 0; i < nombres.size(); ++i)
+            if (nombres[i].compare(nombre, Qt::CaseInsensitive) == 0) return i;
+        return -1;
+    };
+    const int colRenglon = columna(c.columnaRenglon);
+    if (colRenglon < 0) return {};
+    for (long r = 0; r < rs->RecordCount(); ++r) {
+        if (text::CDbl(rs->at(r, colRenglon)) != *renglon) continue;
+        for (const auto& [caja, nombre] : c.guardados)
+            if (const int col = columna(nombre); col >= 0)
+                m_guardado.push_back({caja, caja->toString(), text::CDbl(rs->at(r, col))});
+        return Renglones::LeerFila(*rs, r);
+    }
+    return {};
+}
+
+double RenglonesConPrecio::Conservado(const ctlNumero* caja) const
+{
+    for (const Guardado& g : m_guardado)
+        if (g.caja == caja && caja->toString() == g.texto) return g.valor;
+    return caja->Value();
 }
 
 void RenglonesConPrecio::Habilitar(bool habilitar)

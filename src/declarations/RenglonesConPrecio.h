@@ -12,6 +12,8 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
+#include <vector>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -50,6 +52,11 @@ public:
         ctlNumero* precio = nullptr;
         ctlNumero* monto = nullptr;
         std::shared_ptr<colEspecies>* especies = nullptr;  // the window's price list
+        // The number boxes of a line with the view's column each shows: a
+        // modified line keeps what it has stored in every box the clerk
+        // did not change.
+        std::vector<std::pair<ctlNumero*, QString>> guardados{};
+        QString columnaRenglon{};  // the view's line number
     };
 
     // What the window does on entering each mode (see forms::PasosSeccion)
@@ -70,6 +77,11 @@ public:
     void Declarar(Procedimientos& ventana, Campos campos, Pasos pasos);
 
     forms::ModoSeccion Modo() const { return m_seccion.Modo(); }
+    // The stored line the current "modificar" or "eliminar" began on, as read.
+    const std::vector<ado::Variant>& FilaLeida() const { return m_seccion.FilaLeida(); }
+    // The box's value, or the line's stored value while the box still shows
+    // what it showed for it (a price of 3,456 stays 3,456).
+    double Conservado(const ctlNumero* caja) const;
     void ButtonClick(const QString& key) { m_seccion.ButtonClick(key); }
     // The toolbar and the frames; the species open only while a new line
     // is typed.
@@ -103,6 +115,14 @@ public:
     double SumarYElegirPrimero(const QString& columna);
 
 private:
+    std::vector<ado::Variant> leerFila();
+
     Campos c;
     forms::SeccionLineas m_seccion;
+    struct Guardado {
+        const ctlNumero* caja;
+        QString texto;  // what the box showed for the stored value
+        double valor;
+    };
+    std::vector<Guardado> m_guardado;
 };

@@ -213,6 +213,7 @@ void frmEditarDJ::Operacion(std::int32_t operacion, const std::shared_ptr<clsCab
     frm_Empresa->setEnabled(nueva);
     // The prices depend on the month shown.
     CargarEspecies();
+    MostrarTotalesGuardados();
 }
 
 void frmEditarDJ::toolbar_ButtonClick(const QString& key)
@@ -236,6 +237,7 @@ void frmEditarDJ::SSTab1_Click(int previousTab)
         CargarGuias();
     else if (SSTab1->Tab() == 3)
         CargarPagos();
+    MostrarTotalesGuardados();
 }
 
 void frmEditarDJ::Form_Activate()
@@ -245,6 +247,7 @@ void frmEditarDJ::Form_Activate()
         CargarGuias();
         HabilitarGuias(true);
     }
+    MostrarTotalesGuardados();
 }
 
 void frmEditarDJ::Form_KeyPress(int& KeyAscii) { forms::Mayuscula(KeyAscii); }

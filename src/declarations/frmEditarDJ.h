@@ -35,7 +35,8 @@ class Variant;
 }
 namespace Renglones {
 struct Boleta;
-}
+struct TotalesDJ;
+}  // namespace Renglones
 namespace forms {
 class ComboBox;
 class DataControl;
@@ -171,6 +172,10 @@ private:
     void txt_responsable_KeyPress(int& KeyAscii);
     bool EstadoSinMovimiento() const;
     void SeleccionarTextoSinClick(forms::ComboBox* cbo, const QString& texto);
+    // The header's sales total, amount and total due, the guides' credit and
+    // the slips' sum as stored: what another window saved shows here too.
+    void MostrarTotalesGuardados();
+    void MostrarTotales(const Renglones::TotalesDJ& t);
 
     // Header validation, numbering and lookups (frmEditarDJ_Validacion.cpp)
     bool ValidarCabecera();

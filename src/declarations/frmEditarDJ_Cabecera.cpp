@@ -4,6 +4,8 @@
 #include "declarations/frmEditarDJ.h"
 
 #include "core/controls/ctlNumero.h"
+#include "core/de1.h"
+#include "declarations/Renglones.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/Cabecera.h"
 #include "platform/forms/ComboBox.h"
@@ -14,6 +16,7 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/TabbedDialog.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/Trap.h"
 #include "platform/text/Text.h"
 
 #include <QFormLayout>
@@ -213,6 +216,30 @@ void frmEditarDJ::CalcularTotalAdeudado()
 }
 
 void frmEditarDJ::cbo_Alicuota_Change() { CalcularTotalAdeudado(); }
+
+void frmEditarDJ::MostrarTotales(const Renglones::TotalesDJ& t)
+{
+    txt_TotalGralVtas->setValue(t.ventas);
+    txt_Importe->setValue(t.importe);
+    txt_TotalAdeudado->setValue(t.adeudado);
+}
+
+void frmEditarDJ::MostrarTotalesGuardados()
+{
+    if (mOperacion == 1) return;  // nothing stored yet
+    Renglones::GuardadoDJ g;
+    if (!forms::Atrapar([&] { g = Renglones::LeerGuardadoDJ(de1::conn(), NroDJ23()); })) return;
+    if (frm_cab->isEnabledTo(this)) {
+        // A header being edited shows the amounts of what is typed in it.
+        txt_TotalGralVtas->setValue(g.totales.ventas);
+        CalcularTotalAdeudado();
+    } else {
+        MostrarTotales(g.totales);
+    }
+    nroTotalDepGuias->setValue(g.depositado);
+    nroAfavorL7351->setValue(g.aFavor);
+    nroSumatoriaPagos->setValue(g.boletas);
+}
 
 bool frmEditarDJ::EstadoSinMovimiento() const
 {

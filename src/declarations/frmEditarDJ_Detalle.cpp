@@ -61,7 +61,11 @@ void frmEditarDJ::crearDetalle(QWidget* page)
                               .kg = txt_kg,
                               .precio = txt_precio,
                               .monto = txt_MtoTotal,
-                              .especies = &mEspecies},
+                              .especies = &mEspecies,
+                              .guardados = {{txt_kg, QStringLiteral("PDDJ_KG")},
+                                            {txt_precio, QStringLiteral("PDDJ_PRECIO")},
+                                            {txt_MtoTotal, QStringLiteral("PDDJ_TOTAL")}},
+                              .columnaRenglon = QStringLiteral("PDDJ_NRO")},
                              {
                                  .filasLeidas = [this] { return bool(adoDetalleDJ->Recordset); },
                                  .nuevo = {[this] {
@@ -123,21 +127,22 @@ void frmEditarDJ::InsertarDetalle()
 void frmEditarDJ::ActualizarDetalle()
 {
     if (const auto renglon = mSeccionDetalle.RenglonMostrado())
-        Renglones::ActualizarDetalleDJ(de1::conn(), NroDJ23(), *renglon, txt_kg->Value(), txt_precio->Value(),
-                                       txt_MtoTotal->Value());
+        Renglones::ActualizarDetalleDJ(de1::conn(), NroDJ23(), *renglon, mSeccionDetalle.FilaLeida(),
+                                       mSeccionDetalle.Conservado(txt_kg), mSeccionDetalle.Conservado(txt_precio),
+                                       mSeccionDetalle.Conservado(txt_MtoTotal));
 }
 
 void frmEditarDJ::BorrarDetalle()
 {
     if (const auto renglon = mSeccionDetalle.RenglonMostrado())
-        Renglones::BorrarDetalleDJ(de1::conn(), NroDJ23(), *renglon);
+        Renglones::BorrarDetalleDJ(de1::conn(), NroDJ23(), *renglon, mSeccionDetalle.FilaLeida());
 }
 
+// From the stored lines, rate, interest and fine: another window may have
+// saved any of them since this one read its own.
 void frmEditarDJ::RecalcularTotales()
 {
-    TasaSeleccionada();
-    const Renglones::TotalesDJ t = Renglones::EscribirTotalesDJ(de1::conn(), NroDJ23(), txt_alicuota->Value(),
-                                                                txt_Interes->Value(), txt_Multa->Value());
+    const Renglones::TotalesDJ t = Renglones::EscribirTotalesDJ(de1::conn(), NroDJ23());
     txt_TotalGralVtas->setValue(t.ventas);
     txt_Importe->setValue(t.importe);
     txt_TotalAdeudado->setValue(t.adeudado);
@@ -158,6 +163,7 @@ void frmEditarDJ::CargarDetalle()
         mDet.reset();
     }
     txt_MtoGralVtas->setValue(suma);
+    MostrarTotalesGuardados();
     HabilitarDetalle(true);
 }
 
@@ -179,7 +185,8 @@ void frmEditarDJ::FormatearGrillaDetalle()
         {Det::PTES_ID, {nullptr, 0}},
         {Det::PTES_DESCRIPCION, {"Especie", 2000}},
         {Det::PDDJ_KG, {"Kg.Capturados", 1100, forms::dbgRight, "0.00"}},
-        {Det::PDDJ_PRECIO, {"Precio por Kg.", 1100, forms::dbgRight, "0.00"}},
+        // As stored: a dock price has three decimals, a typed one up to four.
+        {Det::PDDJ_PRECIO, {"Precio por Kg.", 1100, forms::dbgRight, "0.00##"}},
         {Det::PDDJ_TOTAL, {"Monto Total", 2000, forms::dbgRight, "0.00"}},
     });
     forms::AplicarColumnas(*grilla_detalle, columnas);
@@ -206,9 +213,12 @@ void frmEditarDJ::MostrarRenglon()
     txt_renglon->setText(grilla_detalle->Text(Det::PDDJ_NRO));
     mSeccionDetalle.OfrecerEspeciesDeRenglones();
     Utiles::SeleccionarTextoCombo(*cbo_Especies, grilla_detalle->Text(Det::PTES_DESCRIPCION));
-    txt_kg->setValue(grilla_detalle->Numero(Det::PDDJ_KG));
-    txt_precio->setValue(grilla_detalle->Numero(Det::PDDJ_PRECIO));
-    txt_MtoTotal->setValue(grilla_detalle->Numero(Det::PDDJ_TOTAL));
+    // The stored numbers, not the grid's texts: a price of 3,456 shown as
+    // such must not come back as 3,46.
+    const auto& rs = adoDetalleDJ->Recordset;
+    txt_kg->setValue(CDbl(rs->Fields(Det::PDDJ_KG).Value()));
+    txt_precio->setValue(CDbl(rs->Fields(Det::PDDJ_PRECIO).Value()));
+    txt_MtoTotal->setValue(CDbl(rs->Fields(Det::PDDJ_TOTAL).Value()));
 }
 
 void frmEditarDJ::LimpiarDetalle() { mSeccionDetalle.Limpiar(); }

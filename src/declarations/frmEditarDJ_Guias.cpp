@@ -9,6 +9,8 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "core/schema/Vistas.h"
+#include "declarations/Renglones.h"
+#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DataControl.h"
@@ -90,6 +92,7 @@ void frmEditarDJ::CargarGuias()
     }
     nroTotalDepGuias->setValue(suma);
     nroAfavorL7351->setValue(text::Round(suma / 2.0, 2));
+    MostrarTotalesGuardados();
     HabilitarGuias(true);
 }
 
@@ -172,16 +175,27 @@ void frmEditarDJ::CargarGuiaSeleccionada()
 
 void frmEditarDJ::BorrarGuia()
 {
+    const auto& rs = adoGuiasDJ->Recordset;
+    if (!conFilas(rs)) return;
+    const Renglones::FilaLeida leida = Renglones::LeerFila(*rs);
+    const QString nroDJ = text::PadLeft(grilla_guias->Text(Guia::PCDJ_NRO), 23, QChar('0'));
+    const QString nroGuia = grilla_guias->Text(Guia::PGTR_NRO);
     long borradas = 0;
-    // The database's refusal is not shown: a guide left in place is reported as such.
+    bool comoSeLeyo = false;
+    // The database's refusal is not shown: a guide left in place is reported
+    // as such. A guide another window changed or deleted is told apart and
+    // stays as stored.
     forms::Ignorar([&] {
-        de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE  where PCDJ_NRO='")
-                                + text::PadLeft(grilla_guias->Text(0), 23, QChar('0'))
-                                + QStringLiteral("' and PGTR_NRO ='") + General::DuplicarComillas(grilla_guias->Text(1))
+        ado::Transaccion t(de1::conn());
+        Renglones::VerificarGuiaLeida(de1::conn(), nroDJ, nroGuia, leida);
+        comoSeLeyo = true;
+        de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE  where PCDJ_NRO='") + nroDJ
+                                + QStringLiteral("' and PGTR_NRO ='") + General::DuplicarComillas(nroGuia)
                                 + QStringLiteral("'"),
                             &borradas);
+        t.Commit();
     });
-    if (borradas == 0)
+    if (comoSeLeyo && borradas == 0)
         forms::MsgBox(QStringLiteral("No se puede borrar la guía seleccionada"), forms::vbInformation, kTituloBorrar);
 }
 

@@ -175,6 +175,8 @@ void frmEditarDJ::crearPagos(QWidget* page)
         .hayFilas = [this] { return TienePagos(); },
         .filasLeidas = {},
         .nuevo = {[this] {
+                      // The proposal starts from the stored amount and credit.
+                      MostrarTotalesGuardados();
                       if (TienePagos()) {
                           GuardarPagoActual();
                           LimpiarPago();
@@ -187,6 +189,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
                   txt_ImportePg},
         .modificar = {[this] { GuardarPagoActual(); }, txt_ImportePg},
         .eliminar = {[this] { GuardarPagoActual(); }, nullptr},
+        .leerFila = [this] { return TienePagos() ? Renglones::LeerFila(*adoPagosDJ->Recordset) : Renglones::FilaLeida{}; },
         .validar = [this] { return ValidarPago(); },
         .calcular = {},
         .insertar = [this] { InsertarPago(); },
@@ -328,13 +331,14 @@ void frmEditarDJ::ActualizarPago()
 {
     // The slip number is the program's own; anything else never reaches SQL.
     if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return;
-    Renglones::ActualizarPago(de1::conn(), NroDJ23(), txt_NroPago->text().toInt(), BoletaMostrada());
+    Renglones::ActualizarPago(de1::conn(), NroDJ23(), txt_NroPago->text().toInt(), mSeccionPagos.FilaLeida(),
+                              BoletaMostrada());
 }
 
 void frmEditarDJ::BorrarPago()
 {
     if (!text::EsEnteroSimple(txt_NroPago->text(), 9)) return;
-    Renglones::BorrarPago(de1::conn(), NroDJ23(), txt_NroPago->text().toInt());
+    Renglones::BorrarPago(de1::conn(), NroDJ23(), txt_NroPago->text().toInt(), mSeccionPagos.FilaLeida());
 }
 
 // ---------------------------------------------------------------- the grid
@@ -351,6 +355,7 @@ void frmEditarDJ::CargarPagos()
         mPago.reset();
         LimpiarPago();
     }
+    MostrarTotalesGuardados();
     HabilitarPagos(true);
 }
 

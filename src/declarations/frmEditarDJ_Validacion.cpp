@@ -7,6 +7,9 @@
 #include "core/Matricula.h"
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
+#include "declarations/Renglones.h"
+#include "platform/ado/Connection.h"
+#include "platform/errors/Error.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/MsgBox.h"
@@ -102,7 +105,8 @@ QString frmEditarDJ::GenerarNroDJ()
 
 bool frmEditarDJ::InsertarCabecera()
 {
-    return forms::Atrapar([&] {
+    Renglones::TotalesDJ t;
+    const bool hecho = forms::AtraparEnTransaccion(de1::conn(), [&] {
         GenerarNroDJ();
         const QString nroDoc = Trim(txt_NroDoc->text()).isEmpty() ? QStringLiteral("0") : txt_NroDoc->text();
         TasaSeleccionada();
@@ -122,7 +126,10 @@ bool frmEditarDJ::InsertarCabecera()
                   text::NumeroSQL(txt_alicuota->Value()),
                   text::NumeroSQL(txt_Interes->Value()),
                   text::NumeroSQL(txt_Multa->Value()),
-                  text::NumeroSQL(txt_TotalAdeudado->Value()),
+                  // A new number has no lines: the total due is the interest and fine alone.
+                  text::NumeroSQL(
+                      Renglones::CalcularTotalesDJ(0, txt_alicuota->Value(), txt_Interes->Value(), txt_Multa->Value())
+                          .adeudado),
                   TextoSQL(ObtenerIdEstado()),
                   CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex())),
                   TextoSQL(txt_responsable->text()),
@@ -132,27 +139,37 @@ bool frmEditarDJ::InsertarCabecera()
               }.join(QStringLiteral(", "))
             + QStringLiteral(")");
         de1::conn().Execute(sql);
+        t = Renglones::EscribirTotalesDJ(de1::conn(), NroDJ23());
     });
+    if (hecho) MostrarTotales(t);
+    return hecho;
 }
 
+// The header's own fields; its totals follow in the same transaction from
+// the stored lines and the rate, interest and fine just written, never
+// from the screen (another window may have saved lines since).
 bool frmEditarDJ::ActualizarCabecera()
 {
-    return forms::Atrapar([&] {
+    Renglones::TotalesDJ t;
+    const bool hecho = forms::AtraparEnTransaccion(de1::conn(), [&] {
         TasaSeleccionada();
         const QString sql = QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 SET PPTO_ID=")
             + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", PCDJ_ALICUOTA=")
-            + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", PCDJ_IMPORTE=")
-            + text::NumeroSQL(txt_Importe->Value()) + QStringLiteral(", PCDJ_INTERESES=")
+            + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", PCDJ_INTERESES=")
             + text::NumeroSQL(txt_Interes->Value()) + QStringLiteral(", PCDJ_MULTA=")
-            + text::NumeroSQL(txt_Multa->Value()) + QStringLiteral(", PCDJ_TOTAL=")
-            + text::NumeroSQL(txt_TotalAdeudado->Value()) + QStringLiteral(", PEDJ_ID= ") + TextoSQL(ObtenerIdEstado())
+            + text::NumeroSQL(txt_Multa->Value()) + QStringLiteral(", PEDJ_ID= ") + TextoSQL(ObtenerIdEstado())
             + QStringLiteral(", PTDJ_ID= ") + CStr(cbo_TipoDJ->ItemData(cbo_TipoDJ->ListIndex()))
             + QStringLiteral(", PCDJ_RESP= ") + TextoSQL(txt_responsable->text()) + QStringLiteral(", GTDC_ID=")
             + TextoSQL(cbo_TipoDoc->Text()) + QStringLiteral(", PCDJ_NRODOC=") + txt_NroDoc->text()
             + QStringLiteral(", PCAR_ID=") + CStr(cbo_CaracteresResp->ItemData(cbo_CaracteresResp->ListIndex()))
             + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23() + QStringLiteral("'");
-        de1::conn().Execute(sql);
+        long cambiadas = 0;
+        de1::conn().Execute(sql, &cambiadas);
+        if (cambiadas == 0) throw platform::Conflicto(Renglones::kDeclaracionBorrada);
+        t = Renglones::EscribirTotalesDJ(de1::conn(), NroDJ23());
     });
+    if (hecho) MostrarTotales(t);
+    return hecho;
 }
 
 QString frmEditarDJ::ObtenerIdEstado()

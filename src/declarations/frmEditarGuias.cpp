@@ -9,6 +9,7 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "platform/ado/AdoError.h"
+#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Error.h"
 #include "platform/forms/Cabecera.h"
@@ -247,8 +248,8 @@ void frmEditarGuias::tlb_cabecera_ButtonClick(const QString& key)
                 CargarEspecies();
             }
         } else {
-            ActualizarCabecera();
-            HabilitarCabecera(true);
+            // A header the database refused stays unlocked, as typed.
+            if (ActualizarCabecera()) HabilitarCabecera(true);
             CargarEspecies();
         }
     } else if (key == QLatin1String("cancelar")) {
@@ -294,14 +295,27 @@ bool frmEditarGuias::InsertarCabecera()
         + QStringLiteral(", ") + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", ")
         + text::NumeroSQL(txt_Depositado->Value()) + QStringLiteral(")");
     // The number is the table's key: a duplicate is one stored in any declaration.
-    return forms::Atrapar([&] { de1::conn().Execute(sql); }, ado::Causa::Duplicado,
-                          [this] {
-                              forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"),
-                                            forms::vbExclamation, Caption());
-                          });
+    // A new guide has no lines: its totals are the stored ones, nothing.
+    Renglones::TotalesGuia t;
+    const bool hecho = forms::Atrapar(
+        [&] {
+            ado::Transaccion tr(de1::conn());
+            Renglones::VerificarDeclaracion(de1::conn(), NroDJ23());
+            de1::conn().Execute(sql);
+            t = Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text(),
+                                               Renglones::DepositoMostrado{txt_TotalGral->Value(), txt_Depositado->Value()});
+            tr.Commit();
+        },
+        ado::Causa::Duplicado,
+        [this] {
+            forms::MsgBox(QStringLiteral("Ya existe una Guía de tránsito con el número ingresado"),
+                          forms::vbExclamation, Caption());
+        });
+    if (hecho) MostrarTotales({t.cajones, t.kilos, t.total, t.depositado});
+    return hecho;
 }
 
-void frmEditarGuias::ActualizarCabecera()
+bool frmEditarGuias::ActualizarCabecera()
 {
     if (cbo_Alicuota->ListIndex() >= 0) txt_alicuota->setValue(cbo_Alicuota->ItemData(cbo_Alicuota->ListIndex()));
     const QString sql = QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE SET PGTR_FECHA=")
@@ -309,14 +323,23 @@ void frmEditarGuias::ActualizarCabecera()
         + CStr(cbo_Puertos->ItemData(cbo_Puertos->ListIndex())) + QStringLiteral(", GLOC_ID=")
         + CStr(cbo_localidades->ItemData(cbo_localidades->ListIndex())) + QStringLiteral(", GPRO_ID=")
         + CStr(cbo_provincias->ItemData(cbo_provincias->ListIndex())) + QStringLiteral(", PGTR_PLANTAPROCESADORA=")
-        + General::TextoSQL(txt_PlantaProcesadora->text()) + QStringLiteral(", PGTR_CAJONES=")
-        + text::NumeroSQL(txt_CajonesTotales->Value()) + QStringLiteral(", PGTR_KGS=")
-        + text::NumeroSQL(txt_KilosTotales->Value()) + QStringLiteral(", PGTR_TOTAL=")
-        + text::NumeroSQL(txt_TotalGral->Value()) + QStringLiteral(", PGTR_ALICUOTA=")
-        + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(", PGTR_VALOR=")
-        + text::NumeroSQL(txt_Depositado->Value()) + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23()
+        + General::TextoSQL(txt_PlantaProcesadora->text()) + QStringLiteral(", PGTR_ALICUOTA=")
+        + text::NumeroSQL(txt_alicuota->Value()) + QStringLiteral(" WHERE PCDJ_NRO ='") + NroDJ23()
         + QStringLiteral("' AND PGTR_NRO= '") + NroGuiaSQL() + QStringLiteral("'");
-    forms::Atrapar([&] { de1::conn().Execute(sql); });
+    // The totals follow from the stored lines, and the deposit at the rate
+    // just written (unless the one shown was for the stored total), in the
+    // same transaction: another window may have saved lines since this one
+    // showed its totals.
+    Renglones::TotalesGuia t;
+    const bool hecho = forms::AtraparEnTransaccion(de1::conn(), [&] {
+        long cambiadas = 0;
+        de1::conn().Execute(sql, &cambiadas);
+        if (cambiadas == 0) throw platform::Conflicto(Renglones::kGuiaBorrada);
+        t = Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text(),
+                                           Renglones::DepositoMostrado{txt_TotalGral->Value(), txt_Depositado->Value()});
+    });
+    if (hecho) MostrarTotales({t.cajones, t.kilos, t.total, t.depositado});
+    return hecho;
 }
 
 void frmEditarGuias::CalcularDepositado()
@@ -329,10 +352,8 @@ void frmEditarGuias::cbo_Alicuota_Change() { CalcularDepositado(); }
 
 frmEditarGuias::Totales frmEditarGuias::EscribirTotales()
 {
-    const int i = cbo_Alicuota->ListIndex();
-    txt_alicuota->setValue(i < 0 ? 0 : cbo_Alicuota->ItemData(i));
-    const Renglones::TotalesGuia t =
-        Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text(), txt_alicuota->Value());
+    // At the stored rate: the header may be unlocked with another one picked.
+    const Renglones::TotalesGuia t = Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text());
     return {t.cajones, t.kilos, t.total, t.depositado};
 }
 

@@ -103,7 +103,7 @@ private:
     void cbo_provincias_Click();
     bool ValidarCabecera();
     bool InsertarCabecera();
-    void ActualizarCabecera();
+    bool ActualizarCabecera();
     void HabilitarCabecera(bool b);
     void CalcularDepositado();
     void RecalcularTotales();

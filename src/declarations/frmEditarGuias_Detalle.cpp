@@ -9,6 +9,7 @@
 #include "core/controls/ctlNumero.h"
 #include "core/de1.h"
 #include "core/schema/Vistas.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Controls.h"
@@ -29,6 +30,7 @@ namespace DetGuia = PES_VW_GUIAS_DET;
 
 using forms::Etiqueta;
 using forms::Nombrado;
+using text::CDbl;
 using text::CStr;
 
 void frmEditarGuias::crearDetalle(QWidget* page)
@@ -65,7 +67,12 @@ void frmEditarGuias::crearDetalle(QWidget* page)
                               .kg = txt_kg,
                               .precio = txt_precio,
                               .monto = txt_MtoTotal,
-                              .especies = &mEspecies},
+                              .especies = &mEspecies,
+                              .guardados = {{txt_cajones, QStringLiteral("PDGT_CAJONES")},
+                                            {txt_kg, QStringLiteral("PDGT_KGS")},
+                                            {txt_precio, QStringLiteral("PDGT_PRECIO")},
+                                            {txt_MtoTotal, QStringLiteral("PDGT_TOTAL")}},
+                              .columnaRenglon = QStringLiteral("PDGT_NRO")},
                              {
                                  .nuevo = {[this] {
                                                if (!TieneRenglones()) return;
@@ -125,14 +132,16 @@ void frmEditarGuias::InsertarDetalle()
 void frmEditarGuias::ActualizarDetalle()
 {
     if (const auto renglon = mSeccionDetalle.RenglonMostrado())
-        Renglones::ActualizarDetalleGuia(de1::conn(), txt_NroGuia->text(), *renglon, txt_cajones->Value(),
-                                         txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value());
+        Renglones::ActualizarDetalleGuia(
+            de1::conn(), txt_NroGuia->text(), *renglon, mSeccionDetalle.FilaLeida(),
+            mSeccionDetalle.Conservado(txt_cajones), mSeccionDetalle.Conservado(txt_kg),
+            mSeccionDetalle.Conservado(txt_precio), mSeccionDetalle.Conservado(txt_MtoTotal));
 }
 
 void frmEditarGuias::BorrarDetalle()
 {
     if (const auto renglon = mSeccionDetalle.RenglonMostrado())
-        Renglones::BorrarDetalleGuia(de1::conn(), txt_NroGuia->text(), *renglon);
+        Renglones::BorrarDetalleGuia(de1::conn(), txt_NroGuia->text(), *renglon, mSeccionDetalle.FilaLeida());
 }
 
 // ---------------------------------------------------------------- the grid
@@ -170,7 +179,8 @@ void frmEditarGuias::FormatearGrillaDetalle()
         {DetGuia::PTES_DESCRIPCION, {"Especie", 2000}},
         {DetGuia::PDGT_CAJONES, {"Cajones", 700, forms::dbgRight, "0.00"}},
         {DetGuia::PDGT_KGS, {"Kg. capturados", 1000, forms::dbgRight, "0.00"}},
-        {DetGuia::PDGT_PRECIO, {"Precio por Kg.", 1000, forms::dbgRight, "0.00"}},
+        // As stored: a dock price has three decimals, a typed one up to four.
+        {DetGuia::PDGT_PRECIO, {"Precio por Kg.", 1000, forms::dbgRight, "0.00##"}},
         {DetGuia::PDGT_TOTAL, {"Monto Total", 1200, forms::dbgRight, "0.00"}},
     });
     forms::AplicarColumnas(*grilla_detalle, columnas);
@@ -189,10 +199,13 @@ void frmEditarGuias::MostrarRenglon()
     // The reference beside the species is the shown line's, not the last one chosen.
     lbl_Precio->clear();
     mSeccionDetalle.MostrarPrecio();
-    txt_cajones->setValue(grilla_detalle->Numero(DetGuia::PDGT_CAJONES));
-    txt_kg->setValue(grilla_detalle->Numero(DetGuia::PDGT_KGS));
-    txt_precio->setValue(grilla_detalle->Numero(DetGuia::PDGT_PRECIO));
-    txt_MtoTotal->setValue(grilla_detalle->Numero(DetGuia::PDGT_TOTAL));
+    // The stored numbers, not the grid's texts: a price of 3,456 shown as
+    // such must not come back as 3,46.
+    const auto& rs = adoDetalleGuia->Recordset;
+    txt_cajones->setValue(CDbl(rs->Fields(DetGuia::PDGT_CAJONES).Value()));
+    txt_kg->setValue(CDbl(rs->Fields(DetGuia::PDGT_KGS).Value()));
+    txt_precio->setValue(CDbl(rs->Fields(DetGuia::PDGT_PRECIO).Value()));
+    txt_MtoTotal->setValue(CDbl(rs->Fields(DetGuia::PDGT_TOTAL).Value()));
 }
 
 void frmEditarGuias::LimpiarDetalle()

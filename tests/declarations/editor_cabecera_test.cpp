@@ -435,6 +435,8 @@ TEST_F(CabeceraTest, TheTaxAmountRoundsHalvesToEvenAndTheTotalDueAddsInterestAnd
         SCOPED_TRACE(c.ventas);
         de1::conn().Execute(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
         insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), c.tasa ? 2 : 0);
+        // The sales total is the stored lines'.
+        insertLine(kNro, 1, 1, 1, c.ventas, c.ventas);
         de1::conn().Execute(
             QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_MTOVTAS = %1").arg(c.ventas, 0, 'f', 2));
         open(2, recordOf(kNro));

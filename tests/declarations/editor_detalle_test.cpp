@@ -373,18 +373,31 @@ TEST_F(DetalleTest, ASaveThatCannotGetTheDatabaseStoresNothingAndKeepsWhatWasTyp
     }
 }
 
-// Kilograms and price come back from the grid with two decimals.
-TEST_F(DetalleTest, ModifyingALineStoresItAsTheGridShowsIt)
+// A line keeps what it has stored unless the clerk changes it: a dock price
+// of three decimals survives a change of the kilograms alone, and the grid
+// shows it as stored.
+TEST_F(DetalleTest, ModifyingOnlyTheKilogramsKeepsTheStoredPrice)
 {
     insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), 2);
-    insertLine(kNro, 1, kVarios, 10, 1.2345, 12.35);
+    insertLine(kNro, 1, kVarios, 1000, 3.456, 3456);
     openDetalle();
-    EXPECT_EQ(shown(ed().txt_precio), QStringLiteral("1,2300"));
+    EXPECT_EQ(ed().grilla_detalle->Text(5), QStringLiteral("3,456"));
+    EXPECT_EQ(shown(ed().txt_precio), QStringLiteral("3,4560"));
     click(ed().tlb_detalle, QStringLiteral("modificar"));
     EXPECT_FALSE(ed().cbo_Especies->isEnabled()) << "the species of a line never changes";
+    typeAndLeave(ed().txt_kg, QStringLiteral("1300,75"));
+    // 3,456 x 1300,75 has a third decimal: the amount question stays.
     boxes.answer(forms::vbNo);
     click(ed().tlb_detalle, QStringLiteral("aceptar"));
-    EXPECT_EQ(lines(), QStringLiteral("1:901 10x1.23=12.3"));
+    EXPECT_EQ(prompts().size(), 1);
+    EXPECT_EQ(lines(), QStringLiteral("1:901 1300.75x3.456=4495.39"));
+    EXPECT_EQ(ed().grilla_detalle->Text(5), QStringLiteral("3,456"));
+    // Accepted untouched, nothing of it changes.
+    boxes.clear();
+    click(ed().tlb_detalle, QStringLiteral("modificar"));
+    boxes.answer(forms::vbNo);
+    click(ed().tlb_detalle, QStringLiteral("aceptar"));
+    EXPECT_EQ(lines(), QStringLiteral("1:901 1300.75x3.456=4495.39"));
 }
 
 TEST_F(DetalleTest, CancelarPutsBackTheStoredLineAndWritesNothing)

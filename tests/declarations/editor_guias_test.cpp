@@ -135,9 +135,10 @@ TEST_F(GuiasTab, AGuideDeletedElsewhereIsRefusedAndTheLastOneEmptiesTheTab)
     click(ed().tlb_guias, QStringLiteral("eliminar"));
     const auto& answers = boxes;
     ASSERT_EQ(answers.messages().size(), 3u);
-    EXPECT_EQ(answers.messages()[2].prompt, QStringLiteral("No se puede borrar la guía seleccionada"));
-    EXPECT_EQ(answers.messages()[2].style, forms::vbInformation);
-    EXPECT_EQ(answers.messages()[2].title, QStringLiteral("Borrar guía de tránsito"));
+    EXPECT_EQ(answers.messages()[2].prompt, QStringLiteral("La guía de tránsito fue modificada o eliminada en otra "
+                                                           "ventana. Se muestran los datos guardados."));
+    EXPECT_EQ(answers.messages()[2].style, forms::vbExclamation);
+    EXPECT_EQ(answers.messages()[2].title, forms::AppTitle());
     // The reload after the attempt shows what is stored.
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(shown(ed().nroAfavorL7351), QStringLiteral("0,00"));

@@ -347,6 +347,7 @@ TEST_F(GuiaCabecera, CancelarLeavesTheEditedValuesOnScreenUnsaved)
 TEST_F(GuiaCabecera, TheRateRecomputesTheDepositShownAndATypedDepositIsStored)
 {
     insertGuide({.nro = QStringLiteral("G5"), .total = 1234.57, .valor = 0});
+    insertGuideLine(QStringLiteral("G5"), 1, 1, 1, 1, 1234.57, 1234.57);
     openGuias();
     modificarGuia();
     click(g().tlb_cabecera, QStringLiteral("modificar"));
@@ -396,6 +397,7 @@ TEST_F(GuiaCabecera, OnlySalirClosesTheWindow)
 void GuiaCabecera::expectAmountsSurviveModificar(const QString& credito)
 {
     insertGuide({.nro = QStringLiteral("G5"), .cajones = 1012.5, .kilos = 1340.25, .total = 1234.57, .valor = 49.38});
+    insertGuideLine(QStringLiteral("G5"), 1, 1, 1012.5, 1340.25, 0.9211, 1234.57);
     const QString before = storedGuide(QStringLiteral("G5"));
     openGuias();
     EXPECT_EQ(shown(ed().nroAfavorL7351), credito);

@@ -10,6 +10,7 @@
 #include "declarations/Renglones.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/errors/Error.h"
 #include "platform/text/Text.h"
 
 #include <functional>
@@ -20,6 +21,7 @@
 namespace {
 
 using editortest::kNro;
+using testsupport::exec;
 
 class RenglonesTest : public ::testing::Test {
 protected:
@@ -41,22 +43,45 @@ TEST_F(RenglonesTest, EachSectionNumbersFromTheHighestStoredPlusOne)
 {
     ado::Connection& c = de1::conn();
     const Renglones::Boleta boleta{.importe = 10, .efectivo = 10};
+    // One line per species: each insert takes the next one.
+    int especie = 0;
+    const auto fila = [&](const QString& vista, const QString& padre, std::int32_t n) {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("select * from %1 where %2 and %3 = %4")
+                    .arg(vista, padre, vista.contains(QLatin1String("PAGOS")) ? QStringLiteral("PPDJ_NRO")
+                                           : vista.contains(QLatin1String("GUIAS")) ? QStringLiteral("PDGT_NRO")
+                                                                                    : QStringLiteral("PDDJ_NRO"))
+                    .arg(n),
+                c);
+        return Renglones::LeerFila(rs);
+    };
+    const QString delDJ = QStringLiteral("PCDJ_NRO = '%1'").arg(kNro);
+    const QString deLaGuia = QStringLiteral("PGTR_NRO = 'G''1'");
     struct Seccion {
         const char* nombre;
         std::function<std::int32_t()> insertar;
         std::function<void(std::int32_t)> borrar;
     };
     const Seccion secciones[] = {
-        {"sales lines", [&] { return Renglones::InsertarDetalleDJ(c, kNro, 1, 10, 1.5, 15); },
-         [&](std::int32_t n) { Renglones::BorrarDetalleDJ(c, kNro, n); }},
+        {"sales lines", [&] { return Renglones::InsertarDetalleDJ(c, kNro, ++especie, 10, 1.5, 15); },
+         [&](std::int32_t n) {
+             Renglones::BorrarDetalleDJ(c, kNro, n, fila(QStringLiteral("PES_VW_DET_DDJJ7351"), delDJ, n));
+         }},
         // A guide number with a quote is one key like any other.
-        {"guide lines", [&] { return Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 1, 2, 10, 1.5, 15); },
-         [&](std::int32_t n) { Renglones::BorrarDetalleGuia(c, QStringLiteral("G'1"), n); }},
+        {"guide lines",
+         [&] { return Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), ++especie, 2, 10, 1.5, 15); },
+         [&](std::int32_t n) {
+             Renglones::BorrarDetalleGuia(c, QStringLiteral("G'1"), n,
+                                          fila(QStringLiteral("PES_VW_GUIAS_DET"), deLaGuia, n));
+         }},
         {"payment slips", [&] { return Renglones::InsertarPago(c, kNro, 2006, 5, boleta); },
-         [&](std::int32_t n) { Renglones::BorrarPago(c, kNro, n); }},
+         [&](std::int32_t n) {
+             Renglones::BorrarPago(c, kNro, n, fila(QStringLiteral("PES_VW_PAGOS_DDJJ7351"), delDJ, n));
+         }},
     };
     for (const Seccion& s : secciones) {
         SCOPED_TRACE(s.nombre);
+        especie = 0;
         EXPECT_EQ(s.insertar(), 1);
         EXPECT_EQ(s.insertar(), 2);
         EXPECT_EQ(s.insertar(), 3);
@@ -90,30 +115,93 @@ TEST_F(RenglonesTest, TheHeaderAmountsRoundHalvesToTheEvenCent)
     }
 }
 
-TEST_F(RenglonesTest, TotalsAreTheViewsSumsWrittenIntoTheHeaderRows)
+// The totals follow from what is stored, whatever a window shows: the
+// lines' sums and the header's own rate, interest and fine.
+TEST_F(RenglonesTest, TotalsAreRecomputedFromTheStoredRowsAndRate)
 {
     ado::Connection& c = de1::conn();
+    exec(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_INTERESES = 1, PCDJ_MULTA = 0.5, "
+                        "PCDJ_MTOVTAS = 999, PCDJ_IMPORTE = 99, PCDJ_TOTAL = 9 where PCDJ_NRO = '%1'")
+             .arg(kNro));
     Renglones::InsertarDetalleDJ(c, kNro, 1, 5, 1.25, 6.25);
     Renglones::InsertarDetalleDJ(c, kNro, 2, 10, 1.25, 12.5);
-    const Renglones::TotalesDJ dj = Renglones::EscribirTotalesDJ(c, kNro, 2, 1, 0.5);
+    const Renglones::TotalesDJ dj = Renglones::EscribirTotalesDJ(c, kNro);
     EXPECT_DOUBLE_EQ(dj.ventas, 18.75);
     EXPECT_EQ(stored(QStringLiteral("select PCDJ_MTOVTAS || ' ' || PCDJ_IMPORTE || ' ' || PCDJ_TOTAL from "
                                     "LNV_PES_TB_CAB_DDJJ7351 where PCDJ_NRO = '%1'")
                          .arg(kNro)),
               QStringLiteral("18.75 0.38 1.88"));
+    // Another rate stored (by another window, say): the next recomputation takes it.
+    exec(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_ALICUOTA = 4 where PCDJ_NRO = '%1'").arg(kNro));
+    EXPECT_DOUBLE_EQ(Renglones::EscribirTotalesDJ(c, kNro).importe, 0.75);
 
+    exec(QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE set PGTR_ALICUOTA = 2, PGTR_CAJONES = 9, PGTR_VALOR = 99 "
+                        "where PGTR_NRO = 'G''1'"));
     Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 1, 3, 5, 1.25, 6.25);
     Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 2, 4, 10, 1.25, 12.5);
-    const Renglones::TotalesGuia g = Renglones::EscribirTotalesGuia(c, QStringLiteral("G'1"), 2);
+    const Renglones::TotalesGuia g = Renglones::EscribirTotalesGuia(c, QStringLiteral("G'1"));
     EXPECT_DOUBLE_EQ(g.depositado, 0.38);
     EXPECT_EQ(stored(QStringLiteral("select PGTR_CAJONES || ' ' || PGTR_KGS || ' ' || PGTR_TOTAL || ' ' || PGTR_VALOR "
                                     "from LNV_PES_TB_GUIAS_TRANSPORTE where PGTR_NRO = 'G''1'")),
               QStringLiteral("7.0 15.0 18.75 0.38"));
+    const Renglones::GuardadoDJ shown = Renglones::LeerGuardadoDJ(c, kNro);
+    EXPECT_DOUBLE_EQ(shown.depositado, 0.38);
+    EXPECT_DOUBLE_EQ(shown.aFavor, 0.19);
 
-    // The last line gone, the totals are 0.
-    Renglones::BorrarDetalleDJ(c, kNro, 1);
-    Renglones::BorrarDetalleDJ(c, kNro, 2);
-    EXPECT_DOUBLE_EQ(Renglones::EscribirTotalesDJ(c, kNro, 2, 1, 0.5).adeudado, 1.5);
+    // The last line gone, the sales are 0 and the total due is interest and fine.
+    exec(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro));
+    EXPECT_DOUBLE_EQ(Renglones::EscribirTotalesDJ(c, kNro).adeudado, 1.5);
+}
+
+// A change or deletion reaches only the row as it was read; a line of a
+// species already stored, or any save under a parent that is gone, is
+// refused with its own message and writes nothing.
+TEST_F(RenglonesTest, ASaveOvertakenByAnotherWindowIsRefusedAndWritesNothing)
+{
+    ado::Connection& c = de1::conn();
+    Renglones::InsertarDetalleDJ(c, kNro, 6, 10, 3.456, 34.56);
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("select * from PES_VW_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro), c);
+    const Renglones::FilaLeida leida = Renglones::LeerFila(rs);
+    const auto conflicto = [](const std::function<void()>& paso) {
+        try {
+            paso();
+        } catch (const platform::Conflicto& e) {
+            return e.Description;
+        }
+        return QString();
+    };
+    const QString lineas =
+        QStringLiteral("select group_concat(PDDJ_NRO || ':' || PTES_ID || ':' || PDDJ_KG, ' ') from "
+                       "LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'")
+            .arg(kNro);
+
+    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 6, 1, 1, 1); }),
+              QStringLiteral(
+                  "Ya existe un renglón de la especie MERLUZA NEGRA en la declaración jurada. Se muestran los datos guardados."));
+    // Changed since it was read: neither its update nor its deletion lands.
+    exec(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 set PDDJ_KG = 11 where PCDJ_NRO = '%1'").arg(kNro));
+    EXPECT_EQ(conflicto([&] { Renglones::ActualizarDetalleDJ(c, kNro, 1, leida, 20, 3.456, 69.12); }),
+              Renglones::kRenglonCambiado);
+    EXPECT_EQ(conflicto([&] { Renglones::BorrarDetalleDJ(c, kNro, 1, leida); }), Renglones::kRenglonCambiado);
+    EXPECT_EQ(stored(lineas), QStringLiteral("1:6:11.0"));
+    // Deleted and its number taken again by another line.
+    exec(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro));
+    Renglones::InsertarDetalleDJ(c, kNro, 1, 10, 3.456, 34.56);
+    EXPECT_EQ(conflicto([&] { Renglones::BorrarDetalleDJ(c, kNro, 1, leida); }), Renglones::kRenglonCambiado);
+    EXPECT_EQ(stored(lineas), QStringLiteral("1:1:10.0"));
+
+    // The declaration gone: every save says so.
+    exec(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE"));
+    exec(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
+    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 2, 1, 1, 1); }),
+              Renglones::kDeclaracionBorrada);
+    EXPECT_EQ(conflicto([&] { Renglones::InsertarPago(c, kNro, 2006, 5, {.importe = 1, .efectivo = 1}); }),
+              Renglones::kDeclaracionBorrada);
+    EXPECT_EQ(conflicto([&] { Renglones::EscribirTotalesDJ(c, kNro); }), Renglones::kDeclaracionBorrada);
+    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 2, 1, 1, 1, 1); }),
+              Renglones::kGuiaBorrada);
+    EXPECT_EQ(conflicto([&] { Renglones::EscribirTotalesGuia(c, QStringLiteral("G'1")); }), Renglones::kGuiaBorrada);
 }
 
 TEST_F(RenglonesTest, TheDockPriceInForceIsTheLatestOnOrBeforeTheDate)

@@ -45,6 +45,17 @@ enum ErrNumber : long {
     ErrIndexOutOfBounds = 35600,  // toolbar buttons
     ErrElementNotFound = 35601,
     ErrKeyNotUnique = 35602,
+    // A save refused because another window changed or deleted what this
+    // one read: what it was about to write is no longer what is stored.
+    ErrConflicto = 3197,
+};
+
+// A save that another window overtook: the row this one read was changed
+// or deleted, or its declaration or guide is gone. Its text is the whole
+// message the clerk reads; nothing of the save is written.
+class Conflicto : public Error {
+public:
+    explicit Conflicto(QString texto) : Error(ErrConflicto, std::move(texto)) {}
 };
 
 // The standard Spanish text of a run-time error number.

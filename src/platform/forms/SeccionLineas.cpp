@@ -1,5 +1,6 @@
 #include "platform/forms/SeccionLineas.h"
 
+#include "platform/errors/Error.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/Trap.h"
 
@@ -30,6 +31,7 @@ void SeccionLineas::ButtonClick(const QString& key)
 void SeccionLineas::entrar(ModoSeccion modo, const EntradaModo& e)
 {
     if (e.preparar) e.preparar();
+    if (modo != ModoNuevo) m_leida = m.leerFila ? m.leerFila() : std::vector<ado::Variant>{};
     m_modo = modo;
     m.habilitar(false);
     if (e.foco && e.foco->isEnabled()) e.foco->setFocus();
@@ -49,7 +51,7 @@ void SeccionLineas::aceptar()
             if (m.validar && !m.validar()) return;
             if (m.calcular) m.calcular();
         }
-        if (!Guardar(*sentencia)) return;
+        if (!Guardar(*sentencia) && !m_conflicto) return;
         if (m.recargar) m.recargar(m_modo);
     }
     m.habilitar(true);
@@ -63,9 +65,15 @@ bool SeccionLineas::Guardar(const std::function<void()>& paso)
     QStringList antes;
     antes.reserve(cajas.size());
     for (QLineEdit* c : cajas) antes << c->text();
+    m_conflicto = false;
     if (AtraparEnTransaccion(*m.conn, [&] {
-            paso();
-            if (m.totales) m.totales();
+            try {
+                paso();
+                if (m.totales) m.totales();
+            } catch (const platform::Conflicto&) {
+                m_conflicto = true;
+                throw;
+            }
         }))
         return true;
     for (qsizetype i = 0; i < cajas.size(); ++i)

@@ -13,11 +13,17 @@
 // statements with the totals they change in one transaction. When that
 // fails nothing is stored, every text box of the window is put back as it
 // was before the step (a number the step took, totals it showed) and the
-// section stays in its mode with the fields as typed.
+// section stays in its mode with the fields as typed. When it failed
+// because another window changed or deleted what this one read, the
+// section shows the stored rows again instead, browsing.
+//
+// "modificar" and "eliminar" keep the stored row they begin on, as read:
+// the statements name it, so that they reach only that row.
 //
 // The section declares its steps once; its documented handlers stay as thin
 // calls into this.
 
+#include "platform/ado/Variant.h"
 #include "platform/forms/SectionMode.h"
 
 #include <QString>
@@ -55,6 +61,8 @@ struct PasosSeccion {
     std::function<bool()> filasLeidas;
 
     EntradaModo nuevo, modificar, eliminar;
+    // The stored row shown, as read, once "modificar" or "eliminar" prepared.
+    std::function<std::vector<ado::Variant>()> leerFila;
 
     std::function<bool()> validar;   // new and modified rows; false refuses
     std::function<void()> calcular;  // after the checks, before the statements
@@ -72,6 +80,8 @@ public:
     void Declarar(PasosSeccion pasos) { m = std::move(pasos); }
 
     ModoSeccion Modo() const { return m_modo; }
+    // The row the current "modificar" or "eliminar" began on (empty before).
+    const std::vector<ado::Variant>& FilaLeida() const { return m_leida; }
 
     // The toolbar's click, by key; other keys are the section's own.
     void ButtonClick(const QString& key);
@@ -91,6 +101,8 @@ private:
 
     PasosSeccion m;
     ModoSeccion m_modo = ModoNinguno;
+    std::vector<ado::Variant> m_leida;
+    bool m_conflicto = false;  // the last Guardar met another window's change
 };
 
 // The kept copy of the row an edit began on: a record object made when first

@@ -6,13 +6,27 @@
 
 namespace forms {
 
+namespace {
+
+// A conflict with another window is told in its own words; every other
+// failure as "Error " + number + ": " + text.
+void mostrar(const platform::Error& e)
+{
+    if (dynamic_cast<const platform::Conflicto*>(&e))
+        MsgBox(e.Description, vbExclamation, AppTitle());
+    else
+        ShowError(e.Number, e.Description);
+}
+
+}  // namespace
+
 bool Atrapar(const std::function<void()>& step)
 {
     try {
         step();
         return true;
     } catch (const platform::Error& e) {
-        ShowError(e.Number, e.Description);
+        mostrar(e);
         return false;
     }
 }
@@ -26,7 +40,7 @@ bool Atrapar(const std::function<void()>& step, long numero, const std::function
         if (e.Number == numero)
             siNumero();
         else
-            ShowError(e.Number, e.Description);
+            mostrar(e);
         return false;
     }
 }
@@ -40,10 +54,10 @@ bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::fun
         if (e.causa == causa)
             siCausa();
         else
-            ShowError(e.Number, e.Description);
+            mostrar(e);
         return false;
     } catch (const platform::Error& e) {
-        ShowError(e.Number, e.Description);
+        mostrar(e);
         return false;
     }
 }
@@ -53,6 +67,9 @@ bool Ignorar(const std::function<void()>& step)
     try {
         step();
         return true;
+    } catch (const platform::Conflicto& e) {
+        mostrar(e);
+        return false;
     } catch (const platform::Error&) {
         return false;
     }

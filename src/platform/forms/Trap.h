@@ -43,6 +43,8 @@ bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::fun
 // Runs step with errors ignored, for a deletion whose refusal the window
 // reports itself from the count of rows deleted, and for the viewers'
 // activation, which passes errors over in silence. True when it finished.
+// A platform::Conflicto (another window changed what this one read) is
+// never silent: every trap shows its text as the whole message.
 bool Ignorar(const std::function<void()>& step);
 
 // As Ignorar, but a database error of the given cause goes on up: a
