@@ -182,16 +182,20 @@ bool frmEditarEmpresa::ActualizarEmpresa()
             + QStringLiteral(", PEMP_CP_") + s + QStringLiteral("=") + sqlTexto(x.d.codPostal);
     }
     sql += QStringLiteral(" where PEMP_CUIT = ") + txt_CUIT->text();
-    bool actualizada = false;
-    forms::Atrapar(
-        [&] {
-            de1::conn().Execute(sql);
-            actualizada = true;
-        },
-        ado::Causa::Duplicado,
-        [this] {
-            forms::MsgBox(QStringLiteral("Ya existe otra empresa con ese Nro.Empresa"), forms::vbInformation,
-                          Caption());
-        });
-    return actualizada;
+    long cambiadas = 0;
+    const bool hecho = forms::Atrapar([&] { de1::conn().Execute(sql, &cambiadas); }, ado::Causa::Duplicado,
+                                      [this] {
+                                          forms::MsgBox(QStringLiteral("Ya existe otra empresa con ese Nro.Empresa"),
+                                                        forms::vbInformation, Caption());
+                                      });
+    if (!hecho) return false;
+    // Deleted in another window while it was being edited: the clerk's
+    // values stay on screen and nothing is stored.
+    if (cambiadas == 0) {
+        forms::MsgBox(QStringLiteral("No se guardaron los cambios: no hay ninguna empresa registrada con el CUIT ")
+                          + txt_CUIT->text(),
+                      forms::vbInformation, Caption());
+        return false;
+    }
+    return true;
 }

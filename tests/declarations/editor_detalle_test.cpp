@@ -400,6 +400,26 @@ TEST_F(DetalleTest, ModifyingOnlyTheKilogramsKeepsTheStoredPrice)
     EXPECT_EQ(lines(), QStringLiteral("1:901 1300.75x3.456=4495.39"));
 }
 
+// The header totals a line moves come from what is stored: a rate picked on
+// screen and not saved, or totals another window made stale, are not used.
+TEST_F(DetalleTest, ALineRecomputesTheHeaderFromTheStoredRateNotTheScreen)
+{
+    insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), 2);
+    exec(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_INTERESES = 1, PCDJ_MTOVTAS = 500, "
+                        "PCDJ_IMPORTE = 10, PCDJ_TOTAL = 11"));
+    openDetalle();
+    ed().SSTab1->setTab(0);
+    click(ed().tlb_cabecera, QStringLiteral("modificar"));
+    choose(ed().cbo_Alicuota, QStringLiteral("4%"));
+    click(ed().tlb_cabecera, QStringLiteral("cancelar"));
+    ed().SSTab1->setTab(1);
+    testsupport::Settle();
+    addLine(kVariosTxt, QStringLiteral("10"), QStringLiteral("1,5"));
+    EXPECT_EQ(totals(), QStringLiteral("15.0 0.3 1.3"));
+    EXPECT_EQ(shown(ed().txt_Importe), QStringLiteral("0,30"));
+    EXPECT_EQ(shown(ed().txt_TotalAdeudado), QStringLiteral("1,30"));
+}
+
 TEST_F(DetalleTest, CancelarPutsBackTheStoredLineAndWritesNothing)
 {
     insertDeclaration(kNro, 2006, 5, QStringLiteral("123"), 20123456786LL, QStringLiteral("N"), 2);

@@ -326,6 +326,28 @@ TEST_F(GuiaDetalle, CancelarPutsBackTheKeptLineAndWritesNothing)
     EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QStringLiteral("1:902 6c 12x2=24"));
 }
 
+// A line keeps what it has stored unless the clerk changes it: a dock price
+// of three decimals survives a change of the kilograms alone, and the grid
+// shows it as stored.
+TEST_F(GuiaDetalle, ModifyingOnlyTheKilogramsKeepsTheStoredPrice)
+{
+    insertGuide({.nro = QStringLiteral("G1"), .cajones = 5, .kilos = 1000, .total = 3456, .valor = 138.24});
+    insertGuideLine(QStringLiteral("G1"), 1, kOtra, 5, 1000, 3.456, 3456);
+    openGuias();
+    modificarGuia();
+    g().SSTab1->setTab(1);
+    testsupport::Settle();
+    EXPECT_EQ(g().grilla_detalle->Text(6), QStringLiteral("3,456"));
+    click(g().tlb_detalle, QStringLiteral("modificar"));
+    typeAndLeave(g().txt_kg, QStringLiteral("1300,75"));
+    boxes.answer(forms::vbNo);  // the amount question: 3,456 x 1300,75 has a third decimal
+    click(g().tlb_detalle, QStringLiteral("aceptar"));
+    EXPECT_EQ(prompts().size(), 1);
+    EXPECT_EQ(storedGuideLines(QStringLiteral("G1")), QStringLiteral("1:902 5c 1300.75x3.456=4495.39"));
+    EXPECT_EQ(g().grilla_detalle->Text(6), QStringLiteral("3,456"));
+    EXPECT_EQ(shown(g().txt_precio), QStringLiteral("3,4560"));
+}
+
 TEST_F(GuiaDetalle, AnAmountThatIsNotKilogramsTimesPriceIsQuestioned)
 {
     openLines();
