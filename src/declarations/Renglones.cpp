@@ -54,9 +54,9 @@ QString especieDescripcion(ado::Connection& conn, std::int32_t especie)
 void unaPorEspecie(ado::Connection& conn, const QString& tabla, const QString& padre, const QString& valorPadre,
                    std::int32_t especie, const QString& deQue)
 {
-    if (hayFila(conn, QStringLiteral("SELECT PTES_ID FROM ") + tabla + QStringLiteral(" WHERE ") + padre
-                          + QStringLiteral(" = ") + TextoSQL(valorPadre) + QStringLiteral(" AND PTES_ID = ")
-                          + CStr(especie)))
+    if (hayFila(conn,
+                QStringLiteral("SELECT PTES_ID FROM ") + tabla + QStringLiteral(" WHERE ") + padre
+                    + QStringLiteral(" = ") + TextoSQL(valorPadre) + QStringLiteral(" AND PTES_ID = ") + CStr(especie)))
         throw platform::Conflicto(QStringLiteral("Ya existe un renglón de la especie ")
                                   + especieDescripcion(conn, especie) + QStringLiteral(" en ") + deQue
                                   + QStringLiteral(". Se muestran los datos guardados."));
@@ -83,15 +83,16 @@ FilaLeida LeerFila(const ado::Recordset& rs, long fila)
 
 void VerificarDeclaracion(ado::Connection& conn, const QString& nroDJ)
 {
-    if (!hayFila(conn, QStringLiteral("SELECT PCDJ_NRO FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
-                           + TextoSQL(nroDJ)))
+    if (!hayFila(conn,
+                 QStringLiteral("SELECT PCDJ_NRO FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ") + TextoSQL(nroDJ)))
         throw platform::Conflicto(kDeclaracionBorrada);
 }
 
 void VerificarGuia(ado::Connection& conn, const QString& nroGuia)
 {
-    if (!hayFila(conn, QStringLiteral("SELECT PGTR_NRO FROM LNV_PES_TB_GUIAS_TRANSPORTE WHERE PGTR_NRO = ")
-                           + TextoSQL(nroGuia)))
+    if (!hayFila(conn,
+                 QStringLiteral("SELECT PGTR_NRO FROM LNV_PES_TB_GUIAS_TRANSPORTE WHERE PGTR_NRO = ")
+                     + TextoSQL(nroGuia)))
         throw platform::Conflicto(kGuiaBorrada);
 }
 
@@ -169,7 +170,8 @@ TotalesDJ CalcularTotalesDJ(double ventas, double tasa, double interes, double m
 TotalesDJ EscribirTotalesDJ(ado::Connection& conn, const QString& nroDJ)
 {
     ado::Recordset cab;
-    cab.Open(QStringLiteral("SELECT PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
+    cab.Open(QStringLiteral(
+                 "SELECT PCDJ_ALICUOTA, PCDJ_INTERESES, PCDJ_MULTA FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
                  + TextoSQL(nroDJ),
              conn, ado::adOpenStatic, ado::adLockOptimistic);
     if (cab.Eof()) throw platform::Conflicto(kDeclaracionBorrada);
@@ -192,9 +194,10 @@ GuardadoDJ LeerGuardadoDJ(ado::Connection& conn, const QString& nroDJ)
 {
     GuardadoDJ g;
     ado::Recordset cab;
-    cab.Open(QStringLiteral("SELECT PCDJ_MTOVTAS, PCDJ_IMPORTE, PCDJ_TOTAL FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
-                 + TextoSQL(nroDJ),
-             conn, ado::adOpenStatic, ado::adLockOptimistic);
+    cab.Open(
+        QStringLiteral("SELECT PCDJ_MTOVTAS, PCDJ_IMPORTE, PCDJ_TOTAL FROM LNV_PES_TB_CAB_DDJJ7351 WHERE PCDJ_NRO = ")
+            + TextoSQL(nroDJ),
+        conn, ado::adOpenStatic, ado::adLockOptimistic);
     if (!cab.Eof()) g.totales = {numero(cab(0)), numero(cab(1)), numero(cab(2))};
     ado::Recordset guias;
     guias.Open(QStringLiteral("SELECT Sum(PGTR_VALOR) AS Total FROM LNV_PES_TB_GUIAS_TRANSPORTE WHERE PCDJ_NRO = ")
@@ -244,8 +247,8 @@ void verificarRenglonGuia(ado::Connection& conn, const QString& nroGuia, std::in
 
 }  // namespace
 
-void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon,
-                           const FilaLeida& leida, double cajones, double kg, double precio, double monto)
+void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, const FilaLeida& leida,
+                           double cajones, double kg, double precio, double monto)
 {
     verificarRenglonGuia(conn, nroGuia, renglon, leida);
     conn.Execute(QStringLiteral("update LNV_PES_TB_GUIAS_DET SET ") + QStringLiteral("PDGT_CAJONES=")

@@ -90,8 +90,8 @@ GuardadoDJ LeerGuardadoDJ(ado::Connection& conn, const QString& nroDJ);
 std::int32_t InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t especie, double cajones,
                                  double kg, double precio, double monto);
 // leida: the line as the window read it from PES_VW_GUIAS_DET.
-void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon,
-                           const FilaLeida& leida, double cajones, double kg, double precio, double monto);
+void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, const FilaLeida& leida,
+                           double cajones, double kg, double precio, double monto);
 void BorrarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, const FilaLeida& leida);
 
 struct TotalesGuia {

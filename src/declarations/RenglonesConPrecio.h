@@ -12,12 +12,12 @@
 
 #include <QString>
 #include <cstdint>
-#include <utility>
-#include <vector>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QDate;
 class colEspecies;

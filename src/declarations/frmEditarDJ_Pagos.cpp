@@ -189,7 +189,8 @@ void frmEditarDJ::crearPagos(QWidget* page)
                   txt_ImportePg},
         .modificar = {[this] { GuardarPagoActual(); }, txt_ImportePg},
         .eliminar = {[this] { GuardarPagoActual(); }, nullptr},
-        .leerFila = [this] { return TienePagos() ? Renglones::LeerFila(*adoPagosDJ->Recordset) : Renglones::FilaLeida{}; },
+        .leerFila =
+            [this] { return TienePagos() ? Renglones::LeerFila(*adoPagosDJ->Recordset) : Renglones::FilaLeida{}; },
         .validar = [this] { return ValidarPago(); },
         .calcular = {},
         .insertar = [this] { InsertarPago(); },

@@ -302,8 +302,9 @@ bool frmEditarGuias::InsertarCabecera()
             ado::Transaccion tr(de1::conn());
             Renglones::VerificarDeclaracion(de1::conn(), NroDJ23());
             de1::conn().Execute(sql);
-            t = Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text(),
-                                               Renglones::DepositoMostrado{txt_TotalGral->Value(), txt_Depositado->Value()});
+            t = Renglones::EscribirTotalesGuia(
+                de1::conn(), txt_NroGuia->text(),
+                Renglones::DepositoMostrado{txt_TotalGral->Value(), txt_Depositado->Value()});
             tr.Commit();
         },
         ado::Causa::Duplicado,
@@ -335,8 +336,9 @@ bool frmEditarGuias::ActualizarCabecera()
         long cambiadas = 0;
         de1::conn().Execute(sql, &cambiadas);
         if (cambiadas == 0) throw platform::Conflicto(Renglones::kGuiaBorrada);
-        t = Renglones::EscribirTotalesGuia(de1::conn(), txt_NroGuia->text(),
-                                           Renglones::DepositoMostrado{txt_TotalGral->Value(), txt_Depositado->Value()});
+        t = Renglones::EscribirTotalesGuia(
+            de1::conn(), txt_NroGuia->text(),
+            Renglones::DepositoMostrado{txt_TotalGral->Value(), txt_Depositado->Value()});
     });
     if (hecho) MostrarTotales({t.cajones, t.kilos, t.total, t.depositado});
     return hecho;

@@ -132,10 +132,10 @@ void frmEditarGuias::InsertarDetalle()
 void frmEditarGuias::ActualizarDetalle()
 {
     if (const auto renglon = mSeccionDetalle.RenglonMostrado())
-        Renglones::ActualizarDetalleGuia(
-            de1::conn(), txt_NroGuia->text(), *renglon, mSeccionDetalle.FilaLeida(),
-            mSeccionDetalle.Conservado(txt_cajones), mSeccionDetalle.Conservado(txt_kg),
-            mSeccionDetalle.Conservado(txt_precio), mSeccionDetalle.Conservado(txt_MtoTotal));
+        Renglones::ActualizarDetalleGuia(de1::conn(), txt_NroGuia->text(), *renglon, mSeccionDetalle.FilaLeida(),
+                                         mSeccionDetalle.Conservado(txt_cajones), mSeccionDetalle.Conservado(txt_kg),
+                                         mSeccionDetalle.Conservado(txt_precio),
+                                         mSeccionDetalle.Conservado(txt_MtoTotal));
 }
 
 void frmEditarGuias::BorrarDetalle()

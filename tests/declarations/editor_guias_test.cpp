@@ -135,8 +135,9 @@ TEST_F(GuiasTab, AGuideDeletedElsewhereIsRefusedAndTheLastOneEmptiesTheTab)
     click(ed().tlb_guias, QStringLiteral("eliminar"));
     const auto& answers = boxes;
     ASSERT_EQ(answers.messages().size(), 3u);
-    EXPECT_EQ(answers.messages()[2].prompt, QStringLiteral("La guía de tránsito fue modificada o eliminada en otra "
-                                                           "ventana. Se muestran los datos guardados."));
+    EXPECT_EQ(answers.messages()[2].prompt,
+              QStringLiteral("La guía de tránsito fue modificada o eliminada en otra "
+                             "ventana. Se muestran los datos guardados."));
     EXPECT_EQ(answers.messages()[2].style, forms::vbExclamation);
     EXPECT_EQ(answers.messages()[2].title, forms::AppTitle());
     // The reload after the attempt shows what is stored.

@@ -48,9 +48,10 @@ TEST_F(RenglonesTest, EachSectionNumbersFromTheHighestStoredPlusOne)
     const auto fila = [&](const QString& vista, const QString& padre, std::int32_t n) {
         ado::Recordset rs;
         rs.Open(QStringLiteral("select * from %1 where %2 and %3 = %4")
-                    .arg(vista, padre, vista.contains(QLatin1String("PAGOS")) ? QStringLiteral("PPDJ_NRO")
-                                           : vista.contains(QLatin1String("GUIAS")) ? QStringLiteral("PDGT_NRO")
-                                                                                    : QStringLiteral("PDDJ_NRO"))
+                    .arg(vista, padre,
+                         vista.contains(QLatin1String("PAGOS"))       ? QStringLiteral("PPDJ_NRO")
+                             : vista.contains(QLatin1String("GUIAS")) ? QStringLiteral("PDGT_NRO")
+                                                                      : QStringLiteral("PDDJ_NRO"))
                     .arg(n),
                 c);
         return Renglones::LeerFila(rs);
@@ -171,14 +172,14 @@ TEST_F(RenglonesTest, ASaveOvertakenByAnotherWindowIsRefusedAndWritesNothing)
         }
         return QString();
     };
-    const QString lineas =
-        QStringLiteral("select group_concat(PDDJ_NRO || ':' || PTES_ID || ':' || PDDJ_KG, ' ') from "
-                       "LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'")
-            .arg(kNro);
+    const QString lineas = QStringLiteral("select group_concat(PDDJ_NRO || ':' || PTES_ID || ':' || PDDJ_KG, ' ') from "
+                                          "LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'")
+                               .arg(kNro);
 
-    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 6, 1, 1, 1); }),
-              QStringLiteral(
-                  "Ya existe un renglón de la especie MERLUZA NEGRA en la declaración jurada. Se muestran los datos guardados."));
+    EXPECT_EQ(
+        conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 6, 1, 1, 1); }),
+        QStringLiteral(
+            "Ya existe un renglón de la especie MERLUZA NEGRA en la declaración jurada. Se muestran los datos guardados."));
     // Changed since it was read: neither its update nor its deletion lands.
     exec(QStringLiteral("update LNV_PES_TB_DET_DDJJ7351 set PDDJ_KG = 11 where PCDJ_NRO = '%1'").arg(kNro));
     EXPECT_EQ(conflicto([&] { Renglones::ActualizarDetalleDJ(c, kNro, 1, leida, 20, 3.456, 69.12); }),
@@ -194,8 +195,7 @@ TEST_F(RenglonesTest, ASaveOvertakenByAnotherWindowIsRefusedAndWritesNothing)
     // The declaration gone: every save says so.
     exec(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE"));
     exec(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
-    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 2, 1, 1, 1); }),
-              Renglones::kDeclaracionBorrada);
+    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 2, 1, 1, 1); }), Renglones::kDeclaracionBorrada);
     EXPECT_EQ(conflicto([&] { Renglones::InsertarPago(c, kNro, 2006, 5, {.importe = 1, .efectivo = 1}); }),
               Renglones::kDeclaracionBorrada);
     EXPECT_EQ(conflicto([&] { Renglones::EscribirTotalesDJ(c, kNro); }), Renglones::kDeclaracionBorrada);
