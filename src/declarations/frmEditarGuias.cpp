@@ -368,6 +368,19 @@ void frmEditarGuias::MostrarTotales(const Totales& t)
     nroDepositadoAux->setValue(t.depositado);
 }
 
+void frmEditarGuias::MostrarTotalesGuardados()
+{
+    if (mOperacion == 1 || frm_cab->isEnabledTo(this)) return;
+    forms::Atrapar([this] {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT PGTR_CAJONES, PGTR_KGS, PGTR_TOTAL, PGTR_VALOR FROM LNV_PES_TB_GUIAS_TRANSPORTE "
+                               "WHERE PGTR_NRO = ")
+                    + General::TextoSQL(txt_NroGuia->text()),
+                de1::conn(), ado::adOpenStatic, ado::adLockOptimistic);
+        if (!rs.Eof()) MostrarTotales({text::CDbl(rs(0)), text::CDbl(rs(1)), text::CDbl(rs(2)), text::CDbl(rs(3))});
+    });
+}
+
 void frmEditarGuias::RecalcularTotales()
 {
     Totales t;

@@ -119,6 +119,9 @@ private:
     };
     Totales EscribirTotales();
     void MostrarTotales(const Totales& t);
+    // The stored guide's totals, while its header is locked: another window
+    // may have saved lines since.
+    void MostrarTotalesGuardados();
 
     // Lines (frmEditarGuias_Detalle.cpp)
     void SSTab1_Click(int previousTab);

@@ -97,7 +97,10 @@ void frmEditarGuias::crearDetalle(QWidget* page)
 void frmEditarGuias::SSTab1_Click(int previousTab)
 {
     (void)previousTab;
-    if (SSTab1->Tab() == 0) CalcularDepositado();
+    if (SSTab1->Tab() == 0) {
+        MostrarTotalesGuardados();
+        CalcularDepositado();
+    }
     if (SSTab1->Tab() == 1) CargarDetalle();
 }
 
