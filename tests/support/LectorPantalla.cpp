@@ -43,7 +43,7 @@ void ExpectPassesOnTheBus(const QString& filter)
                 {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"), dbus,
                  QStringLiteral("--"), QCoreApplication::applicationFilePath(),
                  QStringLiteral("--gtest_filter=") + filter});
-    ASSERT_TRUE(child.waitForFinished(300000)) << "the child test process did not finish";
+    ASSERT_TRUE(child.waitForFinished(540000)) << "the child test process did not finish";
     const QString out = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << out.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
