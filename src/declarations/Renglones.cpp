@@ -111,21 +111,36 @@ std::int32_t Siguiente(ado::Connection& conn, const QString& tabla, const QStrin
 
 // ---------------------------------------------------------------- sales lines
 
-std::int32_t InsertarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t especie, double kg,
-                               double precio, double monto)
+std::int32_t SiguienteRenglonDJ(ado::Connection& conn, const QString& nroDJ)
+{
+    return Siguiente(conn, QStringLiteral("LNV_PES_TB_DET_DDJJ7351"), QStringLiteral("PDDJ_NRO"),
+                     QStringLiteral("PCDJ_NRO"), nroDJ);
+}
+
+std::int32_t SiguienteRenglonGuia(ado::Connection& conn, const QString& nroGuia)
+{
+    return Siguiente(conn, QStringLiteral("LNV_PES_TB_GUIAS_DET"), QStringLiteral("PDGT_NRO"),
+                     QStringLiteral("PGTR_NRO"), nroGuia);
+}
+
+std::int32_t SiguienteNroPago(ado::Connection& conn, const QString& nroDJ)
+{
+    return Siguiente(conn, QStringLiteral("LNV_PES_TB_PAGOS_DDJJ7351"), QStringLiteral("PPDJ_NRO"),
+                     QStringLiteral("PCDJ_NRO"), nroDJ);
+}
+
+void InsertarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, std::int32_t especie,
+                       double kg, double precio, double monto)
 {
     VerificarDeclaracion(conn, nroDJ);
     unaPorEspecie(conn, QStringLiteral("LNV_PES_TB_DET_DDJJ7351"), QStringLiteral("PCDJ_NRO"), nroDJ, especie,
                   QStringLiteral("la declaración jurada"));
-    const std::int32_t renglon = Siguiente(conn, QStringLiteral("LNV_PES_TB_DET_DDJJ7351"), QStringLiteral("PDDJ_NRO"),
-                                           QStringLiteral("PCDJ_NRO"), nroDJ);
     conn.Execute(QStringLiteral("insert into LNV_PES_TB_DET_DDJJ7351 ")
                  + QStringLiteral("(PCDJ_NRO, PDDJ_NRO, PTES_ID, PDDJ_KG, ")
                  + QStringLiteral("PDDJ_PRECIO, PDDJ_TOTAL) ") + QStringLiteral("VALUES ") + QStringLiteral("(")
                  + TextoSQL(nroDJ) + QStringLiteral(", ") + CStr(renglon) + QStringLiteral(", ") + CStr(especie)
                  + QStringLiteral(", ") + NumeroSQL(kg) + QStringLiteral(", ") + NumeroSQL(precio)
                  + QStringLiteral(", ") + NumeroSQL(monto) + QStringLiteral(")"));
-    return renglon;
 }
 
 namespace {
@@ -216,14 +231,12 @@ GuardadoDJ LeerGuardadoDJ(ado::Connection& conn, const QString& nroDJ)
 
 // ---------------------------------------------------------------- guide lines
 
-std::int32_t InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t especie, double cajones,
-                                 double kg, double precio, double monto)
+void InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, std::int32_t especie,
+                         double cajones, double kg, double precio, double monto)
 {
     VerificarGuia(conn, nroGuia);
     unaPorEspecie(conn, QStringLiteral("LNV_PES_TB_GUIAS_DET"), QStringLiteral("PGTR_NRO"), nroGuia, especie,
                   QStringLiteral("la guía de tránsito"));
-    const std::int32_t renglon = Siguiente(conn, QStringLiteral("LNV_PES_TB_GUIAS_DET"), QStringLiteral("PDGT_NRO"),
-                                           QStringLiteral("PGTR_NRO"), nroGuia);
     conn.Execute(QStringLiteral("insert into LNV_PES_TB_GUIAS_DET ")
                  + QStringLiteral("(PGTR_NRO, PDGT_NRO, PTES_ID, PDGT_CAJONES, ")
                  + QStringLiteral("PDGT_KGS, PDGT_PRECIO, PDGT_TOTAL) ") + QStringLiteral("VALUES ")
@@ -231,7 +244,6 @@ std::int32_t InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, 
                  + CStr(especie) + QStringLiteral(", ") + NumeroSQL(cajones) + QStringLiteral(", ") + NumeroSQL(kg)
                  + QStringLiteral(", ") + NumeroSQL(precio) + QStringLiteral(", ") + NumeroSQL(monto)
                  + QStringLiteral(")"));
-    return renglon;
 }
 
 namespace {
@@ -323,11 +335,9 @@ QStringList valoresBoleta(const Boleta& b)
 
 }  // namespace
 
-std::int32_t InsertarPago(ado::Connection& conn, const QString& nroDJ, int anio, int mes, const Boleta& b)
+void InsertarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nro, int anio, int mes, const Boleta& b)
 {
     VerificarDeclaracion(conn, nroDJ);
-    const std::int32_t nro = Siguiente(conn, QStringLiteral("LNV_PES_TB_PAGOS_DDJJ7351"), QStringLiteral("PPDJ_NRO"),
-                                       QStringLiteral("PCDJ_NRO"), nroDJ);
     conn.Execute(
         QStringLiteral("insert into LNV_PES_TB_PAGOS_DDJJ7351 (") + QStringLiteral(" PCDJ_NRO")
         + QStringLiteral(", PPDJ_NRO") + QStringLiteral(", PPDJ_ANIO ") + QStringLiteral(", PPDJ_MES")
@@ -338,7 +348,6 @@ std::int32_t InsertarPago(ado::Connection& conn, const QString& nroDJ, int anio,
         + QStringLiteral(", PPDJ_CHEQUE2_MONTO") + QStringLiteral(") VALUES (")
         + (QStringList{TextoSQL(nroDJ), CStr(nro), CStr(anio), CStr(mes)} + valoresBoleta(b)).join(QStringLiteral(", "))
         + QStringLiteral(")"));
-    return nro;
 }
 
 namespace {

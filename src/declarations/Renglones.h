@@ -57,10 +57,15 @@ std::int32_t Siguiente(ado::Connection& conn, const QString& tabla, const QStrin
 
 // ---- Sales lines of a declaration and its header totals
 
-// Inserts the line under the next number, which it returns. A species
-// that already has a line in the declaration is refused, naming it.
-std::int32_t InsertarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t especie, double kg,
-                               double precio, double monto);
+// The next line or slip number of its parent (Siguiente).
+std::int32_t SiguienteRenglonDJ(ado::Connection& conn, const QString& nroDJ);
+std::int32_t SiguienteRenglonGuia(ado::Connection& conn, const QString& nroGuia);
+std::int32_t SiguienteNroPago(ado::Connection& conn, const QString& nroDJ);
+
+// Inserts the line under its number, taken in the same transaction. A
+// species that already has a line in the declaration is refused, naming it.
+void InsertarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, std::int32_t especie,
+                       double kg, double precio, double monto);
 // leida: the line as the window read it from PES_VW_DET_DDJJ7351.
 void ActualizarDetalleDJ(ado::Connection& conn, const QString& nroDJ, std::int32_t renglon, const FilaLeida& leida,
                          double kg, double precio, double monto);
@@ -87,8 +92,8 @@ GuardadoDJ LeerGuardadoDJ(ado::Connection& conn, const QString& nroDJ);
 
 // ---- Lines of a transit guide and the guide's totals
 
-std::int32_t InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t especie, double cajones,
-                                 double kg, double precio, double monto);
+void InsertarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, std::int32_t especie,
+                         double cajones, double kg, double precio, double monto);
 // leida: the line as the window read it from PES_VW_GUIAS_DET.
 void ActualizarDetalleGuia(ado::Connection& conn, const QString& nroGuia, std::int32_t renglon, const FilaLeida& leida,
                            double cajones, double kg, double precio, double monto);
@@ -122,9 +127,9 @@ struct Boleta {
     QString cheque2Nro{}, cheque2Banco{};
     double cheque2Monto = 0;
 };
-// Inserts the slip of the declaration's period under the next number,
-// which it returns.
-std::int32_t InsertarPago(ado::Connection& conn, const QString& nroDJ, int anio, int mes, const Boleta& b);
+// Inserts the slip of the declaration's period under its number.
+void InsertarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago, int anio, int mes,
+                  const Boleta& b);
 // leida: the slip as the window read it from PES_VW_PAGOS_DDJJ7351.
 void ActualizarPago(ado::Connection& conn, const QString& nroDJ, std::int32_t nroPago, const FilaLeida& leida,
                     const Boleta& b);

@@ -17,35 +17,18 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void RenglonesConPrecio::Declarar(Procedimientos& v, Campos campos, Pasos pasos)
+void RenglonesConPrecio::Declarar(Campos campos, forms::PasosSeccion pasos)
 {
     c = std::move(campos);
-    m_seccion.Declarar({
-        .ventana = c.ventana,
-        .conn = &de1::conn(),
-        .barra = c.pagina.barra,
-        .campos = {c.pagina.marco},
-        .grilla = c.pagina.grilla,
-        .hayFilas = [this] { return TieneRenglones(); },
-        .filasLeidas = std::move(pasos.filasLeidas),
-        .nuevo = std::move(pasos.nuevo),
-        .modificar = std::move(pasos.modificar),
-        .eliminar = std::move(pasos.eliminar),
-        .leerFila = [this] { return leerFila(); },
-        .validar = [&v] { return v.ValidarDetalle(); },
-        .calcular = [this] { CalcularMonto(); },
-        .insertar = [&v] { v.InsertarDetalle(); },
-        .actualizar = [&v] { v.ActualizarDetalle(); },
-        .borrar = [&v] { v.BorrarDetalle(); },
-        .totales = std::move(pasos.totales),
-        .recargar =
-            [&v](forms::ModoSeccion modo) {
-                if (modo == forms::ModoNuevo) v.CargarEspecies();
-                v.CargarDetalle();
-            },
-        .cancelar = [&v] { v.CancelarDetalle(); },
-        .habilitar = [&v](bool h) { v.HabilitarDetalle(h); },
-    });
+    pasos.ventana = c.ventana;
+    pasos.conn = &de1::conn();
+    pasos.barra = c.pagina.barra;
+    pasos.campos = {c.pagina.marco};
+    pasos.grilla = c.pagina.grilla;
+    pasos.hayFilas = [this] { return TieneRenglones(); };
+    pasos.leerFila = [this] { return leerFila(); };
+    pasos.calcular = [this] { CalcularMonto(); };
+    m_seccion.Declarar(std::move(pasos));
 }
 
 // The stored line the fields show, found by its number and read in place

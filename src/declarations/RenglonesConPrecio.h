@@ -4,7 +4,7 @@
 // price shown when the clerk picks one, one line per species, the checks
 // every line passes, its amount as price times kilograms, and the line
 // section around the window's own statements. The windows keep their
-// documented procedures as thin calls into this.
+// documented procedures, declared to the section as any section's steps.
 
 #include "declarations/PaginaRenglones.h"
 #include "platform/forms/Reglas.h"
@@ -28,22 +28,6 @@ class Form;
 
 class RenglonesConPrecio {
 public:
-    // The window's own documented procedures that the section runs.
-    class Procedimientos {
-    public:
-        virtual void CargarEspecies() = 0;
-        virtual void CargarDetalle() = 0;
-        virtual bool ValidarDetalle() = 0;
-        virtual void InsertarDetalle() = 0;
-        virtual void ActualizarDetalle() = 0;
-        virtual void BorrarDetalle() = 0;
-        virtual void CancelarDetalle() = 0;
-        virtual void HabilitarDetalle(bool Habilitar) = 0;
-
-    protected:
-        ~Procedimientos() = default;
-    };
-
     struct Campos {
         forms::Form* ventana = nullptr;  // its caption titles the messages
         PaginaRenglones pagina{};
@@ -59,22 +43,15 @@ public:
         QString columnaRenglon{};  // the view's line number
     };
 
-    // What the window does on entering each mode (see forms::PasosSeccion)
-    // and the totals a stored change moves.
-    struct Pasos {
-        std::function<bool()> filasLeidas{};
-        forms::EntradaModo nuevo{}, modificar{}, eliminar{};
-        std::function<void()> totales{};
-    };
-
     RenglonesConPrecio() = default;
     RenglonesConPrecio(const RenglonesConPrecio&) = delete;
     RenglonesConPrecio& operator=(const RenglonesConPrecio&) = delete;
 
-    // The section's other steps are the window's procedures and this
-    // piece's own. After a stored change the grid is read again, and the
-    // species too after a new line.
-    void Declarar(Procedimientos& ventana, Campos campos, Pasos pasos);
+    // The window's steps, as every section declares them; this piece adds
+    // its own: the lines' frame and grid, whether there are lines, the
+    // amount as price times kilograms and the stored line a change or a
+    // deletion begins on.
+    void Declarar(Campos campos, forms::PasosSeccion pasos);
 
     forms::ModoSeccion Modo() const { return m_seccion.Modo(); }
     // The stored line the current "modificar" or "eliminar" began on, as read.

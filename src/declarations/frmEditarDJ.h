@@ -45,7 +45,7 @@ class TabbedDialog;
 class Toolbar;
 }  // namespace forms
 
-class frmEditarDJ : public forms::Form, private RenglonesConPrecio::Procedimientos {
+class frmEditarDJ : public forms::Form {
     Q_OBJECT
 public:
     frmEditarDJ();
@@ -137,8 +137,8 @@ public:
 
     // ---- Procedures of the sections. The window's own handlers call them;
     // they are public so that the benchmark can time them one by one.
-    void CargarEspecies() override;
-    void CargarDetalle() override;
+    void CargarEspecies();
+    void CargarDetalle();
     void RecalcularTotales();
 
     QSize sizeHint() const override;  // within the main window's area
@@ -196,18 +196,19 @@ private:
     // Sales lines (frmEditarDJ_Detalle.cpp)
     void cbo_Especies_Click();
     void QuitarEspeciesCargadas();
-    bool ValidarDetalle() override;
+    bool ValidarDetalle();
     void CalcularMontoRenglon();
-    void InsertarDetalle() override;
-    void ActualizarDetalle() override;
-    void BorrarDetalle() override;
+    QString SiguienteRenglon();  // the next line number, also into txt_renglon
+    void InsertarDetalle();
+    void ActualizarDetalle();
+    void BorrarDetalle();
     void CargarGrillaDetalle();
     void FormatearGrillaDetalle();
-    void HabilitarDetalle(bool Habilitar) override;
+    void HabilitarDetalle(bool Habilitar);
     void MostrarRenglon();
     void LimpiarDetalle();
     void GuardarDetalleActual();
-    void CancelarDetalle() override;
+    void CancelarDetalle();
     void tlb_detalle_ButtonClick(const QString& key);
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
@@ -236,6 +237,7 @@ private:
     bool ValidarPago();
     void CancelarPago();
     Renglones::Boleta BoletaMostrada() const;  // the slip as the fields show it
+    QString SiguienteNroPago();                // the next slip number, also into txt_NroPago
     void InsertarPago();
     void ActualizarPago();
     void BorrarPago();
@@ -246,10 +248,12 @@ private:
     std::shared_ptr<colEspecies> mEspecies;
     // The sales lines' mode and kept line.
     RenglonesConPrecio mSeccionDetalle;
+    forms::ModoSeccion mModoDetalle = forms::ModoNinguno;
     forms::CopiaRenglon<clsDetDDJJ> mDet;
     std::shared_ptr<clsCabGuia> mGuia;  // the guide last handed to the guide editor
     // The payment slips' mode and kept slip.
     forms::SeccionLineas mSeccionPagos;
+    forms::ModoSeccion mModoPago = forms::ModoNinguno;
     forms::CopiaRenglon<clsPagosDDJJ> mPago;
     QString mEstadoMostrado;  // the state last accepted by the state rule
 };

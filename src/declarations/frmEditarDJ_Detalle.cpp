@@ -54,8 +54,7 @@ void frmEditarDJ::crearDetalle(QWidget* page)
     grilla_detalle = p.grilla;
     frm_totalGralVtas = p.marcoTotal;
 
-    mSeccionDetalle.Declarar(*this,
-                             {.ventana = this,
+    mSeccionDetalle.Declarar({.ventana = this,
                               .pagina = p,
                               .datos = adoDetalleDJ,
                               .kg = txt_kg,
@@ -82,7 +81,20 @@ void frmEditarDJ::crearDetalle(QWidget* page)
                                                },
                                                txt_kg},
                                  .eliminar = {[this] { MostrarRenglon(); }, nullptr},
+                                 .validar = [this] { return ValidarDetalle(); },
+                                 .insertar = [this] { InsertarDetalle(); },
+                                 .actualizar = [this] { ActualizarDetalle(); },
+                                 .borrar = [this] { BorrarDetalle(); },
                                  .totales = [this] { RecalcularTotales(); },
+                                 // The species too after a new line: the one it took is offered again.
+                                 .recargar =
+                                     [this](forms::ModoSeccion modo) {
+                                         if (modo == forms::ModoNuevo) CargarEspecies();
+                                         CargarDetalle();
+                                     },
+                                 .cancelar = [this] { CancelarDetalle(); },
+                                 .habilitar = [this](bool h) { HabilitarDetalle(h); },
+                                 .modo = &mModoDetalle,
                              });
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarDJ::cbo_Especies_Click);
@@ -117,11 +129,18 @@ bool frmEditarDJ::ValidarDetalle() { return mSeccionDetalle.Validar({}); }
 
 void frmEditarDJ::CalcularMontoRenglon() { mSeccionDetalle.CalcularMonto(); }
 
+// Inside the insert's transaction: two instances never take one number.
+QString frmEditarDJ::SiguienteRenglon()
+{
+    txt_renglon->setText(CStr(Renglones::SiguienteRenglonDJ(de1::conn(), NroDJ23())));
+    return txt_renglon->text();
+}
+
 void frmEditarDJ::InsertarDetalle()
 {
-    txt_renglon->setText(
-        CStr(Renglones::InsertarDetalleDJ(de1::conn(), NroDJ23(), cbo_Especies->ItemData(cbo_Especies->ListIndex()),
-                                          txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value())));
+    Renglones::InsertarDetalleDJ(de1::conn(), NroDJ23(), SiguienteRenglon().toInt(),
+                                 cbo_Especies->ItemData(cbo_Especies->ListIndex()), txt_kg->Value(),
+                                 txt_precio->Value(), txt_MtoTotal->Value());
 }
 
 void frmEditarDJ::ActualizarDetalle()
@@ -241,7 +260,7 @@ void frmEditarDJ::GuardarDetalleActual()
 // line the first one (the grid is read again), else the row that was chosen.
 void frmEditarDJ::CancelarDetalle()
 {
-    if (mSeccionDetalle.Modo() == forms::ModoNuevo) {
+    if (mModoDetalle == forms::ModoNuevo) {
         CargarEspecies();
         CargarDetalle();
     }

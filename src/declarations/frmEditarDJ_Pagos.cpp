@@ -169,7 +169,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
         .ventana = this,
         .conn = &de1::conn(),
         .barra = tlb_BoletadePago,
-        .conFilas = {2, 3, 7},
+        .conFilas = {QStringLiteral("modificar"), QStringLiteral("eliminar"), QStringLiteral("imprimir")},
         .campos = {fra_detalle, fra_Pagos},
         .grilla = grilla_pagos,
         .hayFilas = [this] { return TienePagos(); },
@@ -200,6 +200,7 @@ void frmEditarDJ::crearPagos(QWidget* page)
         .recargar = [this](forms::ModoSeccion) { CargarPagos(); },
         .cancelar = [this] { CancelarPago(); },
         .habilitar = [this](bool h) { HabilitarPagos(h); },
+        .modo = &mModoPago,
     });
     connect(tlb_BoletadePago, &forms::Toolbar::ButtonClick, this, &frmEditarDJ::tlb_BoletadePago_ButtonClick);
     connect(grilla_pagos, &forms::DataGrid::RowColChange, this, &frmEditarDJ::grilla_pagos_RowColChange);
@@ -228,7 +229,7 @@ void frmEditarDJ::tlb_BoletadePago_ButtonClick(const QString& key)
 // back; the other boxes keep what was typed.
 void frmEditarDJ::CancelarPago()
 {
-    if (!mPago && mSeccionPagos.Modo() != forms::ModoEliminar) {
+    if (!mPago && mModoPago != forms::ModoEliminar) {
         LimpiarPago();
     } else if (mPago) {
         txt_NroPago->setText(CStr(std::int64_t(mPago->Nro_Pago)));
@@ -322,10 +323,16 @@ Renglones::Boleta frmEditarDJ::BoletaMostrada() const
 
 // The slip number is taken inside the insert's transaction, so that two
 // instances saving slips of one declaration never take the same one.
+QString frmEditarDJ::SiguienteNroPago()
+{
+    txt_NroPago->setText(CStr(Renglones::SiguienteNroPago(de1::conn(), NroDJ23())));
+    return txt_NroPago->text();
+}
+
 void frmEditarDJ::InsertarPago()
 {
-    txt_NroPago->setText(CStr(Renglones::InsertarPago(de1::conn(), NroDJ23(), txt_anio->text().toInt(),
-                                                      txt_mes->text().toInt(), BoletaMostrada())));
+    Renglones::InsertarPago(de1::conn(), NroDJ23(), SiguienteNroPago().toInt(), txt_anio->text().toInt(),
+                            txt_mes->text().toInt(), BoletaMostrada());
 }
 
 void frmEditarDJ::ActualizarPago()

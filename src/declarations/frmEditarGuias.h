@@ -39,7 +39,7 @@ class TabbedDialog;
 class Toolbar;
 }  // namespace forms
 
-class frmEditarGuias : public forms::Form, private RenglonesConPrecio::Procedimientos {
+class frmEditarGuias : public forms::Form {
     Q_OBJECT
 public:
     frmEditarGuias();
@@ -125,22 +125,23 @@ private:
 
     // Lines (frmEditarGuias_Detalle.cpp)
     void SSTab1_Click(int previousTab);
-    void CargarEspecies() override;
+    void CargarEspecies();
     void cbo_Especies_Click();
     void QuitarEspeciesCargadas();
-    bool ValidarDetalle() override;
+    bool ValidarDetalle();
     void CalcularMontoRenglon();
-    void InsertarDetalle() override;
-    void ActualizarDetalle() override;
-    void BorrarDetalle() override;
-    void CargarDetalle() override;
+    QString SiguienteRenglon();  // the next line number, also into txt_renglon
+    void InsertarDetalle();
+    void ActualizarDetalle();
+    void BorrarDetalle();
+    void CargarDetalle();
     void CargarGrillaDetalle();
     void FormatearGrillaDetalle();
-    void HabilitarDetalle(bool Habilitar) override;
+    void HabilitarDetalle(bool Habilitar);
     void MostrarRenglon();
     void LimpiarDetalle();
     void GuardarDetalleActual();
-    void CancelarDetalle() override;
+    void CancelarDetalle();
     void tlb_detalle_ButtonClick(const QString& key);
     void grilla_detalle_RowColChange(const ado::Variant& lastRow, int lastCol);
     bool TieneRenglones() const;
@@ -153,5 +154,6 @@ private:
     std::shared_ptr<colEspecies> mEspecies;
     // The lines' mode and kept line.
     RenglonesConPrecio mSeccionDetalle;
+    forms::ModoSeccion mModoDetalle = forms::ModoNinguno;
     forms::CopiaRenglon<clsDetGuia> mDet;
 };

@@ -60,8 +60,7 @@ void frmEditarGuias::crearDetalle(QWidget* page)
     grilla_detalle = p.grilla;
     frm_totalGralVtas = p.marcoTotal;
 
-    mSeccionDetalle.Declarar(*this,
-                             {.ventana = this,
+    mSeccionDetalle.Declarar({.ventana = this,
                               .pagina = p,
                               .datos = adoDetalleGuia,
                               .kg = txt_kg,
@@ -83,7 +82,20 @@ void frmEditarGuias::crearDetalle(QWidget* page)
                                            cbo_Especies},
                                  // "modificar" and "eliminar" act on the line the fields show.
                                  .modificar = {[this] { GuardarDetalleActual(); }, txt_cajones},
+                                 .validar = [this] { return ValidarDetalle(); },
+                                 .insertar = [this] { InsertarDetalle(); },
+                                 .actualizar = [this] { ActualizarDetalle(); },
+                                 .borrar = [this] { BorrarDetalle(); },
                                  .totales = [this] { MostrarTotales(EscribirTotales()); },
+                                 // The species too after a new line: the one it took is offered again.
+                                 .recargar =
+                                     [this](forms::ModoSeccion modo) {
+                                         if (modo == forms::ModoNuevo) CargarEspecies();
+                                         CargarDetalle();
+                                     },
+                                 .cancelar = [this] { CancelarDetalle(); },
+                                 .habilitar = [this](bool h) { HabilitarDetalle(h); },
+                                 .modo = &mModoDetalle,
                              });
     connect(tlb_detalle, &forms::Toolbar::ButtonClick, this, &frmEditarGuias::tlb_detalle_ButtonClick);
     connect(cbo_Especies, &forms::ComboBox::Click, this, &frmEditarGuias::cbo_Especies_Click);
@@ -125,11 +137,18 @@ bool frmEditarGuias::ValidarDetalle()
 
 void frmEditarGuias::CalcularMontoRenglon() { mSeccionDetalle.CalcularMonto(); }
 
+// Inside the insert's transaction: two instances never take one number.
+QString frmEditarGuias::SiguienteRenglon()
+{
+    txt_renglon->setText(CStr(Renglones::SiguienteRenglonGuia(de1::conn(), txt_NroGuia->text())));
+    return txt_renglon->text();
+}
+
 void frmEditarGuias::InsertarDetalle()
 {
-    txt_renglon->setText(CStr(Renglones::InsertarDetalleGuia(
-        de1::conn(), txt_NroGuia->text(), cbo_Especies->ItemData(cbo_Especies->ListIndex()), txt_cajones->Value(),
-        txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value())));
+    Renglones::InsertarDetalleGuia(de1::conn(), txt_NroGuia->text(), SiguienteRenglon().toInt(),
+                                   cbo_Especies->ItemData(cbo_Especies->ListIndex()), txt_cajones->Value(),
+                                   txt_kg->Value(), txt_precio->Value(), txt_MtoTotal->Value());
 }
 
 void frmEditarGuias::ActualizarDetalle()

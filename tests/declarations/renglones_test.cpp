@@ -21,6 +21,28 @@
 namespace {
 
 using editortest::kNro;
+
+// Each insert under the next number, as the sections take it.
+std::int32_t nuevoRenglonDJ(ado::Connection& c, const QString& nro, std::int32_t especie, double kg, double precio,
+                            double monto)
+{
+    const std::int32_t n = Renglones::SiguienteRenglonDJ(c, nro);
+    Renglones::InsertarDetalleDJ(c, nro, n, especie, kg, precio, monto);
+    return n;
+}
+std::int32_t nuevoRenglonGuia(ado::Connection& c, const QString& nro, std::int32_t especie, double cajones, double kg,
+                              double precio, double monto)
+{
+    const std::int32_t n = Renglones::SiguienteRenglonGuia(c, nro);
+    Renglones::InsertarDetalleGuia(c, nro, n, especie, cajones, kg, precio, monto);
+    return n;
+}
+std::int32_t nuevoPago(ado::Connection& c, const QString& nro, int anio, int mes, const Renglones::Boleta& b)
+{
+    const std::int32_t n = Renglones::SiguienteNroPago(c, nro);
+    Renglones::InsertarPago(c, nro, n, anio, mes, b);
+    return n;
+}
 using testsupport::exec;
 
 class RenglonesTest : public ::testing::Test {
@@ -64,18 +86,17 @@ TEST_F(RenglonesTest, EachSectionNumbersFromTheHighestStoredPlusOne)
         std::function<void(std::int32_t)> borrar;
     };
     const Seccion secciones[] = {
-        {"sales lines", [&] { return Renglones::InsertarDetalleDJ(c, kNro, ++especie, 10, 1.5, 15); },
+        {"sales lines", [&] { return nuevoRenglonDJ(c, kNro, ++especie, 10, 1.5, 15); },
          [&](std::int32_t n) {
              Renglones::BorrarDetalleDJ(c, kNro, n, fila(QStringLiteral("PES_VW_DET_DDJJ7351"), delDJ, n));
          }},
         // A guide number with a quote is one key like any other.
-        {"guide lines",
-         [&] { return Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), ++especie, 2, 10, 1.5, 15); },
+        {"guide lines", [&] { return nuevoRenglonGuia(c, QStringLiteral("G'1"), ++especie, 2, 10, 1.5, 15); },
          [&](std::int32_t n) {
              Renglones::BorrarDetalleGuia(c, QStringLiteral("G'1"), n,
                                           fila(QStringLiteral("PES_VW_GUIAS_DET"), deLaGuia, n));
          }},
-        {"payment slips", [&] { return Renglones::InsertarPago(c, kNro, 2006, 5, boleta); },
+        {"payment slips", [&] { return nuevoPago(c, kNro, 2006, 5, boleta); },
          [&](std::int32_t n) {
              Renglones::BorrarPago(c, kNro, n, fila(QStringLiteral("PES_VW_PAGOS_DDJJ7351"), delDJ, n));
          }},
@@ -124,8 +145,8 @@ TEST_F(RenglonesTest, TotalsAreRecomputedFromTheStoredRowsAndRate)
     exec(QStringLiteral("update LNV_PES_TB_CAB_DDJJ7351 set PCDJ_INTERESES = 1, PCDJ_MULTA = 0.5, "
                         "PCDJ_MTOVTAS = 999, PCDJ_IMPORTE = 99, PCDJ_TOTAL = 9 where PCDJ_NRO = '%1'")
              .arg(kNro));
-    Renglones::InsertarDetalleDJ(c, kNro, 1, 5, 1.25, 6.25);
-    Renglones::InsertarDetalleDJ(c, kNro, 2, 10, 1.25, 12.5);
+    nuevoRenglonDJ(c, kNro, 1, 5, 1.25, 6.25);
+    nuevoRenglonDJ(c, kNro, 2, 10, 1.25, 12.5);
     const Renglones::TotalesDJ dj = Renglones::EscribirTotalesDJ(c, kNro);
     EXPECT_DOUBLE_EQ(dj.ventas, 18.75);
     EXPECT_EQ(stored(QStringLiteral("select PCDJ_MTOVTAS || ' ' || PCDJ_IMPORTE || ' ' || PCDJ_TOTAL from "
@@ -138,8 +159,8 @@ TEST_F(RenglonesTest, TotalsAreRecomputedFromTheStoredRowsAndRate)
 
     exec(QStringLiteral("update LNV_PES_TB_GUIAS_TRANSPORTE set PGTR_ALICUOTA = 2, PGTR_CAJONES = 9, PGTR_VALOR = 99 "
                         "where PGTR_NRO = 'G''1'"));
-    Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 1, 3, 5, 1.25, 6.25);
-    Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 2, 4, 10, 1.25, 12.5);
+    nuevoRenglonGuia(c, QStringLiteral("G'1"), 1, 3, 5, 1.25, 6.25);
+    nuevoRenglonGuia(c, QStringLiteral("G'1"), 2, 4, 10, 1.25, 12.5);
     const Renglones::TotalesGuia g = Renglones::EscribirTotalesGuia(c, QStringLiteral("G'1"));
     EXPECT_DOUBLE_EQ(g.depositado, 0.38);
     EXPECT_EQ(stored(QStringLiteral("select PGTR_CAJONES || ' ' || PGTR_KGS || ' ' || PGTR_TOTAL || ' ' || PGTR_VALOR "
@@ -160,7 +181,7 @@ TEST_F(RenglonesTest, TotalsAreRecomputedFromTheStoredRowsAndRate)
 TEST_F(RenglonesTest, ASaveOvertakenByAnotherWindowIsRefusedAndWritesNothing)
 {
     ado::Connection& c = de1::conn();
-    Renglones::InsertarDetalleDJ(c, kNro, 6, 10, 3.456, 34.56);
+    nuevoRenglonDJ(c, kNro, 6, 10, 3.456, 34.56);
     ado::Recordset rs;
     rs.Open(QStringLiteral("select * from PES_VW_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro), c);
     const Renglones::FilaLeida leida = Renglones::LeerFila(rs);
@@ -177,7 +198,7 @@ TEST_F(RenglonesTest, ASaveOvertakenByAnotherWindowIsRefusedAndWritesNothing)
                                .arg(kNro);
 
     EXPECT_EQ(
-        conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 6, 1, 1, 1); }),
+        conflicto([&] { nuevoRenglonDJ(c, kNro, 6, 1, 1, 1); }),
         QStringLiteral(
             "Ya existe un renglón de la especie MERLUZA NEGRA en la declaración jurada. Se muestran los datos guardados."));
     // Changed since it was read: neither its update nor its deletion lands.
@@ -188,19 +209,18 @@ TEST_F(RenglonesTest, ASaveOvertakenByAnotherWindowIsRefusedAndWritesNothing)
     EXPECT_EQ(stored(lineas), QStringLiteral("1:6:11.0"));
     // Deleted and its number taken again by another line.
     exec(QStringLiteral("delete from LNV_PES_TB_DET_DDJJ7351 where PCDJ_NRO = '%1'").arg(kNro));
-    Renglones::InsertarDetalleDJ(c, kNro, 1, 10, 3.456, 34.56);
+    nuevoRenglonDJ(c, kNro, 1, 10, 3.456, 34.56);
     EXPECT_EQ(conflicto([&] { Renglones::BorrarDetalleDJ(c, kNro, 1, leida); }), Renglones::kRenglonCambiado);
     EXPECT_EQ(stored(lineas), QStringLiteral("1:1:10.0"));
 
     // The declaration gone: every save says so.
     exec(QStringLiteral("delete from LNV_PES_TB_GUIAS_TRANSPORTE"));
     exec(QStringLiteral("delete from LNV_PES_TB_CAB_DDJJ7351"));
-    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleDJ(c, kNro, 2, 1, 1, 1); }), Renglones::kDeclaracionBorrada);
-    EXPECT_EQ(conflicto([&] { Renglones::InsertarPago(c, kNro, 2006, 5, {.importe = 1, .efectivo = 1}); }),
+    EXPECT_EQ(conflicto([&] { nuevoRenglonDJ(c, kNro, 2, 1, 1, 1); }), Renglones::kDeclaracionBorrada);
+    EXPECT_EQ(conflicto([&] { nuevoPago(c, kNro, 2006, 5, {.importe = 1, .efectivo = 1}); }),
               Renglones::kDeclaracionBorrada);
     EXPECT_EQ(conflicto([&] { Renglones::EscribirTotalesDJ(c, kNro); }), Renglones::kDeclaracionBorrada);
-    EXPECT_EQ(conflicto([&] { Renglones::InsertarDetalleGuia(c, QStringLiteral("G'1"), 2, 1, 1, 1, 1); }),
-              Renglones::kGuiaBorrada);
+    EXPECT_EQ(conflicto([&] { nuevoRenglonGuia(c, QStringLiteral("G'1"), 2, 1, 1, 1, 1); }), Renglones::kGuiaBorrada);
     EXPECT_EQ(conflicto([&] { Renglones::EscribirTotalesGuia(c, QStringLiteral("G'1")); }), Renglones::kGuiaBorrada);
 }
 
@@ -252,7 +272,7 @@ TEST_F(RenglonesTest, TwoInstancesSavingSlipsOfOneDeclarationNeverTakeOneNumber)
         for (int i = 0; i < kCada; ++i) {
             try {
                 ado::Transaccion t(c);
-                Renglones::InsertarPago(c, kNro, 2006, 5, b);
+                nuevoPago(c, kNro, 2006, 5, b);
                 t.Commit();
             } catch (...) {
                 ++fallas;

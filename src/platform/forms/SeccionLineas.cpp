@@ -12,6 +12,18 @@
 
 namespace forms {
 
+namespace {
+const QString kNuevo = QStringLiteral("nuevo");
+const QString kAceptar = QStringLiteral("aceptar");
+const QString kCancelar = QStringLiteral("cancelar");
+}  // namespace
+
+void SeccionLineas::Declarar(PasosSeccion pasos)
+{
+    m = std::move(pasos);
+    m_modo = m.modo ? m.modo : &m_propio;
+}
+
 void SeccionLineas::ButtonClick(const QString& key)
 {
     if (key == QLatin1String("nuevo"))
@@ -32,7 +44,7 @@ void SeccionLineas::entrar(ModoSeccion modo, const EntradaModo& e)
 {
     if (e.preparar) e.preparar();
     if (modo != ModoNuevo) m_leida = m.leerFila ? m.leerFila() : std::vector<ado::Variant>{};
-    m_modo = modo;
+    *m_modo = modo;
     m.habilitar(false);
     if (e.foco && e.foco->isEnabled()) e.foco->setFocus();
 }
@@ -40,19 +52,19 @@ void SeccionLineas::entrar(ModoSeccion modo, const EntradaModo& e)
 void SeccionLineas::aceptar()
 {
     const std::function<void()>* sentencia = nullptr;
-    switch (m_modo) {
+    switch (*m_modo) {
     case ModoNuevo: sentencia = &m.insertar; break;
     case ModoModificar: sentencia = &m.actualizar; break;
     case ModoEliminar: sentencia = &m.borrar; break;
     default: break;
     }
     if (sentencia) {
-        if (m_modo != ModoEliminar) {
+        if (*m_modo != ModoEliminar) {
             if (m.validar && !m.validar()) return;
             if (m.calcular) m.calcular();
         }
         if (!Guardar(*sentencia) && !m_conflicto) return;
-        if (m.recargar) m.recargar(m_modo);
+        if (m.recargar) m.recargar(*m_modo);
     }
     m.habilitar(true);
 }
@@ -98,24 +110,24 @@ void SeccionLineas::EstadoBotones(bool habilitar)
     const auto apaga = [foco](const QWidget* w) { return w && foco && (w == foco || w->isAncestorOf(foco)); };
     bool perdido = false;
     if (habilitar) {
-        for (int b : {4, 5}) perdido = perdido || apaga(m.barra->Buttons(b).widget());
+        for (const QString& b : {kAceptar, kCancelar}) perdido = perdido || apaga(m.barra->Buttons(b).widget());
         for (QWidget* c : m.campos) perdido = perdido || apaga(c);
     } else {
-        perdido = apaga(m.barra->Buttons(1).widget()) || apaga(m.grilla);
+        perdido = apaga(m.barra->Buttons(kNuevo).widget()) || apaga(m.grilla);
         if (leidas)
-            for (int b : m.conFilas) perdido = perdido || apaga(m.barra->Buttons(b).widget());
+            for (const QString& b : m.conFilas) perdido = perdido || apaga(m.barra->Buttons(b).widget());
     }
-    Button siguiente = m.barra->Buttons(habilitar ? 1 : 4);
+    Button siguiente = m.barra->Buttons(habilitar ? kNuevo : kAceptar);
     siguiente.setEnabled(true);
     if (perdido) siguiente.widget()->setFocus(Qt::OtherFocusReason);
 
     // A button that disables itself hands its focus on: when the section
     // locks, the fields go first so that focus never lands in one of them.
     if (habilitar) campos();
-    m.barra->Buttons(1).setEnabled(habilitar);
+    m.barra->Buttons(kNuevo).setEnabled(habilitar);
     if (leidas)
-        for (int b : m.conFilas) m.barra->Buttons(b).setEnabled(habilitar && filas);
-    for (int b : {4, 5}) m.barra->Buttons(b).setEnabled(!habilitar);
+        for (const QString& b : m.conFilas) m.barra->Buttons(b).setEnabled(habilitar && filas);
+    for (const QString& b : {kAceptar, kCancelar}) m.barra->Buttons(b).setEnabled(!habilitar);
     if (!habilitar) campos();
 }
 

@@ -20,8 +20,10 @@
 // "modificar" and "eliminar" keep the stored row they begin on, as read:
 // the statements name it, so that they reach only that row.
 //
-// The section declares its steps once; its documented handlers stay as thin
-// calls into this.
+// Every section, priced or not, declares its steps the same way, once: one
+// table (PasosSeccion) of the window's documented procedures, so that the
+// path of an "aceptar" reads in aceptar() alone. Its documented handlers
+// stay as thin calls into this. The buttons are found by their keys.
 
 #include "platform/ado/Variant.h"
 #include "platform/forms/SectionMode.h"
@@ -52,34 +54,38 @@ struct PasosSeccion {
     QWidget* ventana = nullptr;  // whose text boxes a failed save puts back
     ado::Connection* conn = nullptr;
     Toolbar* barra = nullptr;
-    std::vector<int> conFilas{2, 3};  // buttons that need a stored row
-    std::vector<QWidget*> campos;     // open while editing
-    QWidget* grilla = nullptr;        // open while browsing
-    std::function<bool()> hayFilas;
+    // The keys of the buttons that need a stored row.
+    std::vector<QString> conFilas{QStringLiteral("modificar"), QStringLiteral("eliminar")};
+    std::vector<QWidget*> campos{};  // open while editing
+    QWidget* grilla = nullptr;       // open while browsing
+    std::function<bool()> hayFilas{};
     // Null or true once the rows are read; before that the buttons that
     // need a row are left as they are.
-    std::function<bool()> filasLeidas;
+    std::function<bool()> filasLeidas{};
 
-    EntradaModo nuevo, modificar, eliminar;
+    EntradaModo nuevo{}, modificar{}, eliminar{};
     // The stored row shown, as read, once "modificar" or "eliminar" prepared.
-    std::function<std::vector<ado::Variant>()> leerFila;
+    std::function<std::vector<ado::Variant>()> leerFila{};
 
-    std::function<bool()> validar;   // new and modified rows; false refuses
-    std::function<void()> calcular;  // after the checks, before the statements
+    std::function<bool()> validar{};   // new and modified rows; false refuses
+    std::function<void()> calcular{};  // after the checks, before the statements
     // The mode's statements and the totals they change; each throws on the
     // first failure. They run inside the transaction.
-    std::function<void()> insertar, actualizar, borrar, totales;
-    std::function<void(ModoSeccion)> recargar;  // after a stored change
-    std::function<void()> cancelar;             // puts the kept row back
+    std::function<void()> insertar{}, actualizar{}, borrar{}, totales{};
+    std::function<void(ModoSeccion)> recargar{};  // after a stored change
+    std::function<void()> cancelar{};             // puts the kept row back
     // The section's own enabling (browsing true); it calls EstadoBotones.
-    std::function<void(bool)> habilitar;
+    std::function<void(bool)> habilitar{};
+    // The window's member that holds the section's mode (its documented
+    // mModoDetalle or mModoPago); without one the section keeps its own.
+    ModoSeccion* modo = nullptr;
 };
 
 class SeccionLineas {
 public:
-    void Declarar(PasosSeccion pasos) { m = std::move(pasos); }
+    void Declarar(PasosSeccion pasos);
 
-    ModoSeccion Modo() const { return m_modo; }
+    ModoSeccion Modo() const { return *m_modo; }
     // The row the current "modificar" or "eliminar" began on (empty before).
     const std::vector<ado::Variant>& FilaLeida() const { return m_leida; }
 
@@ -100,7 +106,8 @@ private:
     void aceptar();
 
     PasosSeccion m;
-    ModoSeccion m_modo = ModoNinguno;
+    ModoSeccion m_propio = ModoNinguno;
+    ModoSeccion* m_modo = &m_propio;
     std::vector<ado::Variant> m_leida;
     bool m_conflicto = false;  // the last Guardar met another window's change
 };
