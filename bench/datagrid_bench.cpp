@@ -147,6 +147,6 @@ BENCHMARK(BM_GridPageDown)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     return bench::RunWithRatios(argc, argv,
-                                {{"BM_GridLoad", "BM_RecordsetOpen", "at most 1.2"},
-                                 {"BM_GridPageDown", "BM_PlainTablePageDown", "at most 2"}});
+                                {{"BM_GridLoad", "BM_RecordsetOpen", bench::AtMost(1.2)},
+                                 {"BM_GridPageDown", "BM_PlainTablePageDown", bench::AtMost(2)}});
 }

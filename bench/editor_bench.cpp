@@ -238,7 +238,7 @@ BENCHMARK(BM_GuardarRenglon)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     return bench::RunWithRatios(argc, argv,
-                                {{"BM_CargarEspecies", "BM_DockPriceQueryViaAdo", "under 20 ms; near 1"},
-                                 {"BM_GuardarRenglon", "BM_SaveLineStatementsViaAdo", "under 20 ms; near 1"},
-                                 {"BM_LinesGridRecordsetOpen", "BM_LinesGridPlainLoop", "at most 1.3"}});
+                                {{"BM_CargarEspecies", "BM_DockPriceQueryViaAdo", bench::UnderMs(20, 1.5)},
+                                 {"BM_GuardarRenglon", "BM_SaveLineStatementsViaAdo", bench::UnderMs(20, 1.5)},
+                                 {"BM_LinesGridRecordsetOpen", "BM_LinesGridPlainLoop", bench::AtMost(1.3)}});
 }

@@ -142,8 +142,9 @@ BENCHMARK(BM_ChecksumOfTheRecords)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return bench::RunWithRatios(argc, argv,
-                                {{"BM_ExportToDisk", "BM_ExportQueries", "at most 2"},
-                                 {"BM_PrintRun", "BM_ExportQueries", "at most 2"},
-                                 {"BM_ChecksumOfTheRecords", "BM_PrintRun", "the share of the MD5"}});
+    return bench::RunWithRatios(
+        argc, argv,
+        {{"BM_ExportToDisk", "BM_ExportQueries", bench::AtMost(2)},
+         {"BM_PrintRun", "BM_ExportQueries", bench::AtMost(2)},
+         {"BM_ChecksumOfTheRecords", "BM_PrintRun", bench::ForTheRecord("the share of the MD5")}});
 }

@@ -79,4 +79,7 @@ BENCHMARK(BM_CMD5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtMd5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Ratio)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) { return bench::RunWithRatios(argc, argv, {{"BM_CMD5", "BM_QtMd5", "at most 1.43"}}); }
+int main(int argc, char** argv)
+{
+    return bench::RunWithRatios(argc, argv, {{"BM_CMD5", "BM_QtMd5", bench::AtMost(1.43)}});
+}

@@ -78,5 +78,5 @@ BENCHMARK(BM_StartUpToMainWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return bench::RunWithRatios(argc, argv, {{"BM_RecordsetOpen", "BM_PlainSqliteLoop", "at most 1.5"}});
+    return bench::RunWithRatios(argc, argv, {{"BM_RecordsetOpen", "BM_PlainSqliteLoop", bench::AtMost(1.5)}});
 }

@@ -224,11 +224,13 @@ int main(int argc, char** argv)
     return bench::RunWithRatios(
         argc, argv,
         {{"BM_ImprimirDJ/10000", "BM_PlainTextFirstPage",
-          "under 100 ms in all at 197 pages: read its time above; this is how far from drawing one page"},
+          bench::UnderMs(100, 0, "in all at 197 pages; the ratio is how far from drawing one page")},
          {"BM_ImprimirDJ/10000", "BM_ImprimirDJ/1",
-          "flat with the page count: what grows is the SQL of the lines (next rows) and their layout"},
-         {"BM_ImprimirDJ/10000", "BM_PrintSql/10000", "the whole print run against its statements alone"},
-         {"BM_ImprimirDJ/10000", "BM_ImprimirDJ/1", "what 197 pages add beyond their SQL: 1 would be flat",
-          "BM_PrintSql/10000"},
-         {"BM_GuardarPdf", "BM_PlainTextPdf", "at most 1.2"}});
+          bench::ForTheRecord(
+              "flat with the page count: what grows is the SQL of the lines (next rows) and their layout")},
+         {"BM_ImprimirDJ/10000", "BM_PrintSql/10000",
+          bench::ForTheRecord("the whole print run against its statements alone")},
+         {"BM_ImprimirDJ/10000", "BM_ImprimirDJ/1",
+          bench::ForTheRecord("what 197 pages add beyond their SQL: 1 would be flat"), "BM_PrintSql/10000"},
+         {"BM_GuardarPdf", "BM_PlainTextPdf", bench::AtMost(1.2)}});
 }

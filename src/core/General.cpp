@@ -3,6 +3,7 @@
 #include "core/de1.h"
 #include "core/schema/Database.h"
 #include "platform/errors/Error.h"
+#include "platform/errors/Log.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/text/NewFile.h"
@@ -72,6 +73,7 @@ int Start(const std::function<void()>& showMainWindow)
     try {
         Main(showMainWindow);
     } catch (const platform::Error& e) {
+        platform::LogError(QStringLiteral("Inicio rechazado en General::Main (%1)").arg(AppPath()), e);
         forms::ShowError(e.Number, e.Description);
         return 1;
     }

@@ -23,7 +23,7 @@ void SetAppPath(const QString& folderForTests);  // empty = the executable's fol
 // and shows the main window through showMainWindow. Traps nothing.
 void Main(const std::function<void()>& showMainWindow);
 
-// Main as the process runs it: a failure is shown as "Error n: text" under
+// Main as the process runs it: a failure is logged, shown as "Error n: text" under
 // the application title and gives the process status 1, with no main window.
 int Start(const std::function<void()>& showMainWindow);
 

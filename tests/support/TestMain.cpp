@@ -3,11 +3,16 @@
 #include "platform/forms/Application.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The log of trapped errors lands in a folder of the run, never in the user's.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     QApplication app(argc, argv);
     forms::PrepararAplicacion();
     ::testing::InitGoogleTest(&argc, argv);

@@ -23,8 +23,12 @@ public:
         : platform::Error(number, std::move(description)), Sql(std::move(sql)), causa(causa)
     {
     }
+    QString EngineText() const override { return Motor; }
+    QString Statement() const override { return Sql; }
+
     QString Sql;  // the statement that failed, for logs and tests
     Causa causa;
+    QString Motor;  // the engine's own message and result code, for the log
 };
 
 }  // namespace ado

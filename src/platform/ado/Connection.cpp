@@ -2,6 +2,7 @@
 
 #include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteError.h"
+#include "platform/errors/Log.h"
 
 #include <QFileInfo>
 #include <sqlcipher/sqlite3.h>
@@ -67,6 +68,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     QString path = ConnectionStringValue(connectionString, QStringLiteral("Data Source"));
     path.replace(u'\\', u'/');
     const QString password = ConnectionStringValue(connectionString, QStringLiteral("Jet OLEDB:Database Password"));
+    platform::HideInLog(password);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         throw AdoError(adErrGeneric, QStringLiteral("No se pudo encontrar el archivo '%1'.").arg(path));
 
@@ -104,6 +106,7 @@ void Connection::Create(const QString& path, const QString& password)
 {
     if (m_db) throw openError();
     if (QFileInfo::exists(path)) throw AdoError(adErrGeneric, QStringLiteral("El archivo '%1' ya existe.").arg(path));
+    platform::HideInLog(password);
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
     int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,

@@ -52,11 +52,8 @@ AdoError readOnly(sqlite3* db, int err, const QString& sql)
 
 bool readOnlyErrno(int err) { return err == EROFS || err == EACCES || err == EPERM; }
 
-}  // namespace
-
-AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
+AdoError translated(sqlite3* db, int rc, const QString& sql, const QString& msg)
 {
-    const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
     const bool isDelete = sql.trimmed().startsWith(QLatin1String("delete"), Qt::CaseInsensitive);
     switch (rc) {
     case SQLITE_CONSTRAINT_UNIQUE:
@@ -135,6 +132,16 @@ AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
     if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input")))
         return AdoError(-2147217900, QStringLiteral("Error de sintaxis en la instrucción SQL."), sql);
     return AdoError(adErrGeneric, QStringLiteral("Error no especificado de la base de datos."), sql);
+}
+
+}  // namespace
+
+AdoError sqliteError(sqlite3* db, int rc, const QString& sql)
+{
+    const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+    AdoError e = translated(db, rc, sql, msg);
+    e.Motor = (msg.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : msg) + QStringLiteral(" (SQLite %1)").arg(rc);
+    return e;
 }
 
 }  // namespace ado::detail

@@ -18,6 +18,10 @@ public:
     {
     }
     const char* what() const noexcept override { return m_what.c_str(); }
+    // What the log adds to the clerk's message: the engine's own text and
+    // the statement that ran, for database errors.
+    virtual QString EngineText() const { return {}; }
+    virtual QString Statement() const { return {}; }
 
     long Number;
     QString Description;

@@ -1,9 +1,12 @@
 #include "platform/forms/Application.h"
 
 #include "platform/ado/AdoError.h"
+#include "platform/errors/Log.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/Iconos.h"
 #include "platform/forms/MsgBox.h"
 
+#include <QDebug>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -13,6 +16,7 @@ namespace forms {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(AppTitle());
+    platform::InstallLog();
     PrepararAplicacion();
 }
 
@@ -38,14 +42,42 @@ void LoadQtSpanish()
     qtbase = t;
 }
 
+namespace {
+
+// The event and where it went, for the log:
+// QToolButton "aceptar" en frmEditarDJ, evento QEvent::MouseButtonRelease
+QString stepOf(QObject* receiver, QEvent* event)
+{
+    QString where = QString::fromLatin1(receiver->metaObject()->className()) + QStringLiteral(" \"")
+        + receiver->objectName() + u'"';
+    for (QObject* p = receiver->parent(); p; p = p->parent())
+        if (qobject_cast<Form*>(p)) {
+            where += QStringLiteral(" en ") + p->objectName();
+            break;
+        }
+    QString type;
+    QDebug(&type).noquote().nospace() << event->type();
+    return QStringLiteral("QApplication::notify: ") + where + QStringLiteral(", evento ") + type;
+}
+
+}  // namespace
+
 bool Application::notify(QObject* receiver, QEvent* event)
 {
+    return DeliverTrapped(receiver, event, [&] { return QApplication::notify(receiver, event); });
+}
+
+bool DeliverTrapped(QObject* receiver, QEvent* event, const std::function<bool()>& deliver)
+{
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const platform::Error& e) {
+        platform::LogError(stepOf(receiver, event), e);
         ShowError(e.Number, e.Description);
     } catch (const std::exception& e) {
-        ShowError(ado::adErrGeneric, QString::fromLocal8Bit(e.what()));
+        const platform::Error error(ado::adErrGeneric, QString::fromLocal8Bit(e.what()));
+        platform::LogError(stepOf(receiver, event), error);
+        ShowError(error.Number, error.Description);
     }
     return false;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The program's QApplication: an error that escapes an event handler is
-// shown as "Error " + number + ": " + text and the program goes on.
+// logged, shown as "Error " + number + ": " + text, and the program goes on.
 
 #include <QApplication>
+#include <functional>
 
 namespace forms {
 
@@ -21,5 +22,9 @@ void LoadQtSpanish();
 // (the main window, its child windows, message boxes and file dialogs).
 // The Application does it; tests that run under a plain QApplication call it.
 void PrepararAplicacion();
+
+// What notify does around one delivery: an error that escapes it is logged
+// with the receiver and the event, shown, and the event counts as not handled.
+bool DeliverTrapped(QObject* receiver, QEvent* event, const std::function<bool()>& deliver);
 
 }  // namespace forms

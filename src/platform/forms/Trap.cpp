@@ -2,7 +2,10 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/errors/Error.h"
+#include "platform/errors/Log.h"
 #include "platform/forms/MsgBox.h"
+
+#include <QFileInfo>
 
 namespace forms {
 
@@ -10,8 +13,18 @@ namespace {
 
 // A conflict with another window is told in its own words; every other
 // failure as "Error " + number + ": " + text.
-void mostrar(const platform::Error& e)
+// The caller as the log names it: "void frmEditarDJ::Guardar() (frmEditarDJ.cpp:120)".
+QString stepAt(const std::source_location& where)
 {
+    return QString::fromUtf8(where.function_name()) + QStringLiteral(" (")
+        + QFileInfo(QString::fromUtf8(where.file_name())).fileName() + u':' + QString::number(where.line()) + u')';
+}
+
+void logged(const platform::Error& e, const std::source_location& where) { platform::LogError(stepAt(where), e); }
+
+void mostrar(const platform::Error& e, const std::source_location& where)
+{
+    logged(e, where);
     if (dynamic_cast<const platform::Conflicto*>(&e))
         MsgBox(e.Description, vbExclamation, AppTitle());
     else
@@ -20,18 +33,19 @@ void mostrar(const platform::Error& e)
 
 }  // namespace
 
-bool Atrapar(const std::function<void()>& step)
+bool Atrapar(const std::function<void()>& step, std::source_location where)
 {
     try {
         step();
         return true;
     } catch (const platform::Error& e) {
-        mostrar(e);
+        mostrar(e, where);
         return false;
     }
 }
 
-bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero)
+bool Atrapar(const std::function<void()>& step, long numero, const std::function<void()>& siNumero,
+             std::source_location where)
 {
     try {
         step();
@@ -40,77 +54,86 @@ bool Atrapar(const std::function<void()>& step, long numero, const std::function
         if (e.Number == numero)
             siNumero();
         else
-            mostrar(e);
+            mostrar(e, where);
         return false;
     }
 }
 
-bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::function<void()>& siCausa)
+bool Atrapar(const std::function<void()>& step, ado::Causa causa, const std::function<void()>& siCausa,
+             std::source_location where)
 {
     try {
         step();
         return true;
     } catch (const ado::AdoError& e) {
-        if (e.causa == causa)
+        if (e.causa == causa) {
+            logged(e, where);
             siCausa();
-        else
-            mostrar(e);
+        } else
+            mostrar(e, where);
         return false;
     } catch (const platform::Error& e) {
-        mostrar(e);
+        mostrar(e, where);
         return false;
     }
 }
 
-bool Ignorar(const std::function<void()>& step)
+bool Ignorar(const std::function<void()>& step, std::source_location where)
 {
     try {
         step();
         return true;
     } catch (const platform::Conflicto& e) {
-        mostrar(e);
+        mostrar(e, where);
         return false;
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
+        logged(e, where);
         return false;
     }
 }
 
-bool IgnorarSalvo(const std::function<void()>& step, ado::Causa causa)
+bool IgnorarSalvo(const std::function<void()>& step, ado::Causa causa, std::source_location where)
 {
     try {
         step();
         return true;
     } catch (const ado::AdoError& e) {
         if (e.causa == causa) throw;
+        logged(e, where);
         return false;
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
+        logged(e, where);
         return false;
     }
 }
 
-bool Ignorar(const std::function<void()>& step, ado::Causa mostrar, bool& mostrado)
+bool Ignorar(const std::function<void()>& step, ado::Causa mostrar, bool& mostrado, std::source_location where)
 {
     try {
         step();
         return true;
     } catch (const ado::AdoError& e) {
+        logged(e, where);
         if (e.causa == mostrar && !mostrado) {
             mostrado = true;
             ShowError(e.Number, e.Description);
         }
         return false;
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
+        logged(e, where);
         return false;
     }
 }
 
-bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step)
+bool AtraparEnTransaccion(ado::Connection& conn, const std::function<void()>& step, std::source_location where)
 {
-    return Atrapar([&] {
-        ado::Transaccion t(conn);
-        step();
-        t.Commit();
-    });
+    return Atrapar(
+        [&] {
+            ado::Transaccion t(conn);
+            step();
+            t.Commit();
+        },
+        where);
 }
 
 }  // namespace forms
