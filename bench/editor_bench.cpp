@@ -240,5 +240,8 @@ int main(int argc, char** argv)
     return bench::RunWithRatios(argc, argv,
                                 {{"BM_CargarEspecies", "BM_DockPriceQueryViaAdo", bench::UnderMs(20, 1.5)},
                                  {"BM_GuardarRenglon", "BM_SaveLineStatementsViaAdo", bench::UnderMs(20, 1.5)},
-                                 {"BM_LinesGridRecordsetOpen", "BM_LinesGridPlainLoop", bench::AtMost(1.3)}});
+                                 {"BM_LinesGridRecordsetOpen", "BM_LinesGridPlainLoop",
+                                  bench::AtMost(1.5,
+                                                "as every recordset against its plain loop: the loop reads "
+                                                "the texts in place, the recordset keeps them")}});
 }

@@ -74,7 +74,9 @@ frmDDJJ& list()
 
 void click(frmDDJJ& f, const char* key) { f.tlbMonedas->Buttons(QString::fromLatin1(key)).widget()->click(); }
 
-// "Imprimir DJ": the whole export in a private folder, only for its checksum.
+// "Imprimir DJ": the whole export in a private folder, only for its
+// checksum, then the printed form's viewer, whose layout of 5 000 lines is
+// most of the time and is held to its targets in bench_report.
 void BM_PrintRun(benchmark::State& state)
 {
     frmDDJJ& f = list();
@@ -145,6 +147,6 @@ int main(int argc, char** argv)
     return bench::RunWithRatios(
         argc, argv,
         {{"BM_ExportToDisk", "BM_ExportQueries", bench::AtMost(2)},
-         {"BM_PrintRun", "BM_ExportQueries", bench::AtMost(2)},
+         {"BM_PrintRun", "BM_ExportQueries", bench::ForTheRecord("the viewer's layout included: see bench_report")},
          {"BM_ChecksumOfTheRecords", "BM_PrintRun", bench::ForTheRecord("the share of the MD5")}});
 }

@@ -41,7 +41,7 @@ function(dj_tests)
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60
       PROPERTIES
-        ENVIRONMENT "LANG=es_AR.UTF-8;LC_ALL=es_AR.UTF-8;QT_QPA_PLATFORM=offscreen;DJ_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots;ASAN_OPTIONS=detect_leaks=0"
+        ENVIRONMENT "LANG=es_AR.UTF-8;LC_ALL=es_AR.UTF-8;QT_QPA_PLATFORM=offscreen;DJ_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots"
         TIMEOUT 600)
   endforeach()
 endfunction()

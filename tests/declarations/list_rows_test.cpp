@@ -9,6 +9,7 @@
 #include "platform/text/Text.h"
 
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -83,7 +84,7 @@ TEST_F(LongList, OpensOnTheFirstRowAndTheKeysReachEitherEnd)
         {Qt::Key_PageDown, Qt::NoModifier, -1},  // a screenful further down
     };
     for (const auto& s : steps) {
-        SCOPED_TRACE(QTest::toString(s.key));
+        SCOPED_TRACE(QKeySequence(s.key).toString().toStdString());
         key(f, s.key, s.mods);
         const int row = int(f.grillaDJ->Row());
         if (s.row >= 0)

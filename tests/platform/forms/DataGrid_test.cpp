@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -211,7 +212,7 @@ TEST_F(Grid, ClickAndKeysMoveTheRecordsetAndRaiseRowColChange)
         {Qt::Key_Home, 1}, {Qt::Key_PageDown, 4}, {Qt::Key_PageUp, 1},
     };
     for (const Step& s : steps) {
-        SCOPED_TRACE(QTest::toString(s.key));
+        SCOPED_TRACE(QKeySequence(s.key).toString().toStdString());
         key(s.key);
         EXPECT_EQ(rs->Bookmark(), s.bookmark);
         EXPECT_EQ(grid->Row(), s.bookmark - 1);
