@@ -83,24 +83,36 @@ protected:
 
     // What the reader speaks for the focused control once it has taken in
     // the events of the last step (a loaded machine delivers them late).
+    // Asked again until then: a reader that joined the bus late (the first
+    // case, on a loaded machine) takes in the program's events seconds later.
+    static void otraVez()
+    {
+        const QDeadlineTimer pausa(100);
+        while (!pausa.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     static QString habla(LectorPantalla& l, const QString& esperado)
     {
         QString dicho;
-        for (int i = 0; i < 20 && !dicho.contains(esperado); ++i)
+        const QDeadlineTimer fin(20000);
+        while (true) {
             dicho = l.pedir(QStringLiteral("foco")).value(QStringLiteral("habla")).toString();
-        return dicho;
+            if (dicho.contains(esperado) || fin.hasExpired()) return dicho;
+            otraVez();
+        }
     }
     // What was spoken for the changes since the last question, one line
     // each, read until the last of them tells of the item expected.
     static QStringList cambios(LectorPantalla& l, const QString& esperado = QString())
     {
         QStringList dicho;
-        for (int i = 0; i < 20; ++i) {
+        const QDeadlineTimer fin(20000);
+        while (true) {
             for (const QJsonValue& c : l.pedir(QStringLiteral("cambios")).value(QStringLiteral("cambios")).toArray())
                 dicho << c.toObject().value(QStringLiteral("habla")).toString();
-            if (esperado.isEmpty() || (!dicho.isEmpty() && dicho.back().contains(esperado))) break;
+            if (esperado.isEmpty() || (!dicho.isEmpty() && dicho.back().contains(esperado)) || fin.hasExpired())
+                return dicho;
+            otraVez();
         }
-        return dicho;
     }
 };
 
