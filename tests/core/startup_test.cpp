@@ -4,6 +4,7 @@
 #include "platform/ado/Recordset.h"
 #include "support/CommitLoop.h"
 #include "support/Places.h"
+#include "support/StartupFixture.h"
 #include "support/Support.h"
 
 #include <QDir>
@@ -22,17 +23,8 @@ TEST(Startup, ConnectionStringHasItsSevenPartsInOrder)
                              "Data Source=/opt/ley7351\\dj7351.mdb;Persist Security Info=false"));
 }
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public testsupport::StartupFixture {
 protected:
-    void SetUp() override
-    {
-        if (de1::conn().State()) de1::conn().Close();
-    }
-    void TearDown() override
-    {
-        General::SetAppPath({});
-        if (de1::conn().State()) de1::conn().Close();
-    }
     // Start in the folder; what the user saw and whether the main window came up.
     int start(const QString& folder, testsupport::MsgBoxRecorder& boxes, bool& shown)
     {

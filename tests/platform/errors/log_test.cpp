@@ -15,6 +15,7 @@
 #include "registers/frmPrecios.h"
 #include "support/Fixtures.h"
 #include "support/MainWindowTest.h"
+#include "support/StartupFixture.h"
 #include "ui/MDIPrincipal.h"
 
 #include <QDir>
@@ -132,17 +133,8 @@ TEST(LogNotify, AnErrorEscapingAHandlerIsLoggedWithTheReceiverAndTheEvent)
     w.Unload();
 }
 
-class LogStartup : public ::testing::Test {
+class LogStartup : public testsupport::StartupFixture {
 protected:
-    void SetUp() override
-    {
-        if (de1::conn().State()) de1::conn().Close();
-    }
-    void TearDown() override
-    {
-        General::SetAppPath({});
-        if (de1::conn().State()) de1::conn().Close();
-    }
     LogFolder log;
 };
 
